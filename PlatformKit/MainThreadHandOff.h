@@ -1,0 +1,26 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+namespace platform {
+
+// Lets another thread hand work to the thread that created this object. Work
+// handed over after this object is destroyed, or still queued when it is, is
+// dropped, so an owner that holds one never sees a call after its end.
+class MainThreadHandOff {
+public:
+    MainThreadHandOff();
+    ~MainThreadHandOff();
+    MainThreadHandOff(const MainThreadHandOff&) = delete;
+    MainThreadHandOff& operator=(const MainThreadHandOff&) = delete;
+
+    // A callable for any thread: each call queues `work` on the owning thread.
+    std::function<void()> bind(std::function<void()> work) const;
+
+private:
+    struct Shared;
+    std::shared_ptr<Shared> m_shared;
+};
+
+} // namespace platform

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cmath>
+#include <concepts>
+#include <limits>
+
+namespace platform {
+
+// Converts a double to an integer type without undefined behaviour: values
+// beyond the type's range saturate, fractions truncate towards zero, and NaN
+// gives `nanValue`.
+template <std::integral Int>
+constexpr Int saturatingCast(double value, Int nanValue = 0) noexcept
+{
+    if (std::isnan(value))
+        return nanValue;
+    constexpr auto lowest = std::numeric_limits<Int>::lowest();
+    constexpr auto highest = std::numeric_limits<Int>::max();
+    // 2^digits is exactly representable; anything at or above it is out of range.
+    constexpr double upperBound = std::ldexp(1.0, std::numeric_limits<Int>::digits);
+    if (value >= upperBound)
+        return highest;
+    if (value <= static_cast<double>(lowest))
+        return lowest;
+    return static_cast<Int>(value);
+}
+
+} // namespace platform
