@@ -15,7 +15,7 @@
 #include <type_traits>
 #include <variant>
 
-Q_LOGGING_CATEGORY(lcStore, "kelvane.platform.store", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcStore, "kelvane.platform.store", QtCriticalMsg)
 
 namespace platform::detail {
 namespace {
@@ -491,6 +491,11 @@ void SqliteBackend::update(const QString& key, const ValueChange& change)
         } catch (...) {
             rollbackLocked();
             throw;
+        }
+        if (next == current) {
+            // Nothing to write: end the transaction without touching the file.
+            rollbackLocked();
+            return;
         }
 
         rc = writeLocked(key, next);
