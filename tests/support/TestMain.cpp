@@ -1,7 +1,7 @@
 // Every test binary starts here: a private home and XDG tree so no test reads
 // or writes the user's own files, no session bus unless the binary runs under
-// its own private one, and an offscreen GUI application for drawing.
-#include <QGuiApplication>
+// its own private one, and an offscreen application for drawing and widgets.
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -40,7 +40,7 @@ int main(int argc, char** argv)
     if (!root.isValid())
         return EXIT_FAILURE;
     setPrivateEnvironment(root.path());
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
