@@ -1,49 +1,47 @@
 #include "DotMatrixKit/DotOptions.h"
 
-#include <utility>
+#include "PlatformKit/OptionTable.h"
+
+#include <array>
 
 namespace {
 
-template <typename E, std::size_t N>
-QString nameIn(const std::pair<E, const char*> (&names)[N], E value)
-{
-    for (const auto& [option, name] : names) {
-        if (option == value)
-            return QString::fromLatin1(name);
-    }
-    return {};
-}
-
-constexpr std::pair<DotShape, const char*> shapeNames[] = {
-    {DotShape::Rounded, "Rounded"},
-    {DotShape::Square, "Square"},
+template <typename E>
+struct NameRow {
+    E option;
+    std::string_view name;
 };
 
-constexpr std::pair<DotWeight, const char*> weightNames[] = {
-    {DotWeight::Light, "Light"},
-    {DotWeight::Regular, "Regular"},
-    {DotWeight::Bold, "Bold"},
+constexpr std::array shapeNames{
+    NameRow<DotShape>{DotShape::Rounded, "Rounded"},
+    NameRow<DotShape>{DotShape::Square, "Square"},
 };
 
-constexpr std::pair<ColonMode, const char*> colonModeNames[] = {
-    {ColonMode::Always, "Always"},
-    {ColonMode::Pulsing, "Pulsing"},
-    {ColonMode::Contextual, "Contextual"},
+constexpr std::array weightNames{
+    NameRow<DotWeight>{DotWeight::Light, "Light"},
+    NameRow<DotWeight>{DotWeight::Regular, "Regular"},
+    NameRow<DotWeight>{DotWeight::Bold, "Bold"},
+};
+
+constexpr std::array colonModeNames{
+    NameRow<ColonMode>{ColonMode::Always, "Always"},
+    NameRow<ColonMode>{ColonMode::Pulsing, "Pulsing"},
+    NameRow<ColonMode>{ColonMode::Contextual, "Contextual"},
 };
 
 } // namespace
 
 QString displayName(DotShape shape)
 {
-    return nameIn(shapeNames, shape);
+    return optiontable::text(optiontable::rowFor(shapeNames, shape).name);
 }
 
 QString displayName(DotWeight weight)
 {
-    return nameIn(weightNames, weight);
+    return optiontable::text(optiontable::rowFor(weightNames, weight).name);
 }
 
 QString displayName(ColonMode mode)
 {
-    return nameIn(colonModeNames, mode);
+    return optiontable::text(optiontable::rowFor(colonModeNames, mode).name);
 }
