@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TimerCoreKit/CustomTimer.h"
-#include "TimerCoreKit/PhaseDelay.h"
+#include "PlatformKit/OneShotTimer.h"
 #include "TimerCoreKit/PhasedSession.h"
 
 #include "PlatformKit/UserDefaults.h"
@@ -20,6 +20,9 @@ class TimerEngine;
 // built anew whenever a timer is chosen. Remembers the chosen timer's id and,
 // on construction, chooses that timer again from the store, so a cycle that
 // ran when the app quit comes back on its phase.
+// Makes the pause between phases for each new sequencer.
+using PhaseDelayFactory = std::function<std::unique_ptr<platform::OneShotTimer>()>;
+
 class CustomTimerSession final : public QObject {
     Q_OBJECT
 

@@ -9,7 +9,7 @@
 PhasedSession::PhasedSession(TimerEngine& engine, QList<Phase> phases, int rounds, SoundPlaying& soundPlayer,
                              CompletionSound phaseCompletionSound, CompletionSound cycleCompletionSound,
                              platform::UserDefaults& defaults, QString activeKey, QString phaseIndexKey,
-                             std::unique_ptr<PhaseDelay> phaseDelay, QObject* parent)
+                             std::unique_ptr<platform::OneShotTimer> phaseDelay, QObject* parent)
     : QObject(parent)
     , m_engine(engine)
     , m_phases(std::move(phases))
@@ -20,7 +20,7 @@ PhasedSession::PhasedSession(TimerEngine& engine, QList<Phase> phases, int round
     , m_defaults(defaults)
     , m_activeKey(std::move(activeKey))
     , m_phaseIndexKey(std::move(phaseIndexKey))
-    , m_phaseDelay(phaseDelay ? std::move(phaseDelay) : makeOneSecondPhaseDelay())
+    , m_phaseDelay(phaseDelay ? std::move(phaseDelay) : std::make_unique<platform::QtOneShotTimer>())
 {
     // Queued, so the engine has finished its completing tick before the next
     // phase is loaded. A completion dropped with this object never arrives.
@@ -160,7 +160,7 @@ void PhasedSession::handlePhaseCompletion()
 void PhasedSession::scheduleNextPhase()
 {
     m_soundPlayer.play(m_phaseCompletionSound);
-    m_phaseDelay->start([this] {
+    m_phaseDelay->start(pauseBetweenPhases, [this] {
         if (m_isActive)
             advanceToNextPhase();
     });

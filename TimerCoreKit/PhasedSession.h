@@ -2,7 +2,7 @@
 
 #include "TimerCoreKit/CompletionOptions.h"
 #include "TimerCoreKit/Phase.h"
-#include "TimerCoreKit/PhaseDelay.h"
+#include "PlatformKit/OneShotTimer.h"
 
 #include "PlatformKit/UserDefaults.h"
 
@@ -33,7 +33,7 @@ public:
     PhasedSession(TimerEngine& engine, QList<Phase> phases, int rounds, SoundPlaying& soundPlayer,
                   CompletionSound phaseCompletionSound, CompletionSound cycleCompletionSound,
                   platform::UserDefaults& defaults, QString activeKey, QString phaseIndexKey,
-                  std::unique_ptr<PhaseDelay> phaseDelay = nullptr, QObject* parent = nullptr);
+                  std::unique_ptr<platform::OneShotTimer> phaseDelay = nullptr, QObject* parent = nullptr);
     ~PhasedSession() override;
 
     bool isActive() const { return m_isActive; }
@@ -100,5 +100,7 @@ private:
     platform::UserDefaults& m_defaults;
     QString m_activeKey;
     QString m_phaseIndexKey;
-    std::unique_ptr<PhaseDelay> m_phaseDelay;
+    std::unique_ptr<platform::OneShotTimer> m_phaseDelay;
+    // Seconds the finished phase stays shown before the next one starts.
+    static constexpr double pauseBetweenPhases = 1.0;
 };

@@ -1,7 +1,7 @@
 #include "TimerCoreKit/PomodoroPhase.h"
 
 #include "TimerCoreKit/CustomTimerPalette.h"
-#include "TimerCoreKit/OptionTable.h"
+#include "PlatformKit/OptionTable.h"
 
 #include <algorithm>
 

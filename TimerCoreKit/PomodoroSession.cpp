@@ -39,7 +39,7 @@ QList<Phase> phasesOf(const QList<PomodoroPhase>& kinds)
 } // namespace
 
 PomodoroSession::PomodoroSession(TimerEngine& engine, const PomodoroSettings& settings, SoundPlaying& soundPlayer,
-                                 platform::UserDefaults& defaults, std::unique_ptr<PhaseDelay> phaseDelay,
+                                 platform::UserDefaults& defaults, std::unique_ptr<platform::OneShotTimer> phaseDelay,
                                  QObject* parent)
     : QObject(parent)
     , m_settings(settings)

@@ -26,7 +26,7 @@ public:
     // Moves the state of an older version's keys first, then restores the
     // cycle. Without a delay the pause between phases is one second.
     PomodoroSession(TimerEngine& engine, const PomodoroSettings& settings, SoundPlaying& soundPlayer,
-                    platform::UserDefaults& defaults, std::unique_ptr<PhaseDelay> phaseDelay = nullptr,
+                    platform::UserDefaults& defaults, std::unique_ptr<platform::OneShotTimer> phaseDelay = nullptr,
                     QObject* parent = nullptr);
     ~PomodoroSession() override;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TimerCoreKit/PhaseDelay.h"
+#include "TimerCoreKit/CustomTimerSession.h"
 
 #include <QList>
 
@@ -13,10 +13,10 @@
 // after a session has taken ownership.
 class FakePhaseDelays {
 public:
-    std::unique_ptr<PhaseDelay> make() { return std::make_unique<Delay>(m_live); }
+    std::unique_ptr<platform::OneShotTimer> make() { return std::make_unique<Delay>(m_live); }
     PhaseDelayFactory factory()
     {
-        return [live = m_live] { return std::unique_ptr<PhaseDelay>(std::make_unique<Delay>(live)); };
+        return [live = m_live] { return std::unique_ptr<platform::OneShotTimer>(std::make_unique<Delay>(live)); };
     }
 
     int pendingCount() const
@@ -38,7 +38,7 @@ public:
     }
 
 private:
-    class Delay final : public PhaseDelay {
+    class Delay final : public platform::OneShotTimer {
     public:
         explicit Delay(std::shared_ptr<QList<Delay*>> live)
             : m_live(std::move(live))
@@ -47,7 +47,7 @@ private:
         }
         ~Delay() override { m_live->removeOne(this); }
 
-        void start(std::function<void()> elapsed) override { m_elapsed = std::move(elapsed); }
+        void start(double, std::function<void()> elapsed) override { m_elapsed = std::move(elapsed); }
         void cancel() override { m_elapsed = nullptr; }
         bool isPending() const override { return static_cast<bool>(m_elapsed); }
 
