@@ -1,5 +1,7 @@
 #include "shared-ui/WidgetAppearanceSettings.h"
 
+#include "CaseNames.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -162,12 +164,7 @@ TEST_P(WidgetAppearanceStored, ReadsTheDocumentedValue)
     EXPECT_EQ(WidgetAppearanceSettings::current(*store), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, WidgetAppearanceStored, ::testing::ValuesIn(storedCases), [](const auto& testCase) {
-    std::string name = testCase.param.name;
-    for (char& ch : name)
-        ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Keys, WidgetAppearanceStored, ::testing::ValuesIn(storedCases), [](const auto& testCase) { return caseName(testCase.param.name); });
 
 TEST(WidgetDisplayTypeTest, NamesAndRawStrings)
 {

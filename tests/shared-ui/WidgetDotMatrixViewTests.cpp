@@ -17,25 +17,12 @@ const QColor amber(255, 176, 0);
 const QColor panel(10, 20, 30);
 
 // The widget display rendered offscreen, read back at points of its layout.
-class WidgetProbe {
+class WidgetProbe : public RenderProbe {
 public:
-    static constexpr qreal pixelsPerPoint = 4;
-
     explicit WidgetProbe(const WidgetDotMatrixInputs& inputs)
-        : m_image(WidgetDotMatrixView::renderImage(inputs, pixelsPerPoint))
+        : RenderProbe(WidgetDotMatrixView::renderImage(inputs, pixelsPerPoint))
     {
     }
-
-    const QImage& image() const { return m_image; }
-    QColor at(QPointF point) const
-    {
-        return m_image.pixelColor(int(std::floor(point.x() * pixelsPerPoint)), int(std::floor(point.y() * pixelsPerPoint)))
-            .toRgb();
-    }
-    QColor at(const DotPosition& dot) const { return at(QPointF(dot.x, dot.y)); }
-
-private:
-    QImage m_image;
 };
 
 class WidgetDotMatrixViewTest : public ::testing::Test {

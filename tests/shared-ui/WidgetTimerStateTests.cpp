@@ -2,6 +2,8 @@
 
 #include "TimerCoreKit/TimerStateSnapshot.h"
 
+#include "CaseNames.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -143,12 +145,7 @@ TEST_P(WidgetTimerStateLoad, GivesTheDocumentedState)
 }
 
 INSTANTIATE_TEST_SUITE_P(StoredSnapshots, WidgetTimerStateLoad, ::testing::ValuesIn(storedCases),
-                         [](const auto& testCase) {
-                             std::string name = testCase.param.name;
-                             for (char& ch : name)
-                                 ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-                             return name;
-                         });
+[](const auto& testCase) { return caseName(testCase.param.name); });
 
 TEST(WidgetTimerStateTest, IdleIsAFiveMinuteCountdown)
 {
