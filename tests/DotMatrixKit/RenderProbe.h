@@ -22,6 +22,8 @@ public:
         : m_image(DotMatrixView::renderImage(inputs, state, pixelsPerPoint))
     {
     }
+    // Any other display, rendered at `pixelsPerPoint`.
+    explicit RenderProbe(QImage image) : m_image(std::move(image)) {}
 
     const QImage& image() const { return m_image; }
 
