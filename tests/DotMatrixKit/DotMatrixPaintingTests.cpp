@@ -64,7 +64,7 @@ TEST_F(DotMatrixPainting, LitDotsInTheDotColourAndUnlitCellsLeftOut)
     const RenderProbe probe(inputs);
     for (const auto& dot : positions()) {
         if (dot.isActive) {
-            EXPECT_TRUE(nearColor(probe.at(dot), inputs.theme.dotColor, 0)) << dot.row << "," << dot.col;
+            EXPECT_TRUE(closeToColor(probe.at(dot), inputs.theme.dotColor, 0)) << dot.row << "," << dot.col;
         } else {
             EXPECT_EQ(probe.at(dot).alpha(), 0) << dot.row << "," << dot.col;
         }
@@ -74,10 +74,10 @@ TEST_F(DotMatrixPainting, LitDotsInTheDotColourAndUnlitCellsLeftOut)
 TEST_F(DotMatrixPainting, DimmedOffCellsShowFaintlyInTheirPaletteColour)
 {
     inputs.showDimmedOffCells = true;
-    EXPECT_TRUE(nearColor(RenderProbe(inputs).at(unlitDigitDot()), withAlpha(inputs.theme.dotColor, 15)));
+    EXPECT_TRUE(closeToColor(RenderProbe(inputs).at(unlitDigitDot()), withAlpha(inputs.theme.dotColor, 15)));
 
     inputs.dotColorPalette = {QColor(0, 255, 0)};
-    EXPECT_TRUE(nearColor(RenderProbe(inputs).at(unlitDigitDot()), QColor(0, 255, 0, 15)));
+    EXPECT_TRUE(closeToColor(RenderProbe(inputs).at(unlitDigitDot()), QColor(0, 255, 0, 15)));
 }
 
 TEST_F(DotMatrixPainting, PaletteColoursEachDotByItsSlot)
@@ -89,7 +89,7 @@ TEST_F(DotMatrixPainting, PaletteColoursEachDotByItsSlot)
             continue;
         const int slot = DotGridLayout::paletteSlot(dot.row, dot.col, 5);
         const QColor expected = inputs.dotColorPalette[static_cast<std::size_t>(slot)];
-        EXPECT_TRUE(nearColor(probe.at(dot), expected, 0)) << dot.row << "," << dot.col;
+        EXPECT_TRUE(closeToColor(probe.at(dot), expected, 0)) << dot.row << "," << dot.col;
     }
 }
 
@@ -117,7 +117,7 @@ TEST_F(DotMatrixPainting, BaseColourChoice)
         const RenderProbe probe(inputs);
         for (const auto& dot : positions()) {
             if (dot.isActive) {
-                ASSERT_TRUE(nearColor(probe.at(dot), c.expected, 0)) << dot.row << "," << dot.col;
+                ASSERT_TRUE(closeToColor(probe.at(dot), c.expected, 0)) << dot.row << "," << dot.col;
             }
         }
     }
@@ -126,8 +126,8 @@ TEST_F(DotMatrixPainting, BaseColourChoice)
 TEST_F(DotMatrixPainting, ColonDotsTakeTheColonOpacity)
 {
     const RenderProbe probe(inputs, {.colonOpacity = 0.4, .displayOpacity = 1.0});
-    EXPECT_TRUE(nearColor(probe.at(litColonDot()), withAlpha(inputs.theme.dotColor, 102)));
-    EXPECT_TRUE(nearColor(probe.at(litDigitDot()), inputs.theme.dotColor, 0));
+    EXPECT_TRUE(closeToColor(probe.at(litColonDot()), withAlpha(inputs.theme.dotColor, 102)));
+    EXPECT_TRUE(closeToColor(probe.at(litDigitDot()), inputs.theme.dotColor, 0));
 
     const RenderProbe hidden(inputs, {.colonOpacity = 0.0, .displayOpacity = 1.0});
     EXPECT_EQ(hidden.at(litColonDot()).alpha(), 0);
@@ -154,7 +154,7 @@ TEST_F(DotMatrixPainting, OverlappingDotsLeaveNoHoles)
     const DotPosition& nextInRow = all[1];
     ASSERT_TRUE(topLeft.isActive && nextInRow.isActive);
     const QPointF overlap((topLeft.x + topLeft.size / 2 + nextInRow.x - nextInRow.size / 2) / 2, topLeft.y);
-    EXPECT_TRUE(nearColor(RenderProbe(inputs).at(overlap), inputs.theme.dotColor, 0));
+    EXPECT_TRUE(closeToColor(RenderProbe(inputs).at(overlap), inputs.theme.dotColor, 0));
 }
 
 class GlowPainting : public DotMatrixPainting {
@@ -179,7 +179,7 @@ TEST_F(GlowPainting, BlurredGlowFillsTheGapsAndKeepsDotsInTheirColour)
     inputs.glowRadius = 2;
     const RenderProbe probe(inputs);
     EXPECT_GT(probe.at(gapBelowFirstDot()).alpha(), 20);
-    EXPECT_TRUE(nearColor(probe.at(litDigitDot()), inputs.theme.dotColor, 0));
+    EXPECT_TRUE(closeToColor(probe.at(litDigitDot()), inputs.theme.dotColor, 0));
 }
 
 TEST_F(GlowPainting, ZeroRadiusGlowIsAnUnblurredHalfStrengthLayer)
@@ -189,9 +189,9 @@ TEST_F(GlowPainting, ZeroRadiusGlowIsAnUnblurredHalfStrengthLayer)
     const RenderProbe probe(inputs, {.colonOpacity = 0.4, .displayOpacity = 1.0});
     EXPECT_EQ(probe.at(gapBelowFirstDot()).alpha(), 0);
     // Colon at 0.4 over its own glow at 0.2: 1 - 0.8 x 0.6 = 0.52.
-    EXPECT_TRUE(nearColor(probe.at(litColonDot()), withAlpha(inputs.theme.dotColor, 133)));
+    EXPECT_TRUE(closeToColor(probe.at(litColonDot()), withAlpha(inputs.theme.dotColor, 133)));
     // Unlit cells never glow.
-    EXPECT_TRUE(nearColor(probe.at(unlitDigitDot()), withAlpha(inputs.theme.dotColor, 15)));
+    EXPECT_TRUE(closeToColor(probe.at(unlitDigitDot()), withAlpha(inputs.theme.dotColor, 15)));
 }
 
 TEST_F(GlowPainting, OddGlowRadiiDrawLikeZero)
@@ -210,7 +210,7 @@ TEST_F(GlowPainting, DisplayOpacityFadesEverythingAsOne)
 {
     inputs.glowRadius = 0;
     const RenderProbe probe(inputs, {.colonOpacity = 1.0, .displayOpacity = 0.25});
-    EXPECT_TRUE(nearColor(probe.at(litDigitDot()), withAlpha(inputs.theme.dotColor, 64)));
+    EXPECT_TRUE(closeToColor(probe.at(litDigitDot()), withAlpha(inputs.theme.dotColor, 64)));
 }
 
 TEST_F(DotMatrixPainting, OwnBackgroundFillsTheGridWithRoundedCorners)
@@ -222,11 +222,11 @@ TEST_F(DotMatrixPainting, OwnBackgroundFillsTheGridWithRoundedCorners)
     inputs.drawsOwnBackground = true;
     inputs.backgroundCornerRadius = 8;
     const RenderProbe rounded(inputs);
-    EXPECT_TRUE(nearColor(rounded.at(padding), inputs.theme.backgroundColor, 0));
+    EXPECT_TRUE(closeToColor(rounded.at(padding), inputs.theme.backgroundColor, 0));
     EXPECT_EQ(rounded.at(corner).alpha(), 0);
 
     inputs.backgroundCornerRadius = 0;
-    EXPECT_TRUE(nearColor(RenderProbe(inputs).at(corner), inputs.theme.backgroundColor, 0));
+    EXPECT_TRUE(closeToColor(RenderProbe(inputs).at(corner), inputs.theme.backgroundColor, 0));
 }
 
 TEST_F(DotMatrixPainting, PhaseStripSegmentsFadeByState)
@@ -239,7 +239,7 @@ TEST_F(DotMatrixPainting, PhaseStripSegmentsFadeByState)
     const RenderProbe probe(inputs);
     const int alphas[] = {102, 255, 38};
     for (std::size_t i = 0; i < segments.size(); ++i)
-        EXPECT_TRUE(nearColor(probe.at(segments[i].rect.center()), withAlpha(segments[i].color, alphas[i]))) << i;
+        EXPECT_TRUE(closeToColor(probe.at(segments[i].rect.center()), withAlpha(segments[i].color, alphas[i]))) << i;
 }
 
 TEST_F(DotMatrixPainting, TextWithoutGlyphsDrawsOnlyTheBackground)
@@ -248,7 +248,7 @@ TEST_F(DotMatrixPainting, TextWithoutGlyphsDrawsOnlyTheBackground)
     inputs.drawsOwnBackground = true;
     const RenderProbe probe(inputs);
     EXPECT_EQ(probe.image().width(), static_cast<int>(std::ceil(2 * 8.75 * RenderProbe::pixelsPerPoint)));
-    EXPECT_TRUE(nearColor(probe.at(QPointF(8.75, 20.3)), inputs.theme.backgroundColor, 0));
+    EXPECT_TRUE(closeToColor(probe.at(QPointF(8.75, 20.3)), inputs.theme.backgroundColor, 0));
 }
 
 // The drawing stays inside the grid, whatever the painter's device is.

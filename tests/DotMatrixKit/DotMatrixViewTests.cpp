@@ -75,7 +75,7 @@ TEST_F(DotMatrixViewTest, ALargerViewShowsTheGridCentred)
     const QSizeF exact = DotMatrixRules::layout(inputs).size;
     const QPointF offset((view.width() - exact.width()) / 2, (view.height() - exact.height()) / 2);
     const DotPosition dot = litColonDot();
-    EXPECT_TRUE(nearColor(image.pixelColor((QPointF(dot.x, dot.y) + offset).toPoint()), inputs.theme.dotColor, 0));
+    EXPECT_TRUE(closeToColor(image.pixelColor((QPointF(dot.x, dot.y) + offset).toPoint()), inputs.theme.dotColor, 0));
     EXPECT_EQ(qAlpha(image.pixel(QPointF(dot.x, dot.y).toPoint())), 0);
 }
 

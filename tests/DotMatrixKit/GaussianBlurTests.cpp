@@ -121,7 +121,7 @@ TEST_F(PaintLayerTest, DrawsBackWhereItWasDrawn)
     layer.painter().fillRect(QRectF(10, 10, 4, 4), Qt::red);
     layer.drawOnto(painter, 0.5);
     painter.end();
-    EXPECT_TRUE(nearColor(target.pixelColor(22, 32), QColor(255, 0, 0, 128), 1));
+    EXPECT_TRUE(closeToColor(target.pixelColor(22, 32), QColor(255, 0, 0, 128), 1));
     EXPECT_EQ(qAlpha(target.pixel(19, 32)), 0);
     EXPECT_EQ(qAlpha(target.pixel(24, 32)), 0);
 }

@@ -42,7 +42,7 @@ private:
 
 // Colours compared channel by channel, premultiplied as they are stored, so
 // that a faint colour is not judged by its rounding-amplified hue.
-inline bool nearColor(const QColor& actual, const QColor& expected, int allowance = 2)
+inline bool closeToColor(const QColor& actual, const QColor& expected, int allowance = 2)
 {
     const QRgb a = qPremultiply(actual.rgba());
     const QRgb e = qPremultiply(expected.rgba());

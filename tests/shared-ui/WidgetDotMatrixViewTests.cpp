@@ -64,9 +64,9 @@ TEST_F(WidgetDotMatrixViewTest, DrawsLitDotsOnlyOnTheThemeBackground)
 
     const WidgetProbe probe(inputs);
     for (const auto& dot : lit)
-        ASSERT_TRUE(nearColor(probe.at(dot), amber)) << dot.x << "," << dot.y;
+        ASSERT_TRUE(closeToColor(probe.at(dot), amber)) << dot.x << "," << dot.y;
     for (const auto& cell : cellsWhere([](const DotPosition& p) { return !p.isActive; }))
-        ASSERT_TRUE(nearColor(probe.at(cell), panel)) << "unlit cell " << cell.x << "," << cell.y;
+        ASSERT_TRUE(closeToColor(probe.at(cell), panel)) << "unlit cell " << cell.x << "," << cell.y;
     // The block's rounded corner shows what is behind it.
     EXPECT_EQ(probe.at(QPointF(0.2, 0.2)).alpha(), 0);
 }
@@ -105,7 +105,7 @@ TEST_F(WidgetDotMatrixViewTest, ColonModesHoldStill)
             float(expected.redF() * expected.alphaF() + panel.redF() * (1 - expected.alphaF())),
             float(expected.greenF() * expected.alphaF() + panel.greenF() * (1 - expected.alphaF())),
             float(expected.blueF() * expected.alphaF() + panel.blueF() * (1 - expected.alphaF())));
-        EXPECT_TRUE(nearColor(probe.at(colon.front()), blended));
+        EXPECT_TRUE(closeToColor(probe.at(colon.front()), blended));
     }
 }
 
@@ -117,7 +117,7 @@ TEST_F(WidgetDotMatrixViewTest, TintedModeIsWhiteOnClear)
     const WidgetProbe probe(inputs);
     for (const auto& dot : cellsWhere([](const DotPosition& p) { return p.isActive; })) {
         const QColor expected = dot.isColonDot ? withAlpha(Qt::white, 178) : QColor(Qt::white);
-        ASSERT_TRUE(nearColor(probe.at(dot), expected)) << dot.x << "," << dot.y;
+        ASSERT_TRUE(closeToColor(probe.at(dot), expected)) << dot.x << "," << dot.y;
     }
     for (const auto& cell : cellsWhere([](const DotPosition& p) { return !p.isActive; }))
         ASSERT_EQ(probe.at(cell).alpha(), 0);
@@ -138,8 +138,8 @@ TEST_F(WidgetDotMatrixViewTest, PaletteColoursEachCellAsTheDotMatrixViewDoes)
     std::set<QRgb> seen;
     for (const auto& dot : cellsWhere([](const DotPosition& p) { return p.isActive; })) {
         const QColor expected = palette[std::size_t(DotGridLayout::paletteSlot(dot.row, dot.col, 2))];
-        ASSERT_TRUE(nearColor(widget.at(dot), expected)) << dot.row << "," << dot.col;
-        ASSERT_TRUE(nearColor(widget.at(dot), view.at(dot)));
+        ASSERT_TRUE(closeToColor(widget.at(dot), expected)) << dot.row << "," << dot.col;
+        ASSERT_TRUE(closeToColor(widget.at(dot), view.at(dot)));
         seen.insert(expected.rgb());
     }
     EXPECT_EQ(seen.size(), 2u);
@@ -191,8 +191,8 @@ TEST_F(WidgetDotMatrixViewTest, PhaseRowSplitsTheGridWidthInsideThePadding)
     EXPECT_EQ(layout.size.width(), layout.gridSize.width());
 
     const WidgetProbe probe(inputs);
-    EXPECT_TRUE(nearColor(probe.at(layout.phaseSegments[0].rect.center()), blue));
-    EXPECT_TRUE(nearColor(probe.at(layout.phaseSegments[1].rect.center()), withAlpha(blue, 128)));
+    EXPECT_TRUE(closeToColor(probe.at(layout.phaseSegments[0].rect.center()), blue));
+    EXPECT_TRUE(closeToColor(probe.at(layout.phaseSegments[1].rect.center()), withAlpha(blue, 128)));
     EXPECT_EQ(probe.at(layout.phaseSegments[2].rect.center()).alpha(), 0);
     // The gap between segments and the space above the row stay clear.
     EXPECT_EQ(probe.at(QPointF(layout.phaseSegments[0].rect.right() + 1, layout.phaseSegments[0].rect.center().y()))
