@@ -215,8 +215,9 @@ void SevenSegmentRenderer::paint(QPainter& painter, const DisplayFrame& frame, c
     const Metrics metrics = metricsOf(frame);
     const auto characters = placeCharacters(text, metrics);
     const QColor dot = frame.color.dotColor();
-    const SegmentColors colors{m_phaseTintColor.value_or(dot), dot,
-                               m_phaseTintColor || !m_palette ? nullptr : &*m_palette};
+    // A palette without colours would paint every bar clear: it counts as none.
+    const bool multicolour = !m_phaseTintColor && m_palette && !m_palette->colors().isEmpty();
+    const SegmentColors colors{m_phaseTintColor.value_or(dot), dot, multicolour ? &*m_palette : nullptr};
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
