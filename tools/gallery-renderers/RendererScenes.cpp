@@ -215,9 +215,9 @@ GallerySheet colours(DisplayType type)
 
 } // namespace
 
-std::vector<NamedRendererSheet> rendererSheets()
+std::vector<NamedSheet> rendererSheets()
 {
-    std::vector<NamedRendererSheet> sheets;
+    std::vector<NamedSheet> sheets;
     for (const auto type : {DisplayType::DotMatrix, DisplayType::SevenSegment}) {
         sheets.push_back({slug(type) + u"-scales.png"_s, scales(type)});
         sheets.push_back({slug(type) + u"-styles.png"_s, styles(type)});

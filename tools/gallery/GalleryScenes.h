@@ -6,10 +6,5 @@
 
 #include <vector>
 
-struct NamedSheet {
-    QString fileName;
-    GallerySheet sheet;
-};
-
 // Every look of the dot-matrix kit worth checking by eye, one sheet per theme.
 std::vector<NamedSheet> gallerySheets();

@@ -24,3 +24,9 @@ private:
     int m_columns;
     std::vector<Entry> m_entries;
 };
+
+// A sheet with the name of the file it is written to.
+struct NamedSheet {
+    QString fileName;
+    GallerySheet sheet;
+};
