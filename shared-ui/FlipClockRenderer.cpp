@@ -5,6 +5,7 @@
 #include "shared-ui/DisplayTiming.h"
 #include "shared-ui/FlipCardMotion.h"
 #include "shared-ui/FlipClockGeometry.h"
+#include "shared-ui/SpriteCache.h"
 
 #include "DotMatrixKit/DotBatches.h"
 #include "DotMatrixKit/TextCharacters.h"
@@ -83,15 +84,43 @@ void drawFlap(QPainter& painter, const QRectF& card, const Metrics& metrics, con
     });
 }
 
-void drawColon(QPainter& painter, const QRectF& card, const Metrics& metrics, const CardColors& colors,
-               qreal opacity)
+void drawColon(QPainter& painter, const QRectF& card, const Metrics& metrics, const CardColors& colors)
 {
-    DisplayLayers::paintFaded(painter, card, opacity, [&](QPainter& target) {
-        fillHalf(target, upperHalf(card, metrics), colors, upperShade);
-        fillHalf(target, lowerHalf(card, metrics), colors, lowerShade);
-        target.fillRect(upperColonDot(card, metrics), colors.ink);
-        target.fillRect(lowerColonDot(card, metrics), colors.ink);
-    });
+    fillHalf(painter, upperHalf(card, metrics), colors, upperShade);
+    fillHalf(painter, lowerHalf(card, metrics), colors, lowerShade);
+    painter.fillRect(upperColonDot(card, metrics), colors.ink);
+    painter.fillRect(lowerColonDot(card, metrics), colors.ink);
+}
+
+enum class Piece { UpperHalf, LowerHalf, Colon };
+
+// Everything that decides how a piece of a card looks; its place is the stamp's business.
+QByteArray pieceKey(Piece piece, QStringView character, const Metrics& metrics, const CardColors& colors)
+{
+    SpriteKey key("flipClock");
+    key.add(static_cast<int>(piece)).addText(character).add(metrics.cardWidth).add(metrics.cardHeight);
+    key.addColor(colors.background).addColor(colors.ink);
+    return key.bytes();
+}
+
+// The card's still pieces are stamped; only the flap in motion is drawn afresh.
+void stampCard(QPainter& painter, SpriteCache& sprites, const Card& card, QStringView character,
+               const FlipCardState* motion, const Metrics& metrics, const CardColors& colors, qreal colonOpacity)
+{
+    if (card.kind == CardKind::Colon) {
+        // The card fades as one picture, dots and all.
+        DisplayLayers::paintFaded(painter, card.rect, colonOpacity, [&](QPainter& target) {
+            sprites.stamp(target, card.rect, pieceKey(Piece::Colon, {}, metrics, colors),
+                          [&](QPainter& piece) { drawColon(piece, card.rect, metrics, colors); });
+        });
+        return;
+    }
+    sprites.stamp(painter, upperHalf(card.rect, metrics), pieceKey(Piece::UpperHalf, character, metrics, colors),
+                  [&](QPainter& piece) { drawUpperHalf(piece, card.rect, metrics, character, colors); });
+    sprites.stamp(painter, lowerHalf(card.rect, metrics), pieceKey(Piece::LowerHalf, character, metrics, colors),
+                  [&](QPainter& piece) { drawLowerHalf(piece, card.rect, metrics, character, colors); });
+    if (motion)
+        drawFlap(painter, card.rect, metrics, *motion, colors);
 }
 
 } // namespace
@@ -127,20 +156,13 @@ void FlipClockRenderer::paint(QPainter& painter, const DisplayFrame& frame, cons
     const QRectF display(QPointF(0, 0), FlipClock::naturalSize(characters, metrics));
     DisplayLayers::paintFaded(painter, display, state.displayOpacity, [&](QPainter& target) {
         for (std::size_t i = 0; i < cards.size(); ++i) {
-            const Card& card = cards[i];
-            if (card.kind == CardKind::Colon) {
-                drawColon(target, card.rect, metrics, colors, state.colonOpacity);
-                continue;
-            }
             const QStringView character = characters[static_cast<qsizetype>(i)];
-            drawUpperHalf(target, card.rect, metrics, character, colors);
-            drawLowerHalf(target, card.rect, metrics, character, colors);
             // Only a card that the state matches to this character is in motion.
-            if (i < state.flip.cards.size()) {
-                const FlipCardState& motion = state.flip.cards[i];
-                if (motion.previousCharacter && motion.character == character)
-                    drawFlap(target, card.rect, metrics, motion, colors);
-            }
+            const FlipCardState* motion = nullptr;
+            if (i < state.flip.cards.size() && state.flip.cards[i].previousCharacter &&
+                state.flip.cards[i].character == character)
+                motion = &state.flip.cards[i];
+            stampCard(target, state.sprites, cards[i], character, motion, metrics, colors, state.colonOpacity);
         }
     });
     painter.restore();

@@ -64,8 +64,8 @@ Layout layout(QStringView text, const Metrics& metrics, qreal smallScale)
         result.contentWidth += width + gapAfter;
         if (glyph.empty())
             continue; // counted, but the next glyph takes its place
-        result.glyphs.push_back({glyph, QPointF(x, metrics.glowMargin), isCheckmark ? metrics.cell : metrics.cell * scale,
-                                 isCheckmark});
+        result.glyphs.push_back({character.front().unicode(), glyph, QPointF(x, metrics.glowMargin),
+                                 isCheckmark ? metrics.cell : metrics.cell * scale, isCheckmark});
         x += width + gapAfter;
     }
     return result;

@@ -28,6 +28,7 @@ struct Metrics {
 };
 
 struct PlacedGlyph {
+    char16_t character; // a digit or the check mark
     BlockFont::Glyph glyph;
     QPointF origin; // top-left of the glyph's first cell, in frame coordinates
     qreal cell;     // cell pitch; squares are drawn this wide plus the seam overlap

@@ -90,7 +90,8 @@ TEST_F(SevenSegmentLookTest, PaletteColoursEachBarBySlotAndATintWinsOverIt)
 
 TEST_F(SevenSegmentLookTest, APaletteWithoutColoursLeavesTheDigitsInTheSchemeColour)
 {
-    const auto eight = frameShowing(u"8:"_qs);
+    auto eight = frameShowing(u"8:8"_qs);
+    eight.style.colonMode = ColonMode::Always; // a contextual colon hides under a minute
     const MulticolorPalette empty(u"empty"_qs, u"Empty"_qs, {});
     const LookProbe probe(SevenSegmentRenderer(std::nullopt, empty), eight);
     EXPECT_TRUE(nearColor(probe.at(segmentCentre(eight, 0, Segment::G)), amber));
