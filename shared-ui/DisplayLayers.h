@@ -1,6 +1,5 @@
 #pragma once
 
-#include "DotMatrixKit/GaussianBlur.h"
 #include "DotMatrixKit/PaintLayer.h"
 
 #include <QPainter>
@@ -9,27 +8,22 @@
 #include <algorithm>
 #include <cmath>
 
-// The two offscreen steps the drawn looks share: a blurred glow layer under
-// the sharp drawing, and fading a whole display as one picture.
+// The two offscreen steps the drawn looks share: a glow layer under the sharp
+// drawing, and fading a whole display as one picture.
 namespace DisplayLayers {
 
-// Draws `drawGlow(QPainter&)` into a layer, blurs it by `blurRadius` points
-// and lays it onto `painter`, clipped to `frame`. The layer reaches past the
-// frame so the blur spreads into transparency instead of piling up at the edge.
+// Gathers the glow that `drawGlow(QPainter&)` lays down (already blurred:
+// see SpriteCache) in a layer of its own, then puts the layer under what
+// follows, clipped to `frame`. Glows added into a clear layer sum up the way
+// one blur of the whole text would.
 template <typename Draw>
-void paintGlow(QPainter& painter, const QRectF& frame, qreal blurRadius, Draw&& drawGlow)
+void paintGlowLayer(QPainter& painter, const QRectF& frame, Draw&& drawGlow)
 {
-    const qreal radius = std::isfinite(blurRadius) ? std::max<qreal>(blurRadius, 0) : 0;
-    const qreal margin = std::min(3 * radius, std::max(frame.width(), frame.height()));
-    PaintLayer layer(painter, frame.adjusted(-margin, -margin, margin, margin));
+    PaintLayer layer(painter, frame);
     if (!layer.isValid())
         return;
     drawGlow(layer.painter());
-    gaussianBlur(layer.pixels(), radius * layer.pixelScale());
-    painter.save();
-    painter.setClipRect(frame, Qt::IntersectClip);
     layer.drawOnto(painter);
-    painter.restore();
 }
 
 // Draws `draw(QPainter&)` at `opacity` as one picture, so overlapping parts

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shared-ui/FlipCardsState.h"
+#include "shared-ui/SpriteCache.h"
 
 #include <QtGlobal>
 
@@ -12,6 +13,12 @@ struct DisplayLookState {
     qreal colonOpacity = 1.0;   // of the lit colon, as the colon mode has it now
     qreal displayOpacity = 1.0; // of the whole display, as blinking has it now
     FlipCardsState flip;        // used by the flip clock only
+    // Pictures of the look's pieces, kept so the next frame only stamps them.
+    // Not part of what the state says, so equality ignores it.
+    mutable SpriteCache sprites;
 
-    friend bool operator==(const DisplayLookState&, const DisplayLookState&) = default;
+    friend bool operator==(const DisplayLookState& a, const DisplayLookState& b)
+    {
+        return a.colonOpacity == b.colonOpacity && a.displayOpacity == b.displayOpacity && a.flip == b.flip;
+    }
 };

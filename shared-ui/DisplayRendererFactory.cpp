@@ -1,7 +1,9 @@
 #include "shared-ui/DisplayRendererFactory.h"
 
 #include "shared-ui/DotMatrixRenderer.h"
+#include "shared-ui/FlipClockRenderer.h"
 #include "shared-ui/SevenSegmentRenderer.h"
+#include "shared-ui/SmallAndBigRenderer.h"
 
 namespace DisplayRendererFactory {
 
@@ -13,9 +15,11 @@ std::unique_ptr<DisplayRenderer> renderer(DisplayType type, const DisplayLookSet
     case DisplayType::SevenSegment:
         return std::make_unique<SevenSegmentRenderer>(settings.phaseTintColor, settings.palette);
     case DisplayType::FlipClock:
+        return std::make_unique<FlipClockRenderer>(settings.phaseTintColor);
     case DisplayType::SmallAndBig:
-        break;
+        return std::make_unique<SmallAndBigRenderer>(settings.phaseTintColor, settings.palette);
     }
+    // Only a value cast from outside the enum gets here.
     return std::make_unique<DotMatrixRenderer>(settings.phaseTintColor, settings.digitScaling, settings.palette);
 }
 

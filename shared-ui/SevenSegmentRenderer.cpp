@@ -4,6 +4,7 @@
 #include "shared-ui/DisplayLayers.h"
 #include "shared-ui/DisplayTiming.h"
 #include "shared-ui/SevenSegmentGeometry.h"
+#include "shared-ui/SpriteCache.h"
 
 #include "DotMatrixKit/DotBatches.h"
 
@@ -100,34 +101,85 @@ void drawText(QPainter& painter, const PlacedCharacter& character, const Metrics
     painter.restore();
 }
 
-void drawPass(QPainter& painter, Pass pass, const std::vector<PlacedCharacter>& characters, const Metrics& metrics,
-              const SegmentColors& colors, qreal colonOpacity)
+// One character's bars, colon or check mark in one pass, leaning with the canvas.
+void drawShapes(QPainter& painter, Pass pass, const PlacedCharacter& character, const Metrics& metrics,
+                const SegmentColors& colors, qreal colonOpacity)
+{
+    painter.save();
+    painter.setTransform(metrics.canvasTransform() * painter.transform());
+    ColorBatches batches;
+    switch (character.kind) {
+    case CharacterKind::Colon:
+        addColon(batches, pass, character, metrics, colors, colonOpacity);
+        break;
+    case CharacterKind::Digit:
+        addDigit(batches, pass, character, metrics, colors);
+        break;
+    case CharacterKind::Checkmark:
+        addCheckmark(batches, pass, character, metrics, colors);
+        break;
+    case CharacterKind::Other:
+        break;
+    }
+    batches.fill(painter);
+    painter.restore();
+}
+
+// Everything that decides how a character's picture looks in one pass; its
+// place on the display is the stamp's business.
+QByteArray pieceKey(Pass pass, const PlacedCharacter& character, const Metrics& metrics,
+                    const SegmentColors& colors, qreal colonOpacity)
+{
+    SpriteKey key("sevenSegment");
+    key.add(pass == Pass::Glow).add(static_cast<int>(character.kind)).add(character.digit);
+    key.add(metrics.digitHeight).add(metrics.thickness).add(metrics.glowMargin);
+    key.addColor(colors.lit).addColor(colors.dot);
+    const int slotCount = character.kind == CharacterKind::Colon ? 2 : static_cast<int>(allSegments.size());
+    if (colors.palette) {
+        for (int index = 0; index < slotCount; ++index)
+            key.addColor(colors.palette->color(index));
+    }
+    if (character.kind == CharacterKind::Colon)
+        key.add(colonOpacity);
+    return key.bytes();
+}
+
+// The room a character's shapes take on the canvas, leaning included, with
+// a little over for antialiasing.
+QRectF pieceBounds(const PlacedCharacter& character, const Metrics& metrics)
+{
+    const qreal t = metrics.thickness;
+    const QRectF box(character.x - t, -t, metrics.digitWidth() + 2 * t, metrics.digitHeight + 2 * t);
+    return metrics.canvasTransform().mapRect(box);
+}
+
+void stampPass(QPainter& painter, SpriteCache& sprites, Pass pass, const std::vector<PlacedCharacter>& characters,
+               const Metrics& metrics, const SegmentColors& colors, qreal colonOpacity)
+{
+    const bool glow = pass == Pass::Glow;
+    for (const auto& character : characters) {
+        if (character.kind == CharacterKind::Other)
+            continue;
+        if (glow && character.kind == CharacterKind::Colon && !(colonOpacity > 0))
+            continue;
+        const auto draw = [&](QPainter& piece) { drawShapes(piece, pass, character, metrics, colors, colonOpacity); };
+        // Blur is linear, so the glows of single characters add up to the
+        // glow of the whole text.
+        sprites.stamp(painter, pieceBounds(character, metrics), pieceKey(pass, character, metrics, colors, colonOpacity),
+                      draw, glow ? metrics.blurRadius : 0,
+                      glow ? QPainter::CompositionMode_Plus : QPainter::CompositionMode_SourceOver);
+    }
+}
+
+void drawTexts(QPainter& painter, const std::vector<PlacedCharacter>& characters, const Metrics& metrics,
+               const SegmentColors& colors)
 {
     painter.save();
     const QTransform upright = painter.transform();
     painter.setTransform(metrics.canvasTransform() * upright);
-    ColorBatches batches;
     for (const auto& character : characters) {
-        switch (character.kind) {
-        case CharacterKind::Colon:
-            addColon(batches, pass, character, metrics, colors, colonOpacity);
-            break;
-        case CharacterKind::Digit:
-            addDigit(batches, pass, character, metrics, colors);
-            break;
-        case CharacterKind::Checkmark:
-            addCheckmark(batches, pass, character, metrics, colors);
-            break;
-        case CharacterKind::Other:
-            break;
-        }
-    }
-    batches.fill(painter);
-    if (pass == Pass::Sharp) {
-        for (const auto& character : characters) {
-            if (character.kind == CharacterKind::Other)
-                drawText(painter, character, metrics, colors.dot, upright);
-        }
+        if (character.kind == CharacterKind::Other)
+            drawText(painter, character, metrics, colors.dot, upright);
     }
     painter.restore();
 }
@@ -163,8 +215,9 @@ void SevenSegmentRenderer::paint(QPainter& painter, const DisplayFrame& frame, c
     const Metrics metrics = metricsOf(frame);
     const auto characters = placeCharacters(text, metrics);
     const QColor dot = frame.color.dotColor();
-    const SegmentColors colors{m_phaseTintColor.value_or(dot), dot,
-                               m_phaseTintColor || !m_palette ? nullptr : &*m_palette};
+    // A palette without colours would paint every bar clear: it counts as none.
+    const bool multicolour = !m_phaseTintColor && m_palette && !m_palette->colors().isEmpty();
+    const SegmentColors colors{m_phaseTintColor.value_or(dot), dot, multicolour ? &*m_palette : nullptr};
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -175,11 +228,12 @@ void SevenSegmentRenderer::paint(QPainter& painter, const DisplayFrame& frame, c
         const QRectF canvas(QPointF(0, 0), metrics.frameSize(text));
         target.setClipRect(canvas, Qt::IntersectClip);
         if (frame.style.bloomEnabled) {
-            DisplayLayers::paintGlow(target, canvas, metrics.blurRadius, [&](QPainter& layer) {
-                drawPass(layer, Pass::Glow, characters, metrics, colors, state.colonOpacity);
+            DisplayLayers::paintGlowLayer(target, canvas, [&](QPainter& layer) {
+                stampPass(layer, state.sprites, Pass::Glow, characters, metrics, colors, state.colonOpacity);
             });
         }
-        drawPass(target, Pass::Sharp, characters, metrics, colors, state.colonOpacity);
+        stampPass(target, state.sprites, Pass::Sharp, characters, metrics, colors, state.colonOpacity);
+        drawTexts(target, characters, metrics, colors);
         target.restore();
     });
     painter.restore();

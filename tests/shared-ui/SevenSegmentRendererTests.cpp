@@ -88,6 +88,16 @@ TEST_F(SevenSegmentLookTest, PaletteColoursEachBarBySlotAndATintWinsOverIt)
         EXPECT_TRUE(nearColor(tinted.at(segmentCentre(eight, 0, segment)), tint)) << slot(segment);
 }
 
+TEST_F(SevenSegmentLookTest, APaletteWithoutColoursLeavesTheDigitsInTheSchemeColour)
+{
+    auto eight = frameShowing(u"8:8"_qs);
+    eight.style.colonMode = ColonMode::Always; // a contextual colon hides under a minute
+    const MulticolorPalette empty(u"empty"_qs, u"Empty"_qs, {});
+    const LookProbe probe(SevenSegmentRenderer(std::nullopt, empty), eight);
+    EXPECT_TRUE(nearColor(probe.at(segmentCentre(eight, 0, Segment::G)), amber));
+    EXPECT_TRUE(nearColor(probe.at(colonDotCentre(eight, 1, 0)), amber));
+}
+
 TEST_F(SevenSegmentLookTest, ColonFollowsItsMode)
 {
     const struct {

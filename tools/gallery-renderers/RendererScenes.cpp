@@ -213,15 +213,44 @@ GallerySheet colours(DisplayType type)
     return sheet;
 }
 
+// A countdown going from 10:00 to 09:59, caught at steps through the flip of
+// its four digit cards.
+GallerySheet flipFrames()
+{
+    GallerySheet sheet(u"Flip Clock: 10:00 to 09:59, frames through the fold"_s, 7);
+    constexpr int steps = 7;
+    for (const auto speed : platform::allCases<FlipSpeed>()) {
+        for (const auto scale : {DisplayScale::Regular, DisplayScale::Floating}) {
+            DisplayFrame frame = sample(scale);
+            frame.style.flipSpeed = speed;
+            frame.time = 600;
+            const auto renderer = DisplayRendererFactory::renderer(DisplayType::FlipClock, {});
+            DisplayLookState state;
+            const platform::Date start = at(100);
+            renderer->advance(state, frame, start - 1);
+            frame.time = 599;
+            renderer->advance(state, frame, start);
+            for (int step = 0; step < steps; ++step) {
+                const double elapsed = duration(speed) * step / (steps - 1);
+                renderer->advance(state, frame, start + elapsed);
+                sheet.add(u"%1 %2, %3 ms"_s.arg(displayName(speed), displayName(scale)).arg(qRound(elapsed * 1000)),
+                          pictureOf(*renderer, frame, state, scale == DisplayScale::Floating ? 1 : zooms[scale]));
+            }
+        }
+    }
+    return sheet;
+}
+
 } // namespace
 
-std::vector<NamedRendererSheet> rendererSheets()
+std::vector<NamedSheet> rendererSheets()
 {
-    std::vector<NamedRendererSheet> sheets;
-    for (const auto type : {DisplayType::DotMatrix, DisplayType::SevenSegment}) {
+    std::vector<NamedSheet> sheets;
+    for (const auto type : platform::allCases<DisplayType>()) {
         sheets.push_back({slug(type) + u"-scales.png"_s, scales(type)});
         sheets.push_back({slug(type) + u"-styles.png"_s, styles(type)});
         sheets.push_back({slug(type) + u"-colours.png"_s, colours(type)});
     }
+    sheets.push_back({u"flip-frames.png"_s, flipFrames()});
     return sheets;
 }
