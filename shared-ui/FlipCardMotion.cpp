@@ -44,7 +44,9 @@ void settle(FlipCardState& card, FlipSpeed speed, platform::Date now)
         return;
     const double elapsed = now.secondsSince(card.flipStartedAt);
     const double length = duration(speed);
-    if (!std::isfinite(elapsed) || elapsed >= length) {
+    // Ended by the same sum that `nextFrame` schedules the last frame at, so
+    // that frame always ends the flip however the subtraction rounds.
+    if (!std::isfinite(elapsed) || !(now < card.flipStartedAt + length)) {
         card.previousCharacter.reset();
         card.flipProgress = 1.0;
         return;
