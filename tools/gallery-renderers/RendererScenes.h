@@ -1,8 +1,6 @@
 #pragma once
 
-#include "GallerySheet.h"
-
-#include <QString>
+#include "GalleryMain.h"
 
 #include <vector>
 
