@@ -96,7 +96,12 @@ INSTANTIATE_TEST_SUITE_P(GifWriter, GifNoise,
                                          NoiseCase{32, 18, 3},   // a table padded to a power of two
                                          NoiseCase{32, 18, 16},
                                          NoiseCase{100, 100, 5}, // the code table runs out and starts over
-                                         NoiseCase{160, 120, 256}));
+                                         NoiseCase{160, 120, 256}),
+                         [](const testing::TestParamInfo<NoiseCase>& testCase) {
+                             const NoiseCase& c = testCase.param;
+                             return std::to_string(c.width) + "x" + std::to_string(c.height) + "with" +
+                                    std::to_string(c.colors) + "colors";
+                         });
 
 TEST(GifWriter, FlatFramesRoundTrip)
 {

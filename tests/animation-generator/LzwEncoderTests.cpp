@@ -135,7 +135,11 @@ TEST_P(LzwStream, DecodesStrictlyAtEveryLength)
 }
 
 INSTANTIATE_TEST_SUITE_P(LzwEncoder, LzwStream,
-                         testing::Values(StreamCase{2, 2}, StreamCase{4, 2}, StreamCase{16, 4}, StreamCase{256, 8}));
+                         testing::Values(StreamCase{2, 2}, StreamCase{4, 2}, StreamCase{16, 4}, StreamCase{256, 8}),
+                         [](const testing::TestParamInfo<StreamCase>& testCase) {
+                             return std::to_string(testCase.param.colors) + "colorsFrom" +
+                                    std::to_string(testCase.param.minCodeSize) + "bits";
+                         });
 
 TEST(LzwEncoder, RefusesIndicesAndCodeSizesItCannotCode)
 {

@@ -59,7 +59,8 @@ INSTANTIATE_TEST_SUITE_P(BlockGlyphCells, GlyphCover,
                          testing::Values(CellSize{1.5, 2.0},      // the large small-and-big cell
                                          CellSize{0.5625, 1.0625}, // the smallest: compact seconds
                                          CellSize{4.0 / 3, 4.0 / 3 + 0.5}, // a regular flip card
-                                         CellSize{6, 6}));          // palette cells, edge to edge
+                                         CellSize{6, 6}),           // palette cells, edge to edge
+                         [](const testing::TestParamInfo<CellSize>& testCase) { return "case" + std::to_string(testCase.index); });
 
 TEST(BlockGlyphCells, LitCellsAreVisitedRowByRow)
 {
