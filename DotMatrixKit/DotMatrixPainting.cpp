@@ -6,10 +6,10 @@
 #include "DotMatrixKit/DotGridLayout.h"
 #include "DotMatrixKit/DotMatrixRules.h"
 #include "DotMatrixKit/GaussianBlur.h"
+#include "DotMatrixKit/OffscreenImage.h"
 #include "DotMatrixKit/PaintLayer.h"
 #include "DotMatrixKit/PhaseStrip.h"
 
-#include "PlatformKit/SaturatingCast.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -156,16 +156,6 @@ void DotMatrixView::paint(QPainter& painter, const DotMatrixInputs& inputs, cons
 
 QImage DotMatrixView::renderImage(const DotMatrixInputs& inputs, const DotMatrixState& state, qreal devicePixelRatio)
 {
-    const qreal ratio = std::isfinite(devicePixelRatio) && devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-    const QSizeF size = DotMatrixRules::layout(inputs).size * ratio;
-    QImage image(std::max(1, platform::saturatingCast<int>(std::ceil(size.width()))),
-                 std::max(1, platform::saturatingCast<int>(std::ceil(size.height()))),
-                 QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull())
-        return image;
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    paint(painter, inputs, state);
-    return image;
+    return offscreenImage(DotMatrixRules::layout(inputs).size, devicePixelRatio,
+                          [&](QPainter& painter) { paint(painter, inputs, state); });
 }
