@@ -1,7 +1,10 @@
 #include "shared-ui/ControlPainting.h"
 
+#include "shared-ui/Appearance.h"
+
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QWidget>
 
 #include <algorithm>
@@ -41,4 +44,31 @@ QColor faded(QColor color, double opacity)
 {
     color.setAlphaF(static_cast<float>(color.alphaF() * std::clamp(opacity, 0.0, 1.0)));
     return color;
+}
+
+QColor primaryLabelColor(const QPalette& palette)
+{
+    // The controls mark a disabled state by fading, not by the palette's
+    // disabled colours.
+    return palette.color(QPalette::Active, QPalette::WindowText);
+}
+
+QColor secondaryLabelColor(const QPalette& palette)
+{
+    return faded(primaryLabelColor(palette), 0.5);
+}
+
+QColor tertiaryLabelColor(const QPalette& palette)
+{
+    return faded(primaryLabelColor(palette), 0.25);
+}
+
+QColor quaternaryLabelColor(const QPalette& palette)
+{
+    return faded(primaryLabelColor(palette), 0.1);
+}
+
+QColor warningOrange(const QPalette& palette)
+{
+    return appearanceOf(palette) == Appearance::Dark ? QColor(255, 159, 10) : QColor(255, 149, 0);
 }

@@ -7,6 +7,7 @@
 #include <QRectF>
 
 class QPainter;
+class QPalette;
 class QWidget;
 
 // `base` at a size in logical pixels, so the controls keep their sizes
@@ -25,3 +26,14 @@ void paintRoundedRect(QPainter& painter, const QRectF& rect, qreal radius, const
 
 // `color` with its alpha multiplied by `opacity`.
 QColor faded(QColor color, double opacity);
+
+// The palette's text colour at the strengths of the platform's label levels:
+// primary for content, then secondary, tertiary and quaternary for ever less
+// important marks.
+QColor primaryLabelColor(const QPalette& palette);
+QColor secondaryLabelColor(const QPalette& palette);
+QColor tertiaryLabelColor(const QPalette& palette);
+QColor quaternaryLabelColor(const QPalette& palette);
+
+// The warning orange, a little brighter on dark.
+QColor warningOrange(const QPalette& palette);

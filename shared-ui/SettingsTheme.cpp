@@ -1,6 +1,7 @@
 #include "shared-ui/SettingsTheme.h"
 
 #include "shared-ui/Appearance.h"
+#include "shared-ui/ControlPainting.h"
 
 namespace {
 
@@ -49,10 +50,7 @@ QColor sectionHeaderText(const QPalette& palette)
 {
     if (isDark(palette))
         return QColor::fromRgbF(0.4f, 0.4f, 0.4f);
-    // A secondary label: the window's text at half strength.
-    auto secondary = palette.color(QPalette::WindowText);
-    secondary.setAlphaF(0.5f);
-    return secondary;
+    return secondaryLabelColor(palette);
 }
 
 QColor previewCardBackground()

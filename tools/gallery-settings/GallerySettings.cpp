@@ -3,7 +3,12 @@
 // Draws the settings kit offscreen and writes one PNG per sample and
 // appearance, at twice the logical size so hairlines show as they would on a
 // high-density screen.
+#include "shared-ui/CustomTimerEditorView.h"
 #include "shared-ui/LivePreviewPanel.h"
+#include "shared-ui/PhaseColorPicker.h"
+#include "shared-ui/PhaseColorPopover.h"
+#include "shared-ui/PhaseListView.h"
+#include "shared-ui/PhaseRowView.h"
 #include "shared-ui/SettingsCard.h"
 #include "shared-ui/SettingsRow.h"
 #include "shared-ui/SettingsSectionHeader.h"
@@ -52,18 +57,29 @@ void applyPalette(const QPalette& palette)
     QCoreApplication::sendPostedEvents();
 }
 
-bool writePng(QWidget& widget, const QString& path)
+constexpr qreal pixelsPerPoint = 2;
+
+QImage rendered(QWidget& widget)
 {
     widget.show();
     QCoreApplication::processEvents();
-    const qreal scale = 2;
-    QImage image(widget.size() * scale, QImage::Format_ARGB32);
-    image.setDevicePixelRatio(scale);
+    QImage image(widget.size() * pixelsPerPoint, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(pixelsPerPoint);
     image.fill(widget.palette().color(QPalette::Window));
     widget.render(&image);
+    return image;
+}
+
+bool save(const QImage& image, const QString& path)
+{
     const bool ok = image.save(path);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
     return ok;
+}
+
+bool writePng(QWidget& widget, const QString& path)
+{
+    return save(rendered(widget), path);
 }
 
 // A page-like frame around a sample, in the window colour.
@@ -132,6 +148,77 @@ QWidget* previewSample()
     return panel;
 }
 
+CustomTimer threePhaseTimer()
+{
+    const auto phase = [](const QString& name, double seconds, int colorIndex) {
+        return CustomTimerPhase{QUuid::createUuid(), name, seconds, colorIndex};
+    };
+    return {QUuid::createUuid(),
+            u"Morning deep work"_s,
+            {phase(u"Focus"_s, 25 * 60, 0), phase(u"Stretch"_s, 5 * 60, 1), phase(u"Review"_s, 10 * 60, 2)},
+            3,
+            platform::Date::now()};
+}
+
+QWidget* editorSample()
+{
+    return new CustomTimerEditorView(threePhaseTimer(), [](const CustomTimer&) {}, [] {});
+}
+
+// At the edges: a name at its 30-character limit and 11 phases, so the
+// counter and the badge warn and the list scrolls.
+QWidget* editorNearLimitsSample()
+{
+    auto timer = threePhaseTimer();
+    timer.name = u"Long Saturday deep-work block"_s + u"s"_s;
+    while (timer.phases.size() < 11) {
+        const auto n = timer.phases.size();
+        timer.phases.append({QUuid::createUuid(), u"Phase "_s + QString::number(n + 1), 300, static_cast<int>(n % 8)});
+    }
+    timer.rounds = 10;
+    return new CustomTimerEditorView(timer, [](const CustomTimer&) {}, [] {});
+}
+
+// The popup is a window of its own, so it is drawn over the editor where it
+// opened: below the second row's swatch, with the pointer over that row.
+bool writeColorPickerSample(const QString& outputDir, const char* appearance)
+{
+    CustomTimerEditorView editor(threePhaseTimer(), [](const CustomTimer&) {}, [] {});
+    editor.show();
+    QCoreApplication::processEvents();
+    auto* row = editor.findChild<PhaseListView*>()->rows().at(1);
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QCoreApplication::sendEvent(row, &enter);
+    auto* picker = row->colorPicker();
+    picker->click();
+    QCoreApplication::processEvents();
+    auto* popover = picker->popover();
+    if (!popover->isVisible()) {
+        std::printf("FAILED the colour popup did not open\n");
+        return false;
+    }
+    const auto editorImage = rendered(editor);
+    QImage popup(popover->size() * pixelsPerPoint, QImage::Format_ARGB32_Premultiplied);
+    popup.setDevicePixelRatio(pixelsPerPoint);
+    popup.fill(Qt::transparent);
+    popover->render(&popup, QPoint(), QRegion(), QWidget::DrawChildren);
+
+    // The popup is a window of its own and may reach past the editor.
+    const QRect editorFrame(editor.mapToGlobal(QPoint(0, 0)), editor.size());
+    const QRect popupFrame(popover->pos(), popover->size());
+    const auto canvas = editorFrame.united(popupFrame);
+    QImage image(canvas.size() * pixelsPerPoint, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(pixelsPerPoint);
+    image.fill(editor.palette().color(QPalette::Window).darker(110));
+    {
+        QPainter painter(&image);
+        painter.drawImage(editorFrame.topLeft() - canvas.topLeft(), editorImage);
+        painter.drawImage(popupFrame.topLeft() - canvas.topLeft(), popup);
+    }
+    popover->close();
+    return save(image, outputDir + u"/color-picker-open-"_s + QString::fromLatin1(appearance) + u".png"_s);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -148,6 +235,8 @@ int main(int argc, char** argv)
         {"settings-card", settingsCardSample},
         {"segmented-control", segmentedSample},
         {"live-preview", previewSample},
+        {"editor-three-phases", editorSample},
+        {"editor-near-limits", editorNearLimitsSample},
     };
     const struct {
         const char* name;
@@ -164,6 +253,7 @@ int main(int argc, char** argv)
                  && ok;
             delete widget;
         }
+        ok = writeColorPickerSample(outputDir, appearance.name) && ok;
     }
     return ok ? 0 : 1;
 }
