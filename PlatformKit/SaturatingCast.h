@@ -16,8 +16,9 @@ constexpr Int saturatingCast(double value, Int nanValue = 0) noexcept
         return nanValue;
     constexpr auto lowest = std::numeric_limits<Int>::lowest();
     constexpr auto highest = std::numeric_limits<Int>::max();
-    // 2^digits is exactly representable; anything at or above it is out of range.
-    constexpr double upperBound = std::ldexp(1.0, std::numeric_limits<Int>::digits);
+    // max + 1 is a power of two, so exact as a double; anything at or above it
+    // is out of range (for 64-bit types max itself already rounds up to it).
+    constexpr double upperBound = static_cast<double>(highest) + 1.0;
     if (value >= upperBound)
         return highest;
     if (value <= static_cast<double>(lowest))

@@ -1,6 +1,6 @@
 #include "TimerCoreKit/CompletionOptions.h"
 
-#include "TimerCoreKit/OptionTable.h"
+#include "PlatformKit/OptionTable.h"
 
 namespace {
 

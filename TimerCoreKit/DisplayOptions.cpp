@@ -1,6 +1,6 @@
 #include "TimerCoreKit/DisplayOptions.h"
 
-#include "TimerCoreKit/OptionTable.h"
+#include "PlatformKit/OptionTable.h"
 
 #include <span>
 

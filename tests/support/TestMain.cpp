@@ -1,12 +1,7 @@
 // Every test binary starts here: a private home and XDG tree so no test reads
 // or writes the user's own files, no session bus unless the binary runs under
-// its own private one, and an offscreen GUI application for drawing (a widget
-// application for binaries that test widgets).
-#ifdef KELVANE_TEST_WIDGETS
+// its own private one, and an offscreen application for drawing and widgets.
 #include <QApplication>
-#else
-#include <QGuiApplication>
-#endif
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -45,11 +40,7 @@ int main(int argc, char** argv)
     if (!root.isValid())
         return EXIT_FAILURE;
     setPrivateEnvironment(root.path());
-#ifdef KELVANE_TEST_WIDGETS
     QApplication app(argc, argv);
-#else
-    QGuiApplication app(argc, argv);
-#endif
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "DotMatrixKit/GlyphPattern.h"
+
+#include <QStringView>
+
+// The five-row alphabet of the dot display: digits, colon, a small check mark
+// and the blank. The tables are built once and may be read from any thread.
+namespace DigitMapper {
+
+// The glyph of one user-perceived character, or none. Only the whole
+// character counts: a digit with a combining mark has no glyph.
+const GlyphPattern* matrix(QStringView character);
+
+const GlyphPattern& digit0();
+const GlyphPattern& digit1();
+const GlyphPattern& digit2();
+const GlyphPattern& digit3();
+const GlyphPattern& digit4();
+const GlyphPattern& digit5();
+const GlyphPattern& digit6();
+const GlyphPattern& digit7();
+const GlyphPattern& digit8();
+const GlyphPattern& digit9();
+const GlyphPattern& colon();
+const GlyphPattern& checkmark();
+const GlyphPattern& blank();
+
+} // namespace DigitMapper

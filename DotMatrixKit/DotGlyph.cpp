@@ -1,0 +1,7 @@
+#include "DotMatrixKit/DotGlyph.h"
+
+const DotGlyph& DotGlyph::r()
+{
+    static const DotGlyph glyph(GlyphPattern::fromRows({"###", "#.#", "###", "##.", "#.#"}));
+    return glyph;
+}

@@ -1,0 +1,93 @@
+#include "DotMatrixKit/DotMatrixView.h"
+
+#include "DotMatrixKit/DotMatrixAccessibility.h"
+#include "DotMatrixKit/DotMatrixRules.h"
+
+#include "PlatformKit/SaturatingCast.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+// Waking a little after the change keeps rounding from sampling just before it.
+constexpr int wakeSlackMs = 5;
+
+QSize gridSize(const DotMatrixInputs& inputs)
+{
+    const QSizeF size = DotMatrixRules::layout(inputs).size;
+    return {platform::saturatingCast<int>(std::ceil(size.width())),
+            platform::saturatingCast<int>(std::ceil(size.height()))};
+}
+
+} // namespace
+
+DotMatrixView::DotMatrixView(DotMatrixInputs inputs, Clock clock, QWidget* parent)
+    : QWidget(parent), m_inputs(std::move(inputs)), m_clock(clock ? std::move(clock) : &platform::Date::now)
+{
+    installDotMatrixAccessibility();
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setAccessibleName(DotMatrixRules::accessibleLabel(m_inputs));
+    m_lookTimer.setSingleShot(true);
+    m_lookTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_lookTimer, &QTimer::timeout, this, [this] {
+        update();
+        scheduleLookChange();
+    });
+}
+
+void DotMatrixView::setInputs(DotMatrixInputs inputs)
+{
+    const bool resized = gridSize(inputs) != gridSize(m_inputs);
+    m_inputs = std::move(inputs);
+    setAccessibleName(DotMatrixRules::accessibleLabel(m_inputs));
+    if (resized)
+        updateGeometry();
+    update();
+    scheduleLookChange();
+}
+
+DotMatrixState DotMatrixView::currentState() const
+{
+    return DotMatrixRules::state(m_inputs, m_clock());
+}
+
+QSize DotMatrixView::sizeHint() const
+{
+    return gridSize(m_inputs);
+}
+
+void DotMatrixView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    // The grid never stretches: a larger widget shows it centred.
+    const QSizeF grid = DotMatrixRules::layout(m_inputs).size;
+    painter.translate((width() - grid.width()) / 2, (height() - grid.height()) / 2);
+    paint(painter, m_inputs, currentState());
+}
+
+void DotMatrixView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    scheduleLookChange();
+}
+
+void DotMatrixView::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    m_lookTimer.stop();
+}
+
+void DotMatrixView::scheduleLookChange()
+{
+    m_lookTimer.stop();
+    if (!isVisible())
+        return;
+    const platform::Date now = m_clock();
+    const auto next = DotMatrixRules::nextLookChange(m_inputs, now);
+    if (!next)
+        return;
+    const double delayMs = std::ceil(next->secondsSince(now) * 1000.0);
+    m_lookTimer.start(std::max(0, platform::saturatingCast<int>(delayMs)) + wakeSlackMs);
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "DotMatrixKit/DotMatrixInputs.h"
+
+#include "PlatformKit/Date.h"
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+class QPainter;
+
+// The timer's time as a grid of LED-like dots. The widget is exactly the size
+// of its grid; the drawing itself is `paint`, which serves any painter.
+class DotMatrixView : public QWidget {
+    Q_OBJECT
+
+public:
+    using Clock = std::function<platform::Date()>;
+
+    explicit DotMatrixView(DotMatrixInputs inputs = {}, Clock clock = &platform::Date::now, QWidget* parent = nullptr);
+
+    const DotMatrixInputs& inputs() const { return m_inputs; }
+    void setInputs(DotMatrixInputs inputs);
+
+    // The pulsing colon and the blink as they are now by the view's clock.
+    DotMatrixState currentState() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+    // Draws the display into the grid's rectangle at the painter's origin.
+    static void paint(QPainter& painter, const DotMatrixInputs& inputs, const DotMatrixState& state);
+    // The display on its own transparent image, `devicePixelRatio` pixels per point.
+    static QImage renderImage(const DotMatrixInputs& inputs, const DotMatrixState& state, qreal devicePixelRatio = 1.0);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    // Wakes the view when the time-driven look next changes; the wake-up only
+    // asks for a repaint, which samples the clock.
+    void scheduleLookChange();
+
+    DotMatrixInputs m_inputs;
+    Clock m_clock;
+    QTimer m_lookTimer{this};
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QColor>
+
+// The two colours of a dot display.
+struct DotTheme {
+    QColor dotColor;        // lit dots
+    QColor backgroundColor; // behind the grid
+
+    static const DotTheme& defaultTheme(); // white on black
+    static const DotTheme& light();        // black on white
+
+    DotTheme withBackground(const QColor& background) const { return {dotColor, background}; }
+};

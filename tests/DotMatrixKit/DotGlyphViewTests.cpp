@@ -1,0 +1,76 @@
+#include "DotMatrixKit/DigitMapper.h"
+#include "DotMatrixKit/DotGlyphGeometry.h"
+#include "DotMatrixKit/DotGlyphView.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr double tolerance = 1e-9;
+
+struct FitCase {
+    const char* name;
+    QSizeF canvas;
+    QRectF firstDot; // of the top-left cell of an 8
+};
+
+class GlyphFitting : public ::testing::TestWithParam<FitCase> {};
+
+// Square cells fitted to the tighter axis, the block centred, dots at 80 %.
+TEST_P(GlyphFitting, FitsTheTighterAxisAndCentres)
+{
+    const auto& c = GetParam();
+    const auto rects = glyphDotRects(DotGlyph(DigitMapper::digit8()), c.canvas);
+    ASSERT_EQ(rects.size(), 13u);
+    EXPECT_NEAR(rects.front().x(), c.firstDot.x(), tolerance);
+    EXPECT_NEAR(rects.front().y(), c.firstDot.y(), tolerance);
+    EXPECT_NEAR(rects.front().width(), c.firstDot.width(), tolerance);
+    EXPECT_NEAR(rects.front().height(), c.firstDot.height(), tolerance);
+}
+
+INSTANTIATE_TEST_SUITE_P(Canvases, GlyphFitting,
+                         ::testing::Values(FitCase{"tall", {30, 100}, {1, 26, 8, 8}},
+                                           FitCase{"wide", {100, 30}, {41.6, 0.6, 4.8, 4.8}},
+                                           FitCase{"exact", {15, 25}, {0.5, 0.5, 4, 4}}),
+                         [](const auto& caseInfo) { return std::string(caseInfo.param.name); });
+
+TEST(GlyphFitting, OnlyLitCellsGetDots)
+{
+    const auto rects = glyphDotRects(DotGlyph(DigitMapper::digit1()), {30, 50});
+    ASSERT_EQ(rects.size(), 5u);
+    for (const auto& rect : rects)
+        EXPECT_NEAR(rect.x(), 21, tolerance);
+}
+
+TEST(GlyphFitting, EmptyOrRaggedPatternsAreSafe)
+{
+    EXPECT_TRUE(glyphDotRects(DotGlyph(GlyphPattern()), {30, 30}).empty());
+    EXPECT_TRUE(glyphDotRects(DotGlyph(GlyphPattern({{}, {true}})), {30, 30}).empty());
+    // The second row is shorter than the first: its missing cells are unlit.
+    EXPECT_EQ(glyphDotRects(DotGlyph(GlyphPattern({{true, true}, {true}})), {20, 20}).size(), 3u);
+}
+
+TEST(DotGlyphViewPaint, FillsLitDotsInTheColourAndShape)
+{
+    const auto draw = [](DotShape shape) {
+        QImage image(30, 100, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        DotGlyphView::paint(painter, image.size(), {DotGlyph(DigitMapper::digit8()), QColor(0, 200, 255), shape});
+        return image;
+    };
+    // First dot: 8 x 8 at (1, 26).
+    const QImage rounded = draw(DotShape::Rounded);
+    EXPECT_EQ(rounded.pixelColor(5, 30), QColor(0, 200, 255));
+    EXPECT_EQ(qAlpha(rounded.pixel(1, 26)), 0);
+    EXPECT_EQ(qAlpha(rounded.pixel(5, 24)), 0); // above the block
+    EXPECT_EQ(qAlpha(rounded.pixel(15, 40)), 0); // unlit middle cell
+
+    const QImage square = draw(DotShape::Square);
+    EXPECT_EQ(square.pixelColor(1, 26), QColor(0, 200, 255));
+}
+
+} // namespace

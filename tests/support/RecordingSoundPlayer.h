@@ -1,0 +1,13 @@
+#pragma once
+
+#include "TimerCoreKit/SoundPlaying.h"
+
+#include <QList>
+
+// Records the sounds it is asked to play, in order.
+class RecordingSoundPlayer final : public SoundPlaying {
+public:
+    void play(CompletionSound sound) override { played.append(sound); }
+
+    QList<CompletionSound> played;
+};

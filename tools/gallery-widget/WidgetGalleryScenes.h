@@ -1,0 +1,8 @@
+#pragma once
+
+#include "GalleryMain.h"
+
+#include <vector>
+
+// Every look of the widget dot-matrix view worth checking by eye.
+std::vector<NamedSheet> widgetGallerySheets();
