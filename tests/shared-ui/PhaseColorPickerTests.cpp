@@ -61,7 +61,7 @@ QList<bool> onlyAt(qsizetype index)
 TEST_F(PhaseColorPickerTest, ShowsTheSelectedPaletteColourAndNamesIt)
 {
     picker->setSelection(2);
-    EXPECT_TRUE(nearColor(swatchColor(), CustomTimerPalette::color(2)));
+    EXPECT_TRUE(nearPixel(swatchColor(), CustomTimerPalette::color(2)));
     auto* swatch = QAccessible::queryAccessibleInterface(picker);
     EXPECT_EQ(swatch->text(QAccessible::Name), u"Phase color: Periwinkle Blue");
     EXPECT_EQ(swatch->text(QAccessible::Description), u"Tap to choose a different color");
@@ -76,7 +76,7 @@ TEST_F(PhaseColorPickerTest, StoredIndexOutsideThePaletteShowsColourZeroAndSelec
     for (const int stored : {9, -1}) {
         SCOPED_TRACE(stored);
         picker->setSelection(stored);
-        EXPECT_TRUE(nearColor(swatchColor(), CustomTimerPalette::color(0)));
+        EXPECT_TRUE(nearPixel(swatchColor(), CustomTimerPalette::color(0)));
         EXPECT_EQ(QAccessible::queryAccessibleInterface(picker)->text(QAccessible::Name), u"Phase color: Unknown");
         EXPECT_EQ(selectedChoices(), onlyAt(-1));
         EXPECT_EQ(picker->selection(), stored);
@@ -138,7 +138,7 @@ TEST_F(PhaseColorPickerTest, HoverGrowsTheSwatchOverAShortEaseOut)
         const auto image = renderedImage(*picker);
         int lit = 0;
         for (int x = 0; x < image.width(); ++x)
-            lit += nearColor(image.pixelColor(x, image.height() / 2), CustomTimerPalette::color(0), 40) ? 1 : 0;
+            lit += nearPixel(image.pixelColor(x, image.height() / 2), CustomTimerPalette::color(0), 40) ? 1 : 0;
         return lit;
     };
     const int grown = grownWidth();

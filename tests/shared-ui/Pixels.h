@@ -25,7 +25,7 @@ inline QColor over(const QColor& top, const QColor& bottom)
 }
 
 // Channel by channel within `tolerance` of 255.
-inline bool nearColor(const QColor& actual, const QColor& expected, int tolerance = 2)
+inline bool nearPixel(const QColor& actual, const QColor& expected, int tolerance = 2)
 {
     return std::abs(actual.red() - expected.red()) <= tolerance
         && std::abs(actual.green() - expected.green()) <= tolerance

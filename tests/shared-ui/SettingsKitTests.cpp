@@ -72,14 +72,14 @@ TEST(SettingsRowTest, DividerIsDrawnInsetFromTheLeadingEdgeOnlyWhenAsked)
     const auto divided = row(true);
     const auto image = renderedImage(*divided);
     const int bottom = image.height() - 1;
-    EXPECT_TRUE(nearColor(image.pixelColor(SettingsRow::horizontalPadding - 2, bottom), window));
-    EXPECT_TRUE(nearColor(image.pixelColor(SettingsRow::horizontalPadding + 2, bottom), line, 1));
-    EXPECT_TRUE(nearColor(image.pixelColor(image.width() - 1, bottom), line, 1));
+    EXPECT_TRUE(nearPixel(image.pixelColor(SettingsRow::horizontalPadding - 2, bottom), window));
+    EXPECT_TRUE(nearPixel(image.pixelColor(SettingsRow::horizontalPadding + 2, bottom), line, 1));
+    EXPECT_TRUE(nearPixel(image.pixelColor(image.width() - 1, bottom), line, 1));
     ASSERT_NE(line, window);
 
     const auto plain = row(false);
     const auto plainImage = renderedImage(*plain);
-    EXPECT_TRUE(nearColor(plainImage.pixelColor(100, plainImage.height() - 1), window));
+    EXPECT_TRUE(nearPixel(plainImage.pixelColor(100, plainImage.height() - 1), window));
 }
 
 TEST(SettingsSectionHeaderTest, UpperCasesTheTitleItIsGiven)
@@ -108,8 +108,8 @@ TEST(SettingsCardTest, FollowsTheApplicationPalette)
         const ScopedAppPalette scoped(c.palette);
         const auto fill = SettingsTheme::cardBackground(c.palette);
         const auto image = renderedImage(card);
-        EXPECT_TRUE(nearColor(image.pixelColor(inside), fill));
-        EXPECT_TRUE(nearColor(image.pixelColor(onTopEdge), over(SettingsTheme::cardStroke(c.palette), fill), 1));
+        EXPECT_TRUE(nearPixel(image.pixelColor(inside), fill));
+        EXPECT_TRUE(nearPixel(image.pixelColor(onTopEdge), over(SettingsTheme::cardStroke(c.palette), fill), 1));
     }
 }
 
@@ -136,8 +136,8 @@ TEST(LivePreviewPanelTest, BoxIsNearBlackOnTheGroupBackgroundInBothAppearances)
         const ScopedAppPalette scoped(palette);
         const auto image = renderedImage(panel);
         const auto boxCentre = panel.previewBox()->geometry().center() + QPoint(30, 0);
-        EXPECT_TRUE(nearColor(image.pixelColor(boxCentre), SettingsTheme::previewCardBackground()));
-        EXPECT_TRUE(nearColor(image.pixelColor(5, 5), SettingsTheme::groupBackground(palette)));
+        EXPECT_TRUE(nearPixel(image.pixelColor(boxCentre), SettingsTheme::previewCardBackground()));
+        EXPECT_TRUE(nearPixel(image.pixelColor(5, 5), SettingsTheme::groupBackground(palette)));
         EXPECT_EQ(panel.findChild<SettingsSectionHeader*>()->text(), u"LIVE PREVIEW");
     }
 }

@@ -153,7 +153,7 @@ TEST(SoftSegmentedControlTest, EmptyControlDrawsOnlyTheTrack)
     EXPECT_EQ(control.selectedIndex(), -1);
     const auto window = testpalettes::dark().color(QPalette::Window);
     const auto track = over(SoftSegmentedColors::forAppearance(Appearance::Dark).trackFill, window);
-    EXPECT_TRUE(nearColor(renderedImage(control).pixelColor(60, 12), track, 1));
+    EXPECT_TRUE(nearPixel(renderedImage(control).pixelColor(60, 12), track, 1));
 }
 
 TEST(SoftSegmentedControlTest, SwitchingThePaletteSwitchesEveryColourAtOnce)
@@ -173,8 +173,8 @@ TEST(SoftSegmentedControlTest, SwitchingThePaletteSwitchesEveryColourAtOnce)
         const auto window = palette.color(QPalette::Window);
         const auto track = over(colors.trackFill, window);
         const auto image = renderedImage(control);
-        EXPECT_TRUE(nearColor(image.pixelColor(onTrack), track, 1));
-        EXPECT_TRUE(nearColor(image.pixelColor(onSelectedPill), over(colors.selectedFill, track), 1));
+        EXPECT_TRUE(nearPixel(image.pixelColor(onTrack), track, 1));
+        EXPECT_TRUE(nearPixel(image.pixelColor(onSelectedPill), over(colors.selectedFill, track), 1));
     }
 }
 
