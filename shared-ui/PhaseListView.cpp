@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -56,8 +57,15 @@ PhaseRowView* PhaseListView::makeRow()
     connect(row, &PhaseRowView::colorPicked, this, [this, row](int paletteIndex) {
         atPositionOf(row, [&](qsizetype i) { draft_.setPhaseColorIndex(i, paletteIndex); });
     });
-    connect(row, &PhaseRowView::deleteRequested, this,
-            [this, row] { atPositionOf(row, [&](qsizetype i) { draft_.removePhase(i); }); });
+    // Queued: the row's own button is still inside its click, and the
+    // removal may take that row away.
+    connect(
+        row, &PhaseRowView::deleteRequested, this,
+        [this, row = QPointer<PhaseRowView>(row)] {
+            if (row)
+                atPositionOf(row, [&](qsizetype i) { draft_.removePhase(i); });
+        },
+        Qt::QueuedConnection);
     connect(row, &PhaseRowView::moveUpRequested, this,
             [this, row] { atPositionOf(row, [&](qsizetype i) { draft_.movePhaseUp(i); }); });
     connect(row, &PhaseRowView::moveDownRequested, this,

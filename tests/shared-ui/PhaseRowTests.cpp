@@ -135,6 +135,7 @@ TEST(PhaseRowTest, DeleteShowsUnderThePointerOnlyWhenAPhaseCanGo)
     EXPECT_FALSE(QAccessible::queryAccessibleInterface(trash)->state().invisible);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(trash)->text(QAccessible::Name), u"Delete phase");
     trash->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     EXPECT_EQ(phaseNames(pair.draft()), QStringList{u"P1"_s});
     EXPECT_FALSE(pair.row(0)->deleteButton()->isEnabled());
 }
@@ -192,6 +193,11 @@ TEST(PhaseRowTest, ARowDeletedFromItsOwnButtonGoesAfterTheClickReturns)
     QPointer<PhaseRowView> last = harness.row(2);
     pointAt(last, QPoint(2, 2));
     last->deleteButton()->click();
+    // Nothing is taken away while the click is still being delivered.
+    EXPECT_EQ(phaseNames(harness.draft()), (QStringList{u"P1"_s, u"P2"_s, u"P3"_s}));
+    EXPECT_EQ(harness.list()->rows().size(), 3);
+
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     EXPECT_EQ(phaseNames(harness.draft()), (QStringList{u"P1"_s, u"P2"_s}));
     EXPECT_EQ(harness.list()->rows().size(), 2);
     ASSERT_FALSE(last.isNull());
