@@ -80,3 +80,14 @@ void announceAccessibleStateChange(QWidget* widget, QAccessible::State changed)
     QAccessibleStateChangeEvent event(widget, changed);
     QAccessible::updateAccessibility(&event);
 }
+
+void setAccessiblySelected(QWidget* widget, bool& flag, bool selected)
+{
+    if (flag == selected)
+        return;
+    flag = selected;
+    QAccessible::State changed;
+    changed.selected = true;
+    announceAccessibleStateChange(widget, changed);
+    widget->update();
+}

@@ -29,3 +29,7 @@ void installAccessibleTraits();
 
 // Tells assistive technologies that `widget`'s selected or hidden state changed.
 void announceAccessibleStateChange(QWidget* widget, QAccessible::State changed);
+
+// Stores `selected` in `flag` and, when that changes it, announces the change
+// and repaints `widget`.
+void setAccessiblySelected(QWidget* widget, bool& flag, bool selected);

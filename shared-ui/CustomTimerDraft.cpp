@@ -32,19 +32,19 @@ void CustomTimerDraft::setRounds(int rounds)
 
 void CustomTimerDraft::setTypedRounds(qint64 typed)
 {
-    setRounds(rules::typedRounds(typed));
+    setRounds(static_cast<int>(rules::rounds.typed(typed)));
 }
 
 void CustomTimerDraft::decrementRounds()
 {
-    if (rules::canDecrementRounds(timer_.rounds))
-        setRounds(rules::decrementedRounds(timer_.rounds));
+    if (rules::rounds.canDecrement(timer_.rounds))
+        setRounds(static_cast<int>(rules::rounds.decremented(timer_.rounds)));
 }
 
 void CustomTimerDraft::incrementRounds()
 {
-    if (rules::canIncrementRounds(timer_.rounds))
-        setRounds(rules::incrementedRounds(timer_.rounds));
+    if (rules::rounds.canIncrement(timer_.rounds))
+        setRounds(static_cast<int>(rules::rounds.incremented(timer_.rounds)));
 }
 
 void CustomTimerDraft::addPhase()
@@ -113,7 +113,7 @@ void CustomTimerDraft::setPhaseDuration(qsizetype index, double seconds)
 void CustomTimerDraft::setPhaseTypedMinutes(qsizetype index, qint64 minutes)
 {
     if (isPhase(index))
-        setPhaseDuration(index, rules::secondsForTypedMinutes(minutes));
+        setPhaseDuration(index, rules::secondsOf(rules::phaseMinutes.typed(minutes)));
 }
 
 void CustomTimerDraft::decrementPhaseMinutes(qsizetype index)
@@ -121,8 +121,8 @@ void CustomTimerDraft::decrementPhaseMinutes(qsizetype index)
     if (!isPhase(index))
         return;
     const auto minutes = rules::wholeMinutes(timer_.phases[index].duration);
-    if (rules::canDecrementMinutes(minutes))
-        setPhaseDuration(index, rules::decrementedSeconds(minutes));
+    if (rules::phaseMinutes.canDecrement(minutes))
+        setPhaseDuration(index, rules::secondsOf(rules::phaseMinutes.decremented(minutes)));
 }
 
 void CustomTimerDraft::incrementPhaseMinutes(qsizetype index)
@@ -130,8 +130,8 @@ void CustomTimerDraft::incrementPhaseMinutes(qsizetype index)
     if (!isPhase(index))
         return;
     const auto minutes = rules::wholeMinutes(timer_.phases[index].duration);
-    if (rules::canIncrementMinutes(minutes))
-        setPhaseDuration(index, rules::incrementedSeconds(minutes));
+    if (rules::phaseMinutes.canIncrement(minutes))
+        setPhaseDuration(index, rules::secondsOf(rules::phaseMinutes.incremented(minutes)));
 }
 
 void CustomTimerDraft::setPhaseColorIndex(qsizetype index, int colorIndex)

@@ -91,60 +91,14 @@ CustomTimerPhase newPhase(qsizetype phaseCount)
             static_cast<int>(phaseCount % CustomTimerPalette::colorCount)};
 }
 
-int typedRounds(qint64 typed)
-{
-    return static_cast<int>(std::clamp<qint64>(typed, minRounds, maxRounds));
-}
-
-bool canDecrementRounds(int rounds)
-{
-    return rounds >= minRounds + 1;
-}
-
-bool canIncrementRounds(int rounds)
-{
-    return rounds <= maxRounds - 1;
-}
-
-int decrementedRounds(int rounds)
-{
-    return rounds <= minRounds ? minRounds : rounds - 1;
-}
-
-int incrementedRounds(int rounds)
-{
-    return std::clamp(rounds, minRounds - 1, maxRounds - 1) + 1;
-}
-
 qint64 wholeMinutes(double seconds)
 {
     return platform::saturatingCast<qint64>(seconds / 60);
 }
 
-double secondsForTypedMinutes(qint64 minutes)
+double secondsOf(qint64 minutes)
 {
-    return static_cast<double>(std::clamp<qint64>(minutes, minPhaseMinutes, maxPhaseMinutes)) * 60;
-}
-
-bool canDecrementMinutes(qint64 minutes)
-{
-    return minutes >= minPhaseMinutes + 1;
-}
-
-bool canIncrementMinutes(qint64 minutes)
-{
-    return minutes <= maxPhaseMinutes - 1;
-}
-
-// Both steps stay inside the range of a minute count at its extremes.
-double decrementedSeconds(qint64 minutes)
-{
-    return static_cast<double>(minutes <= minPhaseMinutes + 1 ? minPhaseMinutes : minutes - 1) * 60;
-}
-
-double incrementedSeconds(qint64 minutes)
-{
-    return static_cast<double>(std::clamp<qint64>(minutes, 0, maxPhaseMinutes - 1) + 1) * 60;
+    return static_cast<double>(minutes) * 60;
 }
 
 } // namespace CustomTimerEditorRules

@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <optional>
 
 namespace CustomTimerEditorRules {
@@ -17,8 +18,6 @@ namespace CustomTimerEditorRules {
 inline constexpr int timerNameMaxLength = CustomTimer::nameMaxLength;
 inline constexpr int phaseNameMaxLength = CustomTimerPhase::nameMaxLength;
 inline constexpr int maxPhases = CustomTimer::phaseCountRange.upper;
-inline constexpr int minRounds = CustomTimer::roundsRange.lower;
-inline constexpr int maxRounds = CustomTimer::roundsRange.upper;
 inline constexpr int minPhaseMinutes = 1;
 inline constexpr int maxPhaseMinutes = 180;
 inline constexpr double newPhaseDuration = 300;
@@ -49,27 +48,33 @@ bool canAddPhase(qsizetype phaseCount);
 // minutes, and the next palette colour, cycling.
 CustomTimerPhase newPhase(qsizetype phaseCount);
 
-// Rounds: typed values are pinned to 1...10; the steppers stop at the ends.
-// A stored value outside the range is shown and kept as it is until edited;
-// one below it steps up to 1.
-int typedRounds(qint64 typed);
-bool canDecrementRounds(int rounds);
-bool canIncrementRounds(int rounds);
-int decrementedRounds(int rounds);
-int incrementedRounds(int rounds);
+// A whole number the user types or steps within `lower`...`upper`: typed
+// values are pinned to the range; the steppers stop at its ends. A stored
+// value outside the range is shown and kept as it is until edited; a step
+// moves it by one towards the range, except that one below the range steps
+// straight to `lower`.
+struct WholeStepRange {
+    qint64 lower;
+    qint64 upper;
+
+    constexpr qint64 typed(qint64 value) const { return std::clamp(value, lower, upper); }
+    constexpr bool canDecrement(qint64 value) const { return value > lower; }
+    constexpr bool canIncrement(qint64 value) const { return value < upper; }
+    // Compared before the step, so neither overflows at the extremes.
+    constexpr qint64 decremented(qint64 value) const { return value <= lower ? lower : value - 1; }
+    constexpr qint64 incremented(qint64 value) const
+    {
+        return value < lower ? lower : value >= upper ? upper : value + 1;
+    }
+};
+
+inline constexpr WholeStepRange rounds{CustomTimer::roundsRange.lower, CustomTimer::roundsRange.upper};
+inline constexpr WholeStepRange phaseMinutes{minPhaseMinutes, maxPhaseMinutes};
 
 // A phase's whole minutes, truncated towards zero. Stored seconds that are
 // not finite or too large for a minute count give the nearest limit (NaN
 // gives 0), never an out-of-range conversion.
 qint64 wholeMinutes(double seconds);
-// Typed minutes are pinned to 1...180 and stored as seconds.
-double secondsForTypedMinutes(qint64 minutes);
-bool canDecrementMinutes(qint64 minutes);
-bool canIncrementMinutes(qint64 minutes);
-// One whole minute less or more than `minutes`, in seconds; steps snap to
-// whole minutes. A step never leaves 1...180 from inside it; a stored length
-// below one minute, negative ones included, steps up to one minute.
-double decrementedSeconds(qint64 minutes);
-double incrementedSeconds(qint64 minutes);
+double secondsOf(qint64 minutes);
 
 } // namespace CustomTimerEditorRules

@@ -36,6 +36,7 @@ constexpr qreal cardRadius = 10;
 constexpr int buttonRowTopPadding = 12;
 constexpr int largeButtonHeight = 28;
 constexpr int largeButtonMinimumWidth = 80;
+constexpr qreal prominentRadius = 6;
 
 // The rounded, faintly filled panel that holds the phases.
 class PhasesCard : public QWidget {
@@ -74,9 +75,32 @@ protected:
     }
 };
 
+// Save: filled with the sheet's tint, the primary label colour, so it reads
+// as the one action that finishes the sheet.
+class ProminentButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setOpacity(isEnabled() ? (isDown() ? 0.8 : 1.0) : 0.35);
+        const auto fill = primaryLabelColor(palette());
+        paintRoundedRect(painter, rect(), prominentRadius, fill);
+        if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange))
+            paintRoundedRect(painter, rect(), prominentRadius, Qt::transparent, palette().color(QPalette::Highlight),
+                             2);
+        // The text in the colour the fill stands on.
+        painter.setPen(palette().color(QPalette::Window));
+        painter.drawText(rect(), Qt::AlignCenter, text());
+    }
+};
+
+template <typename Button = QPushButton>
 QPushButton* largeButton(const QString& text, QWidget* parent)
 {
-    auto* button = new QPushButton(text, parent);
+    auto* button = new Button(text, parent);
     button->setMinimumHeight(largeButtonHeight);
     button->setMinimumWidth(largeButtonMinimumWidth);
     button->setAutoDefault(false);
@@ -206,11 +230,9 @@ QWidget* CustomTimerEditorView::makeButtonRow()
     layout->addStretch(1);
     auto* cancelButton = largeButton(u"Cancel"_s, row);
     cancelButton->setObjectName(u"customTimerEditor.cancel"_s);
-    saveButton_ = largeButton(u"Save"_s, row);
+    // Return reaches Save from anywhere in the sheet through keyPressEvent.
+    saveButton_ = largeButton<ProminentButton>(u"Save"_s, row);
     saveButton_->setObjectName(u"customTimerEditor.save"_s);
-    // Drawn as the prominent button; Return reaches it from anywhere in the
-    // sheet through keyPressEvent.
-    saveButton_->setDefault(true);
     connect(cancelButton, &QAbstractButton::clicked, this, &CustomTimerEditorView::cancel);
     connect(saveButton_, &QAbstractButton::clicked, this, &CustomTimerEditorView::save);
     layout->addWidget(cancelButton);
@@ -233,8 +255,8 @@ void CustomTimerEditorView::refresh()
     addPhase_->setAtMax(!rules::canAddPhase(draft_->phaseCount()));
 
     roundsField_->showValue(timer.rounds);
-    decrementRounds_->setDisabled(!rules::canDecrementRounds(timer.rounds));
-    incrementRounds_->setDisabled(!rules::canIncrementRounds(timer.rounds));
+    decrementRounds_->setDisabled(!rules::rounds.canDecrement(timer.rounds));
+    incrementRounds_->setDisabled(!rules::rounds.canIncrement(timer.rounds));
 
     saveButton_->setEnabled(draft_->isSavable());
 }

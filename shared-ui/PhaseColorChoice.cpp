@@ -24,13 +24,7 @@ PhaseColorChoice::PhaseColorChoice(int paletteIndex, QWidget* parent)
 
 void PhaseColorChoice::setSelected(bool selected)
 {
-    if (selected_ == selected)
-        return;
-    selected_ = selected;
-    QAccessible::State changed;
-    changed.selected = true;
-    announceAccessibleStateChange(this, changed);
-    update();
+    setAccessiblySelected(this, selected_, selected);
 }
 
 bool PhaseColorChoice::hitButton(const QPoint& pos) const

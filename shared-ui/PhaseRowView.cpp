@@ -81,8 +81,8 @@ void PhaseRowView::showPhase(const CustomTimerPhase& phase)
         nameField_->setText(phase.name);
     const auto minutes = rules::wholeMinutes(phase.duration);
     minutesField_->showValue(minutes);
-    decrement_->setDisabled(!rules::canDecrementMinutes(minutes));
-    increment_->setDisabled(!rules::canIncrementMinutes(minutes));
+    decrement_->setDisabled(!rules::phaseMinutes.canDecrement(minutes));
+    increment_->setDisabled(!rules::phaseMinutes.canIncrement(minutes));
     colorPicker_->setSelection(phase.colorIndex);
 }
 

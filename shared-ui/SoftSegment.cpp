@@ -23,13 +23,7 @@ SoftSegment::SoftSegment(QWidget* parent) : QAbstractButton(parent)
 
 void SoftSegment::setSelected(bool selected)
 {
-    if (selected_ == selected)
-        return;
-    selected_ = selected;
-    QAccessible::State changed;
-    changed.selected = true;
-    announceAccessibleStateChange(this, changed);
-    update();
+    setAccessiblySelected(this, selected_, selected);
 }
 
 QFont SoftSegment::labelFont() const

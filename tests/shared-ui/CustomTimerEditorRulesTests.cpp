@@ -132,34 +132,45 @@ TEST(CustomTimerEditorRulesTest, NewPhasesAreNumberedFiveMinutesAndCycleThroughT
     EXPECT_NE(rules::newPhase(1).id, rules::newPhase(1).id);
 }
 
-TEST(CustomTimerEditorRulesTest, RoundsArePinnedWhenTypedAndStepWithinOneToTen)
+TEST(CustomTimerEditorRulesTest, RoundsAndMinutesArePinnedWhenTypedAndStepWithinTheirRange)
 {
     const struct {
+        const char* what;
+        rules::WholeStepRange range;
+        qint64 value;
         qint64 typed;
-        int stored;
-    } typed[] = {{0, 1}, {1, 1}, {5, 5}, {10, 10}, {25, 10}, {-7, 1}, {minuteCountMax, 10}, {minuteCountMin, 1}};
-    for (const auto& c : typed)
-        EXPECT_EQ(rules::typedRounds(c.typed), c.stored) << c.typed;
-
-    // Stored rounds may lie outside the range; stepping brings them back in.
-    const struct {
-        int rounds;
         bool canDecrement;
         bool canIncrement;
-        int decremented;
-        int incremented;
-    } steps[] = {
-        {0, false, true, 1, 1},   {1, false, true, 1, 2},      {2, true, true, 1, 3},
-        {9, true, true, 8, 10},   {10, true, false, 9, 10},    {15, true, false, 14, 10},
-        {std::numeric_limits<int>::lowest(), false, true, 1, 1},
-        {std::numeric_limits<int>::max(), true, false, std::numeric_limits<int>::max() - 1, 10},
+        qint64 decremented;
+        qint64 incremented;
+    } cases[] = {
+        {"rounds inside", rules::rounds, 5, 5, true, true, 4, 6},
+        {"rounds at 1", rules::rounds, 1, 1, false, true, 1, 2},
+        {"rounds at 2", rules::rounds, 2, 2, true, true, 1, 3},
+        {"rounds at 9", rules::rounds, 9, 9, true, true, 8, 10},
+        {"rounds at 10", rules::rounds, 10, 10, true, false, 9, 10},
+        {"stored 0 rounds", rules::rounds, 0, 1, false, true, 1, 1},
+        {"stored 15 rounds", rules::rounds, 15, 10, true, false, 14, 10},
+        {"typed 25 rounds", rules::rounds, 25, 10, true, false, 24, 10},
+        {"stored -7 rounds", rules::rounds, -7, 1, false, true, 1, 1},
+        {"minutes inside", rules::phaseMinutes, 5, 5, true, true, 4, 6},
+        {"1 minute", rules::phaseMinutes, 1, 1, false, true, 1, 2},
+        {"2 minutes", rules::phaseMinutes, 2, 2, true, true, 1, 3},
+        {"under a minute", rules::phaseMinutes, 0, 1, false, true, 1, 1},
+        {"negative stored length", rules::phaseMinutes, -5, 1, false, true, 1, 1},
+        {"179 minutes", rules::phaseMinutes, 179, 179, true, true, 178, 180},
+        {"180 minutes", rules::phaseMinutes, 180, 180, true, false, 179, 180},
+        {"typed 500 minutes", rules::phaseMinutes, 500, 180, true, false, 499, 180},
+        {"largest count", rules::phaseMinutes, minuteCountMax, 180, true, false, minuteCountMax - 1, 180},
+        {"lowest count", rules::phaseMinutes, minuteCountMin, 1, false, true, 1, 1},
     };
-    for (const auto& c : steps) {
-        SCOPED_TRACE(c.rounds);
-        EXPECT_EQ(rules::canDecrementRounds(c.rounds), c.canDecrement);
-        EXPECT_EQ(rules::canIncrementRounds(c.rounds), c.canIncrement);
-        EXPECT_EQ(rules::decrementedRounds(c.rounds), c.decremented);
-        EXPECT_EQ(rules::incrementedRounds(c.rounds), c.incremented);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(c.range.typed(c.value), c.typed);
+        EXPECT_EQ(c.range.canDecrement(c.value), c.canDecrement);
+        EXPECT_EQ(c.range.canIncrement(c.value), c.canIncrement);
+        EXPECT_EQ(c.range.decremented(c.value), c.decremented);
+        EXPECT_EQ(c.range.incremented(c.value), c.incremented);
     }
 }
 
@@ -176,44 +187,6 @@ TEST(CustomTimerEditorRulesTest, StoredSecondsBecomeWholeMinutesWithoutOverflow)
     };
     for (const auto& c : cases)
         EXPECT_EQ(rules::wholeMinutes(c.seconds), c.minutes) << c.seconds;
-}
-
-TEST(CustomTimerEditorRulesTest, TypedMinutesArePinnedToOneToOneHundredEighty)
-{
-    const struct {
-        qint64 typed;
-        double seconds;
-    } cases[] = {{0, 60}, {1, 60}, {5, 300}, {180, 10800}, {500, 10800}, {-3, 60}, {minuteCountMax, 10800}};
-    for (const auto& c : cases)
-        EXPECT_EQ(rules::secondsForTypedMinutes(c.typed), c.seconds) << c.typed;
-}
-
-TEST(CustomTimerEditorRulesTest, MinuteStepsSnapToWholeMinutesAndStayInRange)
-{
-    const struct {
-        qint64 minutes;
-        bool canDecrement;
-        bool canIncrement;
-        double decremented;
-        double incremented;
-    } cases[] = {
-        {5, true, true, 240, 360},
-        {2, true, true, 60, 180}, // 150 s
-        {1, false, true, 60, 120}, // 90 s
-        {0, false, true, 60, 60}, // under a minute
-        {-5, false, true, 60, 60}, // negative stored length
-        {179, true, true, 178 * 60, 10800},
-        {180, true, false, 179 * 60, 10800},
-        {minuteCountMax, true, false, static_cast<double>(minuteCountMax - 1) * 60, 10800},
-        {minuteCountMin, false, true, 60, 60},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.minutes);
-        EXPECT_EQ(rules::canDecrementMinutes(c.minutes), c.canDecrement);
-        EXPECT_EQ(rules::canIncrementMinutes(c.minutes), c.canIncrement);
-        EXPECT_EQ(rules::decrementedSeconds(c.minutes), c.decremented);
-        EXPECT_EQ(rules::incrementedSeconds(c.minutes), c.incremented);
-    }
 }
 
 TEST(PhaseColorNamesTest, NamesThePaletteAndFallsBackOutsideIt)
