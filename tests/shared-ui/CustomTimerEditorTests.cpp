@@ -3,6 +3,8 @@
 #include "shared-ui/TintedLabel.h"
 
 #include "EditorHarness.h"
+#include "Palettes.h"
+#include "Pixels.h"
 
 #include <QAccessible>
 
@@ -169,4 +171,29 @@ TEST(CustomTimerEditorTest, ReturnSavesEscapeCancelsAndTheEditorNeverClosesItsel
     EXPECT_EQ(harness.saved.size(), 2);
     EXPECT_TRUE(harness.editor->isVisible());
     EXPECT_EQ(harness.draft(), timer);
+}
+
+TEST(CustomTimerEditorTest, FollowsTheApplicationPalette)
+{
+    EditorHarness harness(timerWithPhases(2));
+    auto* editor = harness.editor.get();
+    auto* card = harness.list()->parentWidget();
+    auto* save = harness.saveButton();
+    const auto onSheet = QPoint(4, 4);
+    const auto onCard = card->mapTo(editor, QPoint(card->width() / 2, 4));
+    const auto onSave = save->mapTo(editor, QPoint(6, save->height() / 2));
+
+    const struct {
+        const char* name;
+        QPalette palette;
+    } cases[] = {{"light", testpalettes::light()}, {"dark", testpalettes::dark()}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ScopedAppPalette scoped(c.palette);
+        const auto window = c.palette.color(QPalette::Window);
+        const auto image = renderedImage(*editor);
+        EXPECT_TRUE(nearPixel(image.pixelColor(onSheet), window));
+        EXPECT_TRUE(nearPixel(image.pixelColor(onCard), over(faded(c.palette.color(QPalette::Base), 0.5), window)));
+        EXPECT_TRUE(nearPixel(image.pixelColor(onSave), c.palette.color(QPalette::WindowText)));
+    }
 }

@@ -185,6 +185,12 @@ TEST(PhaseRowTest, RowsOfPhasesSharingAnIdEditTheirOwnPhase)
     EXPECT_EQ(phaseNames(harness.draft()), (QStringList{u"P1"_s, u"P3x"_s, u"P2"_s}));
     EXPECT_EQ(harness.draft().phases[1].duration, 360);
     EXPECT_EQ(harness.draft().phases[0], timer.phases[0]);
+
+    // The moved twin deletes itself, not the first phase with its id.
+    pointAt(harness.row(1), QPoint(2, 2));
+    harness.row(1)->deleteButton()->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    EXPECT_EQ(phaseNames(harness.draft()), (QStringList{u"P1"_s, u"P2"_s}));
 }
 
 TEST(PhaseRowTest, ARowDeletedFromItsOwnButtonGoesAfterTheClickReturns)
