@@ -183,11 +183,7 @@ TEST(CustomTimerEditorTest, FollowsTheApplicationPalette)
     const auto onCard = card->mapTo(editor, QPoint(card->width() / 2, 4));
     const auto onSave = save->mapTo(editor, QPoint(6, save->height() / 2));
 
-    const struct {
-        const char* name;
-        QPalette palette;
-    } cases[] = {{"light", testpalettes::light()}, {"dark", testpalettes::dark()}};
-    for (const auto& c : cases) {
+    for (const auto& c : testpalettes::lightAndDark()) {
         SCOPED_TRACE(c.name);
         const ScopedAppPalette scoped(c.palette);
         const auto window = c.palette.color(QPalette::Window);

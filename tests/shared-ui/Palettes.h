@@ -7,6 +7,8 @@
 #include <QColor>
 #include <QPalette>
 
+#include <array>
+
 namespace testpalettes {
 
 inline QPalette light()
@@ -35,6 +37,17 @@ inline QPalette highContrastDark()
     palette.setColor(QPalette::WindowText, Qt::white);
     palette.setColor(QPalette::Text, Qt::white);
     return palette;
+}
+
+struct Named {
+    const char* name;
+    QPalette palette;
+};
+
+// The two appearances a control must follow, for a loop over cases.
+inline std::array<Named, 2> lightAndDark()
+{
+    return {{{"light", light()}, {"dark", dark()}}};
 }
 
 } // namespace testpalettes

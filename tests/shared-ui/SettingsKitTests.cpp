@@ -99,11 +99,7 @@ TEST(SettingsCardTest, FollowsTheApplicationPalette)
     const QPoint inside(card.width() / 2, 2);
     const QPoint onTopEdge(card.width() / 2, 0);
 
-    const struct {
-        const char* name;
-        QPalette palette;
-    } cases[] = {{"light", testpalettes::light()}, {"dark", testpalettes::dark()}};
-    for (const auto& c : cases) {
+    for (const auto& c : testpalettes::lightAndDark()) {
         SCOPED_TRACE(c.name);
         const ScopedAppPalette scoped(c.palette);
         const auto fill = SettingsTheme::cardBackground(c.palette);
