@@ -7,6 +7,8 @@
 #include "Pixels.h"
 
 #include <QAccessible>
+#include <QDialog>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -192,4 +194,24 @@ TEST(CustomTimerEditorTest, FollowsTheApplicationPalette)
         EXPECT_TRUE(nearPixel(image.pixelColor(onCard), over(faded(c.palette.color(QPalette::Base), 0.5), window)));
         EXPECT_TRUE(nearPixel(image.pixelColor(onSave), c.palette.color(QPalette::WindowText)));
     }
+}
+
+TEST(CustomTimerEditorTest, InAModalDialogTheKeysReachTheEditorAndOnlyTheHostCloses)
+{
+    QDialog host;
+    int saves = 0;
+    int cancels = 0;
+    auto* editor = new CustomTimerEditorView(
+        timerWithPhases(1), [&](const CustomTimer&) { ++saves; }, [&] { ++cancels; });
+    (new QVBoxLayout(&host))->addWidget(editor);
+    host.show();
+    auto* name = editor->findChild<QLineEdit*>(u"customTimerEditor.name"_s);
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_Escape);
+    QTest::keyClick(name, Qt::Key_Return);
+    EXPECT_EQ(cancels, 1);
+    EXPECT_EQ(saves, 1);
+    // The dialog's own Escape and default-button handling never saw the keys.
+    EXPECT_TRUE(host.isVisible());
+    EXPECT_EQ(host.result(), 0);
 }
