@@ -19,8 +19,12 @@ public:
 signals:
     void valueTyped(qint64 value);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void commit();
+    void fitWidth();
 
     qint64 shown_ = 0;
 };

@@ -61,6 +61,8 @@ TEST(PhaseRowTest, ShowsWholeMinutesAndStoresTypedOnesPinned)
         EditorHarness::typeInto(minutes, c.typed);
         EXPECT_EQ(harness.draft().phases[0].duration, c.stored) << c.typed.toStdString();
         EXPECT_EQ(minutes->text(), c.shown) << c.typed.toStdString();
+        // Every digit fits, 180 included, inside the line edit's own margins.
+        EXPECT_LE(minutes->fontMetrics().horizontalAdvance(minutes->text()) + 4, minutes->width());
     }
     EXPECT_EQ(harness.draft().phases[1].duration, 300);
 }

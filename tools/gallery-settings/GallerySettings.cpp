@@ -165,8 +165,9 @@ QWidget* editorSample()
     return new CustomTimerEditorView(threePhaseTimer(), [](const CustomTimer&) {}, [] {});
 }
 
-// At the edges: a name at its 30-character limit and 11 phases, so the
-// counter and the badge warn and the list scrolls.
+// At the edges: a name at its 30-character limit, 11 phases and the longest
+// phase and the most rounds, so the counter and the badge warn, the list
+// scrolls and the widest numbers show.
 QWidget* editorNearLimitsSample()
 {
     auto timer = threePhaseTimer();
@@ -175,6 +176,7 @@ QWidget* editorNearLimitsSample()
         const auto n = timer.phases.size();
         timer.phases.append({QUuid::createUuid(), u"Phase "_s + QString::number(n + 1), 300, static_cast<int>(n % 8)});
     }
+    timer.phases[0].duration = 180 * 60;
     timer.rounds = 10;
     return new CustomTimerEditorView(timer, [](const CustomTimer&) {}, [] {});
 }
