@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+// The framed panel in which the settings show the live display: a "Live
+// Preview" header over a dark, vignetted box of fixed height with the content
+// centred in it.
+class LivePreviewPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int previewHeight = 128;
+
+    // The panel takes over `content`.
+    explicit LivePreviewPanel(QWidget* content, QWidget* parent = nullptr);
+
+    QWidget* content() const { return content_; }
+    // The dark box the content sits in.
+    QWidget* previewBox() const { return box_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QWidget* content_;
+    QWidget* box_;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+// The "3/12" capsule in the phases header; orange as the list nears its limit.
+class PhaseCountBadge : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PhaseCountBadge(QWidget* parent = nullptr);
+
+    void setPhaseCount(qsizetype count);
+    QString text() const { return text_; }
+    bool warns() const { return warns_; }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QFont badgeFont() const;
+
+    QString text_;
+    bool warns_ = false;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+#include <functional>
+
+class SoftSegment;
+
+// A row of equal-width, borderless segments in a soft rounded track, the
+// selected one drawn as a raised pill. It works on segment positions; see
+// SoftSegmentedPicker for a control over a list of option values.
+class SoftSegmentedControl : public QWidget {
+    Q_OBJECT
+
+public:
+    // The text of one segment; `isSelected` tells whether it is the chosen one.
+    using SegmentLabel = std::function<QString(int index, bool isSelected)>;
+
+    explicit SoftSegmentedControl(QWidget* parent = nullptr);
+
+    // Replaces the segments with `count` new ones, labelled by `label`.
+    void setSegments(int count, SegmentLabel label);
+    int count() const;
+
+    // Any index outside the segments, such as -1, selects none.
+    void setSelectedIndex(int index);
+    int selectedIndex() const;
+
+signals:
+    // A segment was clicked, also when it already was the selected one. The
+    // segment is selected by then.
+    void segmentClicked(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void relabel();
+
+    QList<SoftSegment*> segments_;
+    SegmentLabel label_;
+    int selectedIndex_ = -1;
+};
