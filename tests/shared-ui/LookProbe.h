@@ -9,6 +9,7 @@
 #include <QPointF>
 
 #include <cmath>
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -71,4 +72,15 @@ inline QColor withAlphaF(QColor color, qreal alpha)
 {
     color.setAlphaF(static_cast<float>(alpha));
     return color;
+}
+
+// An amber frame at the regular size showing `text` (or the formatted time).
+inline DisplayFrame amberFrameShowing(std::optional<QString> text, bool bloom = false)
+{
+    DisplayFrame frame;
+    frame.color = DisplayColor::amber();
+    frame.scale = DisplayScale::Regular;
+    frame.style.bloomEnabled = bloom;
+    frame.displayOverride = std::move(text);
+    return frame;
 }

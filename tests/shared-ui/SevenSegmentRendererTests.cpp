@@ -22,12 +22,7 @@ class SevenSegmentLookTest : public ::testing::Test {
 protected:
     static DisplayFrame frameShowing(std::optional<QString> text, bool bloom = false)
     {
-        DisplayFrame frame;
-        frame.color = DisplayColor::amber();
-        frame.scale = DisplayScale::Regular;
-        frame.style.bloomEnabled = bloom;
-        frame.displayOverride = std::move(text);
-        return frame;
+        return amberFrameShowing(std::move(text), bloom);
     }
 
     static Metrics metricsOf(const DisplayFrame& frame)

@@ -21,12 +21,7 @@ class SmallAndBigLookTest : public ::testing::Test {
 protected:
     static DisplayFrame frameShowing(std::optional<QString> text, bool bloom = false)
     {
-        DisplayFrame frame;
-        frame.color = DisplayColor::amber();
-        frame.scale = DisplayScale::Regular;
-        frame.style.bloomEnabled = bloom;
-        frame.displayOverride = std::move(text);
-        return frame;
+        return amberFrameShowing(std::move(text), bloom);
     }
 
     static Metrics metricsOf(const DisplayFrame& frame) { return Metrics::of(frame.scale, frame.style.bloomEnabled); }
