@@ -8,9 +8,13 @@
 #include <algorithm>
 #include <cmath>
 
-// The two offscreen steps the drawn looks share: a glow layer under the sharp
-// drawing, and fading a whole display as one picture.
+// The offscreen steps the drawn looks share: a glow layer under the sharp
+// drawing, fading a whole display as one picture, and the padded canvas that
+// holds both.
 namespace DisplayLayers {
+
+// A look draws its pieces twice with bloom on: once softly for the glow, once sharp.
+enum class Pass { Glow, Sharp };
 
 // Gathers the glow that `drawGlow(QPainter&)` lays down (already blurred:
 // see SpriteCache) in a layer of its own, then puts the layer under what
@@ -43,6 +47,29 @@ void paintFaded(QPainter& painter, const QRectF& area, qreal opacity, Draw&& dra
         return;
     draw(layer.painter());
     layer.drawOnto(painter, opacity);
+}
+
+// The frame of the segment and block looks: a canvas of `canvasSize` inset
+// by `padding` and clipped to it, with `drawPass(QPainter&, Pass)` laid down
+// as a glow (when `bloom` is on) under the sharp pass, the whole display of
+// `naturalSize` faded by `opacity` as one picture.
+template <typename DrawPass>
+void paintPaddedCanvas(QPainter& painter, const QSizeF& naturalSize, QPointF padding, const QSizeF& canvasSize,
+                       bool bloom, qreal opacity, DrawPass&& drawPass)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintFaded(painter, QRectF(QPointF(0, 0), naturalSize), opacity, [&](QPainter& target) {
+        target.save();
+        target.translate(padding);
+        const QRectF canvas(QPointF(0, 0), canvasSize);
+        target.setClipRect(canvas, Qt::IntersectClip);
+        if (bloom)
+            paintGlowLayer(target, canvas, [&](QPainter& layer) { drawPass(layer, Pass::Glow); });
+        drawPass(target, Pass::Sharp);
+        target.restore();
+    });
+    painter.restore();
 }
 
 } // namespace DisplayLayers

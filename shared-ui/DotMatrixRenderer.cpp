@@ -83,8 +83,7 @@ void stampGlyphs(QPainter& painter, SpriteCache& sprites, const DotMatrixInputs&
             DotMatrixView::paint(piece, glyph, look);
         };
         sprites.stamp(painter, QRectF(QPointF(placed.offset, 0), placed.size), glyphKey(glyph, colonOpacity, glow),
-                      draw, glow ? *inputs.glowRadius : 0,
-                      glow ? QPainter::CompositionMode_Plus : QPainter::CompositionMode_SourceOver);
+                      draw, glow ? inputs.glowRadius : std::nullopt);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "shared-ui/ColorBatches.h"
 #include "shared-ui/DisplayLayers.h"
+#include "shared-ui/DisplayLookSettings.h"
 #include "shared-ui/DisplayTiming.h"
 #include "shared-ui/SevenSegmentGeometry.h"
 #include "shared-ui/SpriteCache.h"
@@ -26,7 +27,7 @@ constexpr qreal textHeightRatio = 0.9;
 // on the painter's resolution.
 constexpr int textLayoutPixels = 64;
 
-enum class Pass { Glow, Sharp };
+using DisplayLayers::Pass;
 
 struct SegmentColors {
     QColor lit; // the phase tint, else the scheme's dot colour
@@ -166,8 +167,7 @@ void stampPass(QPainter& painter, SpriteCache& sprites, Pass pass, const std::ve
         // Blur is linear, so the glows of single characters add up to the
         // glow of the whole text.
         sprites.stamp(painter, pieceBounds(character, metrics), pieceKey(pass, character, metrics, colors, colonOpacity),
-                      draw, glow ? metrics.blurRadius : 0,
-                      glow ? QPainter::CompositionMode_Plus : QPainter::CompositionMode_SourceOver);
+                      draw, glow ? std::optional(metrics.blurRadius) : std::nullopt);
     }
 }
 
@@ -215,28 +215,15 @@ void SevenSegmentRenderer::paint(QPainter& painter, const DisplayFrame& frame, c
     const Metrics metrics = metricsOf(frame);
     const auto characters = placeCharacters(text, metrics);
     const QColor dot = frame.color.dotColor();
-    // A palette without colours would paint every bar clear: it counts as none.
-    const bool multicolour = !m_phaseTintColor && m_palette && !m_palette->colors().isEmpty();
-    const SegmentColors colors{m_phaseTintColor.value_or(dot), dot, multicolour ? &*m_palette : nullptr};
+    const SegmentColors colors{m_phaseTintColor.value_or(dot), dot, paletteInUse(m_phaseTintColor, m_palette)};
 
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF display(QPointF(0, 0), metrics.naturalSize(text));
-    DisplayLayers::paintFaded(painter, display, state.displayOpacity, [&](QPainter& target) {
-        target.save();
-        target.translate(metrics.horizontalPadding(), metrics.verticalPadding());
-        const QRectF canvas(QPointF(0, 0), metrics.frameSize(text));
-        target.setClipRect(canvas, Qt::IntersectClip);
-        if (frame.style.bloomEnabled) {
-            DisplayLayers::paintGlowLayer(target, canvas, [&](QPainter& layer) {
-                stampPass(layer, state.sprites, Pass::Glow, characters, metrics, colors, state.colonOpacity);
-            });
-        }
-        stampPass(target, state.sprites, Pass::Sharp, characters, metrics, colors, state.colonOpacity);
-        drawTexts(target, characters, metrics, colors);
-        target.restore();
-    });
-    painter.restore();
+    DisplayLayers::paintPaddedCanvas(
+        painter, metrics.naturalSize(text), QPointF(metrics.horizontalPadding(), metrics.verticalPadding()),
+        metrics.frameSize(text), frame.style.bloomEnabled, state.displayOpacity, [&](QPainter& target, Pass pass) {
+            stampPass(target, state.sprites, pass, characters, metrics, colors, state.colonOpacity);
+            if (pass == Pass::Sharp)
+                drawTexts(target, characters, metrics, colors);
+        });
 }
 
 std::optional<platform::Date> SevenSegmentRenderer::nextLookChange(const DisplayFrame& frame,

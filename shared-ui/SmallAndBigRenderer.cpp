@@ -2,6 +2,7 @@
 
 #include "shared-ui/BlockGlyphCells.h"
 #include "shared-ui/DisplayLayers.h"
+#include "shared-ui/DisplayLookSettings.h"
 #include "shared-ui/SmallAndBigLayout.h"
 #include "shared-ui/SpriteCache.h"
 
@@ -19,7 +20,7 @@ namespace {
 
 constexpr qreal glowOpacity = 0.5;
 
-enum class Pass { Glow, Sharp };
+using DisplayLayers::Pass;
 
 struct Ink {
     QColor single; // the phase tint, else the scheme's dot colour
@@ -89,8 +90,8 @@ void stampPass(QPainter& painter, SpriteCache& sprites, Pass pass, const Layout&
     for (const PlacedGlyph& placed : layout.glyphs) {
         const auto draw = [&](QPainter& piece) { drawGlyph(piece, placed, ink, glow ? glowOpacity : 1.0); };
         // Blur is linear, so the glows of single glyphs add up to the glow of the whole text.
-        sprites.stamp(painter, glyphBounds(placed), glyphKey(pass, placed, ink), draw, glow ? metrics.blurRadius : 0,
-                      glow ? QPainter::CompositionMode_Plus : QPainter::CompositionMode_SourceOver);
+        sprites.stamp(painter, glyphBounds(placed), glyphKey(pass, placed, ink), draw,
+                      glow ? std::optional(metrics.blurRadius) : std::nullopt);
     }
 }
 
@@ -125,27 +126,13 @@ void SmallAndBigRenderer::paint(QPainter& painter, const DisplayFrame& frame, co
     const Layout placed = layout(frame.text(), metrics, m_smallScale);
     if (placed.glyphs.empty())
         return;
-    // A palette without colours would leave the digits clear: it counts as none.
-    const bool multicolour = !m_phaseTintColor && m_palette && !m_palette->colors().isEmpty();
-    const Ink ink{m_phaseTintColor.value_or(frame.color.dotColor()), multicolour ? &*m_palette : nullptr};
+    const Ink ink{m_phaseTintColor.value_or(frame.color.dotColor()), paletteInUse(m_phaseTintColor, m_palette)};
 
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF display(QPointF(0, 0), placed.naturalSize(metrics));
-    DisplayLayers::paintFaded(painter, display, state.displayOpacity, [&](QPainter& target) {
-        target.save();
-        target.translate(metrics.padding(), metrics.padding());
-        const QRectF canvas(QPointF(0, 0), placed.frameSize(metrics));
-        target.setClipRect(canvas, Qt::IntersectClip);
-        if (frame.style.bloomEnabled) {
-            DisplayLayers::paintGlowLayer(target, canvas, [&](QPainter& layer) {
-                stampPass(layer, state.sprites, Pass::Glow, placed, metrics, ink);
-            });
-        }
-        stampPass(target, state.sprites, Pass::Sharp, placed, metrics, ink);
-        target.restore();
-    });
-    painter.restore();
+    DisplayLayers::paintPaddedCanvas(painter, placed.naturalSize(metrics), QPointF(metrics.padding(), metrics.padding()),
+                                     placed.frameSize(metrics), frame.style.bloomEnabled, state.displayOpacity,
+                                     [&](QPainter& target, Pass pass) {
+                                         stampPass(target, state.sprites, pass, placed, metrics, ink);
+                                     });
 }
 
 std::optional<platform::Date> SmallAndBigRenderer::nextLookChange(const DisplayFrame&, const DisplayLookState&,

@@ -33,11 +33,13 @@ void appendRaw(QByteArray& bytes, T value)
 } // namespace
 
 void SpriteCache::stamp(QPainter& painter, const QRectF& bounds, const QByteArray& key, const Draw& draw,
-                        qreal blurRadius, QPainter::CompositionMode mode)
+                        std::optional<qreal> glowRadius)
 {
     const QTransform device = painter.deviceTransform();
     const auto scale = uniformScale(device);
+    const qreal blurRadius = glowRadius.value_or(0);
     const qreal blur = std::isfinite(blurRadius) ? std::max<qreal>(blurRadius, 0) : 0;
+    const auto mode = glowRadius ? QPainter::CompositionMode_Plus : QPainter::CompositionMode_SourceOver;
     const QRectF reach = bounds.adjusted(-3 * blur, -3 * blur, 3 * blur, 3 * blur);
     const QRectF deviceReach = device.mapRect(reach);
     const bool fits = deviceReach.isValid() && deviceReach.width() <= maxSpriteSide &&

@@ -7,6 +7,7 @@
 #include <QRectF>
 
 #include <functional>
+#include <optional>
 
 // Pictures of the pieces of a look (a digit, a colon, a digit's glow), drawn
 // once at the painter's resolution and stamped on every later frame: a digit
@@ -21,11 +22,12 @@ public:
     using Draw = std::function<void(QPainter&)>;
 
     // Draws the piece named `key` that lies within `bounds` (logical
-    // coordinates of `painter`). With a blur radius (in points) the picture
-    // reaches three radii further and is blurred once when drawn. Painters
-    // that rotate or shear draw the piece directly instead.
+    // coordinates of `painter`). A glow radius (in points) makes the piece a
+    // glow: its picture reaches three radii further, is blurred once when
+    // drawn, and is added onto what lies under it, so neighbouring glows sum.
+    // Painters that rotate or shear draw the piece directly instead.
     void stamp(QPainter& painter, const QRectF& bounds, const QByteArray& key, const Draw& draw,
-               qreal blurRadius = 0, QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver);
+               std::optional<qreal> glowRadius = std::nullopt);
 
     int size() const { return static_cast<int>(m_sprites.size()); }
 
