@@ -99,10 +99,15 @@ void expectWaitsOutTheLock(RawConnection& holder, const char* release, F&& f)
     EXPECT_GE(finished, releasing) << "came back while the lock was still held";
 }
 
-TEST(SqliteLock, WriteAheadLogReadDuringAWriteLockReturnsTheCommittedValue)
-{
+// A store file of its own in a fresh directory, for each test.
+class SqliteLock : public ::testing::Test {
+protected:
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("store.sqlite"));
+};
+
+TEST_F(SqliteLock, WriteAheadLogReadDuringAWriteLockReturnsTheCommittedValue)
+{
     const auto defaults = openWith(path, true);
     ASSERT_TRUE(defaults->isShared());
     defaults->setInteger(QStringLiteral("k"), 1);
@@ -114,10 +119,8 @@ TEST(SqliteLock, WriteAheadLogReadDuringAWriteLockReturnsTheCommittedValue)
     EXPECT_EQ(other.exec("ROLLBACK"), SQLITE_OK);
 }
 
-TEST(SqliteLock, WriteWaitsOutALockHeldPastTheBusyTimeout)
+TEST_F(SqliteLock, WriteWaitsOutALockHeldPastTheBusyTimeout)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("store.sqlite"));
     const auto defaults = openWith(path, true);
     defaults->setInteger(QStringLiteral("k"), 1);
 
@@ -127,10 +130,8 @@ TEST(SqliteLock, WriteWaitsOutALockHeldPastTheBusyTimeout)
     EXPECT_EQ(defaults->object(QStringLiteral("k")), StoredValue(qint64{3}));
 }
 
-TEST(SqliteLock, UpdateWaitsOutALockAndKeepsTheOtherWrite)
+TEST_F(SqliteLock, UpdateWaitsOutALockAndKeepsTheOtherWrite)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("store.sqlite"));
     const auto defaults = openWith(path, true);
     defaults->setInteger(QStringLiteral("k"), 1);
 
@@ -146,10 +147,8 @@ TEST(SqliteLock, UpdateWaitsOutALockAndKeepsTheOtherWrite)
     EXPECT_EQ(defaults->object(QStringLiteral("k")), StoredValue(qint64{11}));
 }
 
-TEST(SqliteLock, RollbackJournalReadWaitsOutAnExclusiveLockAndReturnsTheValue)
+TEST_F(SqliteLock, RollbackJournalReadWaitsOutAnExclusiveLockAndReturnsTheValue)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("store.sqlite"));
     const auto defaults = openWith(path, false);
     ASSERT_TRUE(defaults->isShared());
     defaults->setInteger(QStringLiteral("k"), 7);
@@ -165,10 +164,8 @@ TEST(SqliteLock, RollbackJournalReadWaitsOutAnExclusiveLockAndReturnsTheValue)
     EXPECT_EQ(read, StoredValue(qint64{7}));
 }
 
-TEST(SqliteLock, RollbackJournalTypedGettersAndRemoveWaitOutTheLock)
+TEST_F(SqliteLock, RollbackJournalTypedGettersAndRemoveWaitOutTheLock)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("store.sqlite"));
     const auto defaults = openWith(path, false);
     defaults->setBool(QStringLiteral("running"), true);
     defaults->setInteger(QStringLiteral("k"), 1);
@@ -184,10 +181,8 @@ TEST(SqliteLock, RollbackJournalTypedGettersAndRemoveWaitOutTheLock)
     EXPECT_FALSE(defaults->object(QStringLiteral("k")));
 }
 
-TEST(SqliteLock, OpeningWaitsOutALockedFile)
+TEST_F(SqliteLock, OpeningWaitsOutALockedFile)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("store.sqlite"));
     openWith(path, false)->setInteger(QStringLiteral("k"), 4);
 
     RawConnection other(path);
