@@ -1,12 +1,12 @@
 #include "shared-ui/SevenSegmentRenderer.h"
 
-#include "shared-ui/ColorBatches.h"
 #include "shared-ui/DisplayLayers.h"
 #include "shared-ui/DisplayLookSettings.h"
 #include "shared-ui/DisplayTiming.h"
 #include "shared-ui/SevenSegmentGeometry.h"
 #include "shared-ui/SpriteCache.h"
 
+#include "DotMatrixKit/ColorBatches.h"
 #include "DotMatrixKit/DotBatches.h"
 
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "shared-ui/ColorBatches.h"
+#include "DotMatrixKit/ColorBatches.h"
 
 #include <QPainter>
 
