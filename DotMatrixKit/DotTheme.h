@@ -9,6 +9,4 @@ struct DotTheme {
 
     static const DotTheme& defaultTheme(); // white on black
     static const DotTheme& light();        // black on white
-
-    DotTheme withBackground(const QColor& background) const { return {dotColor, background}; }
 };

@@ -13,7 +13,6 @@ public:
     explicit AddPhaseButton(QWidget* parent = nullptr);
 
     void setAtMax(bool atMax);
-    bool isAtMax() const { return !isEnabled(); }
     // Whether the outline shows its hover emphasis: never at the limit.
     bool isHovering() const { return hovering_ && isEnabled(); }
     qreal drawnOpacity() const { return isEnabled() ? 1.0 : 0.4; }

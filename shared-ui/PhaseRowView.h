@@ -59,7 +59,6 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    void commitTypedMinutes();
     void setHovering(bool hovering);
 
     QLineEdit* nameField_;
