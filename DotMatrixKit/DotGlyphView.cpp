@@ -1,6 +1,6 @@
 #include "DotMatrixKit/DotGlyphView.h"
 
-#include "DotMatrixKit/DotBatches.h"
+#include "DotMatrixKit/paint/DotBatches.h"
 #include "DotMatrixKit/DotGlyphGeometry.h"
 
 #include <QPainter>

@@ -3,7 +3,7 @@
 #include "DotMatrixKit/DotGridLayout.h"
 #include "DotMatrixKit/TimeFormatter.h"
 
-#include "PlatformKit/SaturatingCast.h"
+#include "PlatformKit/core/SaturatingCast.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 #include "DotMatrixKit/DotMatrixInputs.h"
 #include "DotMatrixKit/DotPosition.h"
 
-#include "PlatformKit/Date.h"
+#include "PlatformKit/core/Date.h"
 
 #include <QSizeF>
 #include <QString>

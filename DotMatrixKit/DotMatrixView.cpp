@@ -3,7 +3,7 @@
 #include "DotMatrixKit/DotMatrixAccessibility.h"
 #include "DotMatrixKit/DotMatrixRules.h"
 
-#include "PlatformKit/SaturatingCast.h"
+#include "PlatformKit/core/SaturatingCast.h"
 
 #include <QPainter>
 

@@ -2,7 +2,7 @@
 
 #include "DotMatrixKit/DotMatrixInputs.h"
 
-#include "PlatformKit/Date.h"
+#include "PlatformKit/core/Date.h"
 
 #include <QImage>
 #include <QTimer>

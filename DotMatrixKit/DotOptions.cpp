@@ -1,6 +1,6 @@
 #include "DotMatrixKit/DotOptions.h"
 
-#include "PlatformKit/OptionTable.h"
+#include "PlatformKit/core/OptionTable.h"
 
 #include <array>
 

@@ -3,7 +3,7 @@
 // The user-facing options of the dot display. Their raw strings are persisted
 // by the settings, and the settings list them in declaration order.
 
-#include "PlatformKit/RawValueEnum.h"
+#include "PlatformKit/core/RawValueEnum.h"
 
 #include <QString>
 

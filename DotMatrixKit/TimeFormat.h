@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PlatformKit/RawValueEnum.h"
+#include "PlatformKit/core/RawValueEnum.h"
 
 // How a number of seconds is shown; the user's choice is persisted as the raw string.
 enum class TimeFormat {

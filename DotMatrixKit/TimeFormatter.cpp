@@ -1,6 +1,6 @@
 #include "DotMatrixKit/TimeFormatter.h"
 
-#include "PlatformKit/SaturatingCast.h"
+#include "PlatformKit/core/SaturatingCast.h"
 
 #include <cmath>
 

@@ -2,9 +2,9 @@
 // bring its state to now, and paint into an image the size of the look. The
 // compact scale is what the tray redraws; the floating one is the big window.
 // Each frame shows the next second, as a running countdown does.
-#include "shared-ui/DisplayRendererFactory.h"
+#include "shared-ui/looks/DisplayRendererFactory.h"
 
-#include "PlatformKit/SaturatingCast.h"
+#include "PlatformKit/core/SaturatingCast.h"
 
 #include <QImage>
 #include <QPainter>

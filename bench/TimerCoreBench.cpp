@@ -1,7 +1,7 @@
 // The timer core's hot paths against a real store file: one widget command
 // through the queue, and engine ticks with their periodic save.
-#include "TimerCoreKit/TimerCommandQueue.h"
-#include "TimerCoreKit/TimerEngine.h"
+#include "TimerCoreKit/commands/TimerCommandQueue.h"
+#include "TimerCoreKit/engine/TimerEngine.h"
 
 #include "support/FakeTicker.h"
 #include "support/RecordingNotifier.h"

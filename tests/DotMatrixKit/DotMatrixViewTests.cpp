@@ -1,7 +1,7 @@
 #include "DotMatrixKit/DotMatrixRules.h"
 #include "DotMatrixKit/DotMatrixView.h"
 
-#include "RenderProbe.h"
+#include "support/RenderProbe.h"
 
 #include <QAccessible>
 #include <QImage>

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the GIF decoder: it must return frames or a typed
 // error, never crash, hang or allocate without bound.
-#include "Kelvane/GIFDecoder.h"
+#include "Kelvane/animation/GIFDecoder.h"
 
 #include <QGuiApplication>
 

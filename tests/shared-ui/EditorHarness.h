@@ -3,13 +3,13 @@
 // An editor on screen (offscreen) with its parts at hand, recording what it
 // hands back.
 
-#include "shared-ui/AddPhaseButton.h"
-#include "shared-ui/BezellessStepperButton.h"
-#include "shared-ui/CustomTimerDraft.h"
-#include "shared-ui/CustomTimerEditorView.h"
-#include "shared-ui/PhaseListView.h"
-#include "shared-ui/PhaseRowView.h"
-#include "shared-ui/WholeNumberField.h"
+#include "shared-ui/editor/AddPhaseButton.h"
+#include "shared-ui/controls/BezellessStepperButton.h"
+#include "shared-ui/editor/CustomTimerDraft.h"
+#include "shared-ui/editor/CustomTimerEditorView.h"
+#include "shared-ui/editor/PhaseListView.h"
+#include "shared-ui/editor/PhaseRowView.h"
+#include "shared-ui/controls/WholeNumberField.h"
 
 #include "TimerFixtures.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "shared-ui/DisplayRenderer.h"
+#include "shared-ui/looks/DisplayRenderer.h"
 
-#include "PlatformKit/SaturatingCast.h"
+#include "PlatformKit/core/SaturatingCast.h"
 
 #include <QColor>
 #include <QImage>

@@ -2,7 +2,7 @@
 
 // Custom timers to edit in the tests.
 
-#include "TimerCoreKit/CustomTimer.h"
+#include "TimerCoreKit/sessions/CustomTimer.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PlatformKit/UserDefaults.h"
+#include "PlatformKit/store/UserDefaults.h"
 
 #include <QHash>
 #include <QMap>

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "TimerCoreKit/TimerEngine.h"
+#include "TimerCoreKit/engine/TimerEngine.h"
 
 #include "support/FakeClock.h"
 #include "support/FakePhaseDelay.h"
 #include "support/FakeTicker.h"
 #include "support/RecordingSoundPlayer.h"
 
-#include "PlatformKit/UserDefaults.h"
+#include "PlatformKit/store/UserDefaults.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PlatformKit/Date.h"
+#include "PlatformKit/core/Date.h"
 
 #include <functional>
 #include <memory>

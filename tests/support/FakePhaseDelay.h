@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TimerCoreKit/CustomTimerSession.h"
+#include "TimerCoreKit/sessions/CustomTimerSession.h"
 
 #include <QList>
 

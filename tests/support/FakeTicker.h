@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TimerCoreKit/CountdownTicker.h"
+#include "TimerCoreKit/engine/CountdownTicker.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PlatformKit/OneShotTimer.h"
+#include "PlatformKit/core/OneShotTimer.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PlatformKit/CrossProcessNotifier.h"
+#include "PlatformKit/dbus/CrossProcessNotifier.h"
 
 #include <QStringList>
 

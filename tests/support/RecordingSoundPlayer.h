@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TimerCoreKit/SoundPlaying.h"
+#include "TimerCoreKit/audio/SoundPlaying.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TimerCoreKit/CustomTimer.h"
+#include "TimerCoreKit/sessions/CustomTimer.h"
 
 #include <QList>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "RendererScenes.h"
 
-#include "shared-ui/DisplayRendererFactory.h"
+#include "shared-ui/looks/DisplayRendererFactory.h"
 
-#include "PlatformKit/SaturatingCast.h"
+#include "PlatformKit/core/SaturatingCast.h"
 
 #include <QPainter>
 #include <QPainterPath>

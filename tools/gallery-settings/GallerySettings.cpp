@@ -3,16 +3,16 @@
 // Draws the settings kit offscreen and writes one PNG per sample and
 // appearance, at twice the logical size so hairlines show as they would on a
 // high-density screen.
-#include "shared-ui/CustomTimerEditorView.h"
-#include "shared-ui/LivePreviewPanel.h"
-#include "shared-ui/PhaseColorPicker.h"
-#include "shared-ui/PhaseColorPopover.h"
-#include "shared-ui/PhaseListView.h"
-#include "shared-ui/PhaseRowView.h"
-#include "shared-ui/SettingsCard.h"
-#include "shared-ui/SettingsRow.h"
-#include "shared-ui/SettingsSectionHeader.h"
-#include "shared-ui/SoftSegmentedPicker.h"
+#include "shared-ui/editor/CustomTimerEditorView.h"
+#include "shared-ui/controls/LivePreviewPanel.h"
+#include "shared-ui/editor/PhaseColorPicker.h"
+#include "shared-ui/editor/PhaseColorPopover.h"
+#include "shared-ui/editor/PhaseListView.h"
+#include "shared-ui/editor/PhaseRowView.h"
+#include "shared-ui/controls/SettingsCard.h"
+#include "shared-ui/controls/SettingsRow.h"
+#include "shared-ui/controls/SettingsSectionHeader.h"
+#include "shared-ui/controls/SoftSegmentedPicker.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "WidgetGalleryScenes.h"
 
-#include "shared-ui/WidgetDotMatrixView.h"
-#include "shared-ui/WidgetThemeLibrary.h"
-#include "shared-ui/WidgetTimerState.h"
+#include "shared-ui/desktopwidget/WidgetDotMatrixView.h"
+#include "shared-ui/desktopwidget/WidgetThemeLibrary.h"
+#include "shared-ui/desktopwidget/WidgetTimerState.h"
 
 #include "DotMatrixKit/PhaseStrip.h"
 

@@ -5,7 +5,7 @@
 // PAUSE_US microseconds after each (so two copies take turns rather than one
 // running through while the other waits). Exits 0 when done, non-zero when
 // the store is not shared.
-#include "PlatformKit/UserDefaults.h"
+#include "PlatformKit/store/UserDefaults.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,6 +1,6 @@
 // Enqueues `count` distinct commands into the command queue of the store at
 // `path`, holding back while the queue is nearly full so that none is dropped.
-#include "TimerCoreKit/TimerCommandQueue.h"
+#include "TimerCoreKit/commands/TimerCommandQueue.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -1,0 +1,545 @@
+#include "PlatformKit/store/SqliteBackend.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+#include <sqlite3.h>
+
+#include <cstring>
+#include <limits>
+#include <mutex>
+#include <string_view>
+#include <thread>
+#include <type_traits>
+#include <variant>
+
+Q_LOGGING_CATEGORY(lcStore, "kelvane.platform.store", QtCriticalMsg)
+
+namespace platform::detail {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr const char* tagBool = "bool";
+constexpr const char* tagInteger = "integer";
+constexpr const char* tagDouble = "double";
+constexpr const char* tagString = "string";
+constexpr const char* tagData = "data";
+constexpr const char* tagDate = "date";
+
+// Failures that go away by themselves once another connection is done.
+bool isTransient(int rc)
+{
+    switch (rc & 0xff) {
+    case SQLITE_BUSY: // includes SQLITE_BUSY_SNAPSHOT, SQLITE_BUSY_RECOVERY
+    case SQLITE_LOCKED:
+    case SQLITE_PROTOCOL:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString errorText(sqlite3* db, int rc)
+{
+    const char* message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    return QStringLiteral("%1 (%2)").arg(QString::fromUtf8(message)).arg(rc);
+}
+
+// Why a file that exists cannot be one of our databases, judged from its bytes
+// alone, before SQLite sees it; empty when it may be one. An empty file is a
+// new database to SQLite.
+QString reasonNotADatabase(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    if (!info.isFile())
+        return QStringLiteral("not a regular file");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot be read: %1").arg(file.errorString());
+    if (file.size() == 0)
+        return {};
+    const QByteArray header = file.read(100);
+    if (header.size() < 100)
+        return QStringLiteral("shorter than a database header");
+    static constexpr char magic[] = "SQLite format 3";
+    if (std::memcmp(header.constData(), magic, sizeof magic) != 0)
+        return QStringLiteral("not an SQLite database");
+    const auto byte = [&](int i) { return static_cast<unsigned>(static_cast<unsigned char>(header[i])); };
+    const unsigned pageSize = (byte(16) << 8) | byte(17);
+    const bool powerOfTwo = pageSize == 1 || (pageSize >= 512 && (pageSize & (pageSize - 1)) == 0);
+    if (!powerOfTwo)
+        return QStringLiteral("bad page size in the database header");
+    return {};
+}
+
+class Statement {
+public:
+    Statement() = default;
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    ~Statement() { finalize(); }
+
+    void finalize()
+    {
+        sqlite3_finalize(m_stmt);
+        m_stmt = nullptr;
+    }
+
+    int prepare(sqlite3* db, const char* sql)
+    {
+        finalize();
+        return sqlite3_prepare_v3(db, sql, -1, SQLITE_PREPARE_PERSISTENT, &m_stmt, nullptr);
+    }
+    sqlite3_stmt* get() const { return m_stmt; }
+    // Leaves the statement ready for the next use, bindings cleared.
+    void reset() const
+    {
+        sqlite3_reset(m_stmt);
+        sqlite3_clear_bindings(m_stmt);
+    }
+
+private:
+    sqlite3_stmt* m_stmt = nullptr;
+};
+
+void bindText(sqlite3_stmt* stmt, int index, const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    sqlite3_bind_text(stmt, index, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+}
+
+void bindValue(sqlite3_stmt* stmt, int typeIndex, int valueIndex, const StoredValue& value)
+{
+    const auto tag = [&](const char* name) { sqlite3_bind_text(stmt, typeIndex, name, -1, SQLITE_STATIC); };
+    std::visit(
+        [&](const auto& v) {
+            using T = std::decay_t<decltype(v)>;
+            if constexpr (std::is_same_v<T, bool>) {
+                tag(tagBool);
+                sqlite3_bind_int64(stmt, valueIndex, v ? 1 : 0);
+            } else if constexpr (std::is_same_v<T, qint64>) {
+                tag(tagInteger);
+                sqlite3_bind_int64(stmt, valueIndex, v);
+            } else if constexpr (std::is_same_v<T, double>) {
+                tag(tagDouble);
+                sqlite3_bind_double(stmt, valueIndex, v);
+            } else if constexpr (std::is_same_v<T, QString>) {
+                tag(tagString);
+                bindText(stmt, valueIndex, v);
+            } else if constexpr (std::is_same_v<T, QByteArray>) {
+                tag(tagData);
+                if (v.isEmpty())
+                    sqlite3_bind_zeroblob(stmt, valueIndex, 0); // a null pointer would bind NULL
+                else
+                    sqlite3_bind_blob(stmt, valueIndex, v.constData(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
+            } else {
+                static_assert(std::is_same_v<T, Date>);
+                tag(tagDate);
+                sqlite3_bind_double(stmt, valueIndex, v.secondsSinceReferenceDate());
+            }
+        },
+        value);
+}
+
+double realColumn(sqlite3_stmt* stmt, int index)
+{
+    // SQLite stores a NaN as NULL.
+    if (sqlite3_column_type(stmt, index) == SQLITE_NULL)
+        return std::numeric_limits<double>::quiet_NaN();
+    return sqlite3_column_double(stmt, index);
+}
+
+std::optional<StoredValue> columnValue(sqlite3_stmt* stmt, int typeIndex, int valueIndex)
+{
+    const auto* typeText = reinterpret_cast<const char*>(sqlite3_column_text(stmt, typeIndex));
+    if (!typeText)
+        return std::nullopt;
+    const std::string_view type(typeText);
+    if (type == tagBool)
+        return StoredValue(sqlite3_column_int64(stmt, valueIndex) != 0);
+    if (type == tagInteger)
+        return StoredValue(static_cast<qint64>(sqlite3_column_int64(stmt, valueIndex)));
+    if (type == tagDouble)
+        return StoredValue(realColumn(stmt, valueIndex));
+    if (type == tagDate)
+        return StoredValue(Date::fromSecondsSinceReferenceDate(realColumn(stmt, valueIndex)));
+    if (type == tagString) {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, valueIndex));
+        const int size = sqlite3_column_bytes(stmt, valueIndex);
+        return StoredValue(QString::fromUtf8(text ? text : "", size));
+    }
+    if (type == tagData) {
+        const auto* blob = static_cast<const char*>(sqlite3_column_blob(stmt, valueIndex));
+        const int size = sqlite3_column_bytes(stmt, valueIndex);
+        return StoredValue(blob ? QByteArray(blob, size) : QByteArray());
+    }
+    return std::nullopt; // a type of a later version
+}
+
+class SqliteBackend final : public KeyValueBackend {
+public:
+    SqliteBackend(QString path, const SqliteOptions& options) : m_path(std::move(path)), m_options(options) {}
+    ~SqliteBackend() override;
+
+    // Empty on success, else why the file cannot serve.
+    QString open();
+
+    std::optional<StoredValue> read(const QString& key) override;
+    void write(const QString& key, const StoredValue& value) override;
+    void remove(const QString& key) override;
+    void update(const QString& key, const ValueChange& change) override;
+    bool isShared() const override { return true; }
+
+private:
+    enum class Outcome { Done, Retry, Failed };
+
+    void pause() const { std::this_thread::sleep_for(m_options.retryPause); }
+    // One step of a statement that returns no rows, then reset.
+    int stepOnce(const Statement& statement);
+    // Runs `statement` until it is not transiently refused; false on failure.
+    bool stepRetrying(const Statement& statement, const char* what, const QString& key);
+    Outcome readLocked(const QString& key, std::optional<StoredValue>& result, int& rc);
+    int writeLocked(const QString& key, const std::optional<StoredValue>& value);
+    void rollbackLocked();
+    void warn(const char* what, const QString& key, int rc) const;
+
+    // Setting up, with transient failures retried until the open deadline.
+    int execRetrying(const char* sql, Clock::time_point deadline);
+    int queryTextRetrying(const char* sql, QByteArray& firstColumn, Clock::time_point deadline);
+
+    const QString m_path;
+    const SqliteOptions m_options;
+    std::mutex m_mutex;
+    sqlite3* m_db = nullptr;
+    Statement m_select;
+    Statement m_upsert;
+    Statement m_delete;
+    Statement m_begin;
+    Statement m_commit;
+    Statement m_rollback;
+};
+
+SqliteBackend::~SqliteBackend()
+{
+    for (Statement* statement : {&m_select, &m_upsert, &m_delete, &m_begin, &m_commit, &m_rollback})
+        statement->finalize();
+    sqlite3_close_v2(m_db);
+}
+
+int SqliteBackend::execRetrying(const char* sql, Clock::time_point deadline)
+{
+    for (;;) {
+        const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
+        if (!isTransient(rc) || Clock::now() >= deadline)
+            return rc;
+        pause();
+    }
+}
+
+int SqliteBackend::queryTextRetrying(const char* sql, QByteArray& firstColumn, Clock::time_point deadline)
+{
+    Statement statement;
+    for (;;) {
+        int rc = statement.get() ? SQLITE_OK : statement.prepare(m_db, sql);
+        if (rc == SQLITE_OK) {
+            rc = sqlite3_step(statement.get());
+            if (rc == SQLITE_ROW) {
+                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement.get(), 0));
+                firstColumn = QByteArray(text ? text : "");
+                statement.reset();
+                return SQLITE_OK;
+            }
+            statement.reset();
+            if (rc == SQLITE_DONE) {
+                firstColumn.clear();
+                return SQLITE_OK;
+            }
+        }
+        if (!isTransient(rc) || Clock::now() >= deadline)
+            return rc;
+        pause();
+    }
+}
+
+QString SqliteBackend::open()
+{
+    // A file of other bytes is judged before SQLite opens it, so nothing (not
+    // even a journal beside it) is made for it. A database being created by
+    // the other program can look short for an instant: look again first.
+    QString reason = reasonNotADatabase(m_path);
+    for (int attempt = 0; !reason.isEmpty() && attempt < 3; ++attempt) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        reason = reasonNotADatabase(m_path);
+    }
+    if (!reason.isEmpty())
+        return reason;
+
+    const QFileInfo info(m_path);
+    if (!QDir().mkpath(info.absolutePath()))
+        return QStringLiteral("cannot create the directory %1").arg(info.absolutePath());
+
+    int rc = sqlite3_open_v2(QFile::encodeName(m_path).constData(), &m_db,
+                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr);
+    if (rc != SQLITE_OK)
+        return QStringLiteral("cannot open: %1").arg(errorText(m_db, rc));
+    sqlite3_extended_result_codes(m_db, 1);
+    // Until the file has proven healthy, closing must not write to it.
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    sqlite3_busy_timeout(m_db, static_cast<int>(m_options.busyTimeout.count()));
+
+    const auto deadline = Clock::now() + m_options.openDeadline;
+    QByteArray answer;
+    // Reading the schema reads the header and the first page: "file is not a
+    // database" shows here.
+    rc = queryTextRetrying("SELECT count(*) FROM sqlite_master", answer, deadline);
+    if (rc != SQLITE_OK)
+        return QStringLiteral("cannot read: %1").arg(errorText(m_db, rc));
+    rc = queryTextRetrying("PRAGMA quick_check(1)", answer, deadline);
+    if (rc != SQLITE_OK)
+        return QStringLiteral("cannot check: %1").arg(errorText(m_db, rc));
+    if (answer != "ok")
+        return QStringLiteral("damaged: %1").arg(QString::fromUtf8(answer));
+    if (sqlite3_db_readonly(m_db, "main") == 1)
+        return QStringLiteral("read-only");
+
+    // A table of that name from someone else is not ours to write to.
+    rc = queryTextRetrying("SELECT count(*) FROM sqlite_master WHERE name = 'entries'", answer, deadline);
+    if (rc != SQLITE_OK)
+        return QStringLiteral("cannot read the schema: %1").arg(errorText(m_db, rc));
+    if (answer != "0") {
+        Statement probe;
+        rc = probe.prepare(m_db, "SELECT key, type, value FROM entries LIMIT 0");
+        if (rc != SQLITE_OK)
+            return QStringLiteral("not a store of ours: %1").arg(errorText(m_db, rc));
+    }
+
+    rc = queryTextRetrying(m_options.writeAheadLog ? "PRAGMA journal_mode=WAL" : "PRAGMA journal_mode=DELETE",
+                           answer, deadline);
+    if (rc != SQLITE_OK)
+        return QStringLiteral("cannot set the journal mode: %1").arg(errorText(m_db, rc));
+    if (answer == "wal") {
+        // Safe with a write-ahead log: a power cut may lose the last changes,
+        // never the database.
+        execRetrying("PRAGMA synchronous=NORMAL", deadline);
+    }
+    rc = execRetrying("CREATE TABLE IF NOT EXISTS entries ("
+                      "key TEXT PRIMARY KEY NOT NULL, type TEXT NOT NULL, value)",
+                      deadline);
+    if (rc != SQLITE_OK)
+        return QStringLiteral("cannot create the table: %1").arg(errorText(m_db, rc));
+
+    const std::pair<Statement*, const char*> statements[] = {
+        {&m_select, "SELECT type, value FROM entries WHERE key = ?1"},
+        {&m_upsert, "INSERT OR REPLACE INTO entries (key, type, value) VALUES (?1, ?2, ?3)"},
+        {&m_delete, "DELETE FROM entries WHERE key = ?1"},
+        {&m_begin, "BEGIN IMMEDIATE"},
+        {&m_commit, "COMMIT"},
+        {&m_rollback, "ROLLBACK"},
+    };
+    for (const auto& [statement, sql] : statements) {
+        for (;;) {
+            rc = statement->prepare(m_db, sql);
+            if (!isTransient(rc) || Clock::now() >= deadline)
+                break;
+            pause();
+        }
+        if (rc != SQLITE_OK)
+            return QStringLiteral("not a store of ours: %1").arg(errorText(m_db, rc));
+    }
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
+    return {};
+}
+
+void SqliteBackend::warn(const char* what, const QString& key, int rc) const
+{
+    qCWarning(lcStore).noquote() << "Shared store" << m_path << "could not" << what << key << ":"
+                                 << errorText(m_db, rc);
+}
+
+int SqliteBackend::stepOnce(const Statement& statement)
+{
+    int rc = sqlite3_step(statement.get());
+    statement.reset();
+    return rc == SQLITE_ROW ? SQLITE_DONE : rc;
+}
+
+bool SqliteBackend::stepRetrying(const Statement& statement, const char* what, const QString& key)
+{
+    for (;;) {
+        const int rc = stepOnce(statement);
+        if (rc == SQLITE_DONE || rc == SQLITE_OK)
+            return true;
+        if (!isTransient(rc)) {
+            warn(what, key, rc);
+            return false;
+        }
+        pause();
+    }
+}
+
+SqliteBackend::Outcome SqliteBackend::readLocked(const QString& key, std::optional<StoredValue>& result, int& rc)
+{
+    bindText(m_select.get(), 1, key);
+    rc = sqlite3_step(m_select.get());
+    Outcome outcome = Outcome::Done;
+    if (rc == SQLITE_ROW)
+        result = columnValue(m_select.get(), 0, 1);
+    else if (rc == SQLITE_DONE)
+        result.reset();
+    else
+        outcome = isTransient(rc) ? Outcome::Retry : Outcome::Failed;
+    m_select.reset();
+    return outcome;
+}
+
+int SqliteBackend::writeLocked(const QString& key, const std::optional<StoredValue>& value)
+{
+    if (value) {
+        bindText(m_upsert.get(), 1, key);
+        bindValue(m_upsert.get(), 2, 3, *value);
+        return stepOnce(m_upsert);
+    }
+    bindText(m_delete.get(), 1, key);
+    return stepOnce(m_delete);
+}
+
+void SqliteBackend::rollbackLocked()
+{
+    if (!sqlite3_get_autocommit(m_db))
+        stepOnce(m_rollback);
+}
+
+std::optional<StoredValue> SqliteBackend::read(const QString& key)
+{
+    const std::lock_guard lock(m_mutex);
+    std::optional<StoredValue> result;
+    int rc = SQLITE_OK;
+    for (;;) {
+        switch (readLocked(key, result, rc)) {
+        case Outcome::Done:
+            return result;
+        case Outcome::Failed:
+            warn("read", key, rc);
+            return std::nullopt;
+        case Outcome::Retry:
+            pause();
+            break;
+        }
+    }
+}
+
+void SqliteBackend::write(const QString& key, const StoredValue& value)
+{
+    const std::lock_guard lock(m_mutex);
+    for (;;) {
+        const int rc = writeLocked(key, value);
+        if (rc == SQLITE_DONE)
+            return;
+        if (!isTransient(rc)) {
+            warn("write", key, rc);
+            return;
+        }
+        pause();
+    }
+}
+
+void SqliteBackend::remove(const QString& key)
+{
+    const std::lock_guard lock(m_mutex);
+    for (;;) {
+        const int rc = writeLocked(key, std::nullopt);
+        if (rc == SQLITE_DONE)
+            return;
+        if (!isTransient(rc)) {
+            warn("remove", key, rc);
+            return;
+        }
+        pause();
+    }
+}
+
+void SqliteBackend::update(const QString& key, const ValueChange& change)
+{
+    const std::lock_guard lock(m_mutex);
+    for (;;) {
+        // The write lock first, so no other writer can come between the read
+        // and the write and the snapshot read below is the newest.
+        if (!stepRetrying(m_begin, "begin updating", key))
+            return;
+
+        std::optional<StoredValue> current;
+        int rc = SQLITE_OK;
+        const Outcome read = readLocked(key, current, rc);
+        if (read != Outcome::Done) {
+            rollbackLocked();
+            if (read == Outcome::Failed) {
+                warn("read for updating", key, rc);
+                return;
+            }
+            pause();
+            continue;
+        }
+
+        std::optional<StoredValue> next;
+        try {
+            next = change(current);
+        } catch (...) {
+            rollbackLocked();
+            throw;
+        }
+        if (next == current) {
+            // Nothing to write: end the transaction without touching the file.
+            rollbackLocked();
+            return;
+        }
+
+        rc = writeLocked(key, next);
+        if (rc != SQLITE_DONE) {
+            rollbackLocked();
+            if (!isTransient(rc)) {
+                warn("write for updating", key, rc);
+                return;
+            }
+            pause();
+            continue;
+        }
+
+        for (;;) {
+            rc = stepOnce(m_commit);
+            if (rc == SQLITE_DONE)
+                return;
+            // A busy COMMIT (readers of a rollback journal) keeps the
+            // transaction open and can simply be tried again.
+            if (!isTransient(rc) || sqlite3_get_autocommit(m_db))
+                break;
+            pause();
+        }
+        rollbackLocked();
+        if (!isTransient(rc)) {
+            warn("commit", key, rc);
+            return;
+        }
+        pause();
+    }
+}
+
+} // namespace
+
+std::unique_ptr<KeyValueBackend> openSqliteBackend(const QString& path, const SqliteOptions& options)
+{
+    auto backend = std::make_unique<SqliteBackend>(path, options);
+    const QString reason = backend->open();
+    if (!reason.isEmpty()) {
+        qCWarning(lcStore).noquote() << "Shared store" << path << reason
+                                     << "- keeping this process's values in memory";
+        return nullptr;
+    }
+    return backend;
+}
+
+} // namespace platform::detail

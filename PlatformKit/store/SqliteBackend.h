@@ -1,0 +1,45 @@
+#pragma once
+
+// Private to PlatformKit (and its tests): the store shared by the app and the
+// widget, one SQLite database file.
+//
+// Layout: one table `entries(key TEXT PRIMARY KEY, type TEXT, value)`, where
+// `type` is one of "bool", "integer", "double", "string", "data", "date" and
+// `value` holds the integer 0/1, the integer, the real (NULL for NaN, which
+// SQLite cannot store), the UTF-8 text, the blob, or the date's seconds since
+// 2001-01-01 as a real. Rows of any other type read as absent.
+//
+// A step that fails for a transient reason (SQLITE_BUSY, SQLITE_LOCKED, the
+// WAL's busy snapshot or protocol error) is retried after a short pause, with
+// no limit, so a read during another process's write never reads as absent
+// and a write is never lost. Other failures (a disk error, a file corrupted
+// while open) read as absent and drop the write, with a warning under the
+// logging category "kelvane.platform.store".
+
+#include "PlatformKit/store/UserDefaults.h"
+
+#include <chrono>
+#include <memory>
+
+namespace platform::detail {
+
+struct SqliteOptions {
+    // How long SQLite itself waits for a lock before a step returns busy.
+    std::chrono::milliseconds busyTimeout{5000};
+    // The pause before a transient failure is retried.
+    std::chrono::milliseconds retryPause{5};
+    // Opening gives up (and `UserDefaults::openFile` falls back to memory)
+    // when the file stays locked this long.
+    std::chrono::milliseconds openDeadline{30000};
+    // The write-ahead log (the default) lets readers go on during a write.
+    // Tests switch it off to get a rollback journal, whose write lock also
+    // holds readers off, to prove the read retry.
+    bool writeAheadLog = true;
+};
+
+// The database at `path` (parent directories created), or null when it cannot
+// be opened or is not a healthy database of ours. A file that is not a
+// database is never written to.
+std::unique_ptr<KeyValueBackend> openSqliteBackend(const QString& path, const SqliteOptions& options = {});
+
+} // namespace platform::detail

@@ -1,0 +1,111 @@
+#include "TimerCoreKit/commands/TimerCommandQueue.h"
+
+#include "TimerCoreKit/store/SharedDefaultsKeys.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace {
+
+// The queue held in a stored value; empty when absent or unreadable.
+QList<TimerCommand> commandsIn(const std::optional<platform::StoredValue>& stored)
+{
+    if (!stored)
+        return {};
+    const auto* data = std::get_if<QByteArray>(&*stored);
+    if (!data)
+        return {};
+    return TimerCommandQueue::decode(*data).value_or(QList<TimerCommand>{});
+}
+
+} // namespace
+
+TimerCommandQueue::TimerCommandQueue(platform::UserDefaults& defaults, platform::CrossProcessNotifier& notifier)
+    : m_defaults(&defaults)
+    , m_notifier(&notifier)
+{
+}
+
+std::optional<QList<TimerCommand>> TimerCommandQueue::decode(const QByteArray& data)
+{
+    QJsonParseError error{};
+    const auto document = QJsonDocument::fromJson(data, &error);
+    if (error.error != QJsonParseError::NoError || !document.isArray())
+        return std::nullopt;
+    QList<TimerCommand> commands;
+    for (const auto& element : document.array()) {
+        if (!element.isObject())
+            return std::nullopt;
+        auto command = TimerCommand::fromJson(element.toObject());
+        if (!command)
+            return std::nullopt;
+        commands.append(std::move(*command));
+    }
+    return commands;
+}
+
+std::optional<QByteArray> TimerCommandQueue::encode(const QList<TimerCommand>& commands)
+{
+    QJsonArray array;
+    for (const auto& command : commands) {
+        auto object = command.toJson();
+        if (!object)
+            return std::nullopt;
+        array.append(*object);
+    }
+    return QJsonDocument(array).toJson(QJsonDocument::Compact);
+}
+
+void TimerCommandQueue::enqueue(const TimerCommand& command) const
+{
+    if (!command.toJson())
+        return;
+    bool appended = false;
+    m_defaults->update(SharedDefaultsKeys::commandQueue, [&](const std::optional<platform::StoredValue>& stored)
+                                                             -> std::optional<platform::StoredValue> {
+        appended = false;
+        auto commands = commandsIn(stored);
+        if (commands.size() >= capacity || (!commands.isEmpty() && commands.last() == command))
+            return stored;
+        commands.append(command);
+        const auto data = encode(commands);
+        if (!data)
+            return stored;
+        appended = true;
+        return *data;
+    });
+    if (appended)
+        m_notifier->post(darwinNotificationName);
+}
+
+std::optional<TimerCommand> TimerCommandQueue::dequeue() const
+{
+    std::optional<TimerCommand> oldest;
+    m_defaults->update(SharedDefaultsKeys::commandQueue, [&](const std::optional<platform::StoredValue>& stored)
+                                                             -> std::optional<platform::StoredValue> {
+        oldest.reset();
+        auto commands = commandsIn(stored);
+        if (commands.isEmpty())
+            return stored;
+        oldest = commands.takeFirst();
+        if (commands.isEmpty())
+            return std::nullopt;
+        const auto data = encode(commands);
+        if (!data) {
+            oldest.reset();
+            return stored;
+        }
+        return *data;
+    });
+    return oldest;
+}
+
+QList<TimerCommand> TimerCommandQueue::pendingCommands() const
+{
+    return commandsIn(m_defaults->object(SharedDefaultsKeys::commandQueue));
+}
+
+void TimerCommandQueue::clearQueue() const
+{
+    m_defaults->remove(SharedDefaultsKeys::commandQueue);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "TimerCoreKit/commands/TimerCommand.h"
+
+#include "PlatformKit/dbus/CrossProcessNotifier.h"
+#include "PlatformKit/store/UserDefaults.h"
+
+#include <QList>
+
+#include <optional>
+
+// The widget-to-app command queue: a JSON array, oldest first, under one key of
+// the shared store, with a cross-process notification on every append. Each
+// operation reads, changes and writes the array as one atomic step, so the app
+// and the widget never lose each other's commands.
+class TimerCommandQueue {
+public:
+    static constexpr QLatin1StringView darwinNotificationName{"com.morrowfen.kelvane.commandQueued"};
+    static constexpr qsizetype capacity = 100;
+
+    TimerCommandQueue(platform::UserDefaults& defaults, platform::CrossProcessNotifier& notifier);
+
+    // Appends and notifies, unless the queue is full, the newest command is the
+    // same one, or the command cannot be encoded.
+    void enqueue(const TimerCommand& command) const;
+    // Removes and returns the oldest command; none when the queue is empty or
+    // unreadable (unreadable data is left as it is).
+    std::optional<TimerCommand> dequeue() const;
+    QList<TimerCommand> pendingCommands() const;
+    void clearQueue() const;
+
+    // The stored form; none when it does not decode. An empty list is stored as
+    // no value at all.
+    static std::optional<QList<TimerCommand>> decode(const QByteArray& data);
+    static std::optional<QByteArray> encode(const QList<TimerCommand>& commands);
+
+private:
+    platform::UserDefaults* m_defaults;
+    platform::CrossProcessNotifier* m_notifier;
+};

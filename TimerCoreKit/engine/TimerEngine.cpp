@@ -1,0 +1,329 @@
+#include "TimerCoreKit/engine/TimerEngine.h"
+
+#include "TimerCoreKit/engine/DispatchCountdownTicker.h"
+#include "TimerCoreKit/store/SharedDefaultsKeys.h"
+
+#include <algorithm>
+
+namespace {
+constexpr int ticksPerSave = 5;
+constexpr int ticksPerWidgetRefresh = 30;
+constexpr double defaultTickInterval = 1.0;
+} // namespace
+
+TimerEngine::TimerEngine(std::optional<TimerPersistence> persistence, std::shared_ptr<CountdownTicker> ticker,
+                         DateProvider dateProvider, std::shared_ptr<DebugTickProvider> debugTickProvider)
+    : m_persistence(persistence ? *persistence : TimerPersistence(AppGroup::userDefaults()))
+    , m_dateProvider(std::move(dateProvider))
+    , m_ticker(ticker ? std::move(ticker) : std::make_shared<DispatchCountdownTicker>())
+    , m_debugTickProvider(std::move(debugTickProvider))
+{
+    m_customDuration = m_persistence.loadCustomDuration();
+
+    if (const auto restored = m_persistence.restore()) {
+        m_state = std::make_unique<TimerState>(*restored);
+        reconcileRestoredState();
+    } else {
+        auto snapshot = TimerStateSnapshot::defaultSnapshot();
+        const auto preset = TimerPresetLibrary::preset(snapshot.selectedPresetID, m_customDuration);
+        snapshot.duration = preset.duration;
+        snapshot.remaining = preset.duration;
+        m_state = std::make_unique<TimerState>(snapshot);
+        save();
+    }
+
+    if (m_debugTickProvider) {
+        m_debugConnection = QObject::connect(m_debugTickProvider.get(), &DebugTickProvider::changed,
+                                             [this] { restartTickerIfRunning(); });
+    }
+}
+
+TimerEngine::~TimerEngine()
+{
+    QObject::disconnect(m_debugConnection);
+    m_ticker->stop();
+}
+
+QList<TimerPreset> TimerEngine::presets() const
+{
+    return TimerPresetLibrary::presets(m_customDuration);
+}
+
+void TimerEngine::reconcileRestoredState()
+{
+    auto& state = *m_state;
+    if (state.mode() != TimerMode::Running)
+        return;
+
+    if (state.direction() == TimerDirection::Countdown) {
+        if (!state.endDate()) {
+            state.setMode(TimerMode::Idle);
+            state.setRemaining(state.duration());
+        } else {
+            const double left = secondsUntil(*state.endDate());
+            if (left <= 0) {
+                state.setMode(TimerMode::Completed);
+                state.setRemaining(0);
+            } else {
+                state.setRemaining(left);
+                state.setMode(TimerMode::Paused);
+            }
+            state.setEndDate(std::nullopt);
+        }
+    } else {
+        if (const auto startDate = state.startDate())
+            state.setElapsed(state.elapsed() + m_dateProvider().secondsSince(*startDate));
+        state.setMode(TimerMode::Paused);
+        state.setStartDate(std::nullopt);
+    }
+    save();
+}
+
+double TimerEngine::effectiveStartDuration() const
+{
+    if (m_state->mode() == TimerMode::Paused)
+        return std::max(m_state->remaining(), 1.0);
+    return m_state->duration();
+}
+
+void TimerEngine::start()
+{
+    auto& state = *m_state;
+    if (state.mode() == TimerMode::Running)
+        return;
+
+    if (state.direction() == TimerDirection::Countdown) {
+        const double duration = effectiveStartDuration();
+        state.setRemaining(duration);
+        state.setEndDate(m_dateProvider() + duration);
+        state.setMode(TimerMode::Running);
+    } else {
+        startCountUp();
+    }
+    startTicker();
+    save();
+    refreshWidget();
+}
+
+void TimerEngine::startCountUp()
+{
+    m_state->setStartDate(m_dateProvider());
+    m_state->setMode(TimerMode::Running);
+}
+
+void TimerEngine::pause()
+{
+    auto& state = *m_state;
+    if (state.mode() != TimerMode::Running)
+        return;
+
+    if (state.direction() == TimerDirection::Countdown) {
+        const auto endDate = state.endDate();
+        if (!endDate)
+            return;
+        const double left = secondsUntil(*endDate);
+        if (left <= 0) {
+            // Its end has passed before the completing tick: a countdown paused
+            // at 0 could never be resumed, so it completes instead.
+            completeCountdown();
+            return;
+        }
+        state.setRemaining(left);
+        state.setMode(TimerMode::Paused);
+        state.setEndDate(std::nullopt);
+    } else {
+        pauseCountUp();
+    }
+    m_ticker->stop();
+    save();
+    refreshWidget();
+}
+
+void TimerEngine::pauseCountUp()
+{
+    auto& state = *m_state;
+    if (const auto startDate = state.startDate())
+        state.setElapsed(state.elapsed() + m_dateProvider().secondsSince(*startDate));
+    state.setStartDate(std::nullopt);
+    state.setMode(TimerMode::Paused);
+}
+
+void TimerEngine::resume()
+{
+    auto& state = *m_state;
+    if (state.mode() != TimerMode::Paused)
+        return;
+
+    if (state.direction() == TimerDirection::Countdown) {
+        if (state.remaining() > 0)
+            start();
+        return;
+    }
+    resumeCountUp();
+}
+
+void TimerEngine::resumeCountUp()
+{
+    m_state->setStartDate(m_dateProvider());
+    m_state->setMode(TimerMode::Running);
+    startTicker();
+    save();
+    refreshWidget();
+}
+
+void TimerEngine::reset()
+{
+    auto& state = *m_state;
+    m_ticker->stop();
+    state.setMode(TimerMode::Idle);
+    if (state.direction() == TimerDirection::Countdown) {
+        state.setRemaining(state.duration());
+        state.setEndDate(std::nullopt);
+    } else {
+        state.setElapsed(0);
+        state.setStartDate(std::nullopt);
+    }
+    save();
+    refreshWidget();
+}
+
+void TimerEngine::selectPreset(const QString& id)
+{
+    auto& state = *m_state;
+    m_ticker->stop();
+    const auto preset = TimerPresetLibrary::preset(id, m_customDuration);
+    state.setDuration(preset.duration);
+    state.setRemaining(preset.duration);
+    state.setMode(TimerMode::Idle);
+    state.setEndDate(std::nullopt);
+    state.setSelectedPresetID(preset.id);
+    save();
+    refreshWidget();
+}
+
+bool TimerEngine::applyExternalPresetSelection(const QString& id)
+{
+    if (m_state->mode() != TimerMode::Idle)
+        return false;
+    if (m_state->selectedPresetID() == id)
+        return false;
+    selectPreset(id);
+    return true;
+}
+
+void TimerEngine::switchDirection(TimerDirection direction)
+{
+    auto& state = *m_state;
+    if (state.mode() != TimerMode::Idle)
+        return;
+    state.setDirection(direction);
+    if (direction == TimerDirection::Countdown) {
+        state.setRemaining(state.duration());
+    } else {
+        state.setElapsed(0);
+        state.setStartDate(std::nullopt);
+    }
+    save();
+    refreshWidget();
+}
+
+void TimerEngine::updateCustomDuration(double seconds)
+{
+    const auto bounded = TimerPersistence::boundedCustomDuration(seconds);
+    if (!bounded)
+        return;
+    m_customDuration = *bounded;
+    m_persistence.saveCustomDuration(*bounded);
+    if (m_state->selectedPresetID() == QString(TimerPresetConstants::customPresetID))
+        selectPreset(TimerPresetConstants::customPresetID);
+}
+
+void TimerEngine::refreshWidget()
+{
+    if (m_onWidgetRefresh)
+        m_onWidgetRefresh();
+}
+
+void TimerEngine::startTicker()
+{
+    m_ticksSinceLastSave = 0;
+    m_ticksSinceLastWidgetRefresh = 0;
+    double interval = defaultTickInterval;
+    if (m_debugTickProvider && m_debugTickProvider->isEnabled())
+        interval = m_debugTickProvider->interval();
+    m_ticker->start(interval, m_handOff.bind([this] { handleTick(); }));
+}
+
+void TimerEngine::handleTick()
+{
+    auto& state = *m_state;
+    if (state.mode() != TimerMode::Running) {
+        m_ticker->stop();
+        return;
+    }
+
+    if (state.direction() == TimerDirection::Countdown) {
+        const auto endDate = state.endDate();
+        if (!endDate) {
+            m_ticker->stop();
+            return;
+        }
+        const double left = secondsUntil(*endDate);
+        if (left <= 0) {
+            completeCountdown();
+            return;
+        }
+        state.setRemaining(left);
+    } else {
+        updateElapsed();
+    }
+
+    if (++m_ticksSinceLastSave >= ticksPerSave) {
+        save();
+        m_ticksSinceLastSave = 0;
+    }
+    if (++m_ticksSinceLastWidgetRefresh >= ticksPerWidgetRefresh) {
+        refreshWidget();
+        m_ticksSinceLastWidgetRefresh = 0;
+    }
+}
+
+void TimerEngine::completeCountdown()
+{
+    auto& state = *m_state;
+    state.setRemaining(0);
+    state.setMode(TimerMode::Completed);
+    state.setEndDate(std::nullopt);
+    m_ticker->stop();
+    save();
+    refreshWidget();
+}
+
+void TimerEngine::updateElapsed()
+{
+    auto& state = *m_state;
+    const auto startDate = state.startDate();
+    if (!startDate)
+        return;
+    const auto now = m_dateProvider();
+    state.setElapsed(state.elapsed() + now.secondsSince(*startDate));
+    state.setStartDate(now);
+}
+
+void TimerEngine::restartTickerIfRunning()
+{
+    if (m_state->mode() != TimerMode::Running)
+        return;
+    m_ticker->stop();
+    startTicker();
+}
+
+double TimerEngine::secondsUntil(platform::Date endDate) const
+{
+    return std::max(0.0, endDate.secondsSince(m_dateProvider()));
+}
+
+void TimerEngine::save()
+{
+    m_persistence.save(m_state->snapshot());
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "TimerCoreKit/engine/CountdownTicker.h"
+#include "TimerCoreKit/engine/TimerPersistence.h"
+#include "TimerCoreKit/engine/TimerPreset.h"
+#include "TimerCoreKit/engine/TimerState.h"
+
+#include "PlatformKit/core/Date.h"
+#include "PlatformKit/core/MainThreadHandOff.h"
+
+#include <QMetaObject>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+// The one state machine of the timer. A running countdown is always the
+// distance from "now" to its end date and a count-up adds the distance from its
+// start date, so late or doubled ticks never make the time wrong; ticks only
+// decide how often the state is refreshed, saved (every 5) and the widget
+// reloaded (every 30). Lives on the thread that creates it.
+class TimerEngine {
+public:
+    using DateProvider = std::function<platform::Date()>;
+
+    // Without a persistence the shared store is used, without a ticker a
+    // DispatchCountdownTicker. Restores the last saved state; a timer that was
+    // running comes back paused (or completed when its end has passed).
+    TimerEngine(std::optional<TimerPersistence> persistence, std::shared_ptr<CountdownTicker> ticker,
+                DateProvider dateProvider, std::shared_ptr<DebugTickProvider> debugTickProvider = nullptr);
+    ~TimerEngine();
+    TimerEngine(const TimerEngine&) = delete;
+    TimerEngine& operator=(const TimerEngine&) = delete;
+
+    TimerState& state() { return *m_state; }
+    const TimerState& state() const { return *m_state; }
+
+    const std::function<void()>& onWidgetRefresh() const { return m_onWidgetRefresh; }
+    void setOnWidgetRefresh(std::function<void()> callback) { m_onWidgetRefresh = std::move(callback); }
+
+    double customDuration() const { return m_customDuration; }
+    const TimerPersistence& persistence() const { return m_persistence; }
+    const DateProvider& dateProvider() const { return m_dateProvider; }
+    QList<TimerPreset> presets() const;
+
+    void start();
+    void pause();
+    void resume();
+    void reset();
+    void selectPreset(const QString& id);
+    // Adopts a preset chosen outside the app; only while idle and only when it
+    // is not already selected.
+    bool applyExternalPresetSelection(const QString& id);
+    void switchDirection(TimerDirection direction);
+    void updateCustomDuration(double seconds);
+    void refreshWidget();
+
+private:
+    void reconcileRestoredState();
+    void startTicker();
+    void handleTick();
+    void restartTickerIfRunning();
+    double effectiveStartDuration() const;
+    void startCountUp();
+    void pauseCountUp();
+    void resumeCountUp();
+    void updateElapsed();
+    void completeCountdown();
+    // Time left until `endDate`, never below 0.
+    double secondsUntil(platform::Date endDate) const;
+    void save();
+
+    platform::MainThreadHandOff m_handOff;
+    std::unique_ptr<TimerState> m_state;
+    std::function<void()> m_onWidgetRefresh;
+    double m_customDuration = TimerPresetConstants::defaultCustomDuration;
+    TimerPersistence m_persistence;
+    DateProvider m_dateProvider;
+    std::shared_ptr<CountdownTicker> m_ticker;
+    int m_ticksSinceLastSave = 0;
+    int m_ticksSinceLastWidgetRefresh = 0;
+    std::shared_ptr<DebugTickProvider> m_debugTickProvider;
+    QMetaObject::Connection m_debugConnection;
+};

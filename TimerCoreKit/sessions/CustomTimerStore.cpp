@@ -1,0 +1,127 @@
+#include "TimerCoreKit/sessions/CustomTimerStore.h"
+
+#include "TimerCoreKit/sessions/DisplayText.h"
+#include "TimerCoreKit/json/JsonRecordList.h"
+#include "TimerCoreKit/sessions/ListMoves.h"
+#include "TimerCoreKit/store/SharedDefaultsKeys.h"
+
+#include <QJsonDocument>
+
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+std::optional<QList<CustomTimer>> decodeTimers(const QByteArray& data)
+{
+    QJsonParseError error{};
+    const auto document = QJsonDocument::fromJson(data, &error);
+    if (error.error != QJsonParseError::NoError || !document.isArray())
+        return std::nullopt;
+    return json::recordsFromJson<CustomTimer>(document.array());
+}
+
+std::optional<QByteArray> encodeTimers(const QList<CustomTimer>& timers)
+{
+    const auto array = json::recordsToJson(timers);
+    if (!array)
+        return std::nullopt;
+    return QJsonDocument(*array).toJson(QJsonDocument::Compact);
+}
+
+CustomTimer copyOf(const CustomTimer& source, platform::Date now)
+{
+    CustomTimer copy = source;
+    copy.id = QUuid::createUuid();
+    copy.name = leadingCharacters(source.name + " Copy"_L1, CustomTimer::nameMaxLength);
+    for (auto& phase : copy.phases)
+        phase.id = QUuid::createUuid();
+    copy.createdAt = now;
+    return copy;
+}
+
+} // namespace
+
+CustomTimerStore::CustomTimerStore(platform::UserDefaults& defaults, DateProvider now, QObject* parent)
+    : QObject(parent)
+    , m_defaults(defaults)
+    , m_now(std::move(now))
+{
+    load();
+}
+
+std::optional<CustomTimer> CustomTimerStore::timer(const QUuid& id) const
+{
+    const auto it = std::find_if(m_timers.cbegin(), m_timers.cend(), [&id](const auto& t) { return t.id == id; });
+    if (it == m_timers.cend())
+        return std::nullopt;
+    return *it;
+}
+
+void CustomTimerStore::add(const CustomTimer& timer)
+{
+    auto timers = m_timers;
+    timers.append(timer);
+    setTimers(std::move(timers));
+    save();
+}
+
+void CustomTimerStore::update(const CustomTimer& timer)
+{
+    const auto it = std::find_if(m_timers.cbegin(), m_timers.cend(),
+                                 [&timer](const auto& t) { return t.id == timer.id; });
+    if (it == m_timers.cend())
+        return;
+    auto timers = m_timers;
+    timers[std::distance(m_timers.cbegin(), it)] = timer;
+    setTimers(std::move(timers));
+    save();
+}
+
+void CustomTimerStore::remove(const QUuid& id)
+{
+    auto timers = m_timers;
+    timers.removeIf([&id](const auto& t) { return t.id == id; });
+    setTimers(std::move(timers));
+    save();
+}
+
+void CustomTimerStore::duplicate(const QUuid& id)
+{
+    const auto source = timer(id);
+    if (!source)
+        return;
+    add(copyOf(*source, m_now()));
+}
+
+void CustomTimerStore::move(const QList<qsizetype>& offsets, qsizetype destination)
+{
+    auto timers = m_timers;
+    moveItems(timers, offsets, destination);
+    setTimers(std::move(timers));
+    save();
+}
+
+void CustomTimerStore::load()
+{
+    const auto data = m_defaults.data(SharedDefaultsKeys::customTimers);
+    if (!data)
+        return;
+    m_timers = decodeTimers(*data).value_or(QList<CustomTimer>{});
+}
+
+void CustomTimerStore::save() const
+{
+    // A list that cannot be encoded leaves the stored one in place.
+    if (const auto data = encodeTimers(m_timers))
+        m_defaults.setData(SharedDefaultsKeys::customTimers, *data);
+}
+
+void CustomTimerStore::setTimers(QList<CustomTimer> timers)
+{
+    if (timers == m_timers)
+        return;
+    m_timers = std::move(timers);
+    Q_EMIT timersChanged();
+}

@@ -1,8 +1,0 @@
-#include "shared-ui/Appearance.h"
-
-Appearance appearanceOf(const QPalette& palette)
-{
-    const auto window = palette.color(QPalette::Active, QPalette::Window).lightnessF();
-    const auto text = palette.color(QPalette::Active, QPalette::WindowText).lightnessF();
-    return window < text ? Appearance::Dark : Appearance::Light;
-}

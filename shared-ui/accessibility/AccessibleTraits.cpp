@@ -1,0 +1,93 @@
+#include "shared-ui/accessibility/AccessibleTraits.h"
+
+#include <QAbstractButton>
+#include <QAccessibleWidget>
+#include <QWidget>
+
+namespace {
+
+class TraitsAccessible : public QAccessibleWidget {
+public:
+    TraitsAccessible(QWidget* widget, AccessibleTraits* traits)
+        : QAccessibleWidget(widget, traits->accessibleRole()), traits_(traits)
+    {
+    }
+
+    QAccessible::Role role() const override { return traits_->accessibleRole(); }
+
+    QAccessible::State state() const override
+    {
+        auto state = QAccessibleWidget::state();
+        if (traits_->isAccessiblySelected())
+            state.selected = true;
+        if (traits_->isAccessiblyHidden())
+            state.invisible = true;
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        auto names = QAccessibleWidget::actionNames();
+        if (button() && button()->isEnabled())
+            names.prepend(pressAction());
+        return names + traits_->accessibleActionNames();
+    }
+
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction()) {
+            if (auto* target = button(); target && target->isEnabled())
+                target->click();
+            return;
+        }
+        if (traits_->accessibleActionNames().contains(name)) {
+            traits_->doAccessibleAction(name);
+            return;
+        }
+        QAccessibleWidget::doAction(name);
+    }
+
+private:
+    QAbstractButton* button() const { return qobject_cast<QAbstractButton*>(widget()); }
+
+    AccessibleTraits* traits_;
+};
+
+QAccessibleInterface* traitsFactory(const QString&, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    auto* traits = dynamic_cast<AccessibleTraits*>(object);
+    if (!widget || !traits)
+        return nullptr;
+    return new TraitsAccessible(widget, traits);
+}
+
+} // namespace
+
+void installAccessibleTraits()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(traitsFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+void announceAccessibleStateChange(QWidget* widget, QAccessible::State changed)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleStateChangeEvent event(widget, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void setAccessiblySelected(QWidget* widget, bool& flag, bool selected)
+{
+    if (flag == selected)
+        return;
+    flag = selected;
+    QAccessible::State changed;
+    changed.selected = true;
+    announceAccessibleStateChange(widget, changed);
+    widget->update();
+}

@@ -1,0 +1,53 @@
+#include "shared-ui/controls/BezellessStepperButton.h"
+
+#include "shared-ui/controls/ControlPainting.h"
+#include "shared-ui/controls/SymbolPainter.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr qreal backdropRadius = 4;
+constexpr int symbolPixelSize = 11;
+
+} // namespace
+
+BezellessStepperButton::BezellessStepperButton(const QString& systemName, const QString& helpText,
+                                               const QString& accessibilityLabelText, QWidget* parent)
+    : QAbstractButton(parent), systemName_(systemName)
+{
+    installAccessibleTraits();
+    setFixedSize(side, side);
+    setFocusPolicy(Qt::NoFocus);
+    setToolTip(helpText);
+    setAccessibleName(accessibilityLabelText);
+}
+
+void BezellessStepperButton::setDisabled(bool isDisabled)
+{
+    setEnabled(!isDisabled);
+    update();
+}
+
+void BezellessStepperButton::enterEvent(QEnterEvent* event)
+{
+    hovering_ = true;
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void BezellessStepperButton::leaveEvent(QEvent* event)
+{
+    hovering_ = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+void BezellessStepperButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setOpacity(drawnOpacity());
+    if (isHovering())
+        paintRoundedRect(painter, rect(), backdropRadius, faded(primaryLabelColor(palette()), 0.08));
+    paintSymbol(painter, systemName_, rect(), symbolPixelSize, secondaryLabelColor(palette()));
+}

@@ -1,0 +1,27 @@
+#include "shared-ui/controls/SettingsCard.h"
+
+#include "shared-ui/controls/ControlPainting.h"
+#include "shared-ui/controls/DesignTokens.h"
+#include "shared-ui/controls/SettingsTheme.h"
+
+#include <QPainter>
+#include <QVBoxLayout>
+
+SettingsCard::SettingsCard(QWidget* parent) : QWidget(parent), stack_(new QVBoxLayout(this))
+{
+    stack_->setContentsMargins(0, 0, 0, 0);
+    stack_->setSpacing(0);
+}
+
+void SettingsCard::addContent(QWidget* content)
+{
+    stack_->addWidget(content);
+}
+
+void SettingsCard::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const auto strokeWidth = hairlineWidth(*this);
+    paintRoundedRect(painter, rect(), CornerRadius::md,
+                     SettingsTheme::cardBackground(palette()), SettingsTheme::cardStroke(palette()), strokeWidth);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "shared-ui/controls/TintedLabel.h"
+
+// The small upper-case caption over a group of settings. Callers pass ordinary
+// capitalisation; the header upper-cases it.
+class SettingsSectionHeader : public TintedLabel {
+    Q_OBJECT
+
+public:
+    explicit SettingsSectionHeader(const QString& title, QWidget* parent = nullptr);
+
+    QString title() const { return title_; }
+
+private:
+    QString title_;
+};

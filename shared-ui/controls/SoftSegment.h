@@ -1,0 +1,33 @@
+#pragma once
+
+#include "shared-ui/accessibility/AccessibleTraits.h"
+
+#include <QAbstractButton>
+
+// One segment of a SoftSegmentedControl: a button showing its label, semibold
+// and opaque when selected.
+class SoftSegment : public QAbstractButton, public AccessibleTraits {
+    Q_OBJECT
+
+public:
+    static constexpr qreal pillRadius = 4;
+
+    explicit SoftSegment(QWidget* parent = nullptr);
+
+    void setSelected(bool selected);
+    bool isSelected() const { return selected_; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+    QAccessible::Role accessibleRole() const override { return QAccessible::Button; }
+    bool isAccessiblySelected() const override { return selected_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QFont labelFont() const;
+
+    bool selected_ = false;
+};

@@ -1,0 +1,28 @@
+#include "shared-ui/controls/TintedLabel.h"
+
+#include <QPainter>
+
+TintedLabel::TintedLabel(const QString& text, Tint tint, QWidget* parent)
+    : QLabel(text, parent), tint_(std::move(tint))
+{
+    setTextFormat(Qt::PlainText);
+}
+
+void TintedLabel::setTint(Tint tint)
+{
+    tint_ = std::move(tint);
+    update();
+}
+
+QColor TintedLabel::textColor() const
+{
+    return tint_ ? tint_(palette()) : palette().color(QPalette::WindowText);
+}
+
+void TintedLabel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(textColor());
+    painter.drawText(contentsRect(), static_cast<int>(alignment()) | Qt::TextSingleLine, text());
+}

@@ -1,0 +1,53 @@
+#include "shared-ui/editor/PhaseCountBadge.h"
+
+#include "shared-ui/controls/ControlPainting.h"
+#include "shared-ui/editor/CustomTimerEditorRules.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+
+constexpr int captionPixelSize = 10;
+constexpr int horizontalPadding = 6;
+constexpr int verticalPadding = 2;
+
+} // namespace
+
+PhaseCountBadge::PhaseCountBadge(QWidget* parent) : QWidget(parent)
+{
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setPhaseCount(0);
+}
+
+void PhaseCountBadge::setPhaseCount(qsizetype count)
+{
+    text_ = CustomTimerEditorRules::phaseBadgeText(count);
+    warns_ = CustomTimerEditorRules::phaseBadgeWarns(count);
+    setAccessibleName(text_);
+    updateGeometry();
+    update();
+}
+
+QFont PhaseCountBadge::badgeFont() const
+{
+    return pixelFont(QFontDatabase::systemFont(QFontDatabase::FixedFont), captionPixelSize);
+}
+
+QSize PhaseCountBadge::sizeHint() const
+{
+    const QFontMetrics metrics(badgeFont());
+    return {metrics.horizontalAdvance(text_) + 2 * horizontalPadding, metrics.height() + 2 * verticalPadding};
+}
+
+void PhaseCountBadge::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const auto orange = warningOrange(palette());
+    const auto fill = warns_ ? faded(orange, 0.25) : faded(primaryLabelColor(palette()), 0.08);
+    paintRoundedRect(painter, rect(), height() / 2.0, fill);
+    painter.setFont(badgeFont());
+    painter.setPen(warns_ ? orange : secondaryLabelColor(palette()));
+    painter.drawText(rect(), Qt::AlignCenter, text_);
+}

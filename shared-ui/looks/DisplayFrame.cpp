@@ -1,0 +1,10 @@
+#include "shared-ui/looks/DisplayFrame.h"
+
+#include "DotMatrixKit/TimeFormatter.h"
+
+QString DisplayFrame::text() const
+{
+    if (displayOverride)
+        return *displayOverride;
+    return TimeFormatter::format(time, timeFormat, showLeadingZero, referenceTime);
+}

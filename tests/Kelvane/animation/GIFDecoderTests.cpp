@@ -1,0 +1,97 @@
+#include "Kelvane/animation/GIFDecoder.h"
+
+#include "GifBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+using GIFDecoder::DecodingError;
+
+std::optional<DecodingError> errorOf(const QByteArray& data)
+{
+    const auto result = GIFDecoder::decode(data, 18);
+    if (const auto* error = std::get_if<DecodingError>(&result))
+        return *error;
+    return std::nullopt;
+}
+
+GIFDecoder::Animation animationOf(const QByteArray& data, double targetHeight = 18)
+{
+    auto result = GIFDecoder::decode(data, targetHeight);
+    EXPECT_TRUE(std::holds_alternative<GIFDecoder::Animation>(result));
+    if (auto* animation = std::get_if<GIFDecoder::Animation>(&result))
+        return *animation;
+    return {};
+}
+
+TEST(GIFDecoder, DecodesFramesWithTheirStoredDelays)
+{
+    const auto gif = GifBuilder(4, 4).frame(1, 2).frame(2, 0).frame(3).frame(1, 150).bytes();
+    const auto animation = animationOf(gif);
+    ASSERT_EQ(animation.frames.size(), 4);
+    EXPECT_EQ(animation.delays, (QList<double>{0.02, 0.1, 0.1, 1.5}));
+    EXPECT_EQ(animation.frames[0].size(), QSize(4, 4));
+    EXPECT_EQ(QColor(animation.frames[0].pixel(1, 1)), QColor(255, 0, 0));
+    EXPECT_EQ(QColor(animation.frames[1].pixel(1, 1)), QColor(0, 255, 0));
+}
+
+TEST(GIFDecoder, ScalesOnlyFramesTallerThanTheTarget)
+{
+    EXPECT_EQ(animationOf(GifBuilder(16, 16).frame(1).bytes()).frames.value(0).size(), QSize(16, 16));
+    EXPECT_EQ(animationOf(GifBuilder(32, 64).frame(1).bytes()).frames.value(0).size(), QSize(9, 18));
+
+    const QImage tall(4, 40, QImage::Format_ARGB32);
+    for (double odd : {double(NAN), 0.0, -5.0, 0.5})
+        EXPECT_EQ(GIFDecoder::rasterise(tall, odd).size(), tall.size()) << odd;
+    EXPECT_EQ(GIFDecoder::rasterise(tall, INFINITY).size(), tall.size());
+}
+
+TEST(GIFDecoder, EnforcesItsLimitsWithTypedErrors)
+{
+    auto exactlyTwoMegabytes = GifBuilder(2, 2).frame(1).bytes();
+    exactlyTwoMegabytes.append(QByteArray(GIFDecoder::maximumBytes - exactlyTwoMegabytes.size(), '\0'));
+    EXPECT_EQ(errorOf(exactlyTwoMegabytes), std::nullopt);
+    EXPECT_EQ(errorOf(exactlyTwoMegabytes + '\0'), DecodingError::FileTooLarge);
+
+    GifBuilder many(2, 2);
+    for (int i = 0; i < GIFDecoder::maximumFrames; ++i)
+        many.frame(i % 4, 5);
+    EXPECT_EQ(animationOf(many.bytes()).frames.size(), GIFDecoder::maximumFrames);
+    many.frame(0);
+    EXPECT_EQ(errorOf(many.bytes()), DecodingError::TooManyFrames);
+
+    EXPECT_EQ(errorOf("not an image at all"), DecodingError::InvalidData);
+    EXPECT_EQ(errorOf(QByteArray()), DecodingError::InvalidData);
+    EXPECT_EQ(errorOf(GifBuilder(2, 2).bytes()), DecodingError::NoFrames);
+}
+
+TEST(GIFDecoder, RefusesHugeDeclaredFramesWithoutAllocatingForThem)
+{
+    EXPECT_EQ(errorOf(GifBuilder(60000, 60000).frame(1, 1, 2, 2).bytes()), DecodingError::InvalidData);
+    EXPECT_EQ(errorOf(GifBuilder(2, 2).frame(1, 1, 2, 2).frame(1, 1, 50000, 3).bytes()), DecodingError::InvalidData);
+}
+
+TEST(GIFDecoder, TruncatedFilesGiveAnErrorOrTheCompleteFrames)
+{
+    const auto gif = GifBuilder(8, 8).frame(1, 3).frame(2, 3).frame(3, 3).bytes();
+    for (qsizetype length = 0; length < gif.size(); ++length) {
+        const auto result = GIFDecoder::decode(gif.left(length), 18);
+        if (const auto* animation = std::get_if<GIFDecoder::Animation>(&result)) {
+            EXPECT_EQ(animation->frames.size(), animation->delays.size());
+            EXPECT_LE(animation->frames.size(), 3);
+        }
+    }
+}
+
+TEST(GIFDecoder, ErrorsHaveFixedMessages)
+{
+    EXPECT_EQ(GIFDecoder::description(DecodingError::InvalidData), "Invalid GIF data");
+    EXPECT_EQ(GIFDecoder::description(DecodingError::NoFrames), "GIF contains no frames");
+    EXPECT_EQ(GIFDecoder::description(DecodingError::FileTooLarge), "GIF file is too large (max 2MB)");
+    EXPECT_EQ(GIFDecoder::description(DecodingError::TooManyFrames), "GIF has too many frames (max 120)");
+}
+
+} // namespace

@@ -1,0 +1,174 @@
+// Work handed from other threads runs on the owning thread, and never after
+// the hand-off is gone.
+#include "PlatformKit/core/MainThreadHandOff.h"
+
+#include "support/WaitUntil.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+using namespace std::chrono_literals;
+using platform::MainThreadHandOff;
+using platform::test::runEventLoop;
+using platform::test::waitUntil;
+
+namespace {
+
+TEST(MainThreadHandOff, WorkFromAnotherThreadRunsOnTheOwningThreadOnceEventsAreProcessed)
+{
+    MainThreadHandOff handOff;
+    int runs = 0;
+    QThread* ranOn = nullptr;
+    const auto hand = handOff.bind([&] {
+        ++runs;
+        ranOn = QThread::currentThread();
+    });
+    std::thread worker([&] { hand(); });
+    worker.join();
+    EXPECT_EQ(runs, 0); // queued, not run on the calling thread
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(waitUntil([&] { return runs == 1; }));
+    EXPECT_EQ(ranOn, QCoreApplication::instance()->thread());
+    runEventLoop(20ms);
+    EXPECT_EQ(runs, 1);
+}
+
+TEST(MainThreadHandOff, EachCallQueuesTheWorkOnceInOrder)
+{
+    MainThreadHandOff handOff;
+    std::vector<int> order;
+    const auto one = handOff.bind([&] { order.push_back(1); });
+    const auto two = handOff.bind([&] { order.push_back(2); });
+    std::thread worker([&] {
+        one();
+        two();
+        one();
+    });
+    worker.join();
+    ASSERT_TRUE(waitUntil([&] { return order.size() == 3; }));
+    EXPECT_EQ(order, (std::vector<int>{1, 2, 1}));
+}
+
+TEST(MainThreadHandOff, WorkStillQueuedAtDestructionNeverRuns)
+{
+    int runs = 0;
+    auto handOff = std::make_unique<MainThreadHandOff>();
+    const auto hand = handOff->bind([&] { ++runs; });
+    std::thread worker([&] {
+        for (int i = 0; i < 10; ++i)
+            hand();
+    });
+    worker.join();
+    hand(); // from this thread too
+    handOff.reset();
+    QCoreApplication::processEvents();
+    runEventLoop(50ms);
+    EXPECT_EQ(runs, 0);
+}
+
+TEST(MainThreadHandOff, CallingAfterDestructionIsHarmless)
+{
+    int runs = 0;
+    std::function<void()> hand;
+    {
+        MainThreadHandOff handOff;
+        hand = handOff.bind([&] { ++runs; });
+    }
+    hand();
+    std::thread worker([&] { hand(); });
+    worker.join();
+    runEventLoop(50ms);
+    EXPECT_EQ(runs, 0);
+}
+
+TEST(MainThreadHandOff, DestructionRacingCallsFromManyThreadsDropsEverythingAfterIt)
+{
+    int runs = 0;
+    bool destroyed = false;
+    bool ranAfterDestruction = false;
+    auto handOff = std::make_unique<MainThreadHandOff>();
+    const auto hand = handOff->bind([&] {
+        ++runs;
+        if (destroyed)
+            ranAfterDestruction = true;
+    });
+    std::atomic<bool> stop{false};
+    std::atomic<int> calls{0};
+    std::vector<std::thread> workers;
+    for (int t = 0; t < 4; ++t) {
+        workers.emplace_back([&] {
+            while (!stop) {
+                hand();
+                ++calls;
+            }
+        });
+    }
+    ASSERT_TRUE(waitUntil([&] { return runs > 100; }));
+    handOff.reset();
+    destroyed = true;
+    const int callsAtDestruction = calls;
+    ASSERT_TRUE(waitUntil([&] { return calls > callsAtDestruction + 1000; }));
+    stop = true;
+    for (auto& worker : workers)
+        worker.join();
+    runEventLoop(50ms);
+    EXPECT_FALSE(ranAfterDestruction);
+}
+
+TEST(MainThreadHandOff, WorkMayDestroyTheHandOffAndTheRestIsDropped)
+{
+    auto handOff = std::make_unique<MainThreadHandOff>();
+    int later = 0;
+    const auto end = handOff->bind([&] { handOff.reset(); });
+    const auto count = handOff->bind([&] { ++later; });
+    std::thread worker([&] {
+        end();
+        count();
+        count();
+    });
+    worker.join();
+    ASSERT_TRUE(waitUntil([&] { return handOff == nullptr; }));
+    runEventLoop(50ms);
+    EXPECT_EQ(later, 0);
+}
+
+TEST(MainThreadHandOff, QueuesOntoTheThreadThatCreatedIt)
+{
+    QThread owner;
+    owner.start();
+    std::unique_ptr<MainThreadHandOff> handOff;
+    QThread* ranOn = nullptr;
+    std::atomic<int> runs{0};
+    QObject context;
+    context.moveToThread(&owner);
+    QMetaObject::invokeMethod(&context, [&] { handOff = std::make_unique<MainThreadHandOff>(); },
+                              Qt::BlockingQueuedConnection);
+    const auto hand = handOff->bind([&] {
+        ranOn = QThread::currentThread();
+        ++runs;
+    });
+    std::thread worker([&] { hand(); });
+    worker.join();
+    ASSERT_TRUE(waitUntil([&] { return runs == 1; }));
+    EXPECT_EQ(ranOn, &owner);
+    QMetaObject::invokeMethod(&context, [&] { handOff.reset(); }, Qt::BlockingQueuedConnection);
+    owner.quit();
+    owner.wait();
+}
+
+TEST(MainThreadHandOff, EmptyWorkIsANoOp)
+{
+    MainThreadHandOff handOff;
+    const auto hand = handOff.bind({});
+    hand();
+    runEventLoop(10ms);
+    SUCCEED();
+}
+
+} // namespace

@@ -1,0 +1,457 @@
+#include "TimerCoreKit/engine/TimerEngine.h"
+
+#include "TimerCoreKit/store/SharedDefaultsKeys.h"
+
+#include "support/CountingBackend.h"
+#include "support/FakeClock.h"
+#include "support/FakeTicker.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using platform::Date;
+
+namespace {
+
+class TimerEngineTest : public ::testing::Test {
+protected:
+    TimerEngine& makeEngine(std::shared_ptr<DebugTickProvider> debug = nullptr)
+    {
+        engine.reset();
+        widgetRefreshes = 0;
+        engine = std::make_unique<TimerEngine>(TimerPersistence(store.defaults), ticker, clock.provider(), debug);
+        engine->setOnWidgetRefresh([this] { ++widgetRefreshes; });
+        return *engine;
+    }
+
+    void storeSnapshot(const TimerStateSnapshot& snapshot)
+    {
+        TimerPersistence(store.defaults).save(snapshot);
+    }
+
+    std::optional<TimerStateSnapshot> stored() { return TimerPersistence(store.defaults).restore(); }
+    int saves() const { return store.writes(SharedDefaultsKeys::timerState); }
+    TimerState& state() { return engine->state(); }
+
+    // Moves the clock and delivers one tick.
+    void tickAfter(double seconds)
+    {
+        clock.advance(seconds);
+        ticker->fire();
+    }
+
+    CountingStore store;
+    FakeClock clock;
+    std::shared_ptr<FakeTicker> ticker = std::make_shared<FakeTicker>();
+    int widgetRefreshes = 0;
+    std::unique_ptr<TimerEngine> engine;
+};
+
+TEST_F(TimerEngineTest, EmptyStoreStartsWithTheDefaultPresetAndSavesIt)
+{
+    makeEngine();
+    EXPECT_EQ(saves(), 1);
+    const auto saved = stored();
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->mode, TimerMode::Idle);
+    EXPECT_EQ(saved->direction, TimerDirection::Countdown);
+    EXPECT_EQ(saved->duration, 1500);
+    EXPECT_EQ(saved->remaining, 1500);
+    EXPECT_EQ(saved->selectedPresetID, QStringLiteral("preset.classic-25"));
+    EXPECT_FALSE(ticker->isRunning());
+    EXPECT_EQ(widgetRefreshes, 0);
+}
+
+TEST_F(TimerEngineTest, UndecodableSnapshotIsReplacedByTheDefault)
+{
+    store.defaults.setData(SharedDefaultsKeys::timerState, "{\"mode\":\"sleeping\"}");
+    makeEngine();
+    ASSERT_TRUE(stored());
+    EXPECT_EQ(stored()->duration, 1500);
+}
+
+struct RestoreCase {
+    const char* name;
+    TimerStateSnapshot saved; // dates relative to the restart instant 0
+    TimerMode mode;
+    double remaining;
+    double elapsed;
+    bool savedAgain;
+};
+
+TimerStateSnapshot snapshotAt(double now, TimerStateSnapshot s)
+{
+    if (s.endDate)
+        s.endDate = *s.endDate + now;
+    if (s.startDate)
+        s.startDate = *s.startDate + now;
+    return s;
+}
+
+TEST_F(TimerEngineTest, RestoredRunningTimerComesBackPausedCompletedOrIdle)
+{
+    const auto at = [](double seconds) { return Date::fromSecondsSinceReferenceDate(seconds); };
+    const RestoreCase cases[] = {
+        {"countdown with time left", {TimerMode::Running, 10, 10, at(6)}, TimerMode::Paused, 6, 0, true},
+        {"countdown past its end", {TimerMode::Running, 10, 10, at(-10)}, TimerMode::Completed, 0, 0, true},
+        {"countdown without end date", {TimerMode::Running, 300, 42}, TimerMode::Idle, 300, 0, true},
+        {"count-up", {TimerMode::Running, 300, 300, {}, {}, TimerDirection::CountUp, 10, at(-4)},
+         TimerMode::Paused, 300, 14, true},
+        {"paused stays as stored", {TimerMode::Paused, 300, 120}, TimerMode::Paused, 120, 0, false},
+        {"completed stays as stored", {TimerMode::Completed, 300, 0}, TimerMode::Completed, 0, 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        store.backend->writes.clear();
+        storeSnapshot(snapshotAt(clock.now().secondsSinceReferenceDate(), c.saved));
+        makeEngine();
+        EXPECT_EQ(state().mode(), c.mode);
+        EXPECT_DOUBLE_EQ(state().remaining(), c.remaining);
+        EXPECT_DOUBLE_EQ(state().elapsed(), c.elapsed);
+        EXPECT_FALSE(state().endDate());
+        EXPECT_FALSE(state().startDate());
+        EXPECT_EQ(saves(), c.savedAgain ? 2 : 1);
+        EXPECT_FALSE(ticker->isRunning());
+        ASSERT_TRUE(stored());
+        EXPECT_EQ(stored()->mode, c.mode);
+    }
+}
+
+TEST_F(TimerEngineTest, PauseKeepsTheTimeLeftAndStartContinuesFromIt)
+{
+    makeEngine().selectPreset("preset.quick-5");
+    engine->start();
+    EXPECT_EQ(state().mode(), TimerMode::Running);
+    EXPECT_EQ(state().endDate(), clock.now() + 300);
+    EXPECT_TRUE(ticker->isRunning());
+    EXPECT_EQ(ticker->lastInterval, 1.0);
+
+    clock.advance(130);
+    engine->pause();
+    EXPECT_EQ(state().mode(), TimerMode::Paused);
+    EXPECT_DOUBLE_EQ(state().remaining(), 170);
+    EXPECT_FALSE(state().endDate());
+    EXPECT_FALSE(ticker->isRunning());
+    EXPECT_FALSE(stored()->endDate);
+
+    engine->start();
+    EXPECT_EQ(state().endDate(), clock.now() + 170);
+    EXPECT_DOUBLE_EQ(state().remaining(), 170);
+}
+
+TEST_F(TimerEngineTest, PausedCountdownNeverRestartsFromLessThanOneSecond)
+{
+    struct Case {
+        double remaining;
+        bool viaResume;
+        bool runs;
+    };
+    for (const auto& c : {Case{0.4, false, true}, Case{0.4, true, true}, Case{0, false, true}, Case{0, true, false}}) {
+        SCOPED_TRACE(testing::Message() << c.remaining << (c.viaResume ? " resume" : " start"));
+        storeSnapshot({TimerMode::Paused, 300, c.remaining});
+        makeEngine();
+        c.viaResume ? engine->resume() : engine->start();
+        EXPECT_EQ(state().mode(), c.runs ? TimerMode::Running : TimerMode::Paused);
+        if (c.runs) {
+            EXPECT_DOUBLE_EQ(state().remaining(), 1);
+            EXPECT_EQ(state().endDate(), clock.now() + 1);
+        }
+    }
+}
+
+TEST_F(TimerEngineTest, StartAfterCompletionBeginsWithTheFullDuration)
+{
+    storeSnapshot({TimerMode::Completed, 600, 0});
+    makeEngine().start();
+    EXPECT_DOUBLE_EQ(state().remaining(), 600);
+    EXPECT_EQ(state().endDate(), clock.now() + 600);
+}
+
+TEST_F(TimerEngineTest, ResumeOnlyActsOnAPausedTimer)
+{
+    for (auto direction : {TimerDirection::Countdown, TimerDirection::CountUp}) {
+        for (auto mode : {TimerMode::Idle, TimerMode::Completed}) {
+            storeSnapshot({mode, 300, 200, {}, {}, direction, 5});
+            makeEngine();
+            const int savesBefore = saves();
+            engine->resume();
+            EXPECT_EQ(state().mode(), mode);
+            EXPECT_EQ(saves(), savesBefore);
+            EXPECT_EQ(widgetRefreshes, 0);
+        }
+        storeSnapshot({TimerMode::Idle, 300, 300, {}, {}, direction});
+        makeEngine().start();
+        const auto running = state().snapshot();
+        const int savesBefore = saves();
+        clock.advance(3);
+        engine->resume();
+        EXPECT_EQ(state().endDate(), running.endDate);
+        EXPECT_EQ(state().startDate(), running.startDate);
+        EXPECT_EQ(saves(), savesBefore);
+    }
+}
+
+TEST_F(TimerEngineTest, UnknownPresetSelectsTheFirstOne)
+{
+    makeEngine().selectPreset("preset.nope");
+    EXPECT_EQ(state().selectedPresetID(), QStringLiteral("preset.quick-5"));
+    EXPECT_DOUBLE_EQ(state().duration(), 300);
+    EXPECT_DOUBLE_EQ(state().remaining(), 300);
+    EXPECT_EQ(stored()->selectedPresetID, QStringLiteral("preset.quick-5"));
+}
+
+TEST_F(TimerEngineTest, ExternalPresetSelectionIsTakenOnlyWhileIdleAndNew)
+{
+    makeEngine();
+    EXPECT_FALSE(engine->applyExternalPresetSelection("preset.classic-25")); // already selected
+    EXPECT_TRUE(engine->applyExternalPresetSelection("preset.deep-45"));
+    EXPECT_DOUBLE_EQ(state().duration(), 2700);
+    EXPECT_TRUE(engine->applyExternalPresetSelection("preset.unknown")); // falls back to quick-5
+
+    engine->start();
+    EXPECT_FALSE(engine->applyExternalPresetSelection("preset.deep-45"));
+    engine->pause();
+    EXPECT_FALSE(engine->applyExternalPresetSelection("preset.deep-45"));
+    storeSnapshot({TimerMode::Completed, 300, 0});
+    makeEngine();
+    EXPECT_FALSE(engine->applyExternalPresetSelection("preset.deep-45"));
+}
+
+TEST_F(TimerEngineTest, SelectingAPresetDuringACountUpStopsItButKeepsItsCount)
+{
+    makeEngine().switchDirection(TimerDirection::CountUp);
+    engine->start();
+    tickAfter(8);
+    const auto startDate = state().startDate();
+    engine->selectPreset("preset.quick-10");
+    EXPECT_EQ(state().mode(), TimerMode::Idle);
+    EXPECT_FALSE(ticker->isRunning());
+    EXPECT_DOUBLE_EQ(state().elapsed(), 8);
+    EXPECT_EQ(state().startDate(), startDate);
+
+    clock.advance(100);
+    engine->start();
+    EXPECT_EQ(state().startDate(), clock.now());
+    tickAfter(2);
+    EXPECT_DOUBLE_EQ(state().elapsed(), 10);
+}
+
+TEST_F(TimerEngineTest, CustomDurationIsBoundedAndReloadsTheCustomPreset)
+{
+    makeEngine();
+    engine->updateCustomDuration(0.2);
+    EXPECT_EQ(engine->customDuration(), 1);
+    EXPECT_EQ(store.defaults.doubleValue(SharedDefaultsKeys::customDuration), 1);
+
+    engine->updateCustomDuration(50000);
+    EXPECT_EQ(engine->customDuration(), 10800);
+
+    const int savesBefore = saves();
+    for (double bad : {NAN, INFINITY, -INFINITY}) {
+        engine->updateCustomDuration(bad);
+        EXPECT_EQ(engine->customDuration(), 10800);
+        EXPECT_EQ(store.defaults.doubleValue(SharedDefaultsKeys::customDuration), 10800);
+    }
+    EXPECT_EQ(saves(), savesBefore); // the custom preset is not selected
+
+    engine->selectPreset("preset.custom");
+    engine->start();
+    engine->updateCustomDuration(120);
+    EXPECT_EQ(state().mode(), TimerMode::Idle);
+    EXPECT_FALSE(ticker->isRunning());
+    EXPECT_DOUBLE_EQ(state().duration(), 120);
+    EXPECT_DOUBLE_EQ(state().remaining(), 120);
+}
+
+TEST_F(TimerEngineTest, StoredCustomDurationIsBoundedAtLaunch)
+{
+    struct Case {
+        double stored;
+        double expected;
+    };
+    for (const auto& c : {Case{0, 900}, Case{-5, 900}, Case{0.5, 1}, Case{600, 600}, Case{99999, 10800}, Case{NAN, 900},
+                          Case{INFINITY, 900}}) {
+        store.defaults.setDouble(SharedDefaultsKeys::customDuration, c.stored);
+        EXPECT_EQ(makeEngine().customDuration(), c.expected) << c.stored;
+    }
+}
+
+TEST_F(TimerEngineTest, DirectionSwitchesOnlyWhileIdle)
+{
+    makeEngine().start();
+    engine->pause();
+    engine->switchDirection(TimerDirection::CountUp);
+    EXPECT_EQ(state().direction(), TimerDirection::Countdown);
+
+    storeSnapshot({TimerMode::Idle, 300, 300, {}, {}, TimerDirection::CountUp, 77, clock.now()});
+    makeEngine().switchDirection(TimerDirection::CountUp);
+    EXPECT_DOUBLE_EQ(state().elapsed(), 0);
+    EXPECT_FALSE(state().startDate());
+    EXPECT_EQ(widgetRefreshes, 1);
+
+    engine->switchDirection(TimerDirection::Countdown);
+    EXPECT_DOUBLE_EQ(state().remaining(), 300);
+}
+
+TEST_F(TimerEngineTest, CountdownCompletesOnTheFirstTickAtItsEnd)
+{
+    storeSnapshot({TimerMode::Idle, 3, 3});
+    makeEngine().start();
+    ticker->fire(); // the first tick comes at once
+    EXPECT_DOUBLE_EQ(state().remaining(), 3);
+    tickAfter(1.5);
+    EXPECT_DOUBLE_EQ(state().remaining(), 1.5);
+    EXPECT_EQ(state().mode(), TimerMode::Running);
+    const int refreshesBefore = widgetRefreshes;
+    tickAfter(1.5);
+    EXPECT_EQ(state().mode(), TimerMode::Completed);
+    EXPECT_DOUBLE_EQ(state().remaining(), 0);
+    EXPECT_FALSE(state().endDate());
+    EXPECT_FALSE(ticker->isRunning());
+    EXPECT_EQ(widgetRefreshes, refreshesBefore + 1);
+    EXPECT_EQ(stored()->mode, TimerMode::Completed);
+}
+
+TEST_F(TimerEngineTest, LateOrSkippedTicksNeverMakeTheTimeWrong)
+{
+    makeEngine().start();
+    tickAfter(7.25);
+    EXPECT_DOUBLE_EQ(state().remaining(), 1500 - 7.25);
+    clock.advance(0);
+    ticker->fire();
+    ticker->fire();
+    EXPECT_DOUBLE_EQ(state().remaining(), 1500 - 7.25);
+}
+
+TEST_F(TimerEngineTest, PeriodicSavesAndWidgetRefreshesRestartWithEachStart)
+{
+    makeEngine().start();
+    const int savesAtStart = saves();
+    const int refreshesAtStart = widgetRefreshes;
+    for (int tick = 1; tick <= 60; ++tick) {
+        tickAfter(1);
+        EXPECT_EQ(saves() - savesAtStart, tick / 5) << "tick " << tick;
+        EXPECT_EQ(widgetRefreshes - refreshesAtStart, tick / 30) << "tick " << tick;
+    }
+
+    for (int tick = 0; tick < 4; ++tick)
+        tickAfter(1);
+    engine->pause();
+    engine->resume();
+    const int savesAfterResume = saves();
+    for (int tick = 0; tick < 4; ++tick)
+        tickAfter(1);
+    EXPECT_EQ(saves(), savesAfterResume);
+    tickAfter(1);
+    EXPECT_EQ(saves(), savesAfterResume + 1);
+}
+
+TEST_F(TimerEngineTest, PausingACountdownPastItsEndCompletesIt)
+{
+    storeSnapshot({TimerMode::Idle, 10, 10});
+    makeEngine().start();
+    clock.advance(12); // the completing tick has not arrived yet
+    const int refreshesBefore = widgetRefreshes;
+    engine->pause();
+    EXPECT_EQ(state().mode(), TimerMode::Completed);
+    EXPECT_DOUBLE_EQ(state().remaining(), 0);
+    EXPECT_FALSE(state().endDate());
+    EXPECT_FALSE(ticker->isRunning());
+    EXPECT_EQ(widgetRefreshes, refreshesBefore + 1);
+    EXPECT_EQ(stored()->mode, TimerMode::Completed);
+    engine->start();
+    EXPECT_DOUBLE_EQ(state().remaining(), 10);
+}
+
+TEST_F(TimerEngineTest, CountUpAccumulatesAcrossPauses)
+{
+    makeEngine().switchDirection(TimerDirection::CountUp);
+    engine->start();
+    tickAfter(5);
+    tickAfter(5);
+    EXPECT_DOUBLE_EQ(state().elapsed(), 10);
+    clock.advance(2.5);
+    engine->pause();
+    EXPECT_DOUBLE_EQ(state().elapsed(), 12.5);
+    EXPECT_FALSE(state().startDate());
+    clock.advance(100);
+    engine->resume();
+    tickAfter(1);
+    EXPECT_DOUBLE_EQ(state().elapsed(), 13.5);
+    engine->reset();
+    EXPECT_DOUBLE_EQ(state().elapsed(), 0);
+    EXPECT_EQ(state().mode(), TimerMode::Idle);
+}
+
+TEST_F(TimerEngineTest, FieldsChangeInTheOrderObserversRelyOn)
+{
+    makeEngine().selectPreset("preset.quick-5");
+    QStringList order;
+    const auto watch = [&](auto signal, const char* name) {
+        QObject::connect(&state(), signal, [&order, name] { order << name; });
+    };
+    watch(&TimerState::modeChanged, "mode");
+    watch(&TimerState::durationChanged, "duration");
+    watch(&TimerState::remainingChanged, "remaining");
+    watch(&TimerState::endDateChanged, "endDate");
+    watch(&TimerState::selectedPresetIDChanged, "preset");
+
+    clock.advance(1);
+    engine->start();
+    EXPECT_EQ(order, (QStringList{"endDate", "mode"})); // remaining is already 300
+    order.clear();
+    clock.advance(10);
+    engine->pause();
+    EXPECT_EQ(order, (QStringList{"remaining", "mode", "endDate"}));
+    order.clear();
+    engine->start();
+    clock.advance(290);
+    ticker->fire();
+    EXPECT_EQ(order, (QStringList{"endDate", "mode", "remaining", "mode", "endDate"}));
+    order.clear();
+    engine->selectPreset("preset.quick-10");
+    EXPECT_EQ(order, (QStringList{"duration", "remaining", "mode", "preset"}));
+}
+
+TEST_F(TimerEngineTest, StrayTicksAreHarmless)
+{
+    makeEngine().start();
+    const auto strayTick = ticker->handler();
+    engine->pause();
+    strayTick(); // queued before the pause, delivered after it
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(state().mode(), TimerMode::Paused);
+
+    engine->start();
+    const auto lateTick = ticker->handler();
+    engine.reset();
+    lateTick(); // the engine is gone: nothing may run
+    QCoreApplication::sendPostedEvents();
+    SUCCEED();
+}
+
+class StubDebugProvider final : public DebugTickProvider {
+public:
+    bool isEnabled() const override { return enabled; }
+    double interval() const override { return seconds; }
+    bool enabled = false;
+    double seconds = 0.25;
+};
+
+TEST_F(TimerEngineTest, DebugProviderChangeRestartsARunningTicker)
+{
+    auto debug = std::make_shared<StubDebugProvider>();
+    makeEngine(debug);
+    Q_EMIT debug->changed();
+    EXPECT_EQ(ticker->startCount, 0); // not running
+
+    engine->start();
+    EXPECT_EQ(ticker->lastInterval, 1.0);
+    debug->enabled = true;
+    Q_EMIT debug->changed();
+    EXPECT_EQ(ticker->startCount, 2);
+    EXPECT_EQ(ticker->lastInterval, 0.25);
+}
+
+} // namespace
