@@ -9,18 +9,18 @@ namespace {
 class TraitsAccessible : public QAccessibleWidget {
 public:
     TraitsAccessible(QWidget* widget, AccessibleTraits* traits)
-        : QAccessibleWidget(widget, traits->accessibleRole()), traits_(traits)
+        : QAccessibleWidget(widget, traits->accessibleRole()), m_traits(traits)
     {
     }
 
-    QAccessible::Role role() const override { return traits_->accessibleRole(); }
+    QAccessible::Role role() const override { return m_traits->accessibleRole(); }
 
     QAccessible::State state() const override
     {
         auto state = QAccessibleWidget::state();
-        if (traits_->isAccessiblySelected())
+        if (m_traits->isAccessiblySelected())
             state.selected = true;
-        if (traits_->isAccessiblyHidden())
+        if (m_traits->isAccessiblyHidden())
             state.invisible = true;
         return state;
     }
@@ -30,7 +30,7 @@ public:
         auto names = QAccessibleWidget::actionNames();
         if (button() && button()->isEnabled())
             names.prepend(pressAction());
-        return names + traits_->accessibleActionNames();
+        return names + m_traits->accessibleActionNames();
     }
 
     void doAction(const QString& name) override
@@ -40,8 +40,8 @@ public:
                 target->click();
             return;
         }
-        if (traits_->accessibleActionNames().contains(name)) {
-            traits_->doAccessibleAction(name);
+        if (m_traits->accessibleActionNames().contains(name)) {
+            m_traits->doAccessibleAction(name);
             return;
         }
         QAccessibleWidget::doAction(name);
@@ -50,7 +50,7 @@ public:
 private:
     QAbstractButton* button() const { return qobject_cast<QAbstractButton*>(widget()); }
 
-    AccessibleTraits* traits_;
+    AccessibleTraits* m_traits;
 };
 
 QAccessibleInterface* traitsFactory(const QString&, QObject* object)

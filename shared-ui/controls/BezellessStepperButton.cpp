@@ -14,7 +14,7 @@ constexpr int symbolPixelSize = 11;
 
 BezellessStepperButton::BezellessStepperButton(const QString& systemName, const QString& helpText,
                                                const QString& accessibilityLabelText, QWidget* parent)
-    : QAbstractButton(parent), systemName_(systemName)
+    : QAbstractButton(parent), m_systemName(systemName)
 {
     installAccessibleTraits();
     setFixedSize(side, side);
@@ -31,14 +31,14 @@ void BezellessStepperButton::setDisabled(bool isDisabled)
 
 void BezellessStepperButton::enterEvent(QEnterEvent* event)
 {
-    hovering_ = true;
+    m_hovering = true;
     update();
     QAbstractButton::enterEvent(event);
 }
 
 void BezellessStepperButton::leaveEvent(QEvent* event)
 {
-    hovering_ = false;
+    m_hovering = false;
     update();
     QAbstractButton::leaveEvent(event);
 }
@@ -49,5 +49,5 @@ void BezellessStepperButton::paintEvent(QPaintEvent*)
     painter.setOpacity(drawnOpacity());
     if (isHovering())
         paintRoundedRect(painter, rect(), backdropRadius, faded(primaryLabelColor(palette()), 0.08));
-    paintSymbol(painter, systemName_, rect(), symbolPixelSize, secondaryLabelColor(palette()));
+    paintSymbol(painter, m_systemName, rect(), symbolPixelSize, secondaryLabelColor(palette()));
 }

@@ -16,11 +16,11 @@ public:
     BezellessStepperButton(const QString& systemName, const QString& helpText, const QString& accessibilityLabelText,
                            QWidget* parent = nullptr);
 
-    QString systemName() const { return systemName_; }
+    QString systemName() const { return m_systemName; }
     void setDisabled(bool isDisabled);
     bool isDisabled() const { return !isEnabled(); }
     // Whether the hover backdrop shows: the pointer is over an enabled button.
-    bool isHovering() const { return hovering_ && isEnabled(); }
+    bool isHovering() const { return m_hovering && isEnabled(); }
     // How strongly the whole button is drawn.
     qreal drawnOpacity() const { return isEnabled() ? 1.0 : 0.3; }
 
@@ -33,6 +33,6 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    QString systemName_;
-    bool hovering_ = false;
+    QString m_systemName;
+    bool m_hovering = false;
 };

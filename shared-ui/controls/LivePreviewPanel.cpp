@@ -18,10 +18,10 @@ constexpr qreal boxRadius = 10;
 // The box behind the preview: a near-black card darkening towards its edges.
 class PreviewBox : public QWidget {
 public:
-    PreviewBox(QWidget* content, QWidget* parent) : QWidget(parent), content_(content)
+    PreviewBox(QWidget* content, QWidget* parent) : QWidget(parent), m_content(content)
     {
-        if (content_)
-            content_->setParent(this);
+        if (m_content)
+            m_content->setParent(this);
     }
 
 protected:
@@ -30,18 +30,18 @@ protected:
     // evenly on both sides, so its middle stays in view.
     void placeContent()
     {
-        if (!content_)
+        if (!m_content)
             return;
-        const auto policy = content_->sizePolicy();
-        auto size = content_->sizeHint().boundedTo(this->size());
+        const auto policy = m_content->sizePolicy();
+        auto size = m_content->sizeHint().boundedTo(this->size());
         if (policy.horizontalPolicy() & QSizePolicy::ExpandFlag)
             size.setWidth(width());
         if (policy.verticalPolicy() & QSizePolicy::ExpandFlag)
             size.setHeight(height());
-        size = size.expandedTo(content_->minimumSize()).boundedTo(content_->maximumSize());
+        size = size.expandedTo(m_content->minimumSize()).boundedTo(m_content->maximumSize());
         QRect frame(QPoint(), size);
         frame.moveCenter(rect().center());
-        content_->setGeometry(frame);
+        m_content->setGeometry(frame);
     }
 
     void resizeEvent(QResizeEvent*) override { placeContent(); }
@@ -78,25 +78,25 @@ protected:
     }
 
 private:
-    QWidget* content_;
+    QWidget* m_content;
 };
 
 } // namespace
 
 LivePreviewPanel::LivePreviewPanel(QWidget* content, QWidget* parent)
-    : QWidget(parent), content_(content), box_(new PreviewBox(content, this))
+    : QWidget(parent), m_content(content), m_box(new PreviewBox(content, this))
 {
     auto* header = new QHBoxLayout;
     header->setContentsMargins(20, 16, 20, 10);
     header->addWidget(new SettingsSectionHeader(QStringLiteral("Live Preview"), this));
     header->addStretch(1);
 
-    box_->setFixedHeight(previewHeight);
-    box_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    m_box->setFixedHeight(previewHeight);
+    m_box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 
     auto* boxMargins = new QHBoxLayout;
     boxMargins->setContentsMargins(20, 0, 20, 14);
-    boxMargins->addWidget(box_);
+    boxMargins->addWidget(m_box);
 
     auto* stack = new QVBoxLayout(this);
     stack->setContentsMargins(0, 0, 0, 0);

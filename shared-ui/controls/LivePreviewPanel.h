@@ -14,14 +14,14 @@ public:
     // The panel takes over `content`.
     explicit LivePreviewPanel(QWidget* content, QWidget* parent = nullptr);
 
-    QWidget* content() const { return content_; }
+    QWidget* content() const { return m_content; }
     // The dark box the content sits in.
-    QWidget* previewBox() const { return box_; }
+    QWidget* previewBox() const { return m_box; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QWidget* content_;
-    QWidget* box_;
+    QWidget* m_content;
+    QWidget* m_box;
 };

@@ -7,15 +7,15 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-SettingsCard::SettingsCard(QWidget* parent) : QWidget(parent), stack_(new QVBoxLayout(this))
+SettingsCard::SettingsCard(QWidget* parent) : QWidget(parent), m_stack(new QVBoxLayout(this))
 {
-    stack_->setContentsMargins(0, 0, 0, 0);
-    stack_->setSpacing(0);
+    m_stack->setContentsMargins(0, 0, 0, 0);
+    m_stack->setSpacing(0);
 }
 
 void SettingsCard::addContent(QWidget* content)
 {
-    stack_->addWidget(content);
+    m_stack->addWidget(content);
 }
 
 void SettingsCard::paintEvent(QPaintEvent*)

@@ -18,5 +18,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QVBoxLayout* stack_;
+    QVBoxLayout* m_stack;
 };

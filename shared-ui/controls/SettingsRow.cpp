@@ -19,7 +19,7 @@ constexpr int titleSubtitleSpacing = 2;
 
 SettingsRow::SettingsRow(const QString& title, const std::optional<QString>& subtitle, bool showsDivider,
                          QWidget* control, QWidget* parent)
-    : QWidget(parent), control_(control), showsDivider_(showsDivider)
+    : QWidget(parent), m_control(control), m_showsDivider(showsDivider)
 {
     auto* titles = new QVBoxLayout;
     titles->setSpacing(titleSubtitleSpacing);
@@ -36,15 +36,15 @@ SettingsRow::SettingsRow(const QString& title, const std::optional<QString>& sub
 
     // The divider sits under the content, one device pixel or half a logical
     // one high; only a row with a divider is taller by it.
-    const int dividerHeight = showsDivider_ ? 1 : 0;
+    const int dividerHeight = m_showsDivider ? 1 : 0;
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(horizontalPadding, 0, horizontalPadding, dividerHeight);
     row->addLayout(titles);
     // Title and subtitle stay together in the middle of a taller row.
     row->setAlignment(titles, Qt::AlignVCenter);
     row->addStretch(1);
-    if (control_)
-        row->addWidget(control_, 0, Qt::AlignVCenter);
+    if (m_control)
+        row->addWidget(m_control, 0, Qt::AlignVCenter);
     setMinimumHeight(minimumContentHeight + dividerHeight);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
@@ -56,7 +56,7 @@ QSize SettingsRow::sizeHint() const
 
 void SettingsRow::paintEvent(QPaintEvent*)
 {
-    if (!showsDivider_)
+    if (!m_showsDivider)
         return;
     QPainter painter(this);
     const auto thickness = hairlineWidth(*this);

@@ -21,13 +21,13 @@ public:
     // At least the minimum height, whatever the contents ask for.
     QSize sizeHint() const override;
 
-    QWidget* control() const { return control_; }
-    bool showsDivider() const { return showsDivider_; }
+    QWidget* control() const { return m_control; }
+    bool showsDivider() const { return m_showsDivider; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QWidget* control_;
-    bool showsDivider_;
+    QWidget* m_control;
+    bool m_showsDivider;
 };

@@ -12,9 +12,9 @@ constexpr int leadingPadding = 4;
 } // namespace
 
 SettingsSectionHeader::SettingsSectionHeader(const QString& title, QWidget* parent)
-    : TintedLabel(title.toUpper(), &SettingsTheme::sectionHeaderText, parent), title_(title)
+    : TintedLabel(title.toUpper(), &SettingsTheme::sectionHeaderText, parent), m_title(title)
 {
-    setAccessibleName(title_);
+    setAccessibleName(m_title);
     auto caption = pixelFont(font(), captionPixelSize, QFont::DemiBold);
     caption.setLetterSpacing(QFont::AbsoluteSpacing, letterTracking);
     setFont(caption);

@@ -10,8 +10,8 @@ class SettingsSectionHeader : public TintedLabel {
 public:
     explicit SettingsSectionHeader(const QString& title, QWidget* parent = nullptr);
 
-    QString title() const { return title_; }
+    QString title() const { return m_title; }
 
 private:
-    QString title_;
+    QString m_title;
 };

@@ -23,12 +23,12 @@ SoftSegment::SoftSegment(QWidget* parent) : QAbstractButton(parent)
 
 void SoftSegment::setSelected(bool selected)
 {
-    setAccessiblySelected(this, selected_, selected);
+    setAccessiblySelected(this, m_selected, selected);
 }
 
 QFont SoftSegment::labelFont() const
 {
-    return pixelFont(font(), labelPixelSize, selected_ ? QFont::DemiBold : QFont::Normal);
+    return pixelFont(font(), labelPixelSize, m_selected ? QFont::DemiBold : QFont::Normal);
 }
 
 QSize SoftSegment::sizeHint() const
@@ -55,7 +55,7 @@ void SoftSegment::paintEvent(QPaintEvent*)
         paintRoundedRect(painter, bounds, pillRadius, Qt::transparent,
                          palette().color(QPalette::Highlight), 1);
     painter.setFont(labelFont());
-    painter.setPen(selected_ ? colors.selectedLabel : colors.unselectedLabel);
+    painter.setPen(m_selected ? colors.selectedLabel : colors.unselectedLabel);
     painter.drawText(bounds.adjusted(horizontalPadding, verticalPadding, -horizontalPadding, -verticalPadding),
                      Qt::AlignCenter | Qt::TextSingleLine, text());
 }

@@ -15,13 +15,13 @@ public:
     explicit SoftSegment(QWidget* parent = nullptr);
 
     void setSelected(bool selected);
-    bool isSelected() const { return selected_; }
+    bool isSelected() const { return m_selected; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
     QAccessible::Role accessibleRole() const override { return QAccessible::Button; }
-    bool isAccessiblySelected() const override { return selected_; }
+    bool isAccessiblySelected() const override { return m_selected; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -29,5 +29,5 @@ protected:
 private:
     QFont labelFont() const;
 
-    bool selected_ = false;
+    bool m_selected = false;
 };

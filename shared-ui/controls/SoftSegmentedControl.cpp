@@ -25,9 +25,9 @@ SoftSegmentedControl::SoftSegmentedControl(QWidget* parent) : QWidget(parent)
 
 void SoftSegmentedControl::setSegments(int count, SegmentLabel label)
 {
-    qDeleteAll(segments_);
-    segments_.clear();
-    label_ = std::move(label);
+    qDeleteAll(m_segments);
+    m_segments.clear();
+    m_label = std::move(label);
     for (int index = 0; index < count; ++index) {
         auto* segment = new SoftSegment(this);
         connect(segment, &QAbstractButton::clicked, this, [this, index] {
@@ -36,7 +36,7 @@ void SoftSegmentedControl::setSegments(int count, SegmentLabel label)
         });
         // Equal stretch: the segments share the row equally.
         static_cast<QHBoxLayout*>(layout())->addWidget(segment, 1);
-        segments_.append(segment);
+        m_segments.append(segment);
     }
     relabel();
     update();
@@ -44,28 +44,28 @@ void SoftSegmentedControl::setSegments(int count, SegmentLabel label)
 
 int SoftSegmentedControl::count() const
 {
-    return static_cast<int>(segments_.size());
+    return static_cast<int>(m_segments.size());
 }
 
 void SoftSegmentedControl::setSelectedIndex(int index)
 {
-    selectedIndex_ = (index >= 0 && index < count()) ? index : -1;
+    m_selectedIndex = (index >= 0 && index < count()) ? index : -1;
     relabel();
     update();
 }
 
 int SoftSegmentedControl::selectedIndex() const
 {
-    return selectedIndex_;
+    return m_selectedIndex;
 }
 
 void SoftSegmentedControl::relabel()
 {
     for (int index = 0; index < count(); ++index) {
-        auto* segment = segments_[index];
-        const bool selected = index == selectedIndex_;
+        auto* segment = m_segments[index];
+        const bool selected = index == m_selectedIndex;
         segment->setSelected(selected);
-        const auto text = label_ ? label_(index, selected) : QString();
+        const auto text = m_label ? m_label(index, selected) : QString();
         segment->setText(text);
         segment->setAccessibleName(text);
     }
@@ -81,9 +81,9 @@ void SoftSegmentedControl::paintEvent(QPaintEvent*)
     paintRoundedRect(painter, rect(), trackRadius, colors.trackFill,
                      colors.trackStroke, strokeWidth);
 
-    if (selectedIndex_ < 0)
+    if (m_selectedIndex < 0)
         return;
-    const QRectF pill = segments_[selectedIndex_]->geometry();
+    const QRectF pill = m_segments[m_selectedIndex]->geometry();
     const auto radius = SoftSegment::pillRadius;
     // The shadow shows only where the pill does not cover it, so the
     // translucent pill keeps its own tone.

@@ -38,7 +38,7 @@ protected:
 private:
     void relabel();
 
-    QList<SoftSegment*> segments_;
-    SegmentLabel label_;
-    int selectedIndex_ = -1;
+    QList<SoftSegment*> m_segments;
+    SegmentLabel m_label;
+    int m_selectedIndex = -1;
 };

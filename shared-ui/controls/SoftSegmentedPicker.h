@@ -16,33 +16,34 @@ public:
     using Label = std::function<QString(const Option& option, bool isSelected)>;
 
     SoftSegmentedPicker(QList<Option> options, Option selection, Label label, QWidget* parent = nullptr)
-        : SoftSegmentedControl(parent), options_(std::move(options)), selection_(std::move(selection))
+        : SoftSegmentedControl(parent), m_options(std::move(options)), m_selection(std::move(selection))
     {
-        setSegments(static_cast<int>(options_.size()), [this, label = std::move(label)](int index, bool isSelected) {
-            return label(options_[index], isSelected);
+        setSegments(static_cast<int>(m_options.size()), [this, label = std::move(label)](int index, bool isSelected) {
+            return label(m_options[index], isSelected);
         });
-        setSelectedIndex(static_cast<int>(options_.indexOf(selection_)));
+        setSelectedIndex(static_cast<int>(m_options.indexOf(m_selection)));
         connect(this, &SoftSegmentedControl::segmentClicked, this, [this](int index) {
-            selection_ = options_[index];
-            if (onSelect)
-                onSelect(selection_);
+            m_selection = m_options[index];
+            if (m_onSelect)
+                m_onSelect(m_selection);
         });
     }
 
-    const QList<Option>& options() const { return options_; }
-    const Option& selection() const { return selection_; }
+    const QList<Option>& options() const { return m_options; }
+    const Option& selection() const { return m_selection; }
 
-    // Shows a selection made elsewhere; does not call onSelect.
+    // Shows a selection made elsewhere; does not call the select closure.
     void setSelection(Option selection)
     {
-        selection_ = std::move(selection);
-        setSelectedIndex(static_cast<int>(options_.indexOf(selection_)));
+        m_selection = std::move(selection);
+        setSelectedIndex(static_cast<int>(m_options.indexOf(m_selection)));
     }
 
     // Called with the clicked option, also when it already was the selection.
-    std::function<void(const Option&)> onSelect;
+    void setOnSelect(std::function<void(const Option&)> onSelect) { m_onSelect = std::move(onSelect); }
 
 private:
-    QList<Option> options_;
-    Option selection_;
+    std::function<void(const Option&)> m_onSelect;
+    QList<Option> m_options;
+    Option m_selection;
 };

@@ -3,20 +3,20 @@
 #include <QPainter>
 
 TintedLabel::TintedLabel(const QString& text, Tint tint, QWidget* parent)
-    : QLabel(text, parent), tint_(std::move(tint))
+    : QLabel(text, parent), m_tint(std::move(tint))
 {
     setTextFormat(Qt::PlainText);
 }
 
 void TintedLabel::setTint(Tint tint)
 {
-    tint_ = std::move(tint);
+    m_tint = std::move(tint);
     update();
 }
 
 QColor TintedLabel::textColor() const
 {
-    return tint_ ? tint_(palette()) : palette().color(QPalette::WindowText);
+    return m_tint ? m_tint(palette()) : palette().color(QPalette::WindowText);
 }
 
 void TintedLabel::paintEvent(QPaintEvent*)

@@ -25,5 +25,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Tint tint_;
+    Tint m_tint;
 };

@@ -44,7 +44,7 @@ void WholeNumberField::changeEvent(QEvent* event)
 
 void WholeNumberField::showValue(qint64 value)
 {
-    shown_ = value;
+    m_shown = value;
     if (hasFocus() && isModified())
         return;
     const auto text = QLocale().toString(value);
@@ -64,5 +64,5 @@ void WholeNumberField::commit()
         emit valueTyped(typed);
     // Whatever the owner made of it (pinned to its range, or nothing at all),
     // show what it holds now.
-    showValue(shown_);
+    showValue(m_shown);
 }

@@ -26,5 +26,5 @@ private:
     void commit();
     void fitWidth();
 
-    qint64 shown_ = 0;
+    qint64 m_shown = 0;
 };

@@ -51,14 +51,14 @@ QSize AddPhaseButton::sizeHint() const
 
 void AddPhaseButton::enterEvent(QEnterEvent* event)
 {
-    hovering_ = true;
+    m_hovering = true;
     update();
     QAbstractButton::enterEvent(event);
 }
 
 void AddPhaseButton::leaveEvent(QEvent* event)
 {
-    hovering_ = false;
+    m_hovering = false;
     update();
     QAbstractButton::leaveEvent(event);
 }

@@ -14,7 +14,7 @@ public:
 
     void setAtMax(bool atMax);
     // Whether the outline shows its hover emphasis: never at the limit.
-    bool isHovering() const { return hovering_ && isEnabled(); }
+    bool isHovering() const { return m_hovering && isEnabled(); }
     qreal drawnOpacity() const { return isEnabled() ? 1.0 : 0.4; }
 
     QSize sizeHint() const override;
@@ -28,5 +28,5 @@ protected:
 private:
     QFont labelFont() const;
 
-    bool hovering_ = false;
+    bool m_hovering = false;
 };

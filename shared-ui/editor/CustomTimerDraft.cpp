@@ -6,27 +6,27 @@
 
 namespace rules = CustomTimerEditorRules;
 
-CustomTimerDraft::CustomTimerDraft(CustomTimer timer, QObject* parent) : QObject(parent), timer_(std::move(timer)) {}
+CustomTimerDraft::CustomTimerDraft(CustomTimer timer, QObject* parent) : QObject(parent), m_timer(std::move(timer)) {}
 
 bool CustomTimerDraft::isSavable() const
 {
-    return rules::isSavable(timer_);
+    return rules::isSavable(m_timer);
 }
 
 void CustomTimerDraft::setName(const QString& name)
 {
     const auto capped = rules::cappedName(name, rules::timerNameMaxLength);
-    if (capped == timer_.name)
+    if (capped == m_timer.name)
         return;
-    timer_.name = capped;
+    m_timer.name = capped;
     emit changed();
 }
 
 void CustomTimerDraft::setRounds(int rounds)
 {
-    if (rounds == timer_.rounds)
+    if (rounds == m_timer.rounds)
         return;
-    timer_.rounds = rounds;
+    m_timer.rounds = rounds;
     emit changed();
 }
 
@@ -37,21 +37,21 @@ void CustomTimerDraft::setTypedRounds(qint64 typed)
 
 void CustomTimerDraft::decrementRounds()
 {
-    if (rules::rounds.canDecrement(timer_.rounds))
-        setRounds(static_cast<int>(rules::rounds.decremented(timer_.rounds)));
+    if (rules::rounds.canDecrement(m_timer.rounds))
+        setRounds(static_cast<int>(rules::rounds.decremented(m_timer.rounds)));
 }
 
 void CustomTimerDraft::incrementRounds()
 {
-    if (rules::rounds.canIncrement(timer_.rounds))
-        setRounds(static_cast<int>(rules::rounds.incremented(timer_.rounds)));
+    if (rules::rounds.canIncrement(m_timer.rounds))
+        setRounds(static_cast<int>(rules::rounds.incremented(m_timer.rounds)));
 }
 
 void CustomTimerDraft::addPhase()
 {
     if (!rules::canAddPhase(phaseCount()))
         return;
-    timer_.phases.append(rules::newPhase(phaseCount()));
+    m_timer.phases.append(rules::newPhase(phaseCount()));
     emit changed();
 }
 
@@ -59,7 +59,7 @@ void CustomTimerDraft::removePhase(qsizetype index)
 {
     if (!isPhase(index) || !canRemovePhases())
         return;
-    timer_.phases.removeAt(index);
+    m_timer.phases.removeAt(index);
     emit changed();
 }
 
@@ -67,7 +67,7 @@ void CustomTimerDraft::swapPhases(qsizetype first, qsizetype second)
 {
     if (!isPhase(first) || !isPhase(second))
         return;
-    timer_.phases.swapItemsAt(first, second);
+    m_timer.phases.swapItemsAt(first, second);
     emit changed();
 }
 
@@ -83,9 +83,9 @@ void CustomTimerDraft::movePhaseDown(qsizetype index)
 
 void CustomTimerDraft::movePhases(const QList<qsizetype>& offsets, qsizetype destination)
 {
-    const auto before = timer_.phases;
-    moveItems(timer_.phases, offsets, destination);
-    if (timer_.phases != before)
+    const auto before = m_timer.phases;
+    moveItems(m_timer.phases, offsets, destination);
+    if (m_timer.phases != before)
         emit changed();
 }
 
@@ -93,7 +93,7 @@ void CustomTimerDraft::setPhaseName(qsizetype index, const QString& name)
 {
     if (!isPhase(index))
         return;
-    auto& phase = timer_.phases[index];
+    auto& phase = m_timer.phases[index];
     const auto capped = rules::cappedName(name, rules::phaseNameMaxLength);
     if (capped == phase.name)
         return;
@@ -103,7 +103,7 @@ void CustomTimerDraft::setPhaseName(qsizetype index, const QString& name)
 
 void CustomTimerDraft::setPhaseDuration(qsizetype index, double seconds)
 {
-    auto& phase = timer_.phases[index];
+    auto& phase = m_timer.phases[index];
     if (phase.duration == seconds)
         return;
     phase.duration = seconds;
@@ -120,7 +120,7 @@ void CustomTimerDraft::decrementPhaseMinutes(qsizetype index)
 {
     if (!isPhase(index))
         return;
-    const auto minutes = rules::wholeMinutes(timer_.phases[index].duration);
+    const auto minutes = rules::wholeMinutes(m_timer.phases[index].duration);
     if (rules::phaseMinutes.canDecrement(minutes))
         setPhaseDuration(index, rules::secondsOf(rules::phaseMinutes.decremented(minutes)));
 }
@@ -129,15 +129,15 @@ void CustomTimerDraft::incrementPhaseMinutes(qsizetype index)
 {
     if (!isPhase(index))
         return;
-    const auto minutes = rules::wholeMinutes(timer_.phases[index].duration);
+    const auto minutes = rules::wholeMinutes(m_timer.phases[index].duration);
     if (rules::phaseMinutes.canIncrement(minutes))
         setPhaseDuration(index, rules::secondsOf(rules::phaseMinutes.incremented(minutes)));
 }
 
 void CustomTimerDraft::setPhaseColorIndex(qsizetype index, int colorIndex)
 {
-    if (!isPhase(index) || timer_.phases[index].colorIndex == colorIndex)
+    if (!isPhase(index) || m_timer.phases[index].colorIndex == colorIndex)
         return;
-    timer_.phases[index].colorIndex = colorIndex;
+    m_timer.phases[index].colorIndex = colorIndex;
     emit changed();
 }

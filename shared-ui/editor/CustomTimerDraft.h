@@ -15,8 +15,8 @@ class CustomTimerDraft : public QObject {
 public:
     explicit CustomTimerDraft(CustomTimer timer, QObject* parent = nullptr);
 
-    const CustomTimer& timer() const { return timer_; }
-    qsizetype phaseCount() const { return timer_.phases.size(); }
+    const CustomTimer& timer() const { return m_timer; }
+    qsizetype phaseCount() const { return m_timer.phases.size(); }
     bool isSavable() const;
 
     // Cut to 30 characters; a stored longer name stays until it is edited.
@@ -53,5 +53,5 @@ private:
     void setPhaseDuration(qsizetype index, double seconds);
     void swapPhases(qsizetype first, qsizetype second);
 
-    CustomTimer timer_;
+    CustomTimer m_timer;
 };

@@ -111,8 +111,8 @@ QPushButton* largeButton(const QString& text, QWidget* parent)
 
 CustomTimerEditorView::CustomTimerEditorView(CustomTimer timer, std::function<void(const CustomTimer&)> save,
                                              std::function<void()> cancel, QWidget* parent)
-    : QWidget(parent), onSave(std::move(save)), onCancel(std::move(cancel)),
-      draft_(new CustomTimerDraft(std::move(timer), this))
+    : QWidget(parent), m_onSave(std::move(save)), m_onCancel(std::move(cancel)),
+      m_draft(new CustomTimerDraft(std::move(timer), this))
 {
     setObjectName(u"customTimerEditor"_s);
     setAutoFillBackground(true);
@@ -129,7 +129,7 @@ CustomTimerEditorView::CustomTimerEditorView(CustomTimer timer, std::function<vo
     sheet->addWidget(new Divider(this));
     sheet->addWidget(makeButtonRow());
 
-    connect(draft_, &CustomTimerDraft::changed, this, &CustomTimerEditorView::refresh);
+    connect(m_draft, &CustomTimerDraft::changed, this, &CustomTimerEditorView::refresh);
     refresh();
 }
 
@@ -140,30 +140,30 @@ QWidget* CustomTimerEditorView::makeNameRow()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(cardSpacing);
 
-    nameField_ = new QLineEdit(row);
-    nameField_->setObjectName(u"customTimerEditor.name"_s);
-    nameField_->setPlaceholderText(u"New Timer"_s);
-    nameField_->setAccessibleName(u"New Timer"_s);
-    nameField_->setFrame(false);
-    nameField_->setFont(pixelFont(font(), titlePixelSize, QFont::DemiBold));
-    QPalette clear = nameField_->palette();
+    m_nameField = new QLineEdit(row);
+    m_nameField->setObjectName(u"customTimerEditor.name"_s);
+    m_nameField->setPlaceholderText(u"New Timer"_s);
+    m_nameField->setAccessibleName(u"New Timer"_s);
+    m_nameField->setFrame(false);
+    m_nameField->setFont(pixelFont(font(), titlePixelSize, QFont::DemiBold));
+    QPalette clear = m_nameField->palette();
     clear.setColor(QPalette::Base, Qt::transparent);
-    nameField_->setPalette(clear);
+    m_nameField->setPalette(clear);
     // The stored name shows in full; only an edit cuts it.
-    nameField_->setText(draft_->timer().name);
-    connect(nameField_, &QLineEdit::textEdited, this, [this](const QString& name) {
-        draft_->setName(name);
+    m_nameField->setText(m_draft->timer().name);
+    connect(m_nameField, &QLineEdit::textEdited, this, [this](const QString& name) {
+        m_draft->setName(name);
         // A name cut to the same text as before changes nothing, so put the
         // field back by hand.
         refresh();
     });
 
-    nameCounter_ = new TintedLabel(QString(), {}, row);
-    nameCounter_->setObjectName(u"customTimerEditor.nameCounter"_s);
-    nameCounter_->setFont(pixelFont(QFontDatabase::systemFont(QFontDatabase::FixedFont), captionPixelSize));
+    m_nameCounter = new TintedLabel(QString(), {}, row);
+    m_nameCounter->setObjectName(u"customTimerEditor.nameCounter"_s);
+    m_nameCounter->setFont(pixelFont(QFontDatabase::systemFont(QFontDatabase::FixedFont), captionPixelSize));
 
-    layout->addWidget(nameField_, 1);
-    layout->addWidget(nameCounter_, 0, Qt::AlignBaseline);
+    layout->addWidget(m_nameField, 1);
+    layout->addWidget(m_nameCounter, 0, Qt::AlignBaseline);
     return row;
 }
 
@@ -178,19 +178,19 @@ QWidget* CustomTimerEditorView::makePhasesCard()
     header->setSpacing(cardSpacing);
     header->addWidget(groupLabel(u"PHASES"_s, card));
     header->addStretch(1);
-    badge_ = new PhaseCountBadge(card);
-    badge_->setObjectName(u"customTimerEditor.phaseCount"_s);
-    header->addWidget(badge_);
+    m_badge = new PhaseCountBadge(card);
+    m_badge->setObjectName(u"customTimerEditor.phaseCount"_s);
+    header->addWidget(m_badge);
     layout->addLayout(header);
 
-    phaseList_ = new PhaseListView(*draft_, card);
-    phaseList_->setObjectName(u"customTimerEditor.phases"_s);
-    layout->addWidget(phaseList_);
+    m_phaseList = new PhaseListView(*m_draft, card);
+    m_phaseList->setObjectName(u"customTimerEditor.phases"_s);
+    layout->addWidget(m_phaseList);
 
-    addPhase_ = new AddPhaseButton(card);
-    addPhase_->setObjectName(u"customTimerEditor.addPhase"_s);
-    connect(addPhase_, &QAbstractButton::clicked, draft_, &CustomTimerDraft::addPhase);
-    layout->addWidget(addPhase_);
+    m_addPhase = new AddPhaseButton(card);
+    m_addPhase->setObjectName(u"customTimerEditor.addPhase"_s);
+    connect(m_addPhase, &QAbstractButton::clicked, m_draft, &CustomTimerDraft::addPhase);
+    layout->addWidget(m_addPhase);
     return card;
 }
 
@@ -202,21 +202,21 @@ QWidget* CustomTimerEditorView::makeRoundsRow()
     layout->setSpacing(cardSpacing);
     layout->addWidget(groupLabel(u"ROUNDS"_s, row));
 
-    decrementRounds_ = new BezellessStepperButton(u"minus"_s, u"Decrease rounds"_s, u"Decrease rounds"_s, row);
-    decrementRounds_->setObjectName(u"customTimerEditor.decreaseRounds"_s);
-    roundsField_ = new WholeNumberField(row);
-    roundsField_->setObjectName(u"customTimerEditor.rounds"_s);
-    incrementRounds_ = new BezellessStepperButton(u"plus"_s, u"Increase rounds"_s, u"Increase rounds"_s, row);
-    incrementRounds_->setObjectName(u"customTimerEditor.increaseRounds"_s);
-    connect(decrementRounds_, &QAbstractButton::clicked, draft_, &CustomTimerDraft::decrementRounds);
-    connect(roundsField_, &WholeNumberField::valueTyped, draft_, &CustomTimerDraft::setTypedRounds);
-    connect(incrementRounds_, &QAbstractButton::clicked, draft_, &CustomTimerDraft::incrementRounds);
+    m_decrementRounds = new BezellessStepperButton(u"minus"_s, u"Decrease rounds"_s, u"Decrease rounds"_s, row);
+    m_decrementRounds->setObjectName(u"customTimerEditor.decreaseRounds"_s);
+    m_roundsField = new WholeNumberField(row);
+    m_roundsField->setObjectName(u"customTimerEditor.rounds"_s);
+    m_incrementRounds = new BezellessStepperButton(u"plus"_s, u"Increase rounds"_s, u"Increase rounds"_s, row);
+    m_incrementRounds->setObjectName(u"customTimerEditor.increaseRounds"_s);
+    connect(m_decrementRounds, &QAbstractButton::clicked, m_draft, &CustomTimerDraft::decrementRounds);
+    connect(m_roundsField, &WholeNumberField::valueTyped, m_draft, &CustomTimerDraft::setTypedRounds);
+    connect(m_incrementRounds, &QAbstractButton::clicked, m_draft, &CustomTimerDraft::incrementRounds);
 
     auto* stepper = new QHBoxLayout;
     stepper->setSpacing(6);
-    stepper->addWidget(decrementRounds_);
-    stepper->addWidget(roundsField_);
-    stepper->addWidget(incrementRounds_);
+    stepper->addWidget(m_decrementRounds);
+    stepper->addWidget(m_roundsField);
+    stepper->addWidget(m_incrementRounds);
     layout->addLayout(stepper);
     layout->addStretch(1);
     return row;
@@ -231,46 +231,46 @@ QWidget* CustomTimerEditorView::makeButtonRow()
     auto* cancelButton = largeButton(u"Cancel"_s, row);
     cancelButton->setObjectName(u"customTimerEditor.cancel"_s);
     // Return reaches Save from anywhere in the sheet through keyPressEvent.
-    saveButton_ = largeButton<ProminentButton>(u"Save"_s, row);
-    saveButton_->setObjectName(u"customTimerEditor.save"_s);
+    m_saveButton = largeButton<ProminentButton>(u"Save"_s, row);
+    m_saveButton->setObjectName(u"customTimerEditor.save"_s);
     connect(cancelButton, &QAbstractButton::clicked, this, &CustomTimerEditorView::cancel);
-    connect(saveButton_, &QAbstractButton::clicked, this, &CustomTimerEditorView::save);
+    connect(m_saveButton, &QAbstractButton::clicked, this, &CustomTimerEditorView::save);
     layout->addWidget(cancelButton);
-    layout->addWidget(saveButton_);
+    layout->addWidget(m_saveButton);
     return row;
 }
 
 void CustomTimerEditorView::refresh()
 {
-    const auto& timer = draft_->timer();
-    if (nameField_->text() != timer.name)
-        nameField_->setText(timer.name);
+    const auto& timer = m_draft->timer();
+    if (m_nameField->text() != timer.name)
+        m_nameField->setText(timer.name);
     const auto counter = rules::nameCounterText(timer.name);
-    nameCounter_->setVisible(counter.has_value());
-    nameCounter_->setText(counter.value_or(QString()));
+    m_nameCounter->setVisible(counter.has_value());
+    m_nameCounter->setText(counter.value_or(QString()));
     const bool counterWarns = rules::nameCounterWarns(timer.name);
-    nameCounter_->setTint(counterWarns ? TintedLabel::Tint(&warningOrange) : TintedLabel::Tint(&secondaryLabelColor));
+    m_nameCounter->setTint(counterWarns ? TintedLabel::Tint(&warningOrange) : TintedLabel::Tint(&secondaryLabelColor));
 
-    badge_->setPhaseCount(draft_->phaseCount());
-    addPhase_->setAtMax(!rules::canAddPhase(draft_->phaseCount()));
+    m_badge->setPhaseCount(m_draft->phaseCount());
+    m_addPhase->setAtMax(!rules::canAddPhase(m_draft->phaseCount()));
 
-    roundsField_->showValue(timer.rounds);
-    decrementRounds_->setDisabled(!rules::rounds.canDecrement(timer.rounds));
-    incrementRounds_->setDisabled(!rules::rounds.canIncrement(timer.rounds));
+    m_roundsField->showValue(timer.rounds);
+    m_decrementRounds->setDisabled(!rules::rounds.canDecrement(timer.rounds));
+    m_incrementRounds->setDisabled(!rules::rounds.canIncrement(timer.rounds));
 
-    saveButton_->setEnabled(draft_->isSavable());
+    m_saveButton->setEnabled(m_draft->isSavable());
 }
 
 void CustomTimerEditorView::save()
 {
-    if (draft_->isSavable() && onSave)
-        onSave(draft_->timer());
+    if (m_draft->isSavable() && m_onSave)
+        m_onSave(m_draft->timer());
 }
 
 void CustomTimerEditorView::cancel()
 {
-    if (onCancel)
-        onCancel();
+    if (m_onCancel)
+        m_onCancel();
 }
 
 void CustomTimerEditorView::keyPressEvent(QKeyEvent* event)

@@ -28,15 +28,15 @@ public:
     CustomTimerEditorView(CustomTimer timer, std::function<void(const CustomTimer&)> onSave,
                           std::function<void()> onCancel, QWidget* parent = nullptr);
 
-    std::function<void(const CustomTimer&)> onSave;
-    std::function<void()> onCancel;
-
-    const CustomTimerDraft& draft() const { return *draft_; }
+    const CustomTimerDraft& draft() const { return *m_draft; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    std::function<void(const CustomTimer&)> m_onSave;
+    std::function<void()> m_onCancel;
+
     QWidget* makeNameRow();
     QWidget* makePhasesCard();
     QWidget* makeRoundsRow();
@@ -45,14 +45,14 @@ private:
     void save();
     void cancel();
 
-    CustomTimerDraft* draft_;
-    QLineEdit* nameField_ = nullptr;
-    TintedLabel* nameCounter_ = nullptr;
-    PhaseCountBadge* badge_ = nullptr;
-    PhaseListView* phaseList_ = nullptr;
-    AddPhaseButton* addPhase_ = nullptr;
-    BezellessStepperButton* decrementRounds_ = nullptr;
-    WholeNumberField* roundsField_ = nullptr;
-    BezellessStepperButton* incrementRounds_ = nullptr;
-    QPushButton* saveButton_ = nullptr;
+    CustomTimerDraft* m_draft;
+    QLineEdit* m_nameField = nullptr;
+    TintedLabel* m_nameCounter = nullptr;
+    PhaseCountBadge* m_badge = nullptr;
+    PhaseListView* m_phaseList = nullptr;
+    AddPhaseButton* m_addPhase = nullptr;
+    BezellessStepperButton* m_decrementRounds = nullptr;
+    WholeNumberField* m_roundsField = nullptr;
+    BezellessStepperButton* m_incrementRounds = nullptr;
+    QPushButton* m_saveButton = nullptr;
 };

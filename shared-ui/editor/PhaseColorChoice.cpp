@@ -14,17 +14,17 @@ constexpr qreal ringWidth = 2;
 } // namespace
 
 PhaseColorChoice::PhaseColorChoice(int paletteIndex, QWidget* parent)
-    : QAbstractButton(parent), paletteIndex_(paletteIndex)
+    : QAbstractButton(parent), m_paletteIndex(paletteIndex)
 {
     installAccessibleTraits();
     setFixedSize(side, side);
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(phaseColorChoiceLabel(paletteIndex_));
+    setAccessibleName(phaseColorChoiceLabel(m_paletteIndex));
 }
 
 void PhaseColorChoice::setSelected(bool selected)
 {
-    setAccessiblySelected(this, selected_, selected);
+    setAccessiblySelected(this, m_selected, selected);
 }
 
 bool PhaseColorChoice::hitButton(const QPoint& pos) const
@@ -37,8 +37,8 @@ void PhaseColorChoice::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QRectF circle = rect();
     const auto radius = circle.width() / 2;
-    paintRoundedRect(painter, circle, radius, CustomTimerPalette::color(paletteIndex_),
-                     selected_ ? primaryLabelColor(palette()) : QColor(Qt::transparent), ringWidth);
+    paintRoundedRect(painter, circle, radius, CustomTimerPalette::color(m_paletteIndex),
+                     m_selected ? primaryLabelColor(palette()) : QColor(Qt::transparent), ringWidth);
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange))
         paintRoundedRect(painter, circle, radius, Qt::transparent, palette().color(QPalette::Highlight), 1);
 }

@@ -14,19 +14,19 @@ public:
 
     PhaseColorChoice(int paletteIndex, QWidget* parent = nullptr);
 
-    int paletteIndex() const { return paletteIndex_; }
+    int paletteIndex() const { return m_paletteIndex; }
     void setSelected(bool selected);
-    bool isSelected() const { return selected_; }
+    bool isSelected() const { return m_selected; }
 
     QSize sizeHint() const override { return {side, side}; }
     QAccessible::Role accessibleRole() const override { return QAccessible::Button; }
-    bool isAccessiblySelected() const override { return selected_; }
+    bool isAccessiblySelected() const override { return m_selected; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
 
 private:
-    int paletteIndex_;
-    bool selected_ = false;
+    int m_paletteIndex;
+    bool m_selected = false;
 };

@@ -21,7 +21,7 @@ constexpr qreal borderWidth = 0.5;
 } // namespace
 
 PhaseColorPicker::PhaseColorPicker(QWidget* parent)
-    : QAbstractButton(parent), scaleAnimation_(new QVariantAnimation(this)), popover_(new PhaseColorPopover(this))
+    : QAbstractButton(parent), m_scaleAnimation(new QVariantAnimation(this)), m_popover(new PhaseColorPopover(this))
 {
     installAccessibleTraits();
     // Room around the swatch for it to grow under the pointer.
@@ -31,15 +31,15 @@ PhaseColorPicker::PhaseColorPicker(QWidget* parent)
     setAccessibleDescription(u"Tap to choose a different color"_s);
     setSelection(0);
 
-    scaleAnimation_->setDuration(hoverAnimationMilliseconds);
-    scaleAnimation_->setEasingCurve(QEasingCurve::OutCubic);
-    connect(scaleAnimation_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
-        scale_ = value.toReal();
+    m_scaleAnimation->setDuration(hoverAnimationMilliseconds);
+    m_scaleAnimation->setEasingCurve(QEasingCurve::OutCubic);
+    connect(m_scaleAnimation, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
+        m_scale = value.toReal();
         update();
     });
 
     connect(this, &QAbstractButton::clicked, this, &PhaseColorPicker::togglePopover);
-    connect(popover_, &PhaseColorPopover::picked, this, [this](int index) {
+    connect(m_popover, &PhaseColorPopover::picked, this, [this](int index) {
         setSelection(index);
         emit colorPicked(index);
     });
@@ -53,23 +53,23 @@ QSize PhaseColorPicker::sizeHint() const
 
 void PhaseColorPicker::setSelection(int paletteIndex)
 {
-    selection_ = paletteIndex;
+    m_selection = paletteIndex;
     setAccessibleName(phaseColorSwatchLabel(paletteIndex));
-    popover_->setSelection(paletteIndex);
+    m_popover->setSelection(paletteIndex);
     update();
 }
 
 bool PhaseColorPicker::isShowingPopover() const
 {
-    return popover_->isVisible();
+    return m_popover->isVisible();
 }
 
 void PhaseColorPicker::togglePopover()
 {
     if (isShowingPopover())
-        popover_->close();
+        m_popover->close();
     else
-        popover_->popUpBelow(*this);
+        m_popover->popUpBelow(*this);
 }
 
 QRect PhaseColorPicker::swatchRect() const
@@ -86,13 +86,13 @@ bool PhaseColorPicker::hitButton(const QPoint& pos) const
 
 void PhaseColorPicker::setHovering(bool hovering)
 {
-    if (hovering_ == hovering)
+    if (m_hovering == hovering)
         return;
-    hovering_ = hovering;
-    scaleAnimation_->stop();
-    scaleAnimation_->setStartValue(scale_);
-    scaleAnimation_->setEndValue(hovering_ ? hoverScale : 1.0);
-    scaleAnimation_->start();
+    m_hovering = hovering;
+    m_scaleAnimation->stop();
+    m_scaleAnimation->setStartValue(m_scale);
+    m_scaleAnimation->setEndValue(m_hovering ? hoverScale : 1.0);
+    m_scaleAnimation->start();
 }
 
 void PhaseColorPicker::enterEvent(QEnterEvent* event)
@@ -110,10 +110,10 @@ void PhaseColorPicker::leaveEvent(QEvent* event)
 void PhaseColorPicker::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const auto side = swatchSide * scale_;
+    const auto side = swatchSide * m_scale;
     QRectF circle(0, 0, side, side);
     circle.moveCenter(QRectF(rect()).center());
-    paintRoundedRect(painter, circle, side / 2, CustomTimerPalette::color(selection_),
+    paintRoundedRect(painter, circle, side / 2, CustomTimerPalette::color(m_selection),
                      tertiaryLabelColor(palette()), borderWidth);
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange))
         paintRoundedRect(painter, circle.adjusted(-1.5, -1.5, 1.5, 1.5), side / 2 + 1.5, Qt::transparent,

@@ -21,13 +21,13 @@ public:
 
     // Shows `paletteIndex`, which may lie outside the palette (stored data).
     void setSelection(int paletteIndex);
-    int selection() const { return selection_; }
+    int selection() const { return m_selection; }
 
     bool isShowingPopover() const;
-    PhaseColorPopover* popover() const { return popover_; }
-    bool isHovering() const { return hovering_; }
+    PhaseColorPopover* popover() const { return m_popover; }
+    bool isHovering() const { return m_hovering; }
     // The swatch's current size relative to its resting size.
-    qreal swatchScale() const { return scale_; }
+    qreal swatchScale() const { return m_scale; }
 
     QSize sizeHint() const override;
     QAccessible::Role accessibleRole() const override { return QAccessible::Button; }
@@ -47,9 +47,9 @@ private:
     void setHovering(bool hovering);
     QRect swatchRect() const;
 
-    int selection_ = 0;
-    bool hovering_ = false;
-    qreal scale_ = 1;
-    QVariantAnimation* scaleAnimation_;
-    PhaseColorPopover* popover_;
+    int m_selection = 0;
+    bool m_hovering = false;
+    qreal m_scale = 1;
+    QVariantAnimation* m_scaleAnimation;
+    PhaseColorPopover* m_popover;
 };

@@ -34,13 +34,13 @@ PhaseColorPopover::PhaseColorPopover(QWidget* parent) : QFrame(parent, Qt::Popup
             close();
         });
         row->addWidget(choice, 0, Qt::AlignVCenter);
-        choices_.append(choice);
+        m_choices.append(choice);
     }
 }
 
 void PhaseColorPopover::setSelection(int paletteIndex)
 {
-    for (auto* choice : choices_)
+    for (auto* choice : m_choices)
         choice->setSelected(choice->paletteIndex() == paletteIndex);
 }
 

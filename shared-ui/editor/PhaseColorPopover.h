@@ -14,7 +14,7 @@ public:
     explicit PhaseColorPopover(QWidget* parent = nullptr);
 
     void setSelection(int paletteIndex);
-    const QList<PhaseColorChoice*>& choices() const { return choices_; }
+    const QList<PhaseColorChoice*>& choices() const { return m_choices; }
 
     // Opens just below `anchor`, centred under it and kept on its screen.
     void popUpBelow(const QWidget& anchor);
@@ -28,5 +28,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QList<PhaseColorChoice*> choices_;
+    QList<PhaseColorChoice*> m_choices;
 };

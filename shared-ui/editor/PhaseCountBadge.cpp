@@ -23,9 +23,9 @@ PhaseCountBadge::PhaseCountBadge(QWidget* parent) : QWidget(parent)
 
 void PhaseCountBadge::setPhaseCount(qsizetype count)
 {
-    text_ = CustomTimerEditorRules::phaseBadgeText(count);
-    warns_ = CustomTimerEditorRules::phaseBadgeWarns(count);
-    setAccessibleName(text_);
+    m_text = CustomTimerEditorRules::phaseBadgeText(count);
+    m_warns = CustomTimerEditorRules::phaseBadgeWarns(count);
+    setAccessibleName(m_text);
     updateGeometry();
     update();
 }
@@ -38,16 +38,16 @@ QFont PhaseCountBadge::badgeFont() const
 QSize PhaseCountBadge::sizeHint() const
 {
     const QFontMetrics metrics(badgeFont());
-    return {metrics.horizontalAdvance(text_) + 2 * horizontalPadding, metrics.height() + 2 * verticalPadding};
+    return {metrics.horizontalAdvance(m_text) + 2 * horizontalPadding, metrics.height() + 2 * verticalPadding};
 }
 
 void PhaseCountBadge::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const auto orange = warningOrange(palette());
-    const auto fill = warns_ ? faded(orange, 0.25) : faded(primaryLabelColor(palette()), 0.08);
+    const auto fill = m_warns ? faded(orange, 0.25) : faded(primaryLabelColor(palette()), 0.08);
     paintRoundedRect(painter, rect(), height() / 2.0, fill);
     painter.setFont(badgeFont());
-    painter.setPen(warns_ ? orange : secondaryLabelColor(palette()));
-    painter.drawText(rect(), Qt::AlignCenter, text_);
+    painter.setPen(m_warns ? orange : secondaryLabelColor(palette()));
+    painter.drawText(rect(), Qt::AlignCenter, m_text);
 }

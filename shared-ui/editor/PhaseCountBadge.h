@@ -10,8 +10,8 @@ public:
     explicit PhaseCountBadge(QWidget* parent = nullptr);
 
     void setPhaseCount(qsizetype count);
-    QString text() const { return text_; }
-    bool warns() const { return warns_; }
+    QString text() const { return m_text; }
+    bool warns() const { return m_warns; }
 
     QSize sizeHint() const override;
 
@@ -21,6 +21,6 @@ protected:
 private:
     QFont badgeFont() const;
 
-    QString text_;
-    bool warns_ = false;
+    QString m_text;
+    bool m_warns = false;
 };

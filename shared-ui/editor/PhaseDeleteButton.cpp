@@ -35,7 +35,7 @@ void PhaseDeleteButton::setCanDelete(bool canDelete)
 
 void PhaseDeleteButton::setRowHovered(bool hovered)
 {
-    rowHovered_ = hovered;
+    m_rowHovered = hovered;
     update();
 }
 

@@ -18,7 +18,7 @@ public:
     void setCanDelete(bool canDelete);
     // The row is under the pointer.
     void setRowHovered(bool hovered);
-    qreal drawnOpacity() const { return rowHovered_ && isEnabled() ? 1.0 : 0.0; }
+    qreal drawnOpacity() const { return m_rowHovered && isEnabled() ? 1.0 : 0.0; }
 
     QSize sizeHint() const override { return {side, side}; }
     QAccessible::Role accessibleRole() const override { return QAccessible::Button; }
@@ -28,5 +28,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool rowHovered_ = false;
+    bool m_rowHovered = false;
 };

@@ -19,43 +19,43 @@ constexpr int dropIndicatorHeight = 2;
 } // namespace
 
 PhaseListView::PhaseListView(CustomTimerDraft& draft, QWidget* parent)
-    : QScrollArea(parent), draft_(draft), content_(new QWidget), dropIndicator_(new QWidget(content_))
+    : QScrollArea(parent), m_draft(draft), m_content(new QWidget), m_dropIndicator(new QWidget(m_content))
 {
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setWidgetResizable(true);
-    auto* column = new QVBoxLayout(content_);
+    auto* column = new QVBoxLayout(m_content);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     column->addStretch(1);
-    setWidget(content_);
+    setWidget(m_content);
     // The list sits on its card: no background of its own (setWidget gives
     // the content one).
     viewport()->setAutoFillBackground(false);
-    content_->setAutoFillBackground(false);
+    m_content->setAutoFillBackground(false);
 
-    dropIndicator_->setAutoFillBackground(true);
-    dropIndicator_->hide();
+    m_dropIndicator->setAutoFillBackground(true);
+    m_dropIndicator->hide();
 
-    connect(&draft_, &CustomTimerDraft::changed, this, &PhaseListView::sync);
+    connect(&m_draft, &CustomTimerDraft::changed, this, &PhaseListView::sync);
     sync();
 }
 
 PhaseRowView* PhaseListView::makeRow()
 {
-    auto* row = new PhaseRowView(content_);
+    auto* row = new PhaseRowView(m_content);
     row->installEventFilter(this);
     connect(row, &PhaseRowView::nameEdited, this,
-            [this, row](const QString& name) { atPositionOf(row, [&](qsizetype i) { draft_.setPhaseName(i, name); }); });
+            [this, row](const QString& name) { atPositionOf(row, [&](qsizetype i) { m_draft.setPhaseName(i, name); }); });
     connect(row, &PhaseRowView::minutesTyped, this, [this, row](qint64 minutes) {
-        atPositionOf(row, [&](qsizetype i) { draft_.setPhaseTypedMinutes(i, minutes); });
+        atPositionOf(row, [&](qsizetype i) { m_draft.setPhaseTypedMinutes(i, minutes); });
     });
     connect(row, &PhaseRowView::decrementRequested, this,
-            [this, row] { atPositionOf(row, [&](qsizetype i) { draft_.decrementPhaseMinutes(i); }); });
+            [this, row] { atPositionOf(row, [&](qsizetype i) { m_draft.decrementPhaseMinutes(i); }); });
     connect(row, &PhaseRowView::incrementRequested, this,
-            [this, row] { atPositionOf(row, [&](qsizetype i) { draft_.incrementPhaseMinutes(i); }); });
+            [this, row] { atPositionOf(row, [&](qsizetype i) { m_draft.incrementPhaseMinutes(i); }); });
     connect(row, &PhaseRowView::colorPicked, this, [this, row](int paletteIndex) {
-        atPositionOf(row, [&](qsizetype i) { draft_.setPhaseColorIndex(i, paletteIndex); });
+        atPositionOf(row, [&](qsizetype i) { m_draft.setPhaseColorIndex(i, paletteIndex); });
     });
     // Queued: the row's own button is still inside its click, and the
     // removal may take that row away.
@@ -63,19 +63,19 @@ PhaseRowView* PhaseListView::makeRow()
         row, &PhaseRowView::deleteRequested, this,
         [this, row = QPointer<PhaseRowView>(row)] {
             if (row)
-                atPositionOf(row, [&](qsizetype i) { draft_.removePhase(i); });
+                atPositionOf(row, [&](qsizetype i) { m_draft.removePhase(i); });
         },
         Qt::QueuedConnection);
     connect(row, &PhaseRowView::moveUpRequested, this,
-            [this, row] { atPositionOf(row, [&](qsizetype i) { draft_.movePhaseUp(i); }); });
+            [this, row] { atPositionOf(row, [&](qsizetype i) { m_draft.movePhaseUp(i); }); });
     connect(row, &PhaseRowView::moveDownRequested, this,
-            [this, row] { atPositionOf(row, [&](qsizetype i) { draft_.movePhaseDown(i); }); });
+            [this, row] { atPositionOf(row, [&](qsizetype i) { m_draft.movePhaseDown(i); }); });
     return row;
 }
 
 qsizetype PhaseListView::positionOf(const PhaseRowView* row) const
 {
-    return rows_.indexOf(row);
+    return m_rows.indexOf(row);
 }
 
 template <typename Action>
@@ -90,28 +90,28 @@ void PhaseListView::atPositionOf(const PhaseRowView* row, Action action)
 
 void PhaseListView::sync()
 {
-    const auto& phases = draft_.timer().phases;
+    const auto& phases = m_draft.timer().phases;
     const auto count = phases.size();
-    auto* column = static_cast<QVBoxLayout*>(content_->layout());
-    while (rows_.size() < count) {
+    auto* column = static_cast<QVBoxLayout*>(m_content->layout());
+    while (m_rows.size() < count) {
         auto* row = makeRow();
-        column->insertWidget(static_cast<int>(rows_.size()), row);
-        rows_.append(row);
+        column->insertWidget(static_cast<int>(m_rows.size()), row);
+        m_rows.append(row);
     }
     // Surplus rows leave the list at once but are deleted later: the row may
     // be the one whose delete button is still delivering its click.
-    while (rows_.size() > count) {
-        auto* row = rows_.takeLast();
-        if (row == pressedRow_)
-            pressedRow_ = nullptr;
+    while (m_rows.size() > count) {
+        auto* row = m_rows.takeLast();
+        if (row == m_pressedRow)
+            m_pressedRow = nullptr;
         column->removeWidget(row);
         row->hide();
         row->deleteLater();
     }
     for (qsizetype i = 0; i < count; ++i) {
-        auto* row = rows_[i];
+        auto* row = m_rows[i];
         row->showPhase(phases[i]);
-        row->setCanDelete(draft_.canRemovePhases());
+        row->setCanDelete(m_draft.canRemovePhases());
         row->setMoveUpAvailable(i >= 1);
         row->setMoveDownAvailable(i < count - 1);
     }
@@ -130,27 +130,27 @@ bool PhaseListView::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
-            pressedRow_ = row;
-            pressPos_ = row->mapTo(content_, mouse->position().toPoint());
+            m_pressedRow = row;
+            m_pressPos = row->mapTo(m_content, mouse->position().toPoint());
         }
         break;
     }
     case QEvent::MouseMove: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (pressedRow_ != row || !(mouse->buttons() & Qt::LeftButton))
+        if (m_pressedRow != row || !(mouse->buttons() & Qt::LeftButton))
             break;
-        const auto pos = row->mapTo(content_, mouse->position().toPoint());
-        if (!dragging_ && (pos - pressPos_).manhattanLength() >= QApplication::startDragDistance()) {
-            dragging_ = true;
+        const auto pos = row->mapTo(m_content, mouse->position().toPoint());
+        if (!m_dragging && (pos - m_pressPos).manhattanLength() >= QApplication::startDragDistance()) {
+            m_dragging = true;
             row->setCursor(Qt::ClosedHandCursor);
         }
-        if (dragging_)
+        if (m_dragging)
             updateDrag(pos);
-        return dragging_;
+        return m_dragging;
     }
     case QEvent::MouseButtonRelease:
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && pressedRow_ == row) {
-            const bool wasDragging = dragging_;
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && m_pressedRow == row) {
+            const bool wasDragging = m_dragging;
             finishDrag();
             return wasDragging;
         }
@@ -163,32 +163,32 @@ bool PhaseListView::eventFilter(QObject* watched, QEvent* event)
 
 void PhaseListView::updateDrag(const QPoint& contentPos)
 {
-    const auto count = rows_.size();
+    const auto count = m_rows.size();
     const auto offset = std::clamp<qsizetype>(
         (contentPos.y() + PhaseRowView::rowHeight / 2) / PhaseRowView::rowHeight, 0, count);
-    dropOffset_ = offset;
+    m_dropOffset = offset;
     ensureVisible(0, contentPos.y(), 0, PhaseRowView::rowHeight / 2);
 
-    QPalette accent = dropIndicator_->palette();
+    QPalette accent = m_dropIndicator->palette();
     accent.setColor(QPalette::Window, palette().color(QPalette::Highlight));
-    dropIndicator_->setPalette(accent);
+    m_dropIndicator->setPalette(accent);
     const int y = static_cast<int>(offset) * PhaseRowView::rowHeight - dropIndicatorHeight / 2;
-    dropIndicator_->setGeometry(0, std::clamp(y, 0, content_->height() - dropIndicatorHeight), content_->width(),
+    m_dropIndicator->setGeometry(0, std::clamp(y, 0, m_content->height() - dropIndicatorHeight), m_content->width(),
                                 dropIndicatorHeight);
-    dropIndicator_->raise();
-    dropIndicator_->show();
+    m_dropIndicator->raise();
+    m_dropIndicator->show();
 }
 
 void PhaseListView::finishDrag()
 {
-    const auto from = pressedRow_ ? positionOf(pressedRow_) : -1;
-    if (pressedRow_)
-        pressedRow_->unsetCursor();
-    const auto destination = dropOffset_;
-    pressedRow_ = nullptr;
-    dragging_ = false;
-    dropOffset_.reset();
-    dropIndicator_->hide();
+    const auto from = m_pressedRow ? positionOf(m_pressedRow) : -1;
+    if (m_pressedRow)
+        m_pressedRow->unsetCursor();
+    const auto destination = m_dropOffset;
+    m_pressedRow = nullptr;
+    m_dragging = false;
+    m_dropOffset.reset();
+    m_dropIndicator->hide();
     if (from >= 0 && destination)
-        draft_.movePhases({from}, *destination);
+        m_draft.movePhases({from}, *destination);
 }

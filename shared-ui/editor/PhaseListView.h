@@ -20,9 +20,9 @@ public:
 
     explicit PhaseListView(CustomTimerDraft& draft, QWidget* parent = nullptr);
 
-    const QList<PhaseRowView*>& rows() const { return rows_; }
+    const QList<PhaseRowView*>& rows() const { return m_rows; }
     // Where a drag in progress would drop its row, as an insertion offset.
-    std::optional<qsizetype> dropOffset() const { return dropOffset_; }
+    std::optional<qsizetype> dropOffset() const { return m_dropOffset; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,13 +38,13 @@ private:
     void updateDrag(const QPoint& contentPos);
     void finishDrag();
 
-    CustomTimerDraft& draft_;
-    QWidget* content_;
-    QWidget* dropIndicator_;
-    QList<PhaseRowView*> rows_;
+    CustomTimerDraft& m_draft;
+    QWidget* m_content;
+    QWidget* m_dropIndicator;
+    QList<PhaseRowView*> m_rows;
 
-    PhaseRowView* pressedRow_ = nullptr;
-    QPoint pressPos_;
-    bool dragging_ = false;
-    std::optional<qsizetype> dropOffset_;
+    PhaseRowView* m_pressedRow = nullptr;
+    QPoint m_pressPos;
+    bool m_dragging = false;
+    std::optional<qsizetype> m_dropOffset;
 };

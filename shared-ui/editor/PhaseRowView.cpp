@@ -30,65 +30,65 @@ constexpr int unitPixelSize = 12;
 
 PhaseRowView::PhaseRowView(QWidget* parent)
     : QWidget(parent),
-      nameField_(new QLineEdit(this)),
-      decrement_(new BezellessStepperButton(u"minus"_s, u"Decrease by 1 minute"_s, u"Decrease duration"_s, this)),
-      minutesField_(new WholeNumberField(this)),
-      increment_(new BezellessStepperButton(u"plus"_s, u"Increase by 1 minute"_s, u"Increase duration"_s, this)),
-      colorPicker_(new PhaseColorPicker(this)),
-      delete_(new PhaseDeleteButton(this))
+      m_nameField(new QLineEdit(this)),
+      m_decrement(new BezellessStepperButton(u"minus"_s, u"Decrease by 1 minute"_s, u"Decrease duration"_s, this)),
+      m_minutesField(new WholeNumberField(this)),
+      m_increment(new BezellessStepperButton(u"plus"_s, u"Increase by 1 minute"_s, u"Increase duration"_s, this)),
+      m_colorPicker(new PhaseColorPicker(this)),
+      m_delete(new PhaseDeleteButton(this))
 {
     installAccessibleTraits();
     setFixedHeight(rowHeight);
 
-    nameField_->setPlaceholderText(u"Phase name"_s);
-    nameField_->setMinimumWidth(nameMinimumWidth);
-    nameField_->setAccessibleName(u"Phase name"_s);
+    m_nameField->setPlaceholderText(u"Phase name"_s);
+    m_nameField->setMinimumWidth(nameMinimumWidth);
+    m_nameField->setAccessibleName(u"Phase name"_s);
 
     auto* unit = new TintedLabel(u"min"_s, &secondaryLabelColor, this);
     unit->setFont(pixelFont(font(), unitPixelSize));
 
     auto* minutes = new QHBoxLayout;
     minutes->setSpacing(unitSpacing);
-    minutes->addWidget(minutesField_);
+    minutes->addWidget(m_minutesField);
     minutes->addWidget(unit);
 
     auto* duration = new QHBoxLayout;
     duration->setSpacing(durationSpacing);
-    duration->addWidget(decrement_);
+    duration->addWidget(m_decrement);
     duration->addLayout(minutes);
-    duration->addWidget(increment_);
+    duration->addWidget(m_increment);
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(controlSpacing);
-    row->addWidget(nameField_, 1);
+    row->addWidget(m_nameField, 1);
     row->addLayout(duration);
-    row->addWidget(colorPicker_);
-    row->addWidget(delete_);
+    row->addWidget(m_colorPicker);
+    row->addWidget(m_delete);
 
-    connect(nameField_, &QLineEdit::textEdited, this, &PhaseRowView::nameEdited);
-    connect(minutesField_, &WholeNumberField::valueTyped, this,
+    connect(m_nameField, &QLineEdit::textEdited, this, &PhaseRowView::nameEdited);
+    connect(m_minutesField, &WholeNumberField::valueTyped, this,
             &PhaseRowView::minutesTyped);
-    connect(decrement_, &QAbstractButton::clicked, this, &PhaseRowView::decrementRequested);
-    connect(increment_, &QAbstractButton::clicked, this, &PhaseRowView::incrementRequested);
-    connect(colorPicker_, &PhaseColorPicker::colorPicked, this, &PhaseRowView::colorPicked);
-    connect(delete_, &QAbstractButton::clicked, this, &PhaseRowView::deleteRequested);
+    connect(m_decrement, &QAbstractButton::clicked, this, &PhaseRowView::decrementRequested);
+    connect(m_increment, &QAbstractButton::clicked, this, &PhaseRowView::incrementRequested);
+    connect(m_colorPicker, &PhaseColorPicker::colorPicked, this, &PhaseRowView::colorPicked);
+    connect(m_delete, &QAbstractButton::clicked, this, &PhaseRowView::deleteRequested);
 }
 
 void PhaseRowView::showPhase(const CustomTimerPhase& phase)
 {
-    if (nameField_->text() != phase.name)
-        nameField_->setText(phase.name);
+    if (m_nameField->text() != phase.name)
+        m_nameField->setText(phase.name);
     const auto minutes = rules::wholeMinutes(phase.duration);
-    minutesField_->showValue(minutes);
-    decrement_->setDisabled(!rules::phaseMinutes.canDecrement(minutes));
-    increment_->setDisabled(!rules::phaseMinutes.canIncrement(minutes));
-    colorPicker_->setSelection(phase.colorIndex);
+    m_minutesField->showValue(minutes);
+    m_decrement->setDisabled(!rules::phaseMinutes.canDecrement(minutes));
+    m_increment->setDisabled(!rules::phaseMinutes.canIncrement(minutes));
+    m_colorPicker->setSelection(phase.colorIndex);
 }
 
 void PhaseRowView::setCanDelete(bool canDelete)
 {
-    delete_->setCanDelete(canDelete);
+    m_delete->setCanDelete(canDelete);
 }
 
 QStringList PhaseRowView::accessibleActionNames() const
@@ -98,16 +98,16 @@ QStringList PhaseRowView::accessibleActionNames() const
 
 void PhaseRowView::doAccessibleAction(const QString& name)
 {
-    if (name == moveUpAction && moveUpAvailable_)
+    if (name == moveUpAction && m_moveUpAvailable)
         emit moveUpRequested();
-    else if (name == moveDownAction && moveDownAvailable_)
+    else if (name == moveDownAction && m_moveDownAvailable)
         emit moveDownRequested();
 }
 
 void PhaseRowView::setHovering(bool hovering)
 {
-    hovering_ = hovering;
-    delete_->setRowHovered(hovering);
+    m_hovering = hovering;
+    m_delete->setRowHovered(hovering);
 }
 
 void PhaseRowView::enterEvent(QEnterEvent* event)

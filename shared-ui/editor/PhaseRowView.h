@@ -28,17 +28,17 @@ public:
     void setCanDelete(bool canDelete);
     // Whether moving up and down are possible; the accessibility actions
     // stay listed and do nothing when not.
-    void setMoveUpAvailable(bool available) { moveUpAvailable_ = available; }
-    void setMoveDownAvailable(bool available) { moveDownAvailable_ = available; }
+    void setMoveUpAvailable(bool available) { m_moveUpAvailable = available; }
+    void setMoveDownAvailable(bool available) { m_moveDownAvailable = available; }
 
-    bool isHovering() const { return hovering_; }
+    bool isHovering() const { return m_hovering; }
 
-    QLineEdit* nameField() const { return nameField_; }
-    WholeNumberField* minutesField() const { return minutesField_; }
-    BezellessStepperButton* decrementButton() const { return decrement_; }
-    BezellessStepperButton* incrementButton() const { return increment_; }
-    PhaseColorPicker* colorPicker() const { return colorPicker_; }
-    PhaseDeleteButton* deleteButton() const { return delete_; }
+    QLineEdit* nameField() const { return m_nameField; }
+    WholeNumberField* minutesField() const { return m_minutesField; }
+    BezellessStepperButton* decrementButton() const { return m_decrement; }
+    BezellessStepperButton* incrementButton() const { return m_increment; }
+    PhaseColorPicker* colorPicker() const { return m_colorPicker; }
+    PhaseDeleteButton* deleteButton() const { return m_delete; }
 
     QAccessible::Role accessibleRole() const override { return QAccessible::Grouping; }
     QStringList accessibleActionNames() const override;
@@ -61,14 +61,14 @@ protected:
 private:
     void setHovering(bool hovering);
 
-    QLineEdit* nameField_;
-    BezellessStepperButton* decrement_;
-    WholeNumberField* minutesField_;
-    BezellessStepperButton* increment_;
-    PhaseColorPicker* colorPicker_;
-    PhaseDeleteButton* delete_;
-    QString shownMinutes_;
-    bool hovering_ = false;
-    bool moveUpAvailable_ = false;
-    bool moveDownAvailable_ = false;
+    QLineEdit* m_nameField;
+    BezellessStepperButton* m_decrement;
+    WholeNumberField* m_minutesField;
+    BezellessStepperButton* m_increment;
+    PhaseColorPicker* m_colorPicker;
+    PhaseDeleteButton* m_delete;
+    QString m_shownMinutes;
+    bool m_hovering = false;
+    bool m_moveUpAvailable = false;
+    bool m_moveDownAvailable = false;
 };

@@ -54,11 +54,11 @@ inline std::array<Named, 2> lightAndDark()
 
 class ScopedAppPalette {
 public:
-    explicit ScopedAppPalette(const QPalette& palette) : saved_(QApplication::palette())
+    explicit ScopedAppPalette(const QPalette& palette) : m_saved(QApplication::palette())
     {
         apply(palette);
     }
-    ~ScopedAppPalette() { apply(saved_); }
+    ~ScopedAppPalette() { apply(m_saved); }
     ScopedAppPalette(const ScopedAppPalette&) = delete;
     ScopedAppPalette& operator=(const ScopedAppPalette&) = delete;
 
@@ -70,5 +70,5 @@ private:
         QCoreApplication::sendPostedEvents();
     }
 
-    QPalette saved_;
+    QPalette m_saved;
 };

@@ -35,7 +35,7 @@ class SoftSegmentedPickerTest : public ::testing::Test {
 protected:
     SoftSegmentedPickerTest()
     {
-        picker.onSelect = [this](const Shape& shape) { chosen.append(shape); };
+        picker.setOnSelect([this](const Shape& shape) { chosen.append(shape); });
         picker.resize(300, picker.sizeHint().height());
         picker.show();
     }
