@@ -23,7 +23,7 @@ QSize gridSize(const DotMatrixInputs& inputs)
 
 } // namespace
 
-DotMatrixView::DotMatrixView(DotMatrixInputs inputs, Clock clock, QWidget* parent)
+DotMatrixView::DotMatrixView(DotMatrixInputs inputs, platform::Clock clock, QWidget* parent)
     : QWidget(parent), m_inputs(std::move(inputs)), m_clock(clock ? std::move(clock) : &platform::Date::now)
 {
     installDotMatrixAccessibility();

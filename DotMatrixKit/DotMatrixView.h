@@ -18,9 +18,8 @@ class DotMatrixView : public QWidget {
     Q_OBJECT
 
 public:
-    using Clock = std::function<platform::Date()>;
 
-    explicit DotMatrixView(DotMatrixInputs inputs = {}, Clock clock = &platform::Date::now, QWidget* parent = nullptr);
+    explicit DotMatrixView(DotMatrixInputs inputs = {}, platform::Clock clock = &platform::Date::now, QWidget* parent = nullptr);
 
     const DotMatrixInputs& inputs() const { return m_inputs; }
     void setInputs(DotMatrixInputs inputs);
@@ -47,6 +46,6 @@ private:
     void scheduleLookChange();
 
     DotMatrixInputs m_inputs;
-    Clock m_clock;
+    platform::Clock m_clock;
     QTimer m_lookTimer{this};
 };

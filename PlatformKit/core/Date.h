@@ -3,6 +3,7 @@
 #include <QDateTime>
 
 #include <compare>
+#include <functional>
 
 namespace platform {
 
@@ -34,5 +35,8 @@ private:
     constexpr explicit Date(double seconds) : m_seconds(seconds) {}
     double m_seconds = 0.0;
 };
+
+// What a component asks for the current instant; tests hand in a fake.
+using Clock = std::function<Date()>;
 
 } // namespace platform

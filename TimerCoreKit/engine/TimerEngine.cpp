@@ -12,7 +12,7 @@ constexpr double defaultTickInterval = 1.0;
 } // namespace
 
 TimerEngine::TimerEngine(std::optional<TimerPersistence> persistence, std::shared_ptr<CountdownTicker> ticker,
-                         DateProvider dateProvider, std::shared_ptr<DebugTickProvider> debugTickProvider)
+                         platform::Clock dateProvider, std::shared_ptr<DebugTickProvider> debugTickProvider)
     : m_persistence(persistence ? *persistence : TimerPersistence(AppGroup::userDefaults()))
     , m_dateProvider(std::move(dateProvider))
     , m_ticker(ticker ? std::move(ticker) : std::make_shared<DispatchCountdownTicker>())

@@ -21,13 +21,12 @@
 // reloaded (every 30). Lives on the thread that creates it.
 class TimerEngine {
 public:
-    using DateProvider = std::function<platform::Date()>;
 
     // Without a persistence the shared store is used, without a ticker a
     // DispatchCountdownTicker. Restores the last saved state; a timer that was
     // running comes back paused (or completed when its end has passed).
     TimerEngine(std::optional<TimerPersistence> persistence, std::shared_ptr<CountdownTicker> ticker,
-                DateProvider dateProvider, std::shared_ptr<DebugTickProvider> debugTickProvider = nullptr);
+                platform::Clock dateProvider, std::shared_ptr<DebugTickProvider> debugTickProvider = nullptr);
     ~TimerEngine();
     TimerEngine(const TimerEngine&) = delete;
     TimerEngine& operator=(const TimerEngine&) = delete;
@@ -40,7 +39,7 @@ public:
 
     double customDuration() const { return m_customDuration; }
     const TimerPersistence& persistence() const { return m_persistence; }
-    const DateProvider& dateProvider() const { return m_dateProvider; }
+    const platform::Clock& dateProvider() const { return m_dateProvider; }
     QList<TimerPreset> presets() const;
 
     void start();
@@ -75,7 +74,7 @@ private:
     std::function<void()> m_onWidgetRefresh;
     double m_customDuration = TimerPresetConstants::defaultCustomDuration;
     TimerPersistence m_persistence;
-    DateProvider m_dateProvider;
+    platform::Clock m_dateProvider;
     std::shared_ptr<CountdownTicker> m_ticker;
     int m_ticksSinceLastSave = 0;
     int m_ticksSinceLastWidgetRefresh = 0;

@@ -43,7 +43,7 @@ CustomTimer copyOf(const CustomTimer& source, platform::Date now)
 
 } // namespace
 
-CustomTimerStore::CustomTimerStore(platform::UserDefaults& defaults, DateProvider now, QObject* parent)
+CustomTimerStore::CustomTimerStore(platform::UserDefaults& defaults, platform::Clock now, QObject* parent)
     : QObject(parent)
     , m_defaults(defaults)
     , m_now(std::move(now))

@@ -18,11 +18,10 @@ class CustomTimerStore final : public QObject {
     Q_OBJECT
 
 public:
-    using DateProvider = std::function<platform::Date()>;
 
     // Stored data that does not decode, in any of its timers, loads as an
     // empty list and stays stored until the next write replaces it.
-    explicit CustomTimerStore(platform::UserDefaults& defaults, DateProvider now = &platform::Date::now,
+    explicit CustomTimerStore(platform::UserDefaults& defaults, platform::Clock now = &platform::Date::now,
                               QObject* parent = nullptr);
 
     const QList<CustomTimer>& timers() const { return m_timers; }
@@ -52,5 +51,5 @@ private:
 
     QList<CustomTimer> m_timers;
     platform::UserDefaults& m_defaults;
-    DateProvider m_now;
+    platform::Clock m_now;
 };

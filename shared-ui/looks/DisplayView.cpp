@@ -22,7 +22,7 @@ QSize ceiled(QSizeF size)
 
 } // namespace
 
-DisplayView::DisplayView(Clock clock, QWidget* parent)
+DisplayView::DisplayView(platform::Clock clock, QWidget* parent)
     : QWidget(parent), m_clock(clock ? std::move(clock) : &platform::Date::now)
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);

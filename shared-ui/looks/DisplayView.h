@@ -19,9 +19,8 @@ class DisplayView : public QWidget {
     Q_OBJECT
 
 public:
-    using Clock = std::function<platform::Date()>;
 
-    explicit DisplayView(Clock clock = &platform::Date::now, QWidget* parent = nullptr);
+    explicit DisplayView(platform::Clock clock = &platform::Date::now, QWidget* parent = nullptr);
 
     void setDisplay(DisplayType type, DisplayFrame frame, DisplayLookSettings settings = {});
     void setAdaptiveFill(bool adaptiveFill);
@@ -52,6 +51,6 @@ private:
     DisplayLookSettings m_settings;
     bool m_adaptiveFill = false;
     DisplayLookState m_state;
-    Clock m_clock;
+    platform::Clock m_clock;
     QTimer m_lookTimer{this};
 };

@@ -26,7 +26,7 @@ protected:
         inputs.theme = DotTheme{QColor(255, 176, 0), QColor(10, 20, 30)};
     }
 
-    DotMatrixView::Clock clock()
+    platform::Clock clock()
     {
         return [this] { return now; };
     }
