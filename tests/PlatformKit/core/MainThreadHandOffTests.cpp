@@ -5,6 +5,7 @@
 #include "support/WaitUntil.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -162,13 +163,40 @@ TEST(MainThreadHandOff, QueuesOntoTheThreadThatCreatedIt)
     owner.wait();
 }
 
-TEST(MainThreadHandOff, EmptyWorkIsANoOp)
+// Counts the queued calls that reach any object of this thread.
+class QueuedCallCounter final : public QObject {
+public:
+    QueuedCallCounter() { QCoreApplication::instance()->installEventFilter(this); }
+    ~QueuedCallCounter() override { QCoreApplication::instance()->removeEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MetaCall)
+            ++count;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+TEST(MainThreadHandOff, EmptyWorkIsACallableThatQueuesNothing)
 {
     MainThreadHandOff handOff;
     const auto hand = handOff.bind({});
+    ASSERT_TRUE(static_cast<bool>(hand));
+    runEventLoop(10ms); // whatever earlier tests left behind
+    QueuedCallCounter queued;
     hand();
+    std::thread worker([&] { hand(); });
+    worker.join();
     runEventLoop(10ms);
-    SUCCEED();
+    EXPECT_EQ(queued.count, 0);
+
+    // The counter does see a hand-off that carries work.
+    const auto real = handOff.bind([] {});
+    real();
+    runEventLoop(10ms);
+    EXPECT_EQ(queued.count, 1);
 }
 
 } // namespace
