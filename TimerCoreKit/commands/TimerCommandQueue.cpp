@@ -53,7 +53,7 @@ void TimerCommandQueue::enqueue(const TimerCommand& command) const
         return *data;
     });
     if (appended)
-        m_notifier->post(darwinNotificationName);
+        m_notifier->post(queuedNotificationName);
 }
 
 std::optional<TimerCommand> TimerCommandQueue::dequeue() const
