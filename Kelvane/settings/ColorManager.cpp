@@ -1,7 +1,5 @@
 #include "Kelvane/settings/ColorManager.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QUuid>
 
 #include <functional>
@@ -63,17 +61,7 @@ QList<CustomColorSwatch> storedSwatches(const platform::UserDefaults& defaults, 
     const auto data = defaults.data(key);
     if (!data)
         return {};
-    const auto document = QJsonDocument::fromJson(*data);
-    if (!document.isArray())
-        return {};
-    QList<CustomColorSwatch> swatches;
-    for (const auto& element : document.array()) {
-        auto swatch = CustomColorSwatch::fromJson(element);
-        if (!swatch)
-            return {};
-        swatches.append(std::move(*swatch));
-    }
-    return swatches;
+    return CustomColorSwatch::decodeList(*data).value_or(QList<CustomColorSwatch>{});
 }
 
 // The background that an older single theme id stood for.
@@ -295,14 +283,8 @@ void ColorManager::writeSwatches(QLatin1StringView key, const QList<CustomColorS
 {
     if (m_isSuppressingPersistence)
         return;
-    QJsonArray array;
-    for (const auto& swatch : swatches) {
-        const auto object = swatch.toJson();
-        if (!object)
-            return;
-        array.append(*object);
-    }
-    m_defaults->setData(key, QJsonDocument(array).toJson(QJsonDocument::Compact));
+    if (const auto data = CustomColorSwatch::encodeList(swatches))
+        m_defaults->setData(key, *data);
 }
 
 void ColorManager::selectDigitPreset(const QString& id)

@@ -31,8 +31,4 @@ protected:
 
 using AudioOutputFactory = std::function<std::unique_ptr<AudioOutput>()>;
 
-// The default output device of the desktop (Qt Multimedia). Use it from one
-// thread that runs an event loop.
-std::unique_ptr<AudioOutput> makeSystemAudioOutput();
-
 } // namespace platform

@@ -1,6 +1,7 @@
 // The audio output on the desktop's default device, through QAudioSink in
 // pull mode: the sink reads the queue, which is silent when empty.
-#include "PlatformKit/audio/AudioOutput.h"
+#include "PlatformKit/audio/AudioOutputSink.h"
+
 #include "PlatformKit/audio/AudioOutputConversion.h"
 #include "PlatformKit/audio/AudioOutputQueue.h"
 

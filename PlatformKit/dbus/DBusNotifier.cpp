@@ -1,4 +1,4 @@
-#include "PlatformKit/dbus/CrossProcessNotifier.h"
+#include "PlatformKit/dbus/DBusNotifier.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

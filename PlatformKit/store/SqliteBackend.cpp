@@ -7,6 +7,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <mutex>
@@ -44,7 +45,9 @@ bool isTransient(int rc)
 
 QString errorText(sqlite3* db, int rc)
 {
-    const char* message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    // The connection's own message is the more precise one, unless a later
+    // step (a rollback) has replaced it.
+    const char* message = db && sqlite3_extended_errcode(db) == rc ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     return QStringLiteral("%1 (%2)").arg(QString::fromUtf8(message)).arg(rc);
 }
 
@@ -198,24 +201,36 @@ public:
 private:
     enum class Outcome { Done, Retry, Failed };
 
-    void pause() const { std::this_thread::sleep_for(m_options.retryPause); }
+    // SQLite's busy handler: waits for the lock in short pauses, for at most
+    // the busy timeout within one step and never past the deadline.
+    static int onBusy(void* backend, int earlierCalls);
+    // Starts the time a call (or the opening) may take in total.
+    void startDeadline(std::chrono::milliseconds allowed) { m_deadline = Clock::now() + allowed; }
+    // Whether a step that failed with `rc` is to be tried again: true, after
+    // a short pause, for a transient failure before the deadline.
+    bool retryAfter(int rc) const;
     // One step of a statement that returns no rows, then reset.
     int stepOnce(const Statement& statement);
-    // Runs `statement` until it is not transiently refused; false on failure.
+    // Runs `statement` until it is not transiently refused or the deadline
+    // has passed; false on failure.
     bool stepRetrying(const Statement& statement, const char* what, const QString& key);
     Outcome readLocked(const QString& key, std::optional<StoredValue>& result, int& rc);
     int writeLocked(const QString& key, const std::optional<StoredValue>& value);
     void rollbackLocked();
     void warn(const char* what, const QString& key, int rc) const;
 
-    // Setting up, with transient failures retried until the open deadline.
-    int execRetrying(const char* sql, Clock::time_point deadline);
-    int queryTextRetrying(const char* sql, QByteArray& firstColumn, Clock::time_point deadline);
+    // Setting up, with transient failures retried until the deadline.
+    int execRetrying(const char* sql);
+    int queryTextRetrying(const char* sql, QByteArray& firstColumn);
 
     const QString m_path;
     const SqliteOptions m_options;
     std::mutex m_mutex;
     sqlite3* m_db = nullptr;
+    // When the current call gives up waiting for a lock, and when SQLite's
+    // busy handler began waiting in the current step. Used under m_mutex.
+    Clock::time_point m_deadline;
+    Clock::time_point m_busySince;
     Statement m_select;
     Statement m_upsert;
     Statement m_delete;
@@ -231,17 +246,40 @@ SqliteBackend::~SqliteBackend()
     sqlite3_close_v2(m_db);
 }
 
-int SqliteBackend::execRetrying(const char* sql, Clock::time_point deadline)
+int SqliteBackend::onBusy(void* backend, int earlierCalls)
+{
+    auto* self = static_cast<SqliteBackend*>(backend);
+    const auto now = Clock::now();
+    if (earlierCalls == 0)
+        self->m_busySince = now;
+    const auto until = std::min(self->m_busySince + self->m_options.busyTimeout, self->m_deadline);
+    if (now >= until)
+        return 0; // the step returns busy
+    std::this_thread::sleep_for(std::min<Clock::duration>(self->m_options.retryPause, until - now));
+    return 1; // SQLite looks at the lock again
+}
+
+bool SqliteBackend::retryAfter(int rc) const
+{
+    if (!isTransient(rc))
+        return false;
+    const auto left = m_deadline - Clock::now();
+    if (left <= Clock::duration::zero())
+        return false;
+    std::this_thread::sleep_for(std::min<Clock::duration>(m_options.retryPause, left));
+    return true;
+}
+
+int SqliteBackend::execRetrying(const char* sql)
 {
     for (;;) {
         const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
-        if (!isTransient(rc) || Clock::now() >= deadline)
+        if (!retryAfter(rc))
             return rc;
-        pause();
     }
 }
 
-int SqliteBackend::queryTextRetrying(const char* sql, QByteArray& firstColumn, Clock::time_point deadline)
+int SqliteBackend::queryTextRetrying(const char* sql, QByteArray& firstColumn)
 {
     Statement statement;
     for (;;) {
@@ -260,9 +298,8 @@ int SqliteBackend::queryTextRetrying(const char* sql, QByteArray& firstColumn, C
                 return SQLITE_OK;
             }
         }
-        if (!isTransient(rc) || Clock::now() >= deadline)
+        if (!retryAfter(rc))
             return rc;
-        pause();
     }
 }
 
@@ -290,16 +327,17 @@ QString SqliteBackend::open()
     sqlite3_extended_result_codes(m_db, 1);
     // Until the file has proven healthy, closing must not write to it.
     sqlite3_db_config(m_db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
-    sqlite3_busy_timeout(m_db, static_cast<int>(m_options.busyTimeout.count()));
+    // Set before any step: SQLite's own waiting counts towards the deadline.
+    startDeadline(m_options.openDeadline);
+    sqlite3_busy_handler(m_db, &SqliteBackend::onBusy, this);
 
-    const auto deadline = Clock::now() + m_options.openDeadline;
     QByteArray answer;
     // Reading the schema reads the header and the first page: "file is not a
     // database" shows here.
-    rc = queryTextRetrying("SELECT count(*) FROM sqlite_master", answer, deadline);
+    rc = queryTextRetrying("SELECT count(*) FROM sqlite_master", answer);
     if (rc != SQLITE_OK)
         return QStringLiteral("cannot read: %1").arg(errorText(m_db, rc));
-    rc = queryTextRetrying("PRAGMA quick_check(1)", answer, deadline);
+    rc = queryTextRetrying("PRAGMA quick_check(1)", answer);
     if (rc != SQLITE_OK)
         return QStringLiteral("cannot check: %1").arg(errorText(m_db, rc));
     if (answer != "ok")
@@ -308,7 +346,7 @@ QString SqliteBackend::open()
         return QStringLiteral("read-only");
 
     // A table of that name from someone else is not ours to write to.
-    rc = queryTextRetrying("SELECT count(*) FROM sqlite_master WHERE name = 'entries'", answer, deadline);
+    rc = queryTextRetrying("SELECT count(*) FROM sqlite_master WHERE name = 'entries'", answer);
     if (rc != SQLITE_OK)
         return QStringLiteral("cannot read the schema: %1").arg(errorText(m_db, rc));
     if (answer != "0") {
@@ -319,17 +357,16 @@ QString SqliteBackend::open()
     }
 
     rc = queryTextRetrying(m_options.writeAheadLog ? "PRAGMA journal_mode=WAL" : "PRAGMA journal_mode=DELETE",
-                           answer, deadline);
+                           answer);
     if (rc != SQLITE_OK)
         return QStringLiteral("cannot set the journal mode: %1").arg(errorText(m_db, rc));
     if (answer == "wal") {
         // Safe with a write-ahead log: a power cut may lose the last changes,
         // never the database.
-        execRetrying("PRAGMA synchronous=NORMAL", deadline);
+        execRetrying("PRAGMA synchronous=NORMAL");
     }
     rc = execRetrying("CREATE TABLE IF NOT EXISTS entries ("
-                      "key TEXT PRIMARY KEY NOT NULL, type TEXT NOT NULL, value)",
-                      deadline);
+                      "key TEXT PRIMARY KEY NOT NULL, type TEXT NOT NULL, value)");
     if (rc != SQLITE_OK)
         return QStringLiteral("cannot create the table: %1").arg(errorText(m_db, rc));
 
@@ -342,12 +379,9 @@ QString SqliteBackend::open()
         {&m_rollback, "ROLLBACK"},
     };
     for (const auto& [statement, sql] : statements) {
-        for (;;) {
+        do {
             rc = statement->prepare(m_db, sql);
-            if (!isTransient(rc) || Clock::now() >= deadline)
-                break;
-            pause();
-        }
+        } while (retryAfter(rc));
         if (rc != SQLITE_OK)
             return QStringLiteral("not a store of ours: %1").arg(errorText(m_db, rc));
     }
@@ -357,8 +391,11 @@ QString SqliteBackend::open()
 
 void SqliteBackend::warn(const char* what, const QString& key, int rc) const
 {
+    const QString gaveUp = isTransient(rc) ? QStringLiteral("; gave up after %1 ms")
+                                                 .arg(m_options.accessDeadline.count())
+                                           : QString();
     qCWarning(lcStore).noquote() << "Shared store" << m_path << "could not" << what << key << ":"
-                                 << errorText(m_db, rc);
+                                 << errorText(m_db, rc) + gaveUp;
 }
 
 int SqliteBackend::stepOnce(const Statement& statement)
@@ -374,11 +411,10 @@ bool SqliteBackend::stepRetrying(const Statement& statement, const char* what, c
         const int rc = stepOnce(statement);
         if (rc == SQLITE_DONE || rc == SQLITE_OK)
             return true;
-        if (!isTransient(rc)) {
+        if (!retryAfter(rc)) {
             warn(what, key, rc);
             return false;
         }
-        pause();
     }
 }
 
@@ -417,18 +453,15 @@ void SqliteBackend::rollbackLocked()
 std::optional<StoredValue> SqliteBackend::read(const QString& key)
 {
     const std::lock_guard lock(m_mutex);
+    startDeadline(m_options.accessDeadline);
     std::optional<StoredValue> result;
     int rc = SQLITE_OK;
     for (;;) {
-        switch (readLocked(key, result, rc)) {
-        case Outcome::Done:
+        if (readLocked(key, result, rc) == Outcome::Done)
             return result;
-        case Outcome::Failed:
+        if (!retryAfter(rc)) {
             warn("read", key, rc);
             return std::nullopt;
-        case Outcome::Retry:
-            pause();
-            break;
         }
     }
 }
@@ -436,36 +469,37 @@ std::optional<StoredValue> SqliteBackend::read(const QString& key)
 void SqliteBackend::write(const QString& key, const StoredValue& value)
 {
     const std::lock_guard lock(m_mutex);
+    startDeadline(m_options.accessDeadline);
     for (;;) {
         const int rc = writeLocked(key, value);
         if (rc == SQLITE_DONE)
             return;
-        if (!isTransient(rc)) {
+        if (!retryAfter(rc)) {
             warn("write", key, rc);
             return;
         }
-        pause();
     }
 }
 
 void SqliteBackend::remove(const QString& key)
 {
     const std::lock_guard lock(m_mutex);
+    startDeadline(m_options.accessDeadline);
     for (;;) {
         const int rc = writeLocked(key, std::nullopt);
         if (rc == SQLITE_DONE)
             return;
-        if (!isTransient(rc)) {
+        if (!retryAfter(rc)) {
             warn("remove", key, rc);
             return;
         }
-        pause();
     }
 }
 
 void SqliteBackend::update(const QString& key, const ValueChange& change)
 {
     const std::lock_guard lock(m_mutex);
+    startDeadline(m_options.accessDeadline);
     for (;;) {
         // The write lock first, so no other writer can come between the read
         // and the write and the snapshot read below is the newest.
@@ -474,14 +508,12 @@ void SqliteBackend::update(const QString& key, const ValueChange& change)
 
         std::optional<StoredValue> current;
         int rc = SQLITE_OK;
-        const Outcome read = readLocked(key, current, rc);
-        if (read != Outcome::Done) {
+        if (readLocked(key, current, rc) != Outcome::Done) {
             rollbackLocked();
-            if (read == Outcome::Failed) {
+            if (!retryAfter(rc)) {
                 warn("read for updating", key, rc);
                 return;
             }
-            pause();
             continue;
         }
 
@@ -501,11 +533,10 @@ void SqliteBackend::update(const QString& key, const ValueChange& change)
         rc = writeLocked(key, next);
         if (rc != SQLITE_DONE) {
             rollbackLocked();
-            if (!isTransient(rc)) {
+            if (!retryAfter(rc)) {
                 warn("write for updating", key, rc);
                 return;
             }
-            pause();
             continue;
         }
 
@@ -515,16 +546,14 @@ void SqliteBackend::update(const QString& key, const ValueChange& change)
                 return;
             // A busy COMMIT (readers of a rollback journal) keeps the
             // transaction open and can simply be tried again.
-            if (!isTransient(rc) || sqlite3_get_autocommit(m_db))
+            if (sqlite3_get_autocommit(m_db) || !retryAfter(rc))
                 break;
-            pause();
         }
         rollbackLocked();
-        if (!isTransient(rc)) {
+        if (!retryAfter(rc)) {
             warn("commit", key, rc);
             return;
         }
-        pause();
     }
 }
 

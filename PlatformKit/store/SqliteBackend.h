@@ -10,11 +10,14 @@
 // 2001-01-01 as a real. Rows of any other type read as absent.
 //
 // A step that fails for a transient reason (SQLITE_BUSY, SQLITE_LOCKED, the
-// WAL's busy snapshot or protocol error) is retried after a short pause, with
-// no limit, so a read during another process's write never reads as absent
-// and a write is never lost. Other failures (a disk error, a file corrupted
-// while open) read as absent and drop the write, with a warning under the
-// logging category "kelvane.platform.store".
+// WAL's busy snapshot or protocol error) is retried after a short pause, so a
+// read during another process's write never reads as absent and a write waits
+// the other one out; but only until the access deadline, which bounds the
+// whole call, SQLite's own waiting for a lock included, so the GUI thread never
+// hangs on another process's long transaction. Past the deadline, as on other
+// failures (a disk error, a file corrupted while open), a read reads as absent
+// and a write is dropped, with a warning under the logging category
+// "kelvane.platform.store".
 
 #include "PlatformKit/store/UserDefaults.h"
 
@@ -24,13 +27,18 @@
 namespace platform::detail {
 
 struct SqliteOptions {
-    // How long SQLite itself waits for a lock before a step returns busy.
-    std::chrono::milliseconds busyTimeout{5000};
-    // The pause before a transient failure is retried.
+    // The longest one read, write, remove or update waits out another
+    // connection's lock in total, SQLite's own waiting included.
+    std::chrono::milliseconds accessDeadline{2000};
+    // How long SQLite itself waits for a lock within one step before the step
+    // returns busy to our retry loop; never past the deadline.
+    std::chrono::milliseconds busyTimeout{2000};
+    // The pause before a transient failure is retried, and between SQLite's
+    // own looks at a lock.
     std::chrono::milliseconds retryPause{5};
     // Opening gives up (and `UserDefaults::openFile` falls back to memory)
-    // when the file stays locked this long.
-    std::chrono::milliseconds openDeadline{30000};
+    // when the file stays locked this long, SQLite's own waiting included.
+    std::chrono::milliseconds openDeadline{2000};
     // The write-ahead log (the default) lets readers go on during a write.
     // Tests switch it off to get a rollback journal, whose write lock also
     // holds readers off, to prove the read retry.

@@ -20,8 +20,8 @@ using StoredValue = std::variant<bool, qint64, double, QString, QByteArray, Date
 // every other thread and process, so it must be quick and must not use the
 // same store. It normally runs once; if the database refuses the step for a
 // moment it runs again with the then-current value, and only the result of
-// its last run is stored. An exception from it leaves the value unchanged and
-// propagates.
+// its last run is stored (nothing, when the store gives up waiting). An
+// exception from it leaves the value unchanged and propagates.
 using ValueChange = std::function<std::optional<StoredValue>(const std::optional<StoredValue>&)>;
 
 // Where the values live: a database shared by both programs, or this process's
@@ -56,7 +56,10 @@ public:
 // `object` and `setObject` give back and store a value exactly as it is.
 //
 // A read or write that the shared database refuses for a moment (the other
-// program is writing) waits and tries again; it never reads as absent.
+// program is writing) waits and tries again; it never reads as absent while it
+// waits. The wait is bounded (about two seconds in all), so no call hangs on
+// another program's long transaction: past it, a write is dropped and a read
+// reads as absent, with a warning, as after a failure of the file.
 class UserDefaults {
 public:
     // A null backend is replaced by a new memory one.

@@ -4,6 +4,7 @@
 #include "TimerCoreKit/audio/TickSynthesis.h"
 
 #include "PlatformKit/audio/AudioOutput.h"
+#include "PlatformKit/audio/AudioOutputSink.h"
 
 #include <memory>
 

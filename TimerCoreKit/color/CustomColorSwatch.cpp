@@ -2,6 +2,7 @@
 
 #include "TimerCoreKit/color/ColorComponents.h"
 #include "TimerCoreKit/json/ColorJson.h"
+#include "TimerCoreKit/json/JsonRecordList.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -29,6 +30,16 @@ std::optional<CustomColorSwatch> CustomColorSwatch::fromJson(const QJsonValue& j
     if (!reader.ok())
         return std::nullopt;
     return swatch;
+}
+
+std::optional<QList<CustomColorSwatch>> CustomColorSwatch::decodeList(const QByteArray& data)
+{
+    return json::recordsFromJsonData<CustomColorSwatch>(data);
+}
+
+std::optional<QByteArray> CustomColorSwatch::encodeList(const QList<CustomColorSwatch>& swatches)
+{
+    return json::recordsToJsonData(swatches);
 }
 
 size_t qHash(const CustomColorSwatch& swatch, size_t seed)

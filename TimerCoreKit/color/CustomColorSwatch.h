@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QHashFunctions>
 #include <QJsonObject>
 #include <QJsonValue>
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -25,6 +27,12 @@ struct CustomColorSwatch {
     std::optional<QJsonObject> toJson() const;
     // None unless all five keys hold a value of their kind; numbers must be finite.
     static std::optional<CustomColorSwatch> fromJson(const QJsonValue& json);
+
+    // A stored list of swatches, a JSON array in their order; none when it does
+    // not decode (one bad element spoils the whole list).
+    static std::optional<QList<CustomColorSwatch>> decodeList(const QByteArray& data);
+    // None when a swatch has no JSON form.
+    static std::optional<QByteArray> encodeList(const QList<CustomColorSwatch>& swatches);
 };
 
 size_t qHash(const CustomColorSwatch& swatch, size_t seed = 0);

@@ -1,9 +1,7 @@
 #include "TimerCoreKit/commands/TimerCommandQueue.h"
 
+#include "TimerCoreKit/json/JsonRecordList.h"
 #include "TimerCoreKit/store/SharedDefaultsKeys.h"
-
-#include <QJsonArray>
-#include <QJsonDocument>
 
 namespace {
 
@@ -28,32 +26,12 @@ TimerCommandQueue::TimerCommandQueue(platform::UserDefaults& defaults, platform:
 
 std::optional<QList<TimerCommand>> TimerCommandQueue::decode(const QByteArray& data)
 {
-    QJsonParseError error{};
-    const auto document = QJsonDocument::fromJson(data, &error);
-    if (error.error != QJsonParseError::NoError || !document.isArray())
-        return std::nullopt;
-    QList<TimerCommand> commands;
-    for (const auto& element : document.array()) {
-        if (!element.isObject())
-            return std::nullopt;
-        auto command = TimerCommand::fromJson(element.toObject());
-        if (!command)
-            return std::nullopt;
-        commands.append(std::move(*command));
-    }
-    return commands;
+    return json::recordsFromJsonData<TimerCommand>(data);
 }
 
 std::optional<QByteArray> TimerCommandQueue::encode(const QList<TimerCommand>& commands)
 {
-    QJsonArray array;
-    for (const auto& command : commands) {
-        auto object = command.toJson();
-        if (!object)
-            return std::nullopt;
-        array.append(*object);
-    }
-    return QJsonDocument(array).toJson(QJsonDocument::Compact);
+    return json::recordsToJsonData(commands);
 }
 
 void TimerCommandQueue::enqueue(const TimerCommand& command) const
@@ -75,7 +53,7 @@ void TimerCommandQueue::enqueue(const TimerCommand& command) const
         return *data;
     });
     if (appended)
-        m_notifier->post(darwinNotificationName);
+        m_notifier->post(queuedNotificationName);
 }
 
 std::optional<TimerCommand> TimerCommandQueue::dequeue() const

@@ -15,7 +15,8 @@
 // and the widget never lose each other's commands.
 class TimerCommandQueue {
 public:
-    static constexpr QLatin1StringView darwinNotificationName{"com.morrowfen.kelvane.commandQueued"};
+    // Posted on the cross-process notifier after each append.
+    static constexpr QLatin1StringView queuedNotificationName{"com.morrowfen.kelvane.commandQueued"};
     static constexpr qsizetype capacity = 100;
 
     TimerCommandQueue(platform::UserDefaults& defaults, platform::CrossProcessNotifier& notifier);

@@ -1,6 +1,6 @@
 // Without a session bus (this binary's main points it at a missing socket),
 // the notifier posts nothing and observes nothing, and says nothing about it.
-#include "PlatformKit/dbus/CrossProcessNotifier.h"
+#include "PlatformKit/dbus/DBusNotifier.h"
 
 #include "support/WaitUntil.h"
 

@@ -1,7 +1,7 @@
 // kelvane-test-post NAME...
 // Posts each NAME with DBusNotifier on the session bus and exits: 0 when
 // posted, 3 when there is no bus.
-#include "PlatformKit/dbus/CrossProcessNotifier.h"
+#include "PlatformKit/dbus/DBusNotifier.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>

@@ -1,5 +1,6 @@
-// A store whose file another connection holds locked: reads and writes wait
-// the lock out (past SQLite's own busy timeout) and never read as absent.
+// A store whose file another connection holds locked for a while (shorter
+// than the access deadline): reads and writes wait the lock out (past SQLite's
+// own busy timeout) and never read as absent. Longer locks: StoreDeadlineTests.
 #include "PlatformKit/store/SqliteBackend.h"
 #include "PlatformKit/store/UserDefaults.h"
 

@@ -44,3 +44,23 @@ TEST(CustomColorSwatchTest, NonFiniteComponentHasNoJsonForm)
     EXPECT_EQ(CustomColorSwatch::fromJson(QJsonObject{{"id", "x"}, {"r", notANumber}, {"g", 0}, {"b", 0}, {"a", 1}}),
               std::nullopt);
 }
+
+TEST(CustomColorSwatchTest, ListIsACompactJsonArrayInItsOrder)
+{
+    const QList<CustomColorSwatch> swatches{{u"B"_s, 0, 0.5, 1, 1}, {u"A"_s, 1, 0, 0, 0.25}};
+    const auto data = CustomColorSwatch::encodeList(swatches);
+    ASSERT_TRUE(data.has_value());
+    EXPECT_EQ(*data, QByteArray(R"([{"a":1,"b":1,"g":0.5,"id":"B","r":0},{"a":0.25,"b":0,"g":0,"id":"A","r":1}])"));
+    EXPECT_EQ(CustomColorSwatch::decodeList(*data), swatches);
+    EXPECT_EQ(CustomColorSwatch::encodeList({}), QByteArray("[]"));
+}
+
+TEST(CustomColorSwatchTest, OneBadSwatchSpoilsTheWholeList)
+{
+    EXPECT_EQ(CustomColorSwatch::decodeList(R"([{"id":"x","r":1,"g":0,"b":0,"a":1},{"id":"y","r":1}])"),
+              std::nullopt);
+    EXPECT_EQ(CustomColorSwatch::decodeList(R"({"id":"x","r":1,"g":0,"b":0,"a":1})"), std::nullopt);
+    EXPECT_EQ(CustomColorSwatch::decodeList("garbage"), std::nullopt);
+    const double notANumber = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(CustomColorSwatch::encodeList({{u"x"_s, 0, 0, 0, 1}, {u"y"_s, notANumber, 0, 0, 1}}), std::nullopt);
+}

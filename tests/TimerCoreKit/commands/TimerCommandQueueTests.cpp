@@ -102,7 +102,7 @@ TEST_F(TimerCommandQueueTest, OnlyTheNewestCommandIsComparedForDuplicates)
     queue.enqueue(TimerCommand::start());
     queue.enqueue(TimerCommand::toggle());
     EXPECT_EQ(queue.pendingCommands(), (QList{TimerCommand::toggle(), TimerCommand::start(), TimerCommand::toggle()}));
-    EXPECT_EQ(notifier.posted, QStringList(3, QString(TimerCommandQueue::darwinNotificationName)));
+    EXPECT_EQ(notifier.posted, QStringList(3, QString(TimerCommandQueue::queuedNotificationName)));
 }
 
 TEST_F(TimerCommandQueueTest, DequeuesOldestFirstAndRemovesTheKeyWhenEmpty)

@@ -1,6 +1,6 @@
 // The notifier on a real session bus: each test of this binary runs under its
 // own dbus-run-session.
-#include "PlatformKit/dbus/CrossProcessNotifier.h"
+#include "PlatformKit/dbus/DBusNotifier.h"
 
 #include "support/WaitUntil.h"
 
