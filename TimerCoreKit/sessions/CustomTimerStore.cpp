@@ -5,30 +5,12 @@
 #include "TimerCoreKit/sessions/ListMoves.h"
 #include "TimerCoreKit/store/SharedDefaultsKeys.h"
 
-#include <QJsonDocument>
 
 #include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-std::optional<QList<CustomTimer>> decodeTimers(const QByteArray& data)
-{
-    QJsonParseError error{};
-    const auto document = QJsonDocument::fromJson(data, &error);
-    if (error.error != QJsonParseError::NoError || !document.isArray())
-        return std::nullopt;
-    return json::recordsFromJson<CustomTimer>(document.array());
-}
-
-std::optional<QByteArray> encodeTimers(const QList<CustomTimer>& timers)
-{
-    const auto array = json::recordsToJson(timers);
-    if (!array)
-        return std::nullopt;
-    return QJsonDocument(*array).toJson(QJsonDocument::Compact);
-}
 
 CustomTimer copyOf(const CustomTimer& source, platform::Date now)
 {
@@ -108,13 +90,13 @@ void CustomTimerStore::load()
     const auto data = m_defaults.data(SharedDefaultsKeys::customTimers);
     if (!data)
         return;
-    m_timers = decodeTimers(*data).value_or(QList<CustomTimer>{});
+    m_timers = json::recordsFromJsonData<CustomTimer>(*data).value_or(QList<CustomTimer>{});
 }
 
 void CustomTimerStore::save() const
 {
     // A list that cannot be encoded leaves the stored one in place.
-    if (const auto data = encodeTimers(m_timers))
+    if (const auto data = json::recordsToJsonData(m_timers))
         m_defaults.setData(SharedDefaultsKeys::customTimers, *data);
 }
 
