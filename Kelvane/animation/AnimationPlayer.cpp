@@ -2,8 +2,9 @@
 
 AnimationPlayer::AnimationPlayer(std::unique_ptr<platform::OneShotTimer> timer, QObject* parent)
     : QObject(parent)
-    , m_timer(timer ? std::move(timer) : std::make_unique<platform::QtOneShotTimer>())
+    , m_timer(std::move(timer))
 {
+    Q_ASSERT_X(m_timer, "AnimationPlayer", "a timer is required");
 }
 
 AnimationPlayer::~AnimationPlayer()

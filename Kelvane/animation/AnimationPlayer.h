@@ -16,7 +16,8 @@ class AnimationPlayer final : public QObject {
     Q_OBJECT
 
 public:
-    explicit AnimationPlayer(std::unique_ptr<platform::OneShotTimer> timer = nullptr, QObject* parent = nullptr);
+    // `timer` (required) times the frames and the completion report.
+    explicit AnimationPlayer(std::unique_ptr<platform::OneShotTimer> timer, QObject* parent = nullptr);
     ~AnimationPlayer() override;
 
     // A null image when nothing is loaded.

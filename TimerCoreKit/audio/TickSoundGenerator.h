@@ -14,7 +14,10 @@
 // next one tries again. Use from one thread.
 class TickSoundGenerator {
 public:
-    explicit TickSoundGenerator(platform::AudioOutputFactory makeOutput = platform::makeSystemAudioOutput,
+    // `makeOutput` opens the output (the program passes
+    // platform::makeSystemAudioOutput); an empty factory or one that gives no
+    // output means silence.
+    explicit TickSoundGenerator(platform::AudioOutputFactory makeOutput,
                                 TickSynthesis::UniformSource uniform = TickSynthesis::systemUniform);
     ~TickSoundGenerator();
     TickSoundGenerator(const TickSoundGenerator&) = delete;

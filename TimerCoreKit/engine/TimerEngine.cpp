@@ -1,7 +1,6 @@
 #include "TimerCoreKit/engine/TimerEngine.h"
 
-#include "TimerCoreKit/engine/DispatchCountdownTicker.h"
-#include "TimerCoreKit/store/SharedDefaultsKeys.h"
+#include <QtGlobal>
 
 #include <algorithm>
 
@@ -11,18 +10,30 @@ constexpr int ticksPerWidgetRefresh = 30;
 constexpr double defaultTickInterval = 1.0;
 } // namespace
 
-TimerEngine::TimerEngine(std::optional<TimerPersistence> persistence, std::shared_ptr<CountdownTicker> ticker,
+template <typename Body>
+void TimerEngine::operation(Body body)
+{
+    ++m_operationDepth;
+    body();
+    if (--m_operationDepth == 0)
+        m_state->publish();
+}
+
+TimerEngine::TimerEngine(TimerPersistence persistence, std::shared_ptr<CountdownTicker> ticker,
                          platform::Clock dateProvider, std::shared_ptr<DebugTickProvider> debugTickProvider)
-    : m_persistence(persistence ? *persistence : TimerPersistence(AppGroup::userDefaults()))
+    : m_persistence(persistence)
     , m_dateProvider(std::move(dateProvider))
-    , m_ticker(ticker ? std::move(ticker) : std::make_shared<DispatchCountdownTicker>())
+    , m_ticker(std::move(ticker))
     , m_debugTickProvider(std::move(debugTickProvider))
 {
+    Q_ASSERT_X(m_ticker, "TimerEngine", "a ticker is required");
     m_customDuration = m_persistence.loadCustomDuration();
 
     if (const auto restored = m_persistence.restore()) {
         m_state = std::make_unique<TimerState>(*restored);
-        reconcileRestoredState();
+        // Nobody can listen yet; published all the same, so the next
+        // operation announces only its own change.
+        operation([this] { reconcileRestoredState(); });
     } else {
         auto snapshot = TimerStateSnapshot::defaultSnapshot();
         const auto preset = TimerPresetLibrary::preset(snapshot.selectedPresetID, m_customDuration);
@@ -88,21 +99,23 @@ double TimerEngine::effectiveStartDuration() const
 
 void TimerEngine::start()
 {
-    auto& state = *m_state;
-    if (state.mode() == TimerMode::Running)
-        return;
+    operation([this] {
+        auto& state = *m_state;
+        if (state.mode() == TimerMode::Running)
+            return;
 
-    if (state.direction() == TimerDirection::Countdown) {
-        const double duration = effectiveStartDuration();
-        state.setRemaining(duration);
-        state.setEndDate(m_dateProvider() + duration);
-        state.setMode(TimerMode::Running);
-    } else {
-        startCountUp();
-    }
-    startTicker();
-    save();
-    refreshWidget();
+        if (state.direction() == TimerDirection::Countdown) {
+            const double duration = effectiveStartDuration();
+            state.setRemaining(duration);
+            state.setEndDate(m_dateProvider() + duration);
+            state.setMode(TimerMode::Running);
+        } else {
+            startCountUp();
+        }
+        startTicker();
+        save();
+        refreshWidget();
+    });
 }
 
 void TimerEngine::startCountUp()
@@ -113,30 +126,32 @@ void TimerEngine::startCountUp()
 
 void TimerEngine::pause()
 {
-    auto& state = *m_state;
-    if (state.mode() != TimerMode::Running)
-        return;
+    operation([this] {
+        auto& state = *m_state;
+        if (state.mode() != TimerMode::Running)
+            return;
 
-    if (state.direction() == TimerDirection::Countdown) {
-        const auto endDate = state.endDate();
-        if (!endDate)
-            return;
-        const double left = secondsUntil(*endDate);
-        if (left <= 0) {
-            // Its end has passed before the completing tick: a countdown paused
-            // at 0 could never be resumed, so it completes instead.
-            completeCountdown();
-            return;
+        if (state.direction() == TimerDirection::Countdown) {
+            const auto endDate = state.endDate();
+            if (!endDate)
+                return;
+            const double left = secondsUntil(*endDate);
+            if (left <= 0) {
+                // Its end has passed before the completing tick: a countdown
+                // paused at 0 could never be resumed, so it completes instead.
+                completeCountdown();
+                return;
+            }
+            state.setRemaining(left);
+            state.setMode(TimerMode::Paused);
+            state.setEndDate(std::nullopt);
+        } else {
+            pauseCountUp();
         }
-        state.setRemaining(left);
-        state.setMode(TimerMode::Paused);
-        state.setEndDate(std::nullopt);
-    } else {
-        pauseCountUp();
-    }
-    m_ticker->stop();
-    save();
-    refreshWidget();
+        m_ticker->stop();
+        save();
+        refreshWidget();
+    });
 }
 
 void TimerEngine::pauseCountUp()
@@ -150,16 +165,18 @@ void TimerEngine::pauseCountUp()
 
 void TimerEngine::resume()
 {
-    auto& state = *m_state;
-    if (state.mode() != TimerMode::Paused)
-        return;
+    operation([this] {
+        auto& state = *m_state;
+        if (state.mode() != TimerMode::Paused)
+            return;
 
-    if (state.direction() == TimerDirection::Countdown) {
-        if (state.remaining() > 0)
-            start();
-        return;
-    }
-    resumeCountUp();
+        if (state.direction() == TimerDirection::Countdown) {
+            if (state.remaining() > 0)
+                start();
+            return;
+        }
+        resumeCountUp();
+    });
 }
 
 void TimerEngine::resumeCountUp()
@@ -173,32 +190,36 @@ void TimerEngine::resumeCountUp()
 
 void TimerEngine::reset()
 {
-    auto& state = *m_state;
-    m_ticker->stop();
-    state.setMode(TimerMode::Idle);
-    if (state.direction() == TimerDirection::Countdown) {
-        state.setRemaining(state.duration());
-        state.setEndDate(std::nullopt);
-    } else {
-        state.setElapsed(0);
-        state.setStartDate(std::nullopt);
-    }
-    save();
-    refreshWidget();
+    operation([this] {
+        auto& state = *m_state;
+        m_ticker->stop();
+        state.setMode(TimerMode::Idle);
+        if (state.direction() == TimerDirection::Countdown) {
+            state.setRemaining(state.duration());
+            state.setEndDate(std::nullopt);
+        } else {
+            state.setElapsed(0);
+            state.setStartDate(std::nullopt);
+        }
+        save();
+        refreshWidget();
+    });
 }
 
 void TimerEngine::selectPreset(const QString& id)
 {
-    auto& state = *m_state;
-    m_ticker->stop();
-    const auto preset = TimerPresetLibrary::preset(id, m_customDuration);
-    state.setDuration(preset.duration);
-    state.setRemaining(preset.duration);
-    state.setMode(TimerMode::Idle);
-    state.setEndDate(std::nullopt);
-    state.setSelectedPresetID(preset.id);
-    save();
-    refreshWidget();
+    operation([this, &id] {
+        auto& state = *m_state;
+        m_ticker->stop();
+        const auto preset = TimerPresetLibrary::preset(id, m_customDuration);
+        state.setDuration(preset.duration);
+        state.setRemaining(preset.duration);
+        state.setMode(TimerMode::Idle);
+        state.setEndDate(std::nullopt);
+        state.setSelectedPresetID(preset.id);
+        save();
+        refreshWidget();
+    });
 }
 
 bool TimerEngine::applyExternalPresetSelection(const QString& id)
@@ -213,18 +234,20 @@ bool TimerEngine::applyExternalPresetSelection(const QString& id)
 
 void TimerEngine::switchDirection(TimerDirection direction)
 {
-    auto& state = *m_state;
-    if (state.mode() != TimerMode::Idle)
-        return;
-    state.setDirection(direction);
-    if (direction == TimerDirection::Countdown) {
-        state.setRemaining(state.duration());
-    } else {
-        state.setElapsed(0);
-        state.setStartDate(std::nullopt);
-    }
-    save();
-    refreshWidget();
+    operation([this, direction] {
+        auto& state = *m_state;
+        if (state.mode() != TimerMode::Idle)
+            return;
+        state.setDirection(direction);
+        if (direction == TimerDirection::Countdown) {
+            state.setRemaining(state.duration());
+        } else {
+            state.setElapsed(0);
+            state.setStartDate(std::nullopt);
+        }
+        save();
+        refreshWidget();
+    });
 }
 
 void TimerEngine::updateCustomDuration(double seconds)
@@ -236,6 +259,16 @@ void TimerEngine::updateCustomDuration(double seconds)
     m_persistence.saveCustomDuration(*bounded);
     if (m_state->selectedPresetID() == QString(TimerPresetConstants::customPresetID))
         selectPreset(TimerPresetConstants::customPresetID);
+}
+
+void TimerEngine::loadPhase(double seconds)
+{
+    operation([this, seconds] {
+        auto& state = *m_state;
+        state.setDuration(seconds);
+        state.setRemaining(seconds);
+        state.setMode(TimerMode::Idle);
+    });
 }
 
 void TimerEngine::refreshWidget()
@@ -256,36 +289,38 @@ void TimerEngine::startTicker()
 
 void TimerEngine::handleTick()
 {
-    auto& state = *m_state;
-    if (state.mode() != TimerMode::Running) {
-        m_ticker->stop();
-        return;
-    }
-
-    if (state.direction() == TimerDirection::Countdown) {
-        const auto endDate = state.endDate();
-        if (!endDate) {
+    operation([this] {
+        auto& state = *m_state;
+        if (state.mode() != TimerMode::Running) {
             m_ticker->stop();
             return;
         }
-        const double left = secondsUntil(*endDate);
-        if (left <= 0) {
-            completeCountdown();
-            return;
-        }
-        state.setRemaining(left);
-    } else {
-        updateElapsed();
-    }
 
-    if (++m_ticksSinceLastSave >= ticksPerSave) {
-        save();
-        m_ticksSinceLastSave = 0;
-    }
-    if (++m_ticksSinceLastWidgetRefresh >= ticksPerWidgetRefresh) {
-        refreshWidget();
-        m_ticksSinceLastWidgetRefresh = 0;
-    }
+        if (state.direction() == TimerDirection::Countdown) {
+            const auto endDate = state.endDate();
+            if (!endDate) {
+                m_ticker->stop();
+                return;
+            }
+            const double left = secondsUntil(*endDate);
+            if (left <= 0) {
+                completeCountdown();
+                return;
+            }
+            state.setRemaining(left);
+        } else {
+            updateElapsed();
+        }
+
+        if (++m_ticksSinceLastSave >= ticksPerSave) {
+            save();
+            m_ticksSinceLastSave = 0;
+        }
+        if (++m_ticksSinceLastWidgetRefresh >= ticksPerWidgetRefresh) {
+            refreshWidget();
+            m_ticksSinceLastWidgetRefresh = 0;
+        }
+    });
 }
 
 void TimerEngine::completeCountdown()

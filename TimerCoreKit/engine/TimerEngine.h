@@ -12,26 +12,30 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 // The one state machine of the timer. A running countdown is always the
 // distance from "now" to its end date and a count-up adds the distance from its
 // start date, so late or doubled ticks never make the time wrong; ticks only
 // decide how often the state is refreshed, saved (every 5) and the widget
 // reloaded (every 30). Lives on the thread that creates it.
+//
+// The engine is the only writer of its state. Each operation below is one
+// change of it: observers hear of it once the operation is complete, its state
+// set, saved and the widget refresh asked for (see TimerState).
 class TimerEngine {
 public:
-
-    // Without a persistence the shared store is used, without a ticker a
-    // DispatchCountdownTicker. Restores the last saved state; a timer that was
-    // running comes back paused (or completed when its end has passed).
-    TimerEngine(std::optional<TimerPersistence> persistence, std::shared_ptr<CountdownTicker> ticker,
-                platform::Clock dateProvider, std::shared_ptr<DebugTickProvider> debugTickProvider = nullptr);
+    // Every dependency comes from the caller: the program passes a persistence
+    // on the shared store and a DispatchCountdownTicker; the ticker must not be
+    // null. The debug provider is optional. Restores the last saved state; a
+    // timer that was running comes back paused (or completed when its end has
+    // passed).
+    TimerEngine(TimerPersistence persistence, std::shared_ptr<CountdownTicker> ticker, platform::Clock dateProvider,
+                std::shared_ptr<DebugTickProvider> debugTickProvider = nullptr);
     ~TimerEngine();
     TimerEngine(const TimerEngine&) = delete;
     TimerEngine& operator=(const TimerEngine&) = delete;
 
-    TimerState& state() { return *m_state; }
+    // Read-only: only the engine's operations change it.
     const TimerState& state() const { return *m_state; }
 
     const std::function<void()>& onWidgetRefresh() const { return m_onWidgetRefresh; }
@@ -54,7 +58,18 @@ public:
     void updateCustomDuration(double seconds);
     void refreshWidget();
 
+    // Loads a phase of `seconds` as the length and the time left and makes the
+    // timer idle; nothing else: the end date, the count-up fields, the
+    // direction, the preset and the ticker stay as they are and nothing is
+    // saved. How a phase sequencer prepares each phase before it starts it.
+    void loadPhase(double seconds);
+
 private:
+    // Runs `body` as one operation: the state's change is published when the
+    // outermost operation ends (operations may call each other).
+    template <typename Body>
+    void operation(Body body);
+
     void reconcileRestoredState();
     void startTicker();
     void handleTick();
@@ -80,4 +95,5 @@ private:
     int m_ticksSinceLastWidgetRefresh = 0;
     std::shared_ptr<DebugTickProvider> m_debugTickProvider;
     QMetaObject::Connection m_debugConnection;
+    int m_operationDepth = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -22,45 +23,95 @@ TimerState::TimerState(const TimerStateSnapshot& snapshot, QObject* parent)
     , m_direction(snapshot.direction)
     , m_elapsed(finiteOr(snapshot.elapsed, 0))
     , m_startDate(snapshot.startDate)
+    , m_published(this->snapshot())
 {
 }
 
 template <typename T>
-void TimerState::assign(T& member, T value, void (TimerState::*notify)())
+void TimerState::assign(T& member, T value, Field field)
 {
     if (member == value)
         return;
     member = std::move(value);
-    Q_EMIT(this->*notify)();
-    Q_EMIT changed();
+    if (!m_unpublished.contains(field))
+        m_unpublished.append(field);
 }
 
-void TimerState::setMode(TimerMode value) { assign(m_mode, value, &TimerState::modeChanged); }
-void TimerState::setDirection(TimerDirection value) { assign(m_direction, value, &TimerState::directionChanged); }
-void TimerState::setEndDate(std::optional<platform::Date> value) { assign(m_endDate, value, &TimerState::endDateChanged); }
-void TimerState::setStartDate(std::optional<platform::Date> value) { assign(m_startDate, value, &TimerState::startDateChanged); }
+void TimerState::setMode(TimerMode value) { assign(m_mode, value, Field::Mode); }
+void TimerState::setDirection(TimerDirection value) { assign(m_direction, value, Field::Direction); }
+void TimerState::setEndDate(std::optional<platform::Date> value) { assign(m_endDate, value, Field::EndDate); }
+void TimerState::setStartDate(std::optional<platform::Date> value) { assign(m_startDate, value, Field::StartDate); }
 
 void TimerState::setSelectedPresetID(std::optional<QString> value)
 {
-    assign(m_selectedPresetID, std::move(value), &TimerState::selectedPresetIDChanged);
+    assign(m_selectedPresetID, std::move(value), Field::SelectedPresetID);
 }
 
 void TimerState::setDuration(double value)
 {
     if (std::isfinite(value))
-        assign(m_duration, value, &TimerState::durationChanged);
+        assign(m_duration, value, Field::Duration);
 }
 
 void TimerState::setRemaining(double value)
 {
     if (std::isfinite(value))
-        assign(m_remaining, value, &TimerState::remainingChanged);
+        assign(m_remaining, value, Field::Remaining);
 }
 
 void TimerState::setElapsed(double value)
 {
     if (std::isfinite(value))
-        assign(m_elapsed, value, &TimerState::elapsedChanged);
+        assign(m_elapsed, value, Field::Elapsed);
+}
+
+bool TimerState::differs(Field field, const TimerStateSnapshot& published) const
+{
+    switch (field) {
+    case Field::Mode: return m_mode != published.mode;
+    case Field::Duration: return m_duration != published.duration;
+    case Field::Remaining: return m_remaining != published.remaining;
+    case Field::EndDate: return m_endDate != published.endDate;
+    case Field::SelectedPresetID: return m_selectedPresetID != published.selectedPresetID;
+    case Field::Direction: return m_direction != published.direction;
+    case Field::Elapsed: return m_elapsed != published.elapsed;
+    case Field::StartDate: return m_startDate != published.startDate;
+    }
+    return false;
+}
+
+void (TimerState::*TimerState::signalOf(Field field))()
+{
+    switch (field) {
+    case Field::Mode: return &TimerState::modeChanged;
+    case Field::Duration: return &TimerState::durationChanged;
+    case Field::Remaining: return &TimerState::remainingChanged;
+    case Field::EndDate: return &TimerState::endDateChanged;
+    case Field::SelectedPresetID: return &TimerState::selectedPresetIDChanged;
+    case Field::Direction: return &TimerState::directionChanged;
+    case Field::Elapsed: return &TimerState::elapsedChanged;
+    case Field::StartDate: return &TimerState::startDateChanged;
+    }
+    return &TimerState::changed;
+}
+
+void TimerState::publish()
+{
+    // Taken out before anything is announced, so that an operation a listener
+    // runs starts from what it has been told and publishes only its own change.
+    const auto published = std::exchange(m_published, snapshot());
+    const auto fields = std::exchange(m_unpublished, {});
+
+    QList<void (TimerState::*)()> announcements;
+    for (const Field field : fields) {
+        if (differs(field, published))
+            announcements.append(signalOf(field));
+    }
+    if (announcements.isEmpty())
+        return;
+    for (const auto signal : announcements)
+        Q_EMIT(this->*signal)();
+    Q_EMIT changed();
 }
 
 TimerStateSnapshot TimerState::snapshot() const

@@ -2,10 +2,21 @@
 
 #include "TimerCoreKit/engine/TimerStateSnapshot.h"
 
+#include <QList>
 #include <QObject>
 
-// The live timer state that the engine drives and every view observes. Each
-// field announces its own change, and `changed()` follows any of them.
+class TimerEngine;
+
+// The live timer state that the engine drives and every view observes. Only
+// the engine writes it; everyone else reads it and listens.
+//
+// Each engine operation is one change: the engine sets every field the
+// operation touches and finishes its work (ticker, save, widget refresh), and
+// only then is the change published. Each field that ended up different
+// announces itself, in the order the fields were first set, and `changed()`
+// follows once. So an observer, whichever signal it listens to, always reads a
+// state that is entirely the operation's result, never half of a transition.
+//
 // Durations that are not finite numbers are ignored, so they never reach the
 // display or the store.
 class TimerState final : public QObject {
@@ -22,15 +33,6 @@ public:
     TimerDirection direction() const { return m_direction; }
     double elapsed() const { return m_elapsed; }
     std::optional<platform::Date> startDate() const { return m_startDate; }
-
-    void setMode(TimerMode mode);
-    void setDuration(double seconds);
-    void setRemaining(double seconds);
-    void setEndDate(std::optional<platform::Date> date);
-    void setSelectedPresetID(std::optional<QString> id);
-    void setDirection(TimerDirection direction);
-    void setElapsed(double seconds);
-    void setStartDate(std::optional<platform::Date> date);
 
     TimerStateSnapshot snapshot() const;
 
@@ -49,8 +51,30 @@ Q_SIGNALS:
     void changed();
 
 private:
+    friend class TimerEngine;
+
+    enum class Field { Mode, Duration, Remaining, EndDate, SelectedPresetID, Direction, Elapsed, StartDate };
+
+    // The engine's side. A setter only takes the value on; nothing is
+    // announced until `publish()`.
+    void setMode(TimerMode mode);
+    void setDuration(double seconds);
+    void setRemaining(double seconds);
+    void setEndDate(std::optional<platform::Date> date);
+    void setSelectedPresetID(std::optional<QString> id);
+    void setDirection(TimerDirection direction);
+    void setElapsed(double seconds);
+    void setStartDate(std::optional<platform::Date> date);
+
+    // Announces every field that differs from what was last published, then
+    // `changed()` once; nothing when no field differs. An engine operation
+    // that a listener starts meanwhile publishes its own change.
+    void publish();
+
     template <typename T>
-    void assign(T& member, T value, void (TimerState::*notify)());
+    void assign(T& member, T value, Field field);
+    bool differs(Field field, const TimerStateSnapshot& published) const;
+    static void (TimerState::*signalOf(Field field))();
 
     TimerMode m_mode;
     double m_duration;
@@ -60,4 +84,9 @@ private:
     TimerDirection m_direction;
     double m_elapsed;
     std::optional<platform::Date> m_startDate;
+
+    // What observers have been told, and the fields set since, in the order
+    // they were first set.
+    TimerStateSnapshot m_published;
+    QList<Field> m_unpublished;
 };

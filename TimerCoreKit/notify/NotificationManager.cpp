@@ -7,8 +7,7 @@ NotificationManager::NotificationManager(std::unique_ptr<platform::DesktopNotifi
     : QObject(parent)
     , m_notifications(std::move(notifications))
 {
-    if (!m_notifications)
-        m_notifications = std::make_unique<platform::FreedesktopNotifications>();
+    Q_ASSERT_X(m_notifications, "NotificationManager", "a notification service is required");
     // Answers come through the backend we own, so none arrives once we are gone.
     m_notifications->checkAuthorization([this](bool authorized) { setAuthorized(authorized); });
 }

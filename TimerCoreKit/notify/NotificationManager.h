@@ -19,9 +19,10 @@ public:
     // the last.
     static constexpr QLatin1StringView completionIdentifier{"com.morrowfen.kelvane.timerCompleted"};
 
-    // Starts false; the service's current answer arrives a little later.
-    explicit NotificationManager(std::unique_ptr<platform::DesktopNotifications> notifications =
-                                     std::make_unique<platform::FreedesktopNotifications>(),
+    // Posts through `notifications` (required; the program passes
+    // FreedesktopNotifications). Starts false; the service's current answer
+    // arrives a little later.
+    explicit NotificationManager(std::unique_ptr<platform::DesktopNotifications> notifications,
                                  QObject* parent = nullptr);
     ~NotificationManager() override;
 

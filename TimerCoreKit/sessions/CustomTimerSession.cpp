@@ -16,6 +16,7 @@ CustomTimerSession::CustomTimerSession(TimerEngine& engine, SoundPlaying& soundP
     , m_defaults(defaults)
     , m_makePhaseDelay(std::move(makePhaseDelay))
 {
+    Q_ASSERT_X(m_makePhaseDelay, "CustomTimerSession", "a phase delay factory is required");
     restoreActiveTimer(store);
 }
 
@@ -49,7 +50,7 @@ void CustomTimerSession::activate(const CustomTimer& timer, Origin origin)
     auto* session = new PhasedSession(m_engine, timer.makePhaseSequence(), timer.rounds, m_soundPlayer,
                                       CompletionSound::Ping, CompletionSound::Hero, m_defaults,
                                       SharedDefaultsKeys::customTimerActive, SharedDefaultsKeys::customTimerPhaseIndex,
-                                      m_makePhaseDelay ? m_makePhaseDelay() : nullptr, this);
+                                      m_makePhaseDelay(), this);
     // The two cycle keys name no timer. Only the remembered timer may take up
     // the cycle they describe; any other choice starts from the beginning.
     if (origin == Origin::User && session->isActive())

@@ -27,10 +27,10 @@ class CustomTimerSession final : public QObject {
     Q_OBJECT
 
 public:
-    // The store is read once, here. Without a delay factory the pause between
-    // phases is one second.
+    // The store is read once, here. `makePhaseDelay` (required) makes the timer
+    // of the one-second pause between phases for each sequencer.
     CustomTimerSession(TimerEngine& engine, SoundPlaying& soundPlayer, const CustomTimerStore& store,
-                       platform::UserDefaults& defaults, PhaseDelayFactory makePhaseDelay = {},
+                       platform::UserDefaults& defaults, PhaseDelayFactory makePhaseDelay,
                        QObject* parent = nullptr);
     ~CustomTimerSession() override;
 

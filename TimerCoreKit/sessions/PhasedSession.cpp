@@ -20,8 +20,9 @@ PhasedSession::PhasedSession(TimerEngine& engine, QList<Phase> phases, int round
     , m_defaults(defaults)
     , m_activeKey(std::move(activeKey))
     , m_phaseIndexKey(std::move(phaseIndexKey))
-    , m_phaseDelay(phaseDelay ? std::move(phaseDelay) : std::make_unique<platform::QtOneShotTimer>())
+    , m_phaseDelay(std::move(phaseDelay))
 {
+    Q_ASSERT_X(m_phaseDelay, "PhasedSession", "a phase delay is required");
     // Queued, so the engine has finished its completing tick before the next
     // phase is loaded. A completion dropped with this object never arrives.
     connect(&m_engine.state(), &TimerState::modeChanged, this, &PhasedSession::handleEngineModeChange,
@@ -95,11 +96,7 @@ void PhasedSession::skipPhase()
 
 void PhasedSession::previewCurrentPhase()
 {
-    const auto phase = currentPhase();
-    auto& state = m_engine.state();
-    state.setDuration(phase.duration);
-    state.setRemaining(phase.duration);
-    state.setMode(TimerMode::Idle);
+    m_engine.loadPhase(currentPhase().duration);
 }
 
 void PhasedSession::reset()

@@ -28,12 +28,12 @@ class PhasedSession final : public QObject {
     Q_OBJECT
 
 public:
-    // `rounds` below 1 counts as 1. Without a delay the pause between phases is
-    // one second.
+    // `rounds` below 1 counts as 1. `phaseDelay` (required) times the one-second
+    // pause between phases.
     PhasedSession(TimerEngine& engine, QList<Phase> phases, int rounds, SoundPlaying& soundPlayer,
                   CompletionSound phaseCompletionSound, CompletionSound cycleCompletionSound,
                   platform::UserDefaults& defaults, QString activeKey, QString phaseIndexKey,
-                  std::unique_ptr<platform::OneShotTimer> phaseDelay = nullptr, QObject* parent = nullptr);
+                  std::unique_ptr<platform::OneShotTimer> phaseDelay, QObject* parent = nullptr);
     ~PhasedSession() override;
 
     bool isActive() const { return m_isActive; }
@@ -57,7 +57,8 @@ public:
     void resume();
     // Moves on to the next phase at once, or ends the cycle on the last one.
     void skipPhase();
-    // Loads the current phase's length into the engine and leaves it idle.
+    // Loads the current phase's length into the engine and leaves it idle
+    // (TimerEngine::loadPhase).
     void previewCurrentPhase();
     // Ends the cycle without a sound and resets the engine.
     void reset();

@@ -24,9 +24,9 @@ public:
     static constexpr int roundCount = 4;
 
     // Moves the state of an older version's keys first, then restores the
-    // cycle. Without a delay the pause between phases is one second.
+    // cycle. `phaseDelay` (required) times the one-second pause between phases.
     PomodoroSession(TimerEngine& engine, const PomodoroSettings& settings, SoundPlaying& soundPlayer,
-                    platform::UserDefaults& defaults, std::unique_ptr<platform::OneShotTimer> phaseDelay = nullptr,
+                    platform::UserDefaults& defaults, std::unique_ptr<platform::OneShotTimer> phaseDelay,
                     QObject* parent = nullptr);
     ~PomodoroSession() override;
 

@@ -33,7 +33,7 @@ public:
         return *engine;
     }
 
-    TimerState& state() { return engine->state(); }
+    const TimerState& state() const { return engine->state(); }
 
     // Lets queued reactions to the engine run.
     static void deliver() { QCoreApplication::sendPostedEvents(); }

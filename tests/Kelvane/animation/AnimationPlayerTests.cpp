@@ -108,7 +108,7 @@ TEST(AnimationPlayerRealTimer, ReleasingThePlayerCancelsItsTimer)
 {
     int completions = 0;
     {
-        AnimationPlayer player;
+        AnimationPlayer player(std::make_unique<platform::QtOneShotTimer>());
         player.setOnComplete([&] { ++completions; });
         player.load({frameOf(0xffffffff)}, {0.0}, false);
     }

@@ -142,7 +142,7 @@ TEST(TickSoundGeneratorOnThisMachine, NeverFailsOrHangsWhateverTheDevice)
 {
     // The real output: the test runs without a sound server, so this is the
     // no-device path; on a machine with one it plays a quiet blip.
-    TickSoundGenerator generator;
+    TickSoundGenerator generator(platform::makeSystemAudioOutput);
     generator.setStyle(TickStyle::Digital);
     generator.tick();
     generator.tick();

@@ -95,7 +95,7 @@ TEST(DispatchCountdownTicker, DrivesARealEngineToCompletion)
     auto defaults = platform::UserDefaults::inMemory();
     TimerPersistence persistence(*defaults);
     persistence.save({TimerMode::Idle, 1, 1});
-    TimerEngine engine(persistence, nullptr, [] { return platform::Date::now(); });
+    TimerEngine engine(persistence, std::make_shared<DispatchCountdownTicker>(), [] { return platform::Date::now(); });
     int refreshes = 0;
     engine.setOnWidgetRefresh([&] { ++refreshes; });
 

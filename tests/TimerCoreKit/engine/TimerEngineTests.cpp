@@ -9,6 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
 
 using platform::Date;
 
@@ -32,7 +35,7 @@ protected:
 
     std::optional<TimerStateSnapshot> stored() { return TimerPersistence(store.defaults).restore(); }
     int saves() const { return store.writes(SharedDefaultsKeys::timerState); }
-    TimerState& state() { return engine->state(); }
+    const TimerState& state() const { return engine->state(); }
 
     // Moves the clock and delivers one tick.
     void tickAfter(double seconds)
@@ -412,6 +415,169 @@ TEST_F(TimerEngineTest, FieldsChangeInTheOrderObserversRelyOn)
     order.clear();
     engine->selectPreset("preset.quick-10");
     EXPECT_EQ(order, (QStringList{"duration", "remaining", "mode", "preset"}));
+}
+
+// Hears every signal of the engine's state and notes, on each, what the state
+// and the store read at that moment.
+class StateListener {
+public:
+    // Snapshots as JSON text, so a failure prints them readably.
+    struct Heard {
+        std::string signal;
+        std::string state;
+        std::string stored;
+    };
+
+    static std::string text(const std::optional<TimerStateSnapshot>& snapshot)
+    {
+        const auto json = snapshot ? snapshot->toJson() : std::nullopt;
+        return json ? json->toStdString() : std::string("none");
+    }
+
+    StateListener(const TimerState& state, platform::UserDefaults& defaults)
+    {
+        const auto listen = [&](void (TimerState::*signal)(), const char* name) {
+            QObject::connect(&state, signal, [this, &state, &defaults, name] {
+                heard.push_back({name, text(state.snapshot()), text(TimerPersistence(defaults).restore())});
+            });
+        };
+        listen(&TimerState::modeChanged, "mode");
+        listen(&TimerState::durationChanged, "duration");
+        listen(&TimerState::remainingChanged, "remaining");
+        listen(&TimerState::endDateChanged, "endDate");
+        listen(&TimerState::selectedPresetIDChanged, "preset");
+        listen(&TimerState::directionChanged, "direction");
+        listen(&TimerState::elapsedChanged, "elapsed");
+        listen(&TimerState::startDateChanged, "startDate");
+        listen(&TimerState::changed, "changed");
+    }
+
+    std::vector<std::string> signalNames() const
+    {
+        std::vector<std::string> names;
+        for (const auto& h : heard)
+            names.push_back(h.signal);
+        return names;
+    }
+
+    std::vector<Heard> heard;
+};
+
+// Whichever signal an observer listens to, during whichever operation, it reads
+// the operation's finished state: every field already set (never the new mode
+// with the old end date, or the reverse), announced once, and already saved
+// when the operation saves.
+TEST_F(TimerEngineTest, ObserversOnlyEverSeeAFinishedOperation)
+{
+    makeEngine().selectPreset("preset.quick-5");
+    StateListener listener(state(), store.defaults);
+
+    struct Step {
+        const char* name;
+        std::function<void()> run;
+        std::vector<std::string> signalNames;
+        bool saves;
+    };
+    const Step steps[] = {
+        {"start", [&] { clock.advance(1); engine->start(); }, {"endDate", "mode", "changed"}, true},
+        {"tick", [&] { tickAfter(10); }, {"remaining", "changed"}, false},
+        {"pause", [&] { clock.advance(5); engine->pause(); }, {"remaining", "mode", "endDate", "changed"}, true},
+        {"resume", [&] { clock.advance(100); engine->resume(); }, {"endDate", "mode", "changed"}, true},
+        {"complete", [&] { tickAfter(state().remaining()); }, {"remaining", "mode", "endDate", "changed"}, true},
+        {"start after completion", [&] { engine->start(); }, {"remaining", "endDate", "mode", "changed"}, true},
+        {"pause past the end", [&] { clock.advance(400); engine->pause(); },
+         {"remaining", "mode", "endDate", "changed"}, true},
+        {"start again", [&] { engine->start(); }, {"remaining", "endDate", "mode", "changed"}, true},
+        {"stop", [&] { clock.advance(20); engine->reset(); }, {"mode", "endDate", "changed"}, true},
+        {"select a preset", [&] { engine->selectPreset("preset.quick-10"); },
+         {"duration", "remaining", "preset", "changed"}, true},
+        {"load a phase", [&] { engine->loadPhase(42); }, {"duration", "remaining", "changed"}, false},
+        {"switch direction", [&] { engine->switchDirection(TimerDirection::CountUp); }, {"direction", "changed"},
+         true},
+        {"start a count-up", [&] { engine->start(); }, {"startDate", "mode", "changed"}, true},
+        {"count-up tick", [&] { tickAfter(3); }, {"elapsed", "startDate", "changed"}, false},
+        {"pause a count-up", [&] { clock.advance(2); engine->pause(); }, {"elapsed", "startDate", "mode", "changed"},
+         true},
+        {"resume a count-up", [&] { engine->resume(); }, {"startDate", "mode", "changed"}, true},
+        {"stop a count-up", [&] { clock.advance(1); engine->reset(); }, {"mode", "elapsed", "startDate", "changed"},
+         true},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        listener.heard.clear();
+        step.run();
+        EXPECT_EQ(listener.signalNames(), step.signalNames);
+        const auto finished = StateListener::text(state().snapshot());
+        for (const auto& heard : listener.heard) {
+            SCOPED_TRACE(heard.signal);
+            EXPECT_EQ(heard.state, finished);
+            if (step.saves) {
+                EXPECT_EQ(heard.stored, finished);
+            }
+        }
+    }
+}
+
+// An observer that acts on the news at once finds the operation over: the rest
+// of the operation (its ticker, its save) does not undo what the observer did.
+TEST_F(TimerEngineTest, AnObserverActingAtOnceIsNotUndoneByTheRestOfTheOperation)
+{
+    makeEngine().selectPreset("preset.quick-5");
+    QObject::connect(&state(), &TimerState::modeChanged, [this] {
+        if (state().mode() == TimerMode::Running)
+            engine->pause();
+    });
+    int changes = 0;
+    QObject::connect(&state(), &TimerState::changed, [&] { ++changes; });
+
+    clock.advance(1);
+    engine->start();
+    EXPECT_EQ(state().mode(), TimerMode::Paused);
+    EXPECT_DOUBLE_EQ(state().remaining(), 300);
+    EXPECT_FALSE(state().endDate());
+    EXPECT_FALSE(ticker->isRunning());
+    EXPECT_EQ(stored()->mode, TimerMode::Paused);
+    EXPECT_EQ(changes, 2); // the start's and the pause's
+}
+
+TEST_F(TimerEngineTest, LengthsThatAreNotFiniteNeverReachTheState)
+{
+    makeEngine();
+    int changes = 0;
+    QObject::connect(&state(), &TimerState::changed, [&] { ++changes; });
+    for (double bad : {NAN, INFINITY, -INFINITY})
+        engine->loadPhase(bad);
+    EXPECT_EQ(state().duration(), 1500);
+    EXPECT_EQ(state().remaining(), 1500);
+    EXPECT_EQ(changes, 0);
+
+    engine->switchDirection(TimerDirection::CountUp);
+    engine->start();
+    tickAfter(4);
+    tickAfter(INFINITY); // a clock gone wrong
+    EXPECT_DOUBLE_EQ(state().elapsed(), 4);
+}
+
+TEST_F(TimerEngineTest, LoadingAPhaseTouchesNothingButTheLengthAndTheMode)
+{
+    makeEngine().selectPreset("preset.quick-5");
+    clock.advance(1);
+    engine->start();
+    const auto running = state().snapshot();
+    const int savesBefore = saves();
+    const int refreshesBefore = widgetRefreshes;
+    const int stopsBefore = ticker->stopCount;
+
+    engine->loadPhase(42);
+    EXPECT_EQ(state().mode(), TimerMode::Idle);
+    EXPECT_DOUBLE_EQ(state().duration(), 42);
+    EXPECT_DOUBLE_EQ(state().remaining(), 42);
+    EXPECT_EQ(state().endDate(), running.endDate);
+    EXPECT_EQ(state().selectedPresetID(), running.selectedPresetID);
+    EXPECT_TRUE(ticker->isRunning());
+    EXPECT_EQ(ticker->stopCount, stopsBefore);
+    EXPECT_EQ(saves(), savesBefore);
+    EXPECT_EQ(widgetRefreshes, refreshesBefore);
 }
 
 TEST_F(TimerEngineTest, StrayTicksAreHarmless)

@@ -133,7 +133,7 @@ TEST_F(NotificationManagerTest, EveryCompletionPostsUnderTheSameIdentifier)
 // shown, and every answer still comes.
 TEST(NotificationManagerWithoutBus, StaysUnauthorizedAndFinishesEverySend)
 {
-    NotificationManager manager;
+    NotificationManager manager(std::make_unique<platform::FreedesktopNotifications>());
     bool done = false;
     manager.sendTimerCompletedNotification([&] { done = true; });
     EXPECT_FALSE(done) << "answers come later, not inside the call";
