@@ -2,6 +2,7 @@
 
 #include "DotMatrixKit/DotMatrixAccessibility.h"
 #include "DotMatrixKit/DotMatrixRules.h"
+#include "DotMatrixKit/paint/DotMatrixPainter.h"
 
 #include "PlatformKit/core/SaturatingCast.h"
 
@@ -64,7 +65,7 @@ void DotMatrixView::paintEvent(QPaintEvent*)
     // The grid never stretches: a larger widget shows it centred.
     const QSizeF grid = DotMatrixRules::layout(m_inputs).size;
     painter.translate((width() - grid.width()) / 2, (height() - grid.height()) / 2);
-    paint(painter, m_inputs, currentState());
+    DotMatrixPainter::paint(painter, m_inputs, currentState());
 }
 
 void DotMatrixView::showEvent(QShowEvent* event)

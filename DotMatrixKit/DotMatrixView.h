@@ -4,16 +4,11 @@
 
 #include "PlatformKit/core/Date.h"
 
-#include <QImage>
 #include <QTimer>
 #include <QWidget>
 
-#include <functional>
-
-class QPainter;
-
 // The timer's time as a grid of LED-like dots. The widget is exactly the size
-// of its grid; the drawing itself is `paint`, which serves any painter.
+// of its grid; the drawing itself is DotMatrixPainter's, which serves any painter.
 class DotMatrixView : public QWidget {
     Q_OBJECT
 
@@ -29,11 +24,6 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
-
-    // Draws the display into the grid's rectangle at the painter's origin.
-    static void paint(QPainter& painter, const DotMatrixInputs& inputs, const DotMatrixState& state);
-    // The display on its own transparent image, `devicePixelRatio` pixels per point.
-    static QImage renderImage(const DotMatrixInputs& inputs, const DotMatrixState& state, qreal devicePixelRatio = 1.0);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -3,7 +3,7 @@
 #include "DotMatrixKit/DigitMapper.h"
 #include "DotMatrixKit/DotGlyphView.h"
 #include "DotMatrixKit/DotMatrixRules.h"
-#include "DotMatrixKit/DotMatrixView.h"
+#include "DotMatrixKit/paint/DotMatrixPainter.h"
 
 #include <QPainter>
 
@@ -31,7 +31,7 @@ DotMatrixInputs base(const QString& text = QStringLiteral("12:34"))
 QImage draw(const DotMatrixInputs& inputs, platform::Date now = platform::Date::fromSecondsSinceReferenceDate(0),
             qreal scale = zoom)
 {
-    return DotMatrixView::renderImage(inputs, DotMatrixRules::state(inputs, now), scale);
+    return DotMatrixPainter::renderImage(inputs, DotMatrixRules::state(inputs, now), scale);
 }
 
 DotStyle styleWith(qreal dotSize, DotWeight weight, DotShape shape)
