@@ -1,8 +1,8 @@
 #include "GalleryScenes.h"
 
 #include "DotMatrixKit/DigitMapper.h"
-#include "DotMatrixKit/DotGlyphView.h"
 #include "DotMatrixKit/DotMatrixRules.h"
+#include "DotMatrixKit/paint/DotGlyphPainter.h"
 #include "DotMatrixKit/paint/DotMatrixPainter.h"
 
 #include <QPainter>
@@ -234,7 +234,7 @@ QImage glyphImage(const DotGlyph& glyph, DotShape shape, const QSize& canvas)
     image.setDevicePixelRatio(zoom);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    DotGlyphView::paint(painter, canvas, {glyph, amber, shape});
+    DotGlyphPainter::paint(painter, canvas, {glyph, amber, shape});
     return image;
 }
 
