@@ -12,9 +12,6 @@
 
 namespace {
 
-// Waking a little after the change keeps rounding from sampling just before it.
-constexpr int wakeSlackMs = 5;
-
 QSize gridSize(const DotMatrixInputs& inputs)
 {
     const QSizeF size = DotMatrixRules::layout(inputs).size;
@@ -25,17 +22,17 @@ QSize gridSize(const DotMatrixInputs& inputs)
 } // namespace
 
 DotMatrixView::DotMatrixView(DotMatrixInputs inputs, platform::Clock clock, QWidget* parent)
-    : QWidget(parent), m_inputs(std::move(inputs)), m_clock(clock ? std::move(clock) : &platform::Date::now)
+    : QWidget(parent)
+    , m_inputs(std::move(inputs))
+    , m_clock(clock ? std::move(clock) : &platform::Date::now)
+    , m_lookChanges(
+          m_clock, [this] { return isVisible(); },
+          [this](platform::Date now) { return DotMatrixRules::nextLookChange(m_inputs, now); }, [this] { update(); },
+          this)
 {
     installDotMatrixAccessibility();
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setAccessibleName(DotMatrixRules::accessibleLabel(m_inputs));
-    m_lookTimer.setSingleShot(true);
-    m_lookTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_lookTimer, &QTimer::timeout, this, [this] {
-        update();
-        scheduleLookChange();
-    });
 }
 
 void DotMatrixView::setInputs(DotMatrixInputs inputs)
@@ -46,7 +43,7 @@ void DotMatrixView::setInputs(DotMatrixInputs inputs)
     if (resized)
         updateGeometry();
     update();
-    scheduleLookChange();
+    m_lookChanges.reschedule();
 }
 
 DotMatrixState DotMatrixView::currentState() const
@@ -71,24 +68,11 @@ void DotMatrixView::paintEvent(QPaintEvent*)
 void DotMatrixView::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    scheduleLookChange();
+    m_lookChanges.reschedule();
 }
 
 void DotMatrixView::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
-    m_lookTimer.stop();
-}
-
-void DotMatrixView::scheduleLookChange()
-{
-    m_lookTimer.stop();
-    if (!isVisible())
-        return;
-    const platform::Date now = m_clock();
-    const auto next = DotMatrixRules::nextLookChange(m_inputs, now);
-    if (!next)
-        return;
-    const double delayMs = std::ceil(next->secondsSince(now) * 1000.0);
-    m_lookTimer.start(std::max(0, platform::saturatingCast<int>(delayMs)) + wakeSlackMs);
+    m_lookChanges.stop();
 }

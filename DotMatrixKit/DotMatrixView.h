@@ -1,10 +1,10 @@
 #pragma once
 
 #include "DotMatrixKit/DotMatrixInputs.h"
+#include "DotMatrixKit/LookChangeTimer.h"
 
 #include "PlatformKit/core/Date.h"
 
-#include <QTimer>
 #include <QWidget>
 
 // The timer's time as a grid of LED-like dots. The widget is exactly the size
@@ -31,11 +31,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    // Wakes the view when the time-driven look next changes; the wake-up only
-    // asks for a repaint, which samples the clock.
-    void scheduleLookChange();
-
     DotMatrixInputs m_inputs;
     platform::Clock m_clock;
-    QTimer m_lookTimer{this};
+    // Wakes the view when the time-driven look next changes.
+    LookChangeTimer m_lookChanges;
 };
