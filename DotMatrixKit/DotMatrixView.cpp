@@ -2,6 +2,7 @@
 
 #include "DotMatrixKit/DotMatrixAccessibility.h"
 #include "DotMatrixKit/DotMatrixRules.h"
+#include "DotMatrixKit/paint/DotMatrixPainter.h"
 
 #include "PlatformKit/core/SaturatingCast.h"
 
@@ -10,9 +11,6 @@
 #include <cmath>
 
 namespace {
-
-// Waking a little after the change keeps rounding from sampling just before it.
-constexpr int wakeSlackMs = 5;
 
 QSize gridSize(const DotMatrixInputs& inputs)
 {
@@ -24,17 +22,17 @@ QSize gridSize(const DotMatrixInputs& inputs)
 } // namespace
 
 DotMatrixView::DotMatrixView(DotMatrixInputs inputs, platform::Clock clock, QWidget* parent)
-    : QWidget(parent), m_inputs(std::move(inputs)), m_clock(clock ? std::move(clock) : &platform::Date::now)
+    : QWidget(parent)
+    , m_inputs(std::move(inputs))
+    , m_clock(clock ? std::move(clock) : &platform::Date::now)
+    , m_lookChanges(
+          m_clock, [this] { return isVisible(); },
+          [this](platform::Date now) { return DotMatrixRules::nextLookChange(m_inputs, now); }, [this] { update(); },
+          this)
 {
     installDotMatrixAccessibility();
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setAccessibleName(DotMatrixRules::accessibleLabel(m_inputs));
-    m_lookTimer.setSingleShot(true);
-    m_lookTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_lookTimer, &QTimer::timeout, this, [this] {
-        update();
-        scheduleLookChange();
-    });
 }
 
 void DotMatrixView::setInputs(DotMatrixInputs inputs)
@@ -45,7 +43,7 @@ void DotMatrixView::setInputs(DotMatrixInputs inputs)
     if (resized)
         updateGeometry();
     update();
-    scheduleLookChange();
+    m_lookChanges.reschedule();
 }
 
 DotMatrixState DotMatrixView::currentState() const
@@ -64,30 +62,17 @@ void DotMatrixView::paintEvent(QPaintEvent*)
     // The grid never stretches: a larger widget shows it centred.
     const QSizeF grid = DotMatrixRules::layout(m_inputs).size;
     painter.translate((width() - grid.width()) / 2, (height() - grid.height()) / 2);
-    paint(painter, m_inputs, currentState());
+    DotMatrixPainter::paint(painter, m_inputs, currentState());
 }
 
 void DotMatrixView::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    scheduleLookChange();
+    m_lookChanges.reschedule();
 }
 
 void DotMatrixView::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
-    m_lookTimer.stop();
-}
-
-void DotMatrixView::scheduleLookChange()
-{
-    m_lookTimer.stop();
-    if (!isVisible())
-        return;
-    const platform::Date now = m_clock();
-    const auto next = DotMatrixRules::nextLookChange(m_inputs, now);
-    if (!next)
-        return;
-    const double delayMs = std::ceil(next->secondsSince(now) * 1000.0);
-    m_lookTimer.start(std::max(0, platform::saturatingCast<int>(delayMs)) + wakeSlackMs);
+    m_lookChanges.stop();
 }

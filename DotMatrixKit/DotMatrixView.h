@@ -1,19 +1,14 @@
 #pragma once
 
 #include "DotMatrixKit/DotMatrixInputs.h"
+#include "DotMatrixKit/LookChangeTimer.h"
 
 #include "PlatformKit/core/Date.h"
 
-#include <QImage>
-#include <QTimer>
 #include <QWidget>
 
-#include <functional>
-
-class QPainter;
-
 // The timer's time as a grid of LED-like dots. The widget is exactly the size
-// of its grid; the drawing itself is `paint`, which serves any painter.
+// of its grid; the drawing itself is DotMatrixPainter's, which serves any painter.
 class DotMatrixView : public QWidget {
     Q_OBJECT
 
@@ -30,22 +25,14 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
-    // Draws the display into the grid's rectangle at the painter's origin.
-    static void paint(QPainter& painter, const DotMatrixInputs& inputs, const DotMatrixState& state);
-    // The display on its own transparent image, `devicePixelRatio` pixels per point.
-    static QImage renderImage(const DotMatrixInputs& inputs, const DotMatrixState& state, qreal devicePixelRatio = 1.0);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
-    // Wakes the view when the time-driven look next changes; the wake-up only
-    // asks for a repaint, which samples the clock.
-    void scheduleLookChange();
-
     DotMatrixInputs m_inputs;
     platform::Clock m_clock;
-    QTimer m_lookTimer{this};
+    // Wakes the view when the time-driven look next changes.
+    LookChangeTimer m_lookChanges;
 };

@@ -11,9 +11,6 @@
 
 namespace {
 
-// Waking a little after the change keeps rounding from sampling just before it.
-constexpr int wakeSlackMs = 5;
-
 QSize ceiled(QSizeF size)
 {
     return {platform::saturatingCast<int>(std::ceil(size.width())),
@@ -23,15 +20,16 @@ QSize ceiled(QSizeF size)
 } // namespace
 
 DisplayView::DisplayView(platform::Clock clock, QWidget* parent)
-    : QWidget(parent), m_clock(clock ? std::move(clock) : &platform::Date::now)
+    : QWidget(parent)
+    , m_clock(clock ? std::move(clock) : &platform::Date::now)
+    , m_lookChanges(
+          m_clock, [this] { return isVisible(); },
+          [this](platform::Date now) {
+              return DisplayRendererFactory::renderer(m_type, m_settings)->nextLookChange(m_frame, m_state, now);
+          },
+          [this] { update(); }, this)
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    m_lookTimer.setSingleShot(true);
-    m_lookTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_lookTimer, &QTimer::timeout, this, [this] {
-        update();
-        scheduleLookChange();
-    });
 }
 
 void DisplayView::setDisplay(DisplayType type, DisplayFrame frame, DisplayLookSettings settings)
@@ -48,7 +46,7 @@ void DisplayView::setDisplay(DisplayType type, DisplayFrame frame, DisplayLookSe
     if (sizeHint() != before)
         updateGeometry();
     update();
-    scheduleLookChange();
+    m_lookChanges.reschedule();
 }
 
 void DisplayView::setAdaptiveFill(bool adaptiveFill)
@@ -100,24 +98,11 @@ void DisplayView::paintEvent(QPaintEvent*)
 void DisplayView::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    scheduleLookChange();
+    m_lookChanges.reschedule();
 }
 
 void DisplayView::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
-    m_lookTimer.stop();
-}
-
-void DisplayView::scheduleLookChange()
-{
-    m_lookTimer.stop();
-    if (!isVisible())
-        return;
-    const platform::Date now = m_clock();
-    const auto next = DisplayRendererFactory::renderer(m_type, m_settings)->nextLookChange(m_frame, m_state, now);
-    if (!next)
-        return;
-    const double delayMs = std::ceil(next->secondsSince(now) * 1000.0);
-    m_lookTimer.start(std::max(0, platform::saturatingCast<int>(delayMs)) + wakeSlackMs);
+    m_lookChanges.stop();
 }

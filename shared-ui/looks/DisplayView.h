@@ -3,12 +3,11 @@
 #include "shared-ui/looks/DisplayLookSettings.h"
 #include "shared-ui/looks/DisplayRenderer.h"
 
+#include "DotMatrixKit/LookChangeTimer.h"
+
 #include "PlatformKit/core/Date.h"
 
-#include <QTimer>
 #include <QWidget>
-
-#include <functional>
 
 // The live display in a window: the chosen look drawn through the renderer
 // factory, with the look's state kept from frame to frame and a repaint
@@ -44,13 +43,12 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void scheduleLookChange();
-
     DisplayType m_type = DisplayType::DotMatrix;
     DisplayFrame m_frame;
     DisplayLookSettings m_settings;
     bool m_adaptiveFill = false;
     DisplayLookState m_state;
     platform::Clock m_clock;
-    QTimer m_lookTimer{this};
+    // Wakes the view when the look next changes by itself.
+    LookChangeTimer m_lookChanges;
 };

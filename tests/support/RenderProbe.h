@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DotMatrixKit/DotMatrixView.h"
 #include "DotMatrixKit/DotPosition.h"
+#include "DotMatrixKit/paint/DotMatrixPainter.h"
 
 #include "PlatformKit/core/SaturatingCast.h"
 
@@ -19,7 +19,7 @@ public:
     static constexpr qreal pixelsPerPoint = 4;
 
     RenderProbe(const DotMatrixInputs& inputs, const DotMatrixState& state = {})
-        : m_image(DotMatrixView::renderImage(inputs, state, pixelsPerPoint))
+        : m_image(DotMatrixPainter::renderImage(inputs, state, pixelsPerPoint))
     {
     }
     // Any other display, rendered at `pixelsPerPoint`.

@@ -1,9 +1,9 @@
 #include "GalleryScenes.h"
 
 #include "DotMatrixKit/DigitMapper.h"
-#include "DotMatrixKit/DotGlyphView.h"
 #include "DotMatrixKit/DotMatrixRules.h"
-#include "DotMatrixKit/DotMatrixView.h"
+#include "DotMatrixKit/paint/DotGlyphPainter.h"
+#include "DotMatrixKit/paint/DotMatrixPainter.h"
 
 #include <QPainter>
 
@@ -31,7 +31,7 @@ DotMatrixInputs base(const QString& text = QStringLiteral("12:34"))
 QImage draw(const DotMatrixInputs& inputs, platform::Date now = platform::Date::fromSecondsSinceReferenceDate(0),
             qreal scale = zoom)
 {
-    return DotMatrixView::renderImage(inputs, DotMatrixRules::state(inputs, now), scale);
+    return DotMatrixPainter::renderImage(inputs, DotMatrixRules::state(inputs, now), scale);
 }
 
 DotStyle styleWith(qreal dotSize, DotWeight weight, DotShape shape)
@@ -234,7 +234,7 @@ QImage glyphImage(const DotGlyph& glyph, DotShape shape, const QSize& canvas)
     image.setDevicePixelRatio(zoom);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    DotGlyphView::paint(painter, canvas, {glyph, amber, shape});
+    DotGlyphPainter::paint(painter, canvas, {glyph, amber, shape});
     return image;
 }
 

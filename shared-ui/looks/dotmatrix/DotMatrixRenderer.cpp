@@ -6,8 +6,8 @@
 #include "DotMatrixKit/DigitMapper.h"
 #include "DotMatrixKit/DotGridLayout.h"
 #include "DotMatrixKit/DotMatrixRules.h"
-#include "DotMatrixKit/DotMatrixView.h"
 #include "DotMatrixKit/TextCharacters.h"
+#include "DotMatrixKit/paint/DotMatrixPainter.h"
 
 #include <QPainter>
 
@@ -80,7 +80,7 @@ void stampGlyphs(QPainter& painter, SpriteCache& sprites, const DotMatrixInputs&
         glyph.displayOverride = placed.character.toString();
         const auto draw = [&](QPainter& piece) {
             piece.translate(placed.offset, 0);
-            DotMatrixView::paint(piece, glyph, look);
+            DotMatrixPainter::paint(piece, glyph, look);
         };
         sprites.stamp(painter, QRectF(QPointF(placed.offset, 0), placed.size), glyphKey(glyph, colonOpacity, glow),
                       draw, glow ? inputs.glowRadius : std::nullopt);
@@ -141,7 +141,7 @@ void DotMatrixRenderer::paint(QPainter& painter, const DisplayFrame& frame, cons
     const QString text = DotMatrixRules::displayText(whole);
     const auto glyphs = placeGlyphs(whole, text);
     if (!glyphs) {
-        DotMatrixView::paint(painter, whole, DotMatrixState{state.colonOpacity, state.displayOpacity});
+        DotMatrixPainter::paint(painter, whole, DotMatrixState{state.colonOpacity, state.displayOpacity});
         return;
     }
     const QRectF canvas(QPointF(0, 0), DotGridLayout(whole.style).totalSize(text, whole.digitScaling));

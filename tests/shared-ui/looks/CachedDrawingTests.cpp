@@ -3,7 +3,7 @@
 #include "shared-ui/looks/dotmatrix/DotMatrixRenderer.h"
 #include "shared-ui/looks/sevensegment/SevenSegmentRenderer.h"
 
-#include "DotMatrixKit/DotMatrixView.h"
+#include "DotMatrixKit/paint/DotMatrixPainter.h"
 
 #include <gtest/gtest.h>
 
@@ -81,7 +81,7 @@ TEST(CachedDrawingTest, DotMatrixMatchesTheGlyphKitsOwnDrawing)
             renderer.renderImage(frame, state, now, 3);
             const QImage stamped = renderer.renderImage(frame, state, now, 3);
             EXPECT_GT(state.sprites.size(), 0);
-            const QImage reference = DotMatrixView::renderImage(
+            const QImage reference = DotMatrixPainter::renderImage(
                 renderer.inputs(frame), DotMatrixState{state.colonOpacity, state.displayOpacity}, 3);
             // Glows summed per character round a little differently from one blur.
             EXPECT_LE(largestDifference(stamped, reference), frame.style.bloomEnabled ? 4 : 0);

@@ -5,6 +5,7 @@
 #include "LookProbe.h"
 
 #include <QImage>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -77,4 +78,27 @@ TEST(DisplayViewTest, AdaptiveFillClaimsTheSpaceAndScalesTheLookIntoIt)
     const QPointF bar = placed.map(middleBarCentre(eights()));
     EXPECT_TRUE(nearColor(image.pixelColor(bar.toPoint()), DisplayColor::vfdCyan().dotColor()));
     EXPECT_EQ(image.pixelColor(2, 2).alpha(), 0) << "the renderer leaves the background to the host";
+}
+
+// A shown view wakes itself when its look next changes, and only then.
+TEST(DisplayViewTest, WakesAtTheNextLookChangeWhileShown)
+{
+    const Date now = Date::fromSecondsSinceReferenceDate(10.3);
+    DisplayView view([now] { return now; });
+    QTimer* timer = view.findChild<QTimer*>();
+    ASSERT_NE(timer, nullptr);
+    DisplayFrame frame = eights();
+    view.setDisplay(DisplayType::DotMatrix, frame);
+    view.show();
+    EXPECT_FALSE(timer->isActive()) << "a steady colon never changes by itself";
+
+    frame.style.colonMode = ColonMode::Pulsing;
+    view.setDisplay(DisplayType::DotMatrix, frame);
+    ASSERT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 705) << "the colon turns at 11.0, woken 5 ms after";
+
+    view.hide();
+    EXPECT_FALSE(timer->isActive());
+    view.setDisplay(DisplayType::DotMatrix, frame);
+    EXPECT_FALSE(timer->isActive()) << "a hidden view does not wake";
 }

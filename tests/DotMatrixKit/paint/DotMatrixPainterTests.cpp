@@ -1,6 +1,7 @@
+#include "DotMatrixKit/paint/DotMatrixPainter.h"
+
 #include "DotMatrixKit/DotGridLayout.h"
 #include "DotMatrixKit/DotMatrixRules.h"
-#include "DotMatrixKit/DotMatrixView.h"
 #include "DotMatrixKit/PhaseStrip.h"
 
 #include "support/RenderProbe.h"
@@ -262,7 +263,7 @@ TEST_F(DotMatrixPainting, PaintsOnlyInsideTheGrid)
     {
         QPainter painter(&canvas);
         painter.translate(100, 50);
-        DotMatrixView::paint(painter, inputs, {});
+        DotMatrixPainter::paint(painter, inputs, {});
     }
     const QRect inside = QRectF(QPointF(100, 50), grid).toAlignedRect();
     for (int y = 0; y < canvas.height(); y += 2) {

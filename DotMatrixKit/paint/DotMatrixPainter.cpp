@@ -1,15 +1,12 @@
-// The drawing of the dot-matrix display: one function of its inputs and its
-// time-driven state, so the widget, the tray image and the tests all draw alike.
-#include "DotMatrixKit/DotMatrixView.h"
+#include "DotMatrixKit/paint/DotMatrixPainter.h"
 
-#include "DotMatrixKit/paint/DotBatches.h"
 #include "DotMatrixKit/DotGridLayout.h"
 #include "DotMatrixKit/DotMatrixRules.h"
+#include "DotMatrixKit/PhaseStrip.h"
+#include "DotMatrixKit/paint/DotBatches.h"
 #include "DotMatrixKit/paint/GaussianBlur.h"
 #include "DotMatrixKit/paint/OffscreenImage.h"
 #include "DotMatrixKit/paint/PaintLayer.h"
-#include "DotMatrixKit/PhaseStrip.h"
-
 
 #include <QPainter>
 #include <QPainterPath>
@@ -133,7 +130,7 @@ void paintScene(QPainter& painter, const DotMatrixRules::Layout& layout, const D
 
 } // namespace
 
-void DotMatrixView::paint(QPainter& painter, const DotMatrixInputs& inputs, const DotMatrixState& state)
+void DotMatrixPainter::paint(QPainter& painter, const DotMatrixInputs& inputs, const DotMatrixState& state)
 {
     const auto layout = DotMatrixRules::layout(inputs);
     const QRectF canvas(QPointF(0, 0), layout.size);
@@ -154,7 +151,7 @@ void DotMatrixView::paint(QPainter& painter, const DotMatrixInputs& inputs, cons
     painter.restore();
 }
 
-QImage DotMatrixView::renderImage(const DotMatrixInputs& inputs, const DotMatrixState& state, qreal devicePixelRatio)
+QImage DotMatrixPainter::renderImage(const DotMatrixInputs& inputs, const DotMatrixState& state, qreal devicePixelRatio)
 {
     return offscreenImage(DotMatrixRules::layout(inputs).size, devicePixelRatio,
                           [&](QPainter& painter) { paint(painter, inputs, state); });
