@@ -591,10 +591,16 @@ TEST_F(TimerEngineTest, StrayTicksAreHarmless)
 
     engine->start();
     const auto lateTick = ticker->handler();
+    clock.advance(2 * 3600); // a tick that ran now would complete the timer and save it
+    const int savesBefore = saves();
+    const int refreshesBefore = widgetRefreshes;
     engine.reset();
     lateTick(); // the engine is gone: nothing may run
     QCoreApplication::sendPostedEvents();
-    SUCCEED();
+    EXPECT_EQ(saves(), savesBefore);
+    EXPECT_EQ(widgetRefreshes, refreshesBefore);
+    ASSERT_TRUE(stored());
+    EXPECT_EQ(stored()->mode, TimerMode::Running);
 }
 
 class StubDebugProvider final : public DebugTickProvider {
