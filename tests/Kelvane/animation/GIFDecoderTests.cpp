@@ -74,6 +74,49 @@ TEST(GIFDecoder, RefusesHugeDeclaredFramesWithoutAllocatingForThem)
     EXPECT_EQ(errorOf(GifBuilder(2, 2).frame(1, 1, 2, 2).frame(1, 1, 50000, 3).bytes()), DecodingError::InvalidData);
 }
 
+TEST(GIFDecoder, RefusesFilesWhoseFramesTogetherCostTooManyPixels)
+{
+    // A few kilobytes declaring the largest frames over and over.
+    GifBuilder hugeFrames(GIFDecoder::maximumSide, GIFDecoder::maximumSide);
+    for (int i = 0; i < GIFDecoder::maximumFrames; ++i)
+        hugeFrames.emptyFrame(GIFDecoder::maximumSide, GIFDecoder::maximumSide);
+    // Tiny frames still cost the whole canvas each.
+    GifBuilder tinyFramesOnAHugeCanvas(GIFDecoder::maximumSide, GIFDecoder::maximumSide);
+    tinyFramesOnAHugeCanvas.frame(1, 5, 1, 1).frame(2, 5, 1, 1);
+    // Frames larger than the canvas cost their own size.
+    GifBuilder hugeFramesOnATinyCanvas(1, 1);
+    for (int i = 0; i < 2; ++i)
+        hugeFramesOnATinyCanvas.emptyFrame(GIFDecoder::maximumSide, GIFDecoder::maximumSide);
+    // Without a screen size, the canvas reaches as far as the first frame does.
+    GifBuilder farFirstFrame(0, 0);
+    farFirstFrame.frame(1, 5, 2, 2, {GIFDecoder::maximumSide - 2, GIFDecoder::maximumSide - 2}).frame(2, 5, 1, 1);
+
+    const QList<std::pair<const char*, QByteArray>> cases{
+        {"huge frames", hugeFrames.bytes()},
+        {"tiny frames on a huge canvas", tinyFramesOnAHugeCanvas.bytes()},
+        {"huge frames on a tiny canvas", hugeFramesOnATinyCanvas.bytes()},
+        {"far first frame", farFirstFrame.bytes()},
+    };
+    for (const auto& [name, gif] : cases)
+        EXPECT_EQ(errorOf(gif), DecodingError::InvalidData) << name;
+}
+
+TEST(GIFDecoder, DecodesFramesUpToTheTotalPixelLimit)
+{
+    constexpr int side = 1024;
+    constexpr auto framesAtTheLimit = int(GIFDecoder::maximumTotalPixels / (side * side));
+    static_assert(framesAtTheLimit < GIFDecoder::maximumFrames);
+    GifBuilder gif(side, side);
+    for (int i = 0; i < framesAtTheLimit; ++i)
+        gif.frame(i % 4, 5, 1, 1);
+    EXPECT_EQ(animationOf(gif.bytes()).frames.size(), framesAtTheLimit);
+    gif.frame(1, 5, 1, 1);
+    EXPECT_EQ(errorOf(gif.bytes()), DecodingError::InvalidData);
+
+    const auto largestFrame = GifBuilder(GIFDecoder::maximumSide, GIFDecoder::maximumSide).frame(1, 5, 1, 1).bytes();
+    EXPECT_EQ(animationOf(largestFrame).frames.size(), 1);
+}
+
 TEST(GIFDecoder, TruncatedFilesGiveAnErrorOrTheCompleteFrames)
 {
     const auto gif = GifBuilder(8, 8).frame(1, 3).frame(2, 3).frame(3, 3).bytes();
