@@ -52,6 +52,7 @@ namespace {
 // Bytes in memory, opened for an image reader.
 class InMemoryImage {
 public:
+    // An empty `format` has the reader tell it from the content.
     InMemoryImage(const QByteArray& data, const QByteArray& format) : m_reader(&m_buffer, format)
     {
         m_buffer.setData(data);
@@ -128,8 +129,27 @@ std::variant<Animation, DecodingError> decodeGif(const GifStructure& structure, 
     return animation;
 }
 
-// One frame of the largest sides always fits.
+// One frame of the largest sides, from a GIF or a still image, always fits.
 static_assert(qint64(maximumSide) * maximumSide <= maximumTotalPixels);
+
+std::variant<Animation, DecodingError> decodeStill(const QByteArray& data, double targetHeight)
+{
+    InMemoryImage still(data, {});
+    QImageReader& reader = still.reader();
+    // GIF data is only decoded past the checks on its structure.
+    if (!reader.canRead() || reader.format() == "gif")
+        return DecodingError::InvalidData;
+    // Holds a format that declares no size up front to what a frame within
+    // the side limits needs, at 8 bytes a pixel.
+    reader.setAllocationLimit(int(qint64(maximumSide) * maximumSide * 8 / (1024 * 1024)));
+    const QSize declared = reader.size();
+    if (declared.isValid() && tooLarge(declared))
+        return DecodingError::InvalidData;
+    const QImage image = reader.read();
+    if (image.isNull() || tooLarge(image.size()))
+        return DecodingError::InvalidData;
+    return Animation{{rasterise(image, targetHeight)}, {defaultDelay}};
+}
 
 } // namespace
 
@@ -137,10 +157,9 @@ std::variant<Animation, DecodingError> decode(const QByteArray& data, double tar
 {
     if (data.size() > maximumBytes)
         return DecodingError::FileTooLarge;
-    const auto structure = GifStructure::read(data);
-    if (!structure)
-        return DecodingError::InvalidData;
-    return decodeGif(*structure, data, targetHeight);
+    if (const auto structure = GifStructure::read(data))
+        return decodeGif(*structure, data, targetHeight);
+    return decodeStill(data, targetHeight);
 }
 
 } // namespace GIFDecoder

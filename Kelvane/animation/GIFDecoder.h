@@ -9,7 +9,8 @@
 
 // Turns the bytes of an animated GIF into frames and per-frame delays, within
 // fixed limits, scaling tall frames down with nearest-neighbour sampling so
-// pixel art stays crisp.
+// pixel art stays crisp. A still image in another format the platform reads
+// becomes a single frame of the default delay.
 namespace GIFDecoder {
 
 enum class DecodingError { InvalidData, NoFrames, FileTooLarge, TooManyFrames };
