@@ -9,7 +9,8 @@
 
 // Turns the bytes of an animated GIF into frames and per-frame delays, within
 // fixed limits, scaling tall frames down with nearest-neighbour sampling so
-// pixel art stays crisp.
+// pixel art stays crisp. A still image in another format the platform reads
+// becomes a single frame of the default delay.
 namespace GIFDecoder {
 
 enum class DecodingError { InvalidData, NoFrames, FileTooLarge, TooManyFrames };
@@ -26,6 +27,11 @@ inline constexpr int maximumFrames = 120;
 inline constexpr double defaultDelay = 0.1;
 // The largest frame side the decoder will allocate for.
 inline constexpr int maximumSide = 4096;
+// The most pixels a whole file may cost to decode, each GIF frame costing the
+// area of the canvas it is composed onto: keeps a small file that declares many
+// large frames to a fraction of a second. A built-in animation costs about
+// 10 000 pixels; 120 frames of 370 x 370 still fit.
+inline constexpr qint64 maximumTotalPixels = 16 * 1024 * 1024;
 
 std::variant<Animation, DecodingError> decode(const QByteArray& data, double targetHeight);
 

@@ -98,13 +98,14 @@ std::optional<GifStructure> GifStructure::read(const QByteArray& data)
         }
         if (introducer != imageSeparator || !reader.has(9))
             break;
-        reader.skip(4); // left, top
+        const int left = reader.littleEndian16();
+        const int top = reader.littleEndian16();
         const int width = reader.littleEndian16();
         const int height = reader.littleEndian16();
         const quint8 imagePacked = reader.byte();
         if (!reader.skip(colourTableBytes(imagePacked)) || !reader.skip(1) || !reader.skipSubBlocks())
             break;
-        gif.frames.append({QSize(width, height), pendingDelay});
+        gif.frames.append({QPoint(left, top), QSize(width, height), pendingDelay});
         pendingDelay.reset();
     }
     return gif;

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QPoint>
 #include <QSize>
 
 #include <optional>
@@ -12,6 +13,7 @@
 struct GifStructure {
     QSize screenSize;
     struct Frame {
+        QPoint offset; // on the logical screen
         QSize size;
         // Hundredths of a second from the frame's control block; none when the
         // frame has no control block.

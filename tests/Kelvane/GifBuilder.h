@@ -2,20 +2,30 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QPoint>
 
 #include <optional>
 
 // Writes small GIF files for tests: a four-colour palette and frames filled
 // with one colour, LZW-coded with a clear code every two pixels so the code
-// width never grows.
+// width never grows; or frames that declare a size but carry no pixels, for
+// files the decoder must refuse from their structure alone.
 class GifBuilder {
 public:
     GifBuilder(int width, int height) : m_width(width), m_height(height) {}
 
     GifBuilder& frame(int colourIndex, std::optional<int> delayCentiseconds = std::nullopt, int width = 0,
-                      int height = 0)
+                      int height = 0, QPoint offset = {})
     {
-        m_frames.append({colourIndex, delayCentiseconds, width ? width : m_width, height ? height : m_height});
+        width = width ? width : m_width;
+        height = height ? height : m_height;
+        m_frames.append({colourIndex, delayCentiseconds, width, height, offset, width * height});
+        return *this;
+    }
+
+    GifBuilder& emptyFrame(int width, int height, QPoint offset = {})
+    {
+        m_frames.append({0, std::nullopt, width, height, offset, 0});
         return *this;
     }
 
@@ -36,13 +46,13 @@ public:
                 out.append("\x00\x00", 2);
             }
             out.append(char(0x2C));
-            put16(out, 0);
-            put16(out, 0);
+            put16(out, f.offset.x());
+            put16(out, f.offset.y());
             put16(out, f.width);
             put16(out, f.height);
             out.append(char(0));
             out.append(char(2)); // LZW minimum code size
-            appendSubBlocks(out, lzw(f.colour, f.width * f.height));
+            appendSubBlocks(out, lzw(f.colour, f.codedPixels));
         }
         out.append(char(0x3B));
         return out;
@@ -54,6 +64,8 @@ private:
         std::optional<int> delay;
         int width;
         int height;
+        QPoint offset;
+        int codedPixels; // none for an empty frame
     };
 
     static void put16(QByteArray& out, int value)
