@@ -19,6 +19,7 @@ struct ClosedRange {
     T upper;
 
     constexpr bool contains(T value) const { return lower <= value && value <= upper; }
+    constexpr T clamp(T value) const { return value < lower ? lower : (upper < value ? upper : value); }
 };
 
 // One named, coloured step of a custom timer.

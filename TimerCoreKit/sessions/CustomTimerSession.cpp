@@ -47,7 +47,11 @@ void CustomTimerSession::activate(const CustomTimer& timer, Origin origin)
     m_activeTimer = timer;
     Q_EMIT activeTimerChanged();
 
-    auto* session = new PhasedSession(m_engine, timer.makePhaseSequence(), timer.rounds, m_soundPlayer,
+    // The record keeps whatever was stored, but a run never repeats more
+    // rounds than the editor allows: a damaged count must not size the
+    // phase sequence.
+    const int rounds = CustomTimer::roundsRange.clamp(timer.rounds);
+    auto* session = new PhasedSession(m_engine, timer.makePhaseSequence(), rounds, m_soundPlayer,
                                       CompletionSound::Ping, CompletionSound::Hero, m_defaults,
                                       SharedDefaultsKeys::customTimerActive, SharedDefaultsKeys::customTimerPhaseIndex,
                                       m_makePhaseDelay(), this);

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 class CustomTimerSessionTest : public ::testing::Test {
@@ -244,6 +246,18 @@ TEST_F(CustomTimerSessionTest, RoundsCountThroughTheRepeatedPhases)
     const auto noRounds = addTimer("No rounds", {10}, 0);
     s.activate(noRounds);
     EXPECT_EQ(s.totalRounds(), 1);
+}
+
+TEST_F(CustomTimerSessionTest, AStoredRoundCountBeyondTheEditorsRunsAsItsLargest)
+{
+    // A damaged record once made the session build billions of phases.
+    const auto huge = addTimer("Huge", {10, 20, 30}, std::numeric_limits<int>::max());
+    auto& s = makeSession();
+    s.activate(huge);
+    EXPECT_EQ(s.totalRounds(), CustomTimer::roundsRange.upper);
+    EXPECT_EQ(s.phaseSequence().size(), 3 * CustomTimer::roundsRange.upper);
+    ASSERT_TRUE(s.activeTimer());
+    EXPECT_EQ(s.activeTimer()->rounds, std::numeric_limits<int>::max()); // the record itself is kept
 }
 
 TEST_F(CustomTimerSessionTest, LeftoverCycleKeysDoNotCarryOverToAnotherTimer)
