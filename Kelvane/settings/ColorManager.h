@@ -103,7 +103,7 @@ private:
     void notify(void (ColorManager::*signal)());
 
     platform::UserDefaults* m_defaults;
-    // Read from the store when made.
+    // The modes keep these when the store holds none; the rest is read when made.
     DigitColorMode m_digitMode = DigitColorMode::solidPreset(SharedDefaultsKeys::digitPresetID.defaultValue);
     BackgroundMode m_backgroundMode = BackgroundMode::preset(SharedDefaultsKeys::backgroundPresetID.defaultValue);
     QColor m_customDotColor;

@@ -25,7 +25,8 @@ struct ConvertedFlagForm {
 
 CompletionSettings::CompletionSettings(platform::UserDefaults& defaults, QObject* parent)
     : QObject(parent)
-    , m_displayBehavior(defaults, Keys::completionDisplayBehavior, publisher(&CompletionSettings::displayBehaviorChanged))
+    , m_displayBehavior(defaults, Keys::completionDisplayBehavior,
+                        publisher(&CompletionSettings::displayBehaviorChanged))
     , m_selectedSound(defaults, Keys::completionSelectedSound, publisher(&CompletionSettings::selectedSoundChanged))
     , m_tickStyle(defaults, Keys::completionTickStyle, publisher(&CompletionSettings::tickStyleChanged))
     , m_showNotification(defaults, ConvertedFlagForm{Keys::completionShowNotification},

@@ -127,15 +127,16 @@ inline constexpr ColourKeys customBackground{{"com.morrowfen.kelvane.appearance.
 // Where the widget reads an absent key otherwise than the app starts: an
 // absent selected colour is "dark" to its appearance reader (and so are the
 // digit and background preset ids that fall back to it), and absent custom
-// digit components are 0, opaque black. Nothing else differs; the app-to-widget
-// test pins exactly these.
+// digit components are 0, opaque black. With the colon (see colonMode) these
+// are the only differences; the app-to-widget test pins exactly them.
 inline constexpr QLatin1StringView widgetSelectedColorIDFallback{"dark"};
 inline constexpr double widgetCustomDotComponentFallback = 0;
 
-// Older keys, read once to carry their values over
-// The switch before the choice of sound; never written.
+// Older keys, read to carry their values over and never written
+// The switch before the choice of sound.
 inline constexpr Key<bool> completionPlaySound{"com.morrowfen.kelvane.completion.playSound", false};
 inline constexpr Key<bool> isCustomMode{"com.morrowfen.kelvane.appearance.isCustomMode", false};
+// The widget still reads it beside the digit mode.
 inline constexpr Key<bool> isMulticolorMode{"com.morrowfen.kelvane.appearance.isMulticolorMode", false};
 // A single theme id for digits and background; removed once read.
 inline constexpr Key<std::optional<QString>> olderTheme{"selectedTheme"};
