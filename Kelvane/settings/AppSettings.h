@@ -3,6 +3,7 @@
 #include "Kelvane/settings/ColorManager.h"
 #include "Kelvane/settings/CompletionSettings.h"
 #include "Kelvane/settings/MenuBarDisplayMode.h"
+#include "Kelvane/settings/StoredSetting.h"
 
 #include "shared-ui/looks/DisplayStyleConfig.h"
 
@@ -16,6 +17,8 @@
 #include <QObject>
 #include <QPointF>
 
+#include <array>
+#include <functional>
 #include <optional>
 
 // The app's appearance and behaviour settings. Every value is read once, when
@@ -30,37 +33,37 @@ public:
     explicit AppSettings(platform::UserDefaults& defaults, CompletionSettings* completionSettings = nullptr,
                          ColorManager* colorManager = nullptr, QObject* parent = nullptr);
 
-    DisplayScale displayScale() const { return m_displayScale; }
-    DotWeight dotWeight() const { return m_dotWeight; }
-    ColonMode colonMode() const { return m_colonMode; }
-    TimeFormat timeFormat() const { return m_timeFormat; }
-    DotShape dotShape() const { return m_dotShape; }
-    bool showLeadingZero() const { return m_showLeadingZero; }
-    MenuBarDisplayMode menuBarDisplayMode() const { return m_menuBarDisplayMode; }
-    DisplayType displayType() const { return m_displayType; }
-    const DisplayStyleConfig& styleConfig() const { return m_styleConfig; }
-    bool preventSleepWhileRunning() const { return m_preventSleepWhileRunning; }
-    bool floatingDisplayEnabled() const { return m_floatingDisplayEnabled; }
-    bool globalShortcutsEnabled() const { return m_globalShortcutsEnabled; }
-    bool respectFocusMode() const { return m_respectFocusMode; }
-    bool hasSeenClickHint() const { return m_hasSeenClickHint; }
+    DisplayScale displayScale() const { return m_displayScale.value(); }
+    DotWeight dotWeight() const { return m_dotWeight.value(); }
+    ColonMode colonMode() const { return m_colonMode.value(); }
+    TimeFormat timeFormat() const { return m_timeFormat.value(); }
+    DotShape dotShape() const { return m_dotShape.value(); }
+    bool showLeadingZero() const { return m_showLeadingZero.value(); }
+    MenuBarDisplayMode menuBarDisplayMode() const { return m_menuBarDisplayMode.value(); }
+    DisplayType displayType() const { return m_displayType.value(); }
+    const DisplayStyleConfig& styleConfig() const { return m_styleConfig.value(); }
+    bool preventSleepWhileRunning() const { return m_preventSleepWhileRunning.value(); }
+    bool floatingDisplayEnabled() const { return m_floatingDisplayEnabled.value(); }
+    bool globalShortcutsEnabled() const { return m_globalShortcutsEnabled.value(); }
+    bool respectFocusMode() const { return m_respectFocusMode.value(); }
+    bool hasSeenClickHint() const { return m_hasSeenClickHint.value(); }
 
-    void setDisplayScale(DisplayScale value);
-    void setDotWeight(DotWeight value);
-    void setColonMode(ColonMode value);
-    void setTimeFormat(TimeFormat value);
-    void setDotShape(DotShape value);
-    void setShowLeadingZero(bool value);
-    void setMenuBarDisplayMode(MenuBarDisplayMode value);
+    void setDisplayScale(DisplayScale value) { m_displayScale.assign(value); }
+    void setDotWeight(DotWeight value) { m_dotWeight.assign(value); }
+    void setColonMode(ColonMode value) { m_colonMode.assign(value); }
+    void setTimeFormat(TimeFormat value) { m_timeFormat.assign(value); }
+    void setDotShape(DotShape value) { m_dotShape.assign(value); }
+    void setShowLeadingZero(bool value) { m_showLeadingZero.assign(value); }
+    void setMenuBarDisplayMode(MenuBarDisplayMode value) { m_menuBarDisplayMode.assign(value); }
     // Small-and-big shows hours and minutes only, so choosing it switches the
     // time format to standard.
     void setDisplayType(DisplayType value);
-    void setStyleConfig(const DisplayStyleConfig& value);
-    void setPreventSleepWhileRunning(bool value);
-    void setFloatingDisplayEnabled(bool value);
-    void setGlobalShortcutsEnabled(bool value);
-    void setRespectFocusMode(bool value);
-    void setHasSeenClickHint(bool value);
+    void setStyleConfig(const DisplayStyleConfig& value) { m_styleConfig.assign(value); }
+    void setPreventSleepWhileRunning(bool value) { m_preventSleepWhileRunning.assign(value); }
+    void setFloatingDisplayEnabled(bool value) { m_floatingDisplayEnabled.assign(value); }
+    void setGlobalShortcutsEnabled(bool value) { m_globalShortcutsEnabled.assign(value); }
+    void setRespectFocusMode(bool value) { m_respectFocusMode.assign(value); }
+    void setHasSeenClickHint(bool value) { m_hasSeenClickHint.assign(value); }
 
     CompletionSettings& completionSettings() { return *m_completionSettings; }
     ColorManager& colorManager() { return *m_colorManager; }
@@ -78,29 +81,32 @@ Q_SIGNALS:
     void changed();
 
 private:
+    // Tells the views that a setting changed.
+    std::function<void()> publisher();
     void migrateSettingsIfNeeded();
-    DisplayStyleConfig loadStyleConfig() const;
     void applySmallAndBigRule();
-    void publish();
 
     platform::UserDefaults* m_defaults;
-    bool m_isReloadingFromDefaults = false;
-    CompletionSettings* m_completionSettings;
-    ColorManager* m_colorManager;
+    CompletionSettings* m_completionSettings = nullptr;
+    ColorManager* m_colorManager = nullptr;
     PomodoroSettings m_pomodoroSettings;
 
-    DisplayScale m_displayScale = DisplayScale::Regular;
-    DotWeight m_dotWeight = DotWeight::Regular;
-    ColonMode m_colonMode = ColonMode::Contextual;
-    TimeFormat m_timeFormat = TimeFormat::Minimal;
-    DotShape m_dotShape = DotShape::Rounded;
-    bool m_showLeadingZero = false;
-    MenuBarDisplayMode m_menuBarDisplayMode = MenuBarDisplayMode::Full;
-    DisplayType m_displayType = DisplayType::DotMatrix;
-    DisplayStyleConfig m_styleConfig;
-    bool m_preventSleepWhileRunning = false;
-    bool m_floatingDisplayEnabled = false;
-    bool m_globalShortcutsEnabled = true;
-    bool m_respectFocusMode = false;
-    bool m_hasSeenClickHint = false;
+    StoredSetting<DisplayScale> m_displayScale;
+    StoredSetting<MenuBarDisplayMode> m_menuBarDisplayMode;
+    StoredSetting<DotWeight> m_dotWeight;
+    StoredSetting<ColonMode> m_colonMode;
+    StoredSetting<TimeFormat> m_timeFormat;
+    StoredSetting<DotShape> m_dotShape;
+    StoredSetting<bool> m_showLeadingZero;
+    StoredSetting<bool> m_preventSleepWhileRunning;
+    StoredSetting<bool> m_floatingDisplayEnabled;
+    StoredSetting<bool> m_globalShortcutsEnabled;
+    StoredSetting<bool> m_respectFocusMode;
+    StoredSetting<bool> m_hasSeenClickHint;
+    StoredSetting<DisplayType> m_displayType;
+    StoredSetting<DisplayStyleConfig> m_styleConfig;
+    // Every setting above, in the order the store resets them.
+    const std::array<StoredSettingBase*, 14> m_settings;
+    // The look settings that a reload reads again; the others keep their values.
+    const std::array<StoredSettingBase*, 4> m_reloadedSettings;
 };

@@ -1,33 +1,21 @@
 #include "Kelvane/settings/ColorManager.h"
 
+#include "TimerCoreKit/store/SharedDefaultsKeys.h"
+
 #include <QUuid>
 
 #include <functional>
 
 namespace {
 
-constexpr QLatin1StringView digitDiscriminatorKey{"com.morrowfen.kelvane.appearance.digitModeDiscriminator"};
-constexpr QLatin1StringView digitPresetKey{"com.morrowfen.kelvane.appearance.digitPresetID"};
-constexpr QLatin1StringView backgroundDiscriminatorKey{"com.morrowfen.kelvane.appearance.backgroundModeDiscriminator"};
-constexpr QLatin1StringView backgroundPresetKey{"com.morrowfen.kelvane.appearance.backgroundPresetID"};
-constexpr QLatin1StringView selectedColorKey{"com.morrowfen.kelvane.appearance.selectedColorID"};
-constexpr QLatin1StringView paletteKey{"com.morrowfen.kelvane.appearance.multicolorPaletteID"};
-constexpr QLatin1StringView digitSwatchesKey{"com.morrowfen.kelvane.appearance.customDigitSwatches"};
-constexpr QLatin1StringView backgroundSwatchesKey{"com.morrowfen.kelvane.appearance.customBackgroundSwatches"};
-constexpr QLatin1StringView isCustomModeKey{"com.morrowfen.kelvane.appearance.isCustomMode"};
-constexpr QLatin1StringView isMulticolorModeKey{"com.morrowfen.kelvane.appearance.isMulticolorMode"};
-constexpr QLatin1StringView olderThemeKey{"selectedTheme"};
-constexpr const char* dotComponentsPrefix = "com.morrowfen.kelvane.appearance.customDot";
-constexpr const char* backgroundComponentsPrefix = "com.morrowfen.kelvane.appearance.customBg";
+namespace Keys = SharedDefaultsKeys;
 
-const QString defaultDigitPreset = QStringLiteral("dark");
-const QString defaultBackgroundPreset = QStringLiteral("transparent");
-const QString defaultPalette = QStringLiteral("rainbow");
+constexpr QLatin1StringView digitSwatchesKey = Keys::customDigitSwatches.name;
+constexpr QLatin1StringView backgroundSwatchesKey = Keys::customBackgroundSwatches.name;
 
-QString componentKey(const char* prefix, char component)
-{
-    return QLatin1StringView(prefix) + QLatin1Char(component);
-}
+const QString defaultDigitPreset = Keys::digitPresetID.defaultValue;
+const QString defaultBackgroundPreset = Keys::backgroundPresetID.defaultValue;
+const QString defaultPalette = Keys::multicolorPaletteID.defaultValue;
 
 // A stored number, or `fallback` when absent or not a number.
 double storedComponent(const platform::UserDefaults& defaults, const QString& key, double fallback)
@@ -42,12 +30,17 @@ double storedComponent(const platform::UserDefaults& defaults, const QString& ke
     return fallback;
 }
 
-QColor storedColour(const platform::UserDefaults& defaults, const char* prefix, ColorComponents fallback)
+QColor storedColour(const platform::UserDefaults& defaults, const Keys::ColourKeys& keys)
 {
-    return srgbColor({storedComponent(defaults, componentKey(prefix, 'R'), fallback.r),
-                      storedComponent(defaults, componentKey(prefix, 'G'), fallback.g),
-                      storedComponent(defaults, componentKey(prefix, 'B'), fallback.b),
-                      storedComponent(defaults, componentKey(prefix, 'A'), fallback.a)});
+    return srgbColor({storedComponent(defaults, keys.r, keys.r.defaultValue),
+                      storedComponent(defaults, keys.g, keys.g.defaultValue),
+                      storedComponent(defaults, keys.b, keys.b.defaultValue),
+                      storedComponent(defaults, keys.a, keys.a.defaultValue)});
+}
+
+QColor defaultColour(const Keys::ColourKeys& keys)
+{
+    return srgbColor({keys.r.defaultValue, keys.g.defaultValue, keys.b.defaultValue, keys.a.defaultValue});
 }
 
 ColorComponents componentsOf(const QColor& colour)
@@ -132,16 +125,16 @@ ColorManager::ColorManager(platform::UserDefaults& defaults, QObject* parent)
 
 void ColorManager::loadColoursPaletteAndSwatches()
 {
-    m_customDotColor = storedColour(*m_defaults, dotComponentsPrefix, {1, 1, 1, 1});
-    m_customBackgroundColor = storedColour(*m_defaults, backgroundComponentsPrefix, {0, 0, 0, 1});
-    m_selectedPaletteID = m_defaults->string(paletteKey).value_or(defaultPalette);
+    m_customDotColor = storedColour(*m_defaults, Keys::customDot);
+    m_customBackgroundColor = storedColour(*m_defaults, Keys::customBackground);
+    m_selectedPaletteID = Keys::multicolorPaletteID.read(*m_defaults);
     m_digitSwatches = storedSwatches(*m_defaults, digitSwatchesKey);
     m_backgroundSwatches = storedSwatches(*m_defaults, backgroundSwatchesKey);
 }
 
 bool ColorManager::loadStoredModes()
 {
-    const auto digitKind = m_defaults->string(digitDiscriminatorKey);
+    const auto digitKind = m_defaults->string(Keys::digitMode);
     if (!digitKind)
         return false;
     if (*digitKind == QLatin1String("custom"))
@@ -149,31 +142,30 @@ bool ColorManager::loadStoredModes()
     else if (*digitKind == QLatin1String("multicolor"))
         m_digitMode = DigitColorMode::multicolor();
     else
-        m_digitMode = DigitColorMode::solidPreset(m_defaults->string(digitPresetKey).value_or(defaultDigitPreset));
+        m_digitMode = DigitColorMode::solidPreset(Keys::digitPresetID.read(*m_defaults));
 
-    if (m_defaults->string(backgroundDiscriminatorKey) == QStringLiteral("custom"))
+    if (m_defaults->string(Keys::backgroundMode) == QStringLiteral("custom"))
         m_backgroundMode = BackgroundMode::custom();
     else
-        m_backgroundMode =
-            BackgroundMode::preset(m_defaults->string(backgroundPresetKey).value_or(defaultBackgroundPreset));
+        m_backgroundMode = BackgroundMode::preset(Keys::backgroundPresetID.read(*m_defaults));
     return true;
 }
 
 void ColorManager::migrateOlderSettings()
 {
-    if (const auto selected = m_defaults->string(selectedColorKey)) {
-        const bool wasCustom = m_defaults->boolValue(isCustomModeKey);
-        if (m_defaults->boolValue(isMulticolorModeKey))
+    if (const auto selected = m_defaults->string(Keys::selectedColorID)) {
+        const bool wasCustom = m_defaults->boolValue(Keys::isCustomMode);
+        if (m_defaults->boolValue(Keys::isMulticolorMode))
             m_digitMode = DigitColorMode::multicolor();
         else if (wasCustom)
             m_digitMode = DigitColorMode::custom();
         else
             m_digitMode = DigitColorMode::solidPreset(olderThemeDigits(*selected));
         m_backgroundMode = wasCustom ? BackgroundMode::custom() : BackgroundMode::preset(olderThemeBackground(*selected));
-    } else if (const auto theme = m_defaults->string(olderThemeKey)) {
+    } else if (const auto theme = Keys::olderTheme.read(*m_defaults)) {
         m_digitMode = DigitColorMode::solidPreset(olderThemeDigits(*theme));
         m_backgroundMode = BackgroundMode::preset(olderThemeBackground(*theme));
-        m_defaults->remove(olderThemeKey);
+        m_defaults->remove(Keys::olderTheme);
     } else {
         return;
     }
@@ -205,14 +197,14 @@ void ColorManager::setCustomDotColor(const QColor& color)
 {
     m_customDotColor = color;
     notify(&ColorManager::customDotColorChanged);
-    writeComponents(dotComponentsPrefix, color);
+    writeComponents(Keys::customDot, color);
 }
 
 void ColorManager::setCustomBackgroundColor(const QColor& color)
 {
     m_customBackgroundColor = color;
     notify(&ColorManager::customBackgroundColorChanged);
-    writeComponents(backgroundComponentsPrefix, color);
+    writeComponents(Keys::customBackground, color);
 }
 
 void ColorManager::setSelectedPaletteID(const QString& id)
@@ -220,7 +212,7 @@ void ColorManager::setSelectedPaletteID(const QString& id)
     m_selectedPaletteID = id;
     notify(&ColorManager::selectedPaletteIDChanged);
     if (!m_isSuppressingPersistence)
-        m_defaults->setString(paletteKey, id);
+        Keys::multicolorPaletteID.write(*m_defaults, id);
 }
 
 void ColorManager::setActiveCustomDigitSwatchID(std::optional<QString> id)
@@ -241,14 +233,14 @@ void ColorManager::writeDigitMode()
         return;
     switch (m_digitMode.kind()) {
     case DigitColorMode::Kind::Custom:
-        m_defaults->setString(digitDiscriminatorKey, QStringLiteral("custom"));
+        m_defaults->setString(Keys::digitMode, QStringLiteral("custom"));
         break;
     case DigitColorMode::Kind::Multicolor:
-        m_defaults->setString(digitDiscriminatorKey, QStringLiteral("multicolor"));
+        m_defaults->setString(Keys::digitMode, QStringLiteral("multicolor"));
         break;
     case DigitColorMode::Kind::SolidPreset:
-        m_defaults->setString(digitDiscriminatorKey, QStringLiteral("preset"));
-        m_defaults->setString(digitPresetKey, m_digitMode.presetID());
+        m_defaults->setString(Keys::digitMode, QStringLiteral("preset"));
+        m_defaults->setString(Keys::digitPresetID, m_digitMode.presetID());
         break;
     }
 }
@@ -258,25 +250,25 @@ void ColorManager::writeBackgroundMode()
     if (m_isSuppressingPersistence)
         return;
     if (m_backgroundMode.kind() == BackgroundMode::Kind::Custom) {
-        m_defaults->setString(backgroundDiscriminatorKey, QStringLiteral("custom"));
+        m_defaults->setString(Keys::backgroundMode, QStringLiteral("custom"));
         // The widget knows no custom background; it reads this id instead.
-        m_defaults->setString(selectedColorKey, QStringLiteral("transparent"));
+        m_defaults->setString(Keys::selectedColorID, QStringLiteral("transparent"));
         return;
     }
-    m_defaults->setString(backgroundDiscriminatorKey, QStringLiteral("preset"));
-    m_defaults->setString(backgroundPresetKey, m_backgroundMode.presetID());
-    m_defaults->setString(selectedColorKey, m_backgroundMode.presetID());
+    m_defaults->setString(Keys::backgroundMode, QStringLiteral("preset"));
+    m_defaults->setString(Keys::backgroundPresetID, m_backgroundMode.presetID());
+    m_defaults->setString(Keys::selectedColorID, m_backgroundMode.presetID());
 }
 
-void ColorManager::writeComponents(const char* prefix, const QColor& color)
+void ColorManager::writeComponents(const SharedDefaultsKeys::ColourKeys& keys, const QColor& color)
 {
     if (m_isSuppressingPersistence)
         return;
     const auto c = componentsOf(color);
-    m_defaults->setDouble(componentKey(prefix, 'R'), c.r);
-    m_defaults->setDouble(componentKey(prefix, 'G'), c.g);
-    m_defaults->setDouble(componentKey(prefix, 'B'), c.b);
-    m_defaults->setDouble(componentKey(prefix, 'A'), c.a);
+    keys.r.write(*m_defaults, c.r);
+    keys.g.write(*m_defaults, c.g);
+    keys.b.write(*m_defaults, c.b);
+    keys.a.write(*m_defaults, c.a);
 }
 
 void ColorManager::writeSwatches(QLatin1StringView key, const QList<CustomColorSwatch>& swatches)
@@ -412,9 +404,9 @@ void ColorManager::reload()
         setDigitMode(loadedDigits);
         setBackgroundMode(loadedBackground);
     }
-    setCustomDotColor(storedColour(*m_defaults, dotComponentsPrefix, {1, 1, 1, 1}));
-    setCustomBackgroundColor(storedColour(*m_defaults, backgroundComponentsPrefix, {0, 0, 0, 1}));
-    setSelectedPaletteID(m_defaults->string(paletteKey).value_or(defaultPalette));
+    setCustomDotColor(storedColour(*m_defaults, Keys::customDot));
+    setCustomBackgroundColor(storedColour(*m_defaults, Keys::customBackground));
+    setSelectedPaletteID(Keys::multicolorPaletteID.read(*m_defaults));
     m_digitSwatches = storedSwatches(*m_defaults, digitSwatchesKey);
     notify(&ColorManager::customDigitSwatchesChanged);
     m_backgroundSwatches = storedSwatches(*m_defaults, backgroundSwatchesKey);
@@ -429,8 +421,8 @@ void ColorManager::resetToDefaults()
     setActiveCustomBackgroundSwatchID(std::nullopt);
     setDigitMode(DigitColorMode::solidPreset(defaultDigitPreset));
     setBackgroundMode(BackgroundMode::preset(defaultBackgroundPreset));
-    setCustomDotColor(Qt::white);
-    setCustomBackgroundColor(Qt::black);
+    setCustomDotColor(defaultColour(Keys::customDot));
+    setCustomBackgroundColor(defaultColour(Keys::customBackground));
     setSelectedPaletteID(defaultPalette);
     m_digitSwatches.clear();
     notify(&ColorManager::customDigitSwatchesChanged);

@@ -4,6 +4,7 @@
 #include "TimerCoreKit/color/CustomColorSwatch.h"
 #include "TimerCoreKit/color/DisplayColor.h"
 #include "TimerCoreKit/color/MulticolorPalette.h"
+#include "TimerCoreKit/store/SharedDefaultsKeys.h"
 
 #include "PlatformKit/store/UserDefaults.h"
 
@@ -97,16 +98,17 @@ private:
     void migrateOlderSettings();
     void writeDigitMode();
     void writeBackgroundMode();
-    void writeComponents(const char* prefix, const QColor& color);
+    void writeComponents(const SharedDefaultsKeys::ColourKeys& keys, const QColor& color);
     void writeSwatches(QLatin1StringView key, const QList<CustomColorSwatch>& swatches);
     void notify(void (ColorManager::*signal)());
 
     platform::UserDefaults* m_defaults;
-    DigitColorMode m_digitMode = DigitColorMode::solidPreset(QStringLiteral("dark"));
-    BackgroundMode m_backgroundMode = BackgroundMode::preset(QStringLiteral("transparent"));
-    QColor m_customDotColor = Qt::white;
-    QColor m_customBackgroundColor = Qt::black;
-    QString m_selectedPaletteID = QStringLiteral("rainbow");
+    // The modes keep these when the store holds none; the rest is read when made.
+    DigitColorMode m_digitMode = DigitColorMode::solidPreset(SharedDefaultsKeys::digitPresetID.defaultValue);
+    BackgroundMode m_backgroundMode = BackgroundMode::preset(SharedDefaultsKeys::backgroundPresetID.defaultValue);
+    QColor m_customDotColor;
+    QColor m_customBackgroundColor;
+    QString m_selectedPaletteID;
     QList<CustomColorSwatch> m_digitSwatches;
     QList<CustomColorSwatch> m_backgroundSwatches;
     std::optional<QString> m_activeDigitSwatchID;

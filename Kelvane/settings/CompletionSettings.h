@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Kelvane/settings/StoredSetting.h"
+
 #include "TimerCoreKit/options/CompletionOptions.h"
 #include "TimerCoreKit/audio/TickStyle.h"
 
@@ -8,6 +10,8 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
+#include <functional>
 #include <optional>
 
 // What happens when a countdown ends and while it ticks. Read once from the
@@ -18,20 +22,20 @@ class CompletionSettings final : public QObject {
 public:
     explicit CompletionSettings(platform::UserDefaults& defaults, QObject* parent = nullptr);
 
-    CompletionBehavior displayBehavior() const { return m_displayBehavior; }
-    CompletionSound selectedSound() const { return m_selectedSound; }
-    TickStyle tickStyle() const { return m_tickStyle; }
-    bool showNotification() const { return m_showNotification; }
-    const std::optional<QString>& selectedAnimationID() const { return m_selectedAnimationID; }
-    bool animationLoopsEnabled() const { return m_animationLoopsEnabled; }
+    CompletionBehavior displayBehavior() const { return m_displayBehavior.value(); }
+    CompletionSound selectedSound() const { return m_selectedSound.value(); }
+    TickStyle tickStyle() const { return m_tickStyle.value(); }
+    bool showNotification() const { return m_showNotification.value(); }
+    const std::optional<QString>& selectedAnimationID() const { return m_selectedAnimationID.value(); }
+    bool animationLoopsEnabled() const { return m_animationLoopsEnabled.value(); }
 
     // Choosing to play an animation with none selected selects the first one.
     void setDisplayBehavior(CompletionBehavior behavior);
-    void setSelectedSound(CompletionSound sound);
-    void setTickStyle(TickStyle style);
-    void setShowNotification(bool show);
-    void setSelectedAnimationID(std::optional<QString> id);
-    void setAnimationLoopsEnabled(bool loops);
+    void setSelectedSound(CompletionSound sound) { m_selectedSound.assign(sound); }
+    void setTickStyle(TickStyle style) { m_tickStyle.assign(style); }
+    void setShowNotification(bool show) { m_showNotification.assign(show); }
+    void setSelectedAnimationID(std::optional<QString> id) { m_selectedAnimationID.assign(std::move(id)); }
+    void setAnimationLoopsEnabled(bool loops) { m_animationLoopsEnabled.assign(loops); }
 
     void resetToDefaults();
 
@@ -45,13 +49,15 @@ Q_SIGNALS:
     void changed();
 
 private:
-    void notify(void (CompletionSettings::*signal)());
+    // Emits `signal`, then changed().
+    std::function<void()> publisher(void (CompletionSettings::*signal)());
 
-    platform::UserDefaults* m_defaults;
-    CompletionBehavior m_displayBehavior = CompletionBehavior::ShowCheckmark;
-    CompletionSound m_selectedSound = CompletionSound::None;
-    TickStyle m_tickStyle = TickStyle::None;
-    bool m_showNotification = false;
-    std::optional<QString> m_selectedAnimationID;
-    bool m_animationLoopsEnabled = false;
+    StoredSetting<CompletionBehavior> m_displayBehavior;
+    StoredSetting<CompletionSound> m_selectedSound;
+    StoredSetting<TickStyle> m_tickStyle;
+    StoredSetting<bool> m_showNotification;
+    StoredSetting<std::optional<QString>> m_selectedAnimationID;
+    StoredSetting<bool> m_animationLoopsEnabled;
+    // Every setting above, in the order the store resets them.
+    const std::array<StoredSettingBase*, 6> m_settings;
 };

@@ -5,13 +5,7 @@
 
 #include <algorithm>
 
-using namespace Qt::Literals::StringLiterals;
-
 namespace {
-
-// Where an older version kept the cycle, before the keys were shared.
-constexpr auto legacyActiveKey = "pomodoro.active"_L1;
-constexpr auto legacyPhaseIndexKey = "pomodoro.phaseIndex"_L1;
 
 // Runs once per store: a later run must not bring back old values that the
 // session has since replaced.
@@ -19,11 +13,13 @@ void migrateLegacyKeys(platform::UserDefaults& defaults)
 {
     if (defaults.boolValue(SharedDefaultsKeys::pomodoroKeysMigrated))
         return;
-    if (defaults.object(legacyActiveKey)) {
-        defaults.setBool(SharedDefaultsKeys::pomodoroActive, defaults.boolValue(legacyActiveKey));
-        defaults.setInteger(SharedDefaultsKeys::pomodoroPhaseIndex, defaults.integer(legacyPhaseIndexKey));
-        defaults.remove(legacyActiveKey);
-        defaults.remove(legacyPhaseIndexKey);
+    if (defaults.object(SharedDefaultsKeys::olderPomodoroActive)) {
+        defaults.setBool(SharedDefaultsKeys::pomodoroActive,
+                         defaults.boolValue(SharedDefaultsKeys::olderPomodoroActive));
+        defaults.setInteger(SharedDefaultsKeys::pomodoroPhaseIndex,
+                            defaults.integer(SharedDefaultsKeys::olderPomodoroPhaseIndex));
+        defaults.remove(SharedDefaultsKeys::olderPomodoroActive);
+        defaults.remove(SharedDefaultsKeys::olderPomodoroPhaseIndex);
     }
     defaults.setBool(SharedDefaultsKeys::pomodoroKeysMigrated, true);
 }

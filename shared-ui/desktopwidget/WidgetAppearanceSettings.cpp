@@ -11,8 +11,6 @@
 #include <cmath>
 #include <optional>
 
-using namespace Qt::Literals::StringLiterals;
-
 namespace {
 
 struct WidgetDisplayTypeRow {
@@ -27,52 +25,7 @@ constexpr std::array widgetDisplayTypes{
     WidgetDisplayTypeRow{WidgetDisplayType::SmallAndBig, "Small & Big"},
 };
 
-namespace Keys {
-constexpr auto displayType = "com.morrowfen.kelvane.appearance.displayType"_L1;
-constexpr auto styleConfig = "com.morrowfen.kelvane.appearance.styleConfig"_L1;
-constexpr auto dotWeight = "com.morrowfen.kelvane.appearance.dotWeight"_L1;
-constexpr auto dotShape = "com.morrowfen.kelvane.appearance.dotShape"_L1;
-constexpr auto colonMode = "com.morrowfen.kelvane.appearance.colonMode"_L1;
-constexpr auto timeFormat = "com.morrowfen.kelvane.appearance.timeFormat"_L1;
-constexpr auto showLeadingZero = "com.morrowfen.kelvane.appearance.showLeadingZero"_L1;
-constexpr auto selectedColorID = "com.morrowfen.kelvane.appearance.selectedColorID"_L1;
-constexpr auto completionDisplayBehavior = "com.morrowfen.kelvane.completion.displayBehavior"_L1;
-constexpr auto isMulticolorMode = "com.morrowfen.kelvane.appearance.isMulticolorMode"_L1;
-constexpr auto multicolorPaletteID = "com.morrowfen.kelvane.appearance.multicolorPaletteID"_L1;
-constexpr auto digitMode = "com.morrowfen.kelvane.appearance.digitModeDiscriminator"_L1;
-constexpr auto digitPresetID = "com.morrowfen.kelvane.appearance.digitPresetID"_L1;
-constexpr auto backgroundMode = "com.morrowfen.kelvane.appearance.backgroundModeDiscriminator"_L1;
-constexpr auto backgroundPresetID = "com.morrowfen.kelvane.appearance.backgroundPresetID"_L1;
-constexpr auto customDotR = "com.morrowfen.kelvane.appearance.customDotR"_L1;
-constexpr auto customDotG = "com.morrowfen.kelvane.appearance.customDotG"_L1;
-constexpr auto customDotB = "com.morrowfen.kelvane.appearance.customDotB"_L1;
-constexpr auto customDotA = "com.morrowfen.kelvane.appearance.customDotA"_L1;
-constexpr auto customBgR = "com.morrowfen.kelvane.appearance.customBgR"_L1;
-constexpr auto customBgG = "com.morrowfen.kelvane.appearance.customBgG"_L1;
-constexpr auto customBgB = "com.morrowfen.kelvane.appearance.customBgB"_L1;
-constexpr auto customBgA = "com.morrowfen.kelvane.appearance.customBgA"_L1;
-} // namespace Keys
-
-// The stored string as one of the enum's raw values (exactly), else `fallback`.
-template <platform::RawValueEnum E>
-E storedEnum(const platform::UserDefaults& defaults, QLatin1StringView key, E fallback)
-{
-    const auto text = defaults.string(key);
-    return text ? platform::fromRawValue<E>(*text).value_or(fallback) : fallback;
-}
-
-QString storedString(const platform::UserDefaults& defaults, QLatin1StringView key, const QString& fallback)
-{
-    return defaults.string(key).value_or(fallback);
-}
-
-// Only a stored Boolean counts; anything else reads as false.
-bool storedBoolean(const platform::UserDefaults& defaults, QLatin1StringView key)
-{
-    const auto value = defaults.object(key);
-    const bool* flag = value ? std::get_if<bool>(&*value) : nullptr;
-    return flag && *flag;
-}
+namespace Keys = SharedDefaultsKeys;
 
 // A colour component that no colour can be made of (NaN or infinite) reads
 // as the key's default, like a value that is not a number at all.
@@ -81,15 +34,19 @@ double finiteOr(double value, double fallback)
     return std::isfinite(value) ? value : fallback;
 }
 
-// The store's conversion to a number: 0 for what is not one.
-double storedComponent(const platform::UserDefaults& defaults, QLatin1StringView key)
+// The store's conversion to a number: 0 for what is not one. Absent, the
+// fallback.
+double storedComponent(const platform::UserDefaults& defaults, const stored::Key<double>& key, double fallback)
 {
-    return finiteOr(defaults.doubleValue(key), 0.0);
+    if (!defaults.object(key))
+        return fallback;
+    return finiteOr(defaults.doubleValue(key), fallback);
 }
 
-// Only a stored number counts; anything else reads as `fallback`.
-double storedNumber(const platform::UserDefaults& defaults, QLatin1StringView key, double fallback)
+// Only a stored number counts; anything else reads as the key's default.
+double storedNumber(const platform::UserDefaults& defaults, const stored::Key<double>& key)
 {
+    const double fallback = key.defaultValue;
     const auto value = defaults.object(key);
     if (!value)
         return fallback;
@@ -130,9 +87,8 @@ QString displayName(WidgetDisplayType type)
 
 WidgetAppearanceSettings WidgetAppearanceSettings::current(const platform::UserDefaults& defaults)
 {
-    const WidgetAppearanceSettings fallback;
     WidgetAppearanceSettings settings;
-    settings.displayType = storedEnum(defaults, Keys::displayType, fallback.displayType);
+    settings.displayType = Keys::displayType.as<WidgetDisplayType>().read(defaults);
 
     // The Appearance page writes only the style configuration; the separate
     // keys are what older versions left behind.
@@ -141,36 +97,32 @@ WidgetAppearanceSettings WidgetAppearanceSettings::current(const platform::UserD
         settings.dotShape = style->dotShape;
         settings.colonMode = style->colonMode;
     } else {
-        settings.dotWeight = storedEnum(defaults, Keys::dotWeight, fallback.dotWeight);
-        settings.dotShape = storedEnum(defaults, Keys::dotShape, fallback.dotShape);
-        settings.colonMode = storedEnum(defaults, Keys::colonMode, fallback.colonMode);
+        settings.dotWeight = Keys::dotWeight.as<DotWeight>().read(defaults);
+        settings.dotShape = Keys::dotShape.as<DotShape>().read(defaults);
+        settings.colonMode = Keys::colonMode.as<ColonMode>().read(defaults);
     }
 
-    settings.timeFormat = storedEnum(defaults, Keys::timeFormat, fallback.timeFormat);
-    settings.showLeadingZero = storedBoolean(defaults, Keys::showLeadingZero);
-    settings.themeID = storedString(defaults, SharedDefaultsKeys::selectedThemeID, fallback.themeID);
-    settings.selectedColorID = storedString(defaults, Keys::selectedColorID, fallback.selectedColorID);
-    settings.completionDisplayBehavior =
-        storedEnum(defaults, Keys::completionDisplayBehavior, fallback.completionDisplayBehavior);
+    settings.timeFormat = Keys::timeFormat.as<TimeFormat>().read(defaults);
+    settings.showLeadingZero = Keys::showLeadingZero.read(defaults);
+    settings.themeID = Keys::selectedThemeID.read(defaults);
+    settings.selectedColorID = Keys::selectedColorID.read(defaults, Keys::widgetSelectedColorIDFallback);
+    settings.completionDisplayBehavior = Keys::completionDisplayBehavior.read(defaults);
     settings.isMulticolorMode = defaults.boolValue(Keys::isMulticolorMode);
-    settings.multicolorPaletteID = storedString(defaults, Keys::multicolorPaletteID, fallback.multicolorPaletteID);
-    settings.digitMode = storedString(defaults, Keys::digitMode, fallback.digitMode);
-    settings.digitPresetID = storedString(defaults, Keys::digitPresetID, settings.selectedColorID);
-    settings.backgroundMode = storedString(defaults, Keys::backgroundMode, fallback.backgroundMode);
-    settings.backgroundPresetID = storedString(defaults, Keys::backgroundPresetID, settings.selectedColorID);
+    settings.multicolorPaletteID = Keys::multicolorPaletteID.read(defaults);
+    settings.digitMode = Keys::digitMode.read(defaults);
+    settings.digitPresetID = Keys::digitPresetID.read(defaults, settings.selectedColorID);
+    settings.backgroundMode = Keys::backgroundMode.read(defaults);
+    settings.backgroundPresetID = Keys::backgroundPresetID.read(defaults, settings.selectedColorID);
 
-    settings.customDigitR = storedComponent(defaults, Keys::customDotR);
-    settings.customDigitG = storedComponent(defaults, Keys::customDotG);
-    settings.customDigitB = storedComponent(defaults, Keys::customDotB);
-    settings.customDigitA = storedNumber(defaults, Keys::customDotA, fallback.customDigitA);
-    settings.customBgR = storedComponent(defaults, Keys::customBgR);
-    settings.customBgG = storedComponent(defaults, Keys::customBgG);
-    settings.customBgB = storedComponent(defaults, Keys::customBgB);
-    settings.customBgA = storedNumber(defaults, Keys::customBgA, fallback.customBgA);
+    const auto& dot = Keys::customDot;
+    settings.customDigitR = storedComponent(defaults, dot.r, Keys::widgetCustomDotComponentFallback);
+    settings.customDigitG = storedComponent(defaults, dot.g, Keys::widgetCustomDotComponentFallback);
+    settings.customDigitB = storedComponent(defaults, dot.b, Keys::widgetCustomDotComponentFallback);
+    settings.customDigitA = storedNumber(defaults, dot.a);
+    const auto& background = Keys::customBackground;
+    settings.customBgR = storedComponent(defaults, background.r, background.r.defaultValue);
+    settings.customBgG = storedComponent(defaults, background.g, background.g.defaultValue);
+    settings.customBgB = storedComponent(defaults, background.b, background.b.defaultValue);
+    settings.customBgA = storedNumber(defaults, background.a);
     return settings;
-}
-
-WidgetAppearanceSettings WidgetAppearanceSettings::current()
-{
-    return current(AppGroup::userDefaults());
 }

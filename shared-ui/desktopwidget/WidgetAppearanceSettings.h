@@ -3,6 +3,7 @@
 #include "DotMatrixKit/DotOptions.h"
 #include "DotMatrixKit/TimeFormat.h"
 #include "TimerCoreKit/options/CompletionOptions.h"
+#include "TimerCoreKit/store/SharedDefaultsKeys.h"
 
 #include "PlatformKit/store/UserDefaults.h"
 
@@ -25,37 +26,37 @@ struct platform::RawValues<WidgetDisplayType> {
 QString displayName(WidgetDisplayType type);
 
 // The user's appearance choices as the widget reads them from the shared
-// store, every one with a default. Colour ids and modes are resolved later by
+// store, every one with a default: the key's own, except where the catalogue
+// names the widget's. Colour ids and modes are resolved later by
 // WidgetThemeLibrary; custom components are kept as stored.
 struct WidgetAppearanceSettings {
-    WidgetDisplayType displayType = WidgetDisplayType::DotMatrix;
-    DotWeight dotWeight = DotWeight::Regular;
-    DotShape dotShape = DotShape::Rounded;
-    ColonMode colonMode = ColonMode::Contextual;
-    bool showLeadingZero = false;
-    TimeFormat timeFormat = TimeFormat::Minimal;
-    QString themeID = QStringLiteral("classic");
-    QString selectedColorID = QStringLiteral("dark");
-    CompletionBehavior completionDisplayBehavior = CompletionBehavior::ShowCheckmark;
-    bool isMulticolorMode = false;
-    QString multicolorPaletteID = QStringLiteral("rainbow");
-    QString digitMode = QStringLiteral("preset");
-    QString digitPresetID = QStringLiteral("dark");
-    QString backgroundMode = QStringLiteral("preset");
-    QString backgroundPresetID = QStringLiteral("dark");
-    double customDigitR = 0;
-    double customDigitG = 0;
-    double customDigitB = 0;
-    double customDigitA = 1;
-    double customBgR = 0;
-    double customBgG = 0;
-    double customBgB = 0;
-    double customBgA = 1;
+    WidgetDisplayType displayType = SharedDefaultsKeys::displayType.as<WidgetDisplayType>().defaultValue;
+    DotWeight dotWeight = SharedDefaultsKeys::dotWeight.as<DotWeight>().defaultValue;
+    DotShape dotShape = SharedDefaultsKeys::dotShape.as<DotShape>().defaultValue;
+    ColonMode colonMode = SharedDefaultsKeys::colonMode.as<ColonMode>().defaultValue;
+    bool showLeadingZero = SharedDefaultsKeys::showLeadingZero.defaultValue;
+    TimeFormat timeFormat = SharedDefaultsKeys::timeFormat.as<TimeFormat>().defaultValue;
+    QString themeID = SharedDefaultsKeys::selectedThemeID.defaultValue;
+    QString selectedColorID = SharedDefaultsKeys::widgetSelectedColorIDFallback;
+    CompletionBehavior completionDisplayBehavior = SharedDefaultsKeys::completionDisplayBehavior.defaultValue;
+    bool isMulticolorMode = SharedDefaultsKeys::isMulticolorMode.defaultValue;
+    QString multicolorPaletteID = SharedDefaultsKeys::multicolorPaletteID.defaultValue;
+    QString digitMode = SharedDefaultsKeys::digitMode.defaultValue;
+    // Absent, the preset ids are the selected colour.
+    QString digitPresetID = selectedColorID;
+    QString backgroundMode = SharedDefaultsKeys::backgroundMode.defaultValue;
+    QString backgroundPresetID = selectedColorID;
+    double customDigitR = SharedDefaultsKeys::widgetCustomDotComponentFallback;
+    double customDigitG = SharedDefaultsKeys::widgetCustomDotComponentFallback;
+    double customDigitB = SharedDefaultsKeys::widgetCustomDotComponentFallback;
+    double customDigitA = SharedDefaultsKeys::customDot.a.defaultValue;
+    double customBgR = SharedDefaultsKeys::customBackground.r.defaultValue;
+    double customBgG = SharedDefaultsKeys::customBackground.g.defaultValue;
+    double customBgB = SharedDefaultsKeys::customBackground.b.defaultValue;
+    double customBgA = SharedDefaultsKeys::customBackground.a.defaultValue;
 
     friend bool operator==(const WidgetAppearanceSettings&, const WidgetAppearanceSettings&) = default;
 
     // Reads every key once; never fails. Any thread.
     static WidgetAppearanceSettings current(const platform::UserDefaults& defaults);
-    // From the shared store.
-    static WidgetAppearanceSettings current();
 };

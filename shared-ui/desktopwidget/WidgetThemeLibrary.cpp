@@ -7,8 +7,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace WidgetThemeLibrary {
 namespace {
 
-constexpr auto selectedColorIDKey = "com.morrowfen.kelvane.appearance.selectedColorID"_L1;
-
 constexpr ColorComponents opaqueWhite{1, 1, 1, 1};
 
 // A preset's components as the drawing colour reads them back.
@@ -37,13 +35,9 @@ DotTheme themeOf(const ColorComponents& digits, const ColorComponents& backgroun
 
 DisplayColor currentDisplayColor(const platform::UserDefaults& defaults)
 {
-    // Not the reader's "dark": with nothing chosen the widget shows no theme.
-    return DisplayColor::color(defaults.string(selectedColorIDKey).value_or(u"transparent"_s));
-}
-
-DisplayColor currentDisplayColor()
-{
-    return currentDisplayColor(AppGroup::userDefaults());
+    // The key's own default, not the appearance reader's "dark": with nothing
+    // chosen the widget shows no theme.
+    return DisplayColor::color(SharedDefaultsKeys::selectedColorID.read(defaults));
 }
 
 DotTheme currentTheme(const platform::UserDefaults& defaults)
@@ -52,19 +46,9 @@ DotTheme currentTheme(const platform::UserDefaults& defaults)
     return themeOf(digitsOf(color), backgroundOf(color));
 }
 
-DotTheme currentTheme()
-{
-    return currentTheme(AppGroup::userDefaults());
-}
-
 QString currentThemeIdentifier(const platform::UserDefaults& defaults)
 {
     return currentDisplayColor(defaults).id;
-}
-
-QString currentThemeIdentifier()
-{
-    return currentThemeIdentifier(AppGroup::userDefaults());
 }
 
 ColorComponents resolvedDigitColor(const WidgetAppearanceSettings& settings)

@@ -18,11 +18,8 @@ namespace WidgetThemeLibrary {
 // The preset colour stored as the selected one; transparent when none is
 // stored or the id names no preset.
 DisplayColor currentDisplayColor(const platform::UserDefaults& defaults);
-DisplayColor currentDisplayColor();
 DotTheme currentTheme(const platform::UserDefaults& defaults);
-DotTheme currentTheme();
 QString currentThemeIdentifier(const platform::UserDefaults& defaults);
-QString currentThemeIdentifier();
 
 // The digit colour: the custom one as stored, white under a multicolour
 // palette, else the digits of the preset.

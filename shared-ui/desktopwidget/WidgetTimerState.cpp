@@ -30,7 +30,7 @@ WidgetTimerState WidgetTimerState::idle()
 
 WidgetLoadResult WidgetTimerState::load(const platform::UserDefaults& defaults, platform::Date now)
 {
-    const auto data = defaults.data(WidgetKeys::timerState);
+    const auto data = defaults.data(SharedDefaultsKeys::timerState);
     if (!data)
         return {idle(), std::nullopt};
     const auto snapshot = TimerStateSnapshot::fromJson(*data);
@@ -58,19 +58,9 @@ WidgetLoadResult WidgetTimerState::load(const platform::UserDefaults& defaults, 
     return {state, std::nullopt};
 }
 
-WidgetLoadResult WidgetTimerState::load()
-{
-    return load(AppGroup::userDefaults(), platform::Date::now());
-}
-
 WidgetTimerState WidgetTimerState::current(const platform::UserDefaults& defaults, platform::Date now)
 {
     return load(defaults, now).state;
-}
-
-WidgetTimerState WidgetTimerState::current()
-{
-    return load().state;
 }
 
 bool WidgetTimerState::isRunning() const

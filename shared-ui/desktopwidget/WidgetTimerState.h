@@ -24,10 +24,6 @@ struct platform::RawValues<WidgetPomodoroPhase> {
 
 enum class WidgetLoadError { TimerStateCorrupted };
 
-namespace WidgetKeys {
-inline constexpr QLatin1StringView timerState{"com.morrowfen.kelvane.timerState"};
-} // namespace WidgetKeys
-
 struct WidgetLoadResult;
 
 // The timer as the widget sees it: a still picture of the app's saved
@@ -52,10 +48,7 @@ struct WidgetTimerState {
     // The state saved in `defaults` as of `now`; the idle state when nothing
     // is saved, and also when what is saved does not decode (with the error).
     static WidgetLoadResult load(const platform::UserDefaults& defaults, platform::Date now);
-    // From the shared store, now.
-    static WidgetLoadResult load();
     static WidgetTimerState current(const platform::UserDefaults& defaults, platform::Date now);
-    static WidgetTimerState current();
 
     bool isRunning() const;
     // Also a running countdown whose end has passed before the app marked it.

@@ -198,6 +198,51 @@ TEST(SettingsStores, ReloadWritesNothingAndResetWritesEveryDefault)
     EXPECT_EQ(settings.loadFloatingPosition(), QPointF(40, 60));
 }
 
+// A setting the reset leaves out keeps the user's value after "Reset All".
+TEST(SettingsStores, ResetWritesEverySettingsDefaultInItsStoredForm)
+{
+    using platform::StoredValue;
+    CountingStore store;
+    AppSettings settings(store.defaults);
+    settings.setDisplayScale(DisplayScale::Floating);
+    settings.setMenuBarDisplayMode(MenuBarDisplayMode::IconOnly);
+    settings.setRespectFocusMode(true);
+    settings.completionSettings().setDisplayBehavior(CompletionBehavior::PlayAnimation);
+    settings.completionSettings().setShowNotification(true);
+    store.backend->writes.clear();
+
+    settings.resetToDefaults();
+    const QByteArray defaultStyle =
+        QJsonDocument(DisplayStyleConfig::defaultConfig().toJson()).toJson(QJsonDocument::Compact);
+    const std::pair<const char*, std::optional<StoredValue>> written[] = {
+        {"appearance.displayScale", QStringLiteral("regular")},
+        {"appearance.menuBarDisplayMode", QStringLiteral("full")},
+        {"appearance.dotWeight", QStringLiteral("regular")},
+        {"appearance.colonMode", QStringLiteral("contextual")},
+        {"appearance.timeFormat", QStringLiteral("minimal")},
+        {"appearance.dotShape", QStringLiteral("rounded")},
+        {"appearance.showLeadingZero", false},
+        {"appearance.displayType", QStringLiteral("dotMatrix")},
+        {"appearance.styleConfig", defaultStyle},
+        {"behavior.preventSleep", false},
+        {"floatingDisplay.enabled", false},
+        {"general.globalShortcutsEnabled", true},
+        {"behavior.respectFocusMode", false},
+        {"macos.hasSeenClickHint", false},
+        {"completion.displayBehavior", QStringLiteral("showCheckmark")},
+        {"completion.selectedSound", QStringLiteral("none")},
+        {"completion.tickStyle", QStringLiteral("none")},
+        {"completion.showNotification", false},
+        {"completion.selectedAnimationID", std::nullopt},
+        {"completion.animationLoopsEnabled", false},
+    };
+    for (const auto& [name, value] : written) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(store.writes(key(name)), 1);
+        EXPECT_EQ(store.defaults.object(key(name)), value);
+    }
+}
+
 TEST(SettingsStores, FloatingPositionNeedsTheXOrigin)
 {
     auto defaults = platform::UserDefaults::inMemory();

@@ -40,7 +40,8 @@ TEST(WidgetAppearanceSettingsTest, EmptyStoreGivesEveryDefault)
     EXPECT_EQ(settings.customDigitA, 1);
     EXPECT_EQ(settings.customBgB, 0);
     EXPECT_EQ(settings.customBgA, 1);
-    EXPECT_EQ(WidgetAppearanceSettings::current(), WidgetAppearanceSettings{}) << "the test's shared store is empty";
+    EXPECT_EQ(WidgetAppearanceSettings::current(AppGroup::userDefaults()), WidgetAppearanceSettings{})
+        << "the test's shared store is empty";
 }
 
 struct StoredCase {

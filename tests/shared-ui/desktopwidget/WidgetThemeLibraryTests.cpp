@@ -1,5 +1,7 @@
 #include "shared-ui/desktopwidget/WidgetThemeLibrary.h"
 
+#include "TimerCoreKit/store/SharedDefaultsKeys.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -47,7 +49,8 @@ TEST(WidgetThemeLibraryCurrent, NothingOrAnUnknownIdIsTransparent)
     store->setString(selectedColorKey, QStringLiteral("amber"));
     EXPECT_EQ(Library::currentThemeIdentifier(*store), u"amber");
     EXPECT_EQ(Library::currentTheme(*store).dotColor, DisplayColor::amber().dotColor());
-    EXPECT_EQ(Library::currentThemeIdentifier(), u"transparent") << "the test's shared store is empty";
+    EXPECT_EQ(Library::currentThemeIdentifier(AppGroup::userDefaults()), u"transparent")
+        << "the test's shared store is empty";
 }
 
 TEST(WidgetThemeLibraryResolved, DigitColourByMode)

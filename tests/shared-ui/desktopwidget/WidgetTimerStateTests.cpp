@@ -1,6 +1,7 @@
 #include "shared-ui/desktopwidget/WidgetTimerState.h"
 
 #include "TimerCoreKit/engine/TimerStateSnapshot.h"
+#include "TimerCoreKit/store/SharedDefaultsKeys.h"
 
 #include "CaseNames.h"
 
@@ -118,14 +119,14 @@ TEST_P(WidgetTimerStateLoad, GivesTheDocumentedState)
     const auto& c = GetParam();
     const auto store = UserDefaults::inMemory();
     if (c.snapshot)
-        store->setData(WidgetKeys::timerState, *c.snapshot);
+        store->setData(SharedDefaultsKeys::timerState, *c.snapshot);
     if (c.pomodoroKeys) {
         store->setBool(QStringLiteral("com.morrowfen.kelvane.pomodoro.active"), true);
         store->setInteger(QStringLiteral("com.morrowfen.kelvane.pomodoro.phaseIndex"), 3);
         // The widget assumes four rounds whatever the app keeps.
         store->setInteger(QStringLiteral("com.morrowfen.kelvane.pomodoro.roundCount"), 2);
     }
-    const auto before = store->object(WidgetKeys::timerState);
+    const auto before = store->object(SharedDefaultsKeys::timerState);
 
     auto [state, error] = WidgetTimerState::load(*store, now);
     auto expected = WidgetTimerState::idle();
@@ -140,7 +141,7 @@ TEST_P(WidgetTimerStateLoad, GivesTheDocumentedState)
     EXPECT_EQ(state.isRunning(), c.isRunning);
     EXPECT_EQ(state.isCompleted(), c.isCompleted);
     EXPECT_EQ(state.pomodoroRoundCount, 4);
-    EXPECT_EQ(store->object(WidgetKeys::timerState), before) << "reading never repairs the store";
+    EXPECT_EQ(store->object(SharedDefaultsKeys::timerState), before) << "reading never repairs the store";
     EXPECT_EQ(WidgetTimerState::current(*store, now), state);
 }
 
@@ -163,7 +164,7 @@ TEST(WidgetTimerStateTest, IdleIsAFiveMinuteCountdown)
 
 TEST(WidgetTimerStateTest, SharedStoreStartsEmpty)
 {
-    const auto [state, error] = WidgetTimerState::load();
+    const auto [state, error] = WidgetTimerState::load(AppGroup::userDefaults(), Date::now());
     EXPECT_EQ(state, WidgetTimerState::idle());
     EXPECT_EQ(error, std::nullopt);
 }
