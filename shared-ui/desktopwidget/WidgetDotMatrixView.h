@@ -2,14 +2,11 @@
 
 #include "shared-ui/desktopwidget/WidgetDotMatrixLayout.h"
 
-#include <QImage>
 #include <QWidget>
-
-class QPainter;
 
 // The dot-matrix display for desktop widgets: a still picture with no glow,
 // no timers and no state of its own, optionally with a row of phase segments
-// under the digits. The drawing itself is `paint`.
+// under the digits. The drawing itself is WidgetDotMatrixPainter's.
 class WidgetDotMatrixView : public QWidget {
     Q_OBJECT
 
@@ -21,11 +18,6 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
-
-    // Draws the display with its top left corner at the painter's origin.
-    static void paint(QPainter& painter, const WidgetDotMatrixInputs& inputs);
-    // The display on a transparent image, `devicePixelRatio` pixels per point.
-    static QImage renderImage(const WidgetDotMatrixInputs& inputs, qreal devicePixelRatio = 1.0);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

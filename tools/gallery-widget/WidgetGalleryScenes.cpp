@@ -1,6 +1,6 @@
 #include "WidgetGalleryScenes.h"
 
-#include "shared-ui/desktopwidget/WidgetDotMatrixView.h"
+#include "shared-ui/desktopwidget/WidgetDotMatrixPainter.h"
 #include "shared-ui/desktopwidget/WidgetThemeLibrary.h"
 #include "shared-ui/desktopwidget/WidgetTimerState.h"
 
@@ -26,7 +26,7 @@ WidgetDotMatrixInputs base(const QString& text = QStringLiteral("12:34"))
 
 QImage draw(const WidgetDotMatrixInputs& inputs)
 {
-    return WidgetDotMatrixView::renderImage(inputs, zoom);
+    return WidgetDotMatrixPainter::renderImage(inputs, zoom);
 }
 
 // The Pomodoro cycle with the current phase at `current`.

@@ -1,7 +1,7 @@
-#include "shared-ui/desktopwidget/WidgetDotMatrixView.h"
+#include "shared-ui/desktopwidget/WidgetDotMatrixPainter.h"
 
 #include "DotMatrixKit/DotGridLayout.h"
-#include "DotMatrixKit/DotMatrixView.h"
+#include "shared-ui/desktopwidget/WidgetDotMatrixView.h"
 
 #include "support/RenderProbe.h"
 
@@ -20,7 +20,7 @@ const QColor panel(10, 20, 30);
 class WidgetProbe : public RenderProbe {
 public:
     explicit WidgetProbe(const WidgetDotMatrixInputs& inputs)
-        : RenderProbe(WidgetDotMatrixView::renderImage(inputs, pixelsPerPoint))
+        : RenderProbe(WidgetDotMatrixPainter::renderImage(inputs, pixelsPerPoint))
     {
     }
 };
