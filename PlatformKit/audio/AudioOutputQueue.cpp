@@ -20,6 +20,12 @@ void AudioOutputQueue::enqueue(const QByteArray& bytes)
     m_queue.push_back(bytes);
 }
 
+void AudioOutputQueue::enqueueSilence(qint64 frames)
+{
+    if (frames > 0)
+        enqueue(QByteArray(frames * m_frameBytes, m_silence));
+}
+
 void AudioOutputQueue::clear()
 {
     const std::lock_guard lock(m_mutex);
@@ -36,6 +42,12 @@ qint64 AudioOutputQueue::queuedBytes() const
     return total;
 }
 
+qint64 AudioOutputQueue::bytesRead() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_bytesRead;
+}
+
 qint64 AudioOutputQueue::readData(char* data, qint64 maxSize)
 {
     if (maxSize <= 0)
@@ -48,12 +60,13 @@ qint64 AudioOutputQueue::readData(char* data, qint64 maxSize)
         else
             std::memset(data + written, m_silence, static_cast<std::size_t>(size));
         written += size;
-        m_position = (m_position + size) % m_frameBytes;
+        m_bytesRead += size;
     };
     while (written < maxSize && !m_queue.empty()) {
         // Silence may have ended mid-frame; a sound starts on the next frame.
-        if (m_offset == 0 && m_position != 0) {
-            fill(nullptr, std::min(maxSize - written, m_frameBytes - m_position));
+        const qint64 position = m_bytesRead % m_frameBytes;
+        if (m_offset == 0 && position != 0) {
+            fill(nullptr, std::min(maxSize - written, m_frameBytes - position));
             continue;
         }
         const QByteArray& front = m_queue.front();

@@ -21,9 +21,14 @@ public:
 
     // Plays `bytes` (whole frames in the device's format) after the rest.
     void enqueue(const QByteArray& bytes);
+    // Plays `frames` frames of silence after the rest.
+    void enqueueSilence(qint64 frames);
     void clear();
     // Bytes of sound still to play.
     qint64 queuedBytes() const;
+    // Bytes the device has read so far, silence included: a device that
+    // stops reading has stopped playing.
+    qint64 bytesRead() const;
 
     bool isSequential() const override { return true; }
 
@@ -36,8 +41,8 @@ private:
     const char m_silence;
     mutable std::mutex m_mutex;
     std::deque<QByteArray> m_queue;
-    qint64 m_offset = 0;   // into the front buffer
-    qint64 m_position = 0; // bytes read so far, modulo the frame size
+    qint64 m_offset = 0; // into the front buffer
+    qint64 m_bytesRead = 0;
 };
 
 } // namespace platform

@@ -49,6 +49,27 @@ TEST_F(AudioOutputQueueTest, ClearDropsWhatIsLeft)
     EXPECT_EQ(readFrom(queue, 2), "xy");
 }
 
+TEST_F(AudioOutputQueueTest, SilenceIsQueuedInWholeFramesLikeASound)
+{
+    queue.enqueue("ab");
+    queue.enqueueSilence(2);
+    queue.enqueue("cd");
+    EXPECT_EQ(queue.queuedBytes(), 8);
+    EXPECT_EQ(readFrom(queue, 9), "ab....cd.");
+}
+
+// Every read counts, silence too: a device still reading is still playing.
+TEST_F(AudioOutputQueueTest, CountsAllTheDeviceHasRead)
+{
+    EXPECT_EQ(queue.bytesRead(), 0);
+    EXPECT_EQ(readFrom(queue, 3), "...");
+    queue.enqueue("ab");
+    EXPECT_EQ(readFrom(queue, 2), ".a");
+    EXPECT_EQ(queue.bytesRead(), 5);
+    queue.clear();
+    EXPECT_EQ(queue.bytesRead(), 5);
+}
+
 TEST_F(AudioOutputQueueTest, RefusesWrites)
 {
     EXPECT_TRUE(queue.isSequential());

@@ -1,0 +1,254 @@
+// The system audio output against a real PulseAudio server of the test's own,
+// on a null sink whose monitor is recorded: what the output plays is what the
+// recording holds.
+#include "PlatformKit/audio/AudioOutputSink.h"
+
+#include "support/WaitUntil.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstring>
+#include <numbers>
+#include <optional>
+
+using namespace std::chrono_literals;
+using platform::AudioOutput;
+using platform::AudioSamples;
+using platform::audioSampleRate;
+using platform::test::runEventLoop;
+using platform::test::waitUntil;
+
+namespace {
+
+constexpr float toneAmplitude = 0.5f;
+constexpr auto tickPeriod = 1000ms;
+
+std::size_t samplesIn(std::chrono::milliseconds duration)
+{
+    return static_cast<std::size_t>(duration.count()) * audioSampleRate / 1000;
+}
+
+// A steady 1 kHz tone: the energy of every stretch of it is known.
+std::shared_ptr<const AudioSamples> tone(std::chrono::milliseconds duration)
+{
+    auto samples = std::make_shared<AudioSamples>(samplesIn(duration));
+    for (std::size_t i = 0; i < samples->size(); ++i)
+        (*samples)[i] = toneAmplitude
+            * static_cast<float>(std::sin(2.0 * std::numbers::pi * 1000.0 * static_cast<double>(i) / audioSampleRate));
+    return samples;
+}
+
+double toneEnergy(std::size_t samples)
+{
+    return static_cast<double>(samples) * toneAmplitude * toneAmplitude / 2.0;
+}
+
+// Asks `process` to end, and kills it if it will not.
+void end(QProcess& process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished();
+    }
+}
+
+// A PulseAudio daemon with one null sink, listening on a socket in a
+// directory of the test's own; the clients of this process are pointed at it.
+class PulseServer {
+public:
+    explicit PulseServer(const QString& directory)
+        : m_directory(directory)
+        , m_socket(directory + QStringLiteral("/native"))
+    {
+        QFile config(directory + QStringLiteral("/client.conf"));
+        if (config.open(QIODevice::WriteOnly))
+            config.write("autospawn = no\n");
+        qputenv("PULSE_SERVER", ("unix:" + m_socket).toLocal8Bit());
+        qputenv("PULSE_RUNTIME_PATH", directory.toLocal8Bit());
+        qputenv("PULSE_STATE_PATH", (directory + QStringLiteral("/state")).toLocal8Bit());
+        qputenv("PULSE_CLIENTCONFIG", config.fileName().toLocal8Bit());
+    }
+    ~PulseServer() { stop(); }
+    PulseServer(const PulseServer&) = delete;
+    PulseServer& operator=(const PulseServer&) = delete;
+
+    // Starts the daemon and waits until it listens.
+    bool start()
+    {
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.setStandardOutputFile(QProcess::nullDevice());
+        m_process.start(QStringLiteral("pulseaudio"),
+                        {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--system=false"),
+                         QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--disallow-exit"),
+                         QStringLiteral("--log-level=error"),
+                         QStringLiteral("--load=module-null-sink sink_name=test"),
+                         QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + m_socket});
+        return m_process.waitForStarted()
+            && waitUntil([&] { return QFileInfo::exists(m_socket) || m_process.state() != QProcess::Running; })
+            && m_process.state() == QProcess::Running;
+    }
+
+    void stop()
+    {
+        end(m_process);
+        // Gone with the daemon unless it was killed; the next one binds here.
+        QFile::remove(m_socket);
+    }
+
+private:
+    QString m_directory;
+    QString m_socket;
+    QProcess m_process;
+};
+
+// Records what the test sink plays, as mono float at the output's rate.
+class MonitorRecording {
+public:
+    explicit MonitorRecording(const QString& path) : m_path(path) {}
+    ~MonitorRecording() { stop(); }
+    MonitorRecording(const MonitorRecording&) = delete;
+    MonitorRecording& operator=(const MonitorRecording&) = delete;
+
+    // Starts recording and waits until the first samples arrive.
+    bool start()
+    {
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.setStandardOutputFile(m_path);
+        m_process.start(QStringLiteral("parec"),
+                        {QStringLiteral("-d"), QStringLiteral("test.monitor"), QStringLiteral("--raw"),
+                         QStringLiteral("--format=float32le"), QStringLiteral("--channels=1"),
+                         QStringLiteral("--rate=%1").arg(audioSampleRate), QStringLiteral("--latency-msec=10")});
+        return m_process.waitForStarted() && waitUntil([&] { return QFileInfo(m_path).size() > 0; });
+    }
+
+    void stop()
+    {
+        end(m_process);
+    }
+
+    std::vector<float> samples() const
+    {
+        QFile file(m_path);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        const QByteArray bytes = file.readAll();
+        std::vector<float> result(static_cast<std::size_t>(bytes.size()) / sizeof(float));
+        std::memcpy(result.data(), bytes.constData(), result.size() * sizeof(float));
+        return result;
+    }
+
+private:
+    QString m_path;
+    QProcess m_process;
+};
+
+// Where each sound in `recording` starts: a sample well above silence after
+// at least half a tick period of quiet.
+std::vector<std::size_t> onsets(const std::vector<float>& recording)
+{
+    std::vector<std::size_t> result;
+    const std::size_t quiet = samplesIn(tickPeriod / 2);
+    std::optional<std::size_t> lastLoud;
+    for (std::size_t i = 0; i < recording.size(); ++i) {
+        if (std::abs(recording[i]) < toneAmplitude / 10)
+            continue;
+        if (!lastLoud || i - *lastLoud > quiet)
+            result.push_back(i);
+        lastLoud = i;
+    }
+    return result;
+}
+
+double energy(const std::vector<float>& recording, std::size_t from, std::size_t count)
+{
+    double sum = 0;
+    for (std::size_t i = from; i < std::min(recording.size(), from + count); ++i)
+        sum += double(recording[i]) * recording[i];
+    return sum;
+}
+
+class AudioOutputSinkOnPulse : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char* tool : {"pulseaudio", "parec"}) {
+            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+                GTEST_SKIP() << tool << " is not on PATH; this test needs a real PulseAudio server";
+        }
+        ASSERT_TRUE(m_directory.isValid());
+        m_server.emplace(m_directory.path());
+        ASSERT_TRUE(m_server->start()) << "the private PulseAudio server did not start";
+    }
+
+    // Schedules `first`, then `later` every tick period from now on.
+    void startTicking(AudioOutput& output, std::shared_ptr<const AudioSamples> first,
+                      std::shared_ptr<const AudioSamples> later)
+    {
+        output.schedule(std::move(first));
+        QObject::connect(&m_ticker, &QTimer::timeout, [&output, later] { output.schedule(later); });
+        m_ticker.start(tickPeriod);
+    }
+
+    QString path(const char* name) const { return m_directory.filePath(QString::fromLatin1(name)); }
+
+    QTemporaryDir m_directory;
+    std::optional<PulseServer> m_server;
+    QTimer m_ticker;
+};
+
+TEST_F(AudioOutputSinkOnPulse, PlaysTheFirstTickWholeAndTicksAgainAfterTheServerRestarts)
+{
+    MonitorRecording before(path("before.raw"));
+    ASSERT_TRUE(before.start());
+
+    const auto output = platform::makeSystemAudioOutput();
+    ASSERT_TRUE(output->start()) << "no output on the private server";
+    // The first tick is longer than the others, so losing it cannot pass
+    // for playing it.
+    const auto firstTick = tone(150ms);
+    startTicking(*output, firstTick, tone(60ms));
+    runEventLoop(3500ms);
+
+    m_server->stop();
+    before.stop();
+    runEventLoop(1500ms);
+    ASSERT_TRUE(m_server->start()) << "the private PulseAudio server did not start again";
+    const auto returned = std::chrono::steady_clock::now();
+    MonitorRecording after(path("after.raw"));
+    ASSERT_TRUE(after.start());
+    const auto recordingLag = std::chrono::steady_clock::now() - returned;
+    runEventLoop(4000ms);
+    m_ticker.stop();
+    after.stop();
+
+    const auto first = before.samples();
+    const auto firstOnsets = onsets(first);
+    ASSERT_FALSE(firstOnsets.empty()) << "nothing was heard before the restart";
+    // Heard from its first loud sample on, and for all of its length.
+    const auto firstLoud = onsets(*firstTick).front();
+    EXPECT_NEAR(first[firstOnsets.front()], (*firstTick)[firstLoud], 0.01) << "the first tick lost its start";
+    EXPECT_GE(energy(first, firstOnsets.front() - firstLoud, firstTick->size()), 0.99 * toneEnergy(firstTick->size()))
+        << "the first tick was cut short";
+
+    const auto second = after.samples();
+    const auto secondOnsets = onsets(second);
+    ASSERT_FALSE(secondOnsets.empty()) << "no tick was heard after the server came back";
+    const auto backAfter = recordingLag
+        + std::chrono::duration<double>(double(secondOnsets.front()) / audioSampleRate);
+    EXPECT_LE(backAfter, 2 * tickPeriod + 300ms) << "ticks took too long to come back";
+    EXPECT_GE(secondOnsets.size(), 3u) << "ticks did not keep coming after the server came back";
+}
+
+} // namespace
