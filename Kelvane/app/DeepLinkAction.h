@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// What a kelvane:// link asks of the app.
+struct DeepLinkAction {
+    enum class Kind { Open, Settings, Custom, Toggle, Start, Pause, Reset, Preset };
+    Kind kind = Kind::Open;
+    QString presetID; // for Preset only
+
+    friend bool operator==(const DeepLinkAction&, const DeepLinkAction&) = default;
+};
+
+// The object that performs deep links and drains the widget's command queue:
+// the status item controller in the program, a fake in tests.
+class DeepLinkTarget {
+public:
+    virtual ~DeepLinkTarget() = default;
+    virtual void handleDeepLink(const DeepLinkAction& action) = 0;
+    virtual void processPendingCommands() = 0;
+
+protected:
+    DeepLinkTarget() = default;
+    DeepLinkTarget(const DeepLinkTarget&) = default;
+    DeepLinkTarget& operator=(const DeepLinkTarget&) = default;
+};
