@@ -39,7 +39,7 @@ void engineTick(benchmark::State& state)
     auto ticker = std::make_shared<FakeTicker>();
     double now = 0;
     TimerEngine engine(TimerPersistence(*defaults), ticker,
-                       [&now] { return platform::Date::fromSecondsSinceReferenceDate(now); });
+                       [&now] { return platform::Date::fromSecondsSinceReferenceDate(now); }, [&now] { return now; });
     engine.updateCustomDuration(10800);
     engine.selectPreset("preset.custom");
     engine.start();

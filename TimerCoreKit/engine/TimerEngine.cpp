@@ -20,9 +20,11 @@ void TimerEngine::operation(Body body)
 }
 
 TimerEngine::TimerEngine(TimerPersistence persistence, std::shared_ptr<CountdownTicker> ticker,
-                         platform::Clock dateProvider, std::shared_ptr<DebugTickProvider> debugTickProvider)
+                         platform::Clock dateProvider, platform::ElapsedClock elapsedClock,
+                         std::shared_ptr<DebugTickProvider> debugTickProvider)
     : m_persistence(persistence)
     , m_dateProvider(std::move(dateProvider))
+    , m_elapsedClock(std::move(elapsedClock))
     , m_ticker(std::move(ticker))
     , m_debugTickProvider(std::move(debugTickProvider))
 {
@@ -107,6 +109,7 @@ void TimerEngine::start()
         if (state.direction() == TimerDirection::Countdown) {
             const double duration = effectiveStartDuration();
             state.setRemaining(duration);
+            anchorRun(duration);
             state.setEndDate(m_dateProvider() + duration);
             state.setMode(TimerMode::Running);
         } else {
@@ -120,6 +123,7 @@ void TimerEngine::start()
 
 void TimerEngine::startCountUp()
 {
+    anchorRun(m_state->elapsed());
     m_state->setStartDate(m_dateProvider());
     m_state->setMode(TimerMode::Running);
 }
@@ -132,10 +136,9 @@ void TimerEngine::pause()
             return;
 
         if (state.direction() == TimerDirection::Countdown) {
-            const auto endDate = state.endDate();
-            if (!endDate)
+            if (!state.endDate())
                 return;
-            const double left = secondsUntil(*endDate);
+            const double left = runningRemaining();
             if (left <= 0) {
                 // Its end has passed before the completing tick: a countdown
                 // paused at 0 could never be resumed, so it completes instead.
@@ -157,8 +160,7 @@ void TimerEngine::pause()
 void TimerEngine::pauseCountUp()
 {
     auto& state = *m_state;
-    if (const auto startDate = state.startDate())
-        state.setElapsed(state.elapsed() + m_dateProvider().secondsSince(*startDate));
+    updateElapsed();
     state.setStartDate(std::nullopt);
     state.setMode(TimerMode::Paused);
 }
@@ -181,8 +183,7 @@ void TimerEngine::resume()
 
 void TimerEngine::resumeCountUp()
 {
-    m_state->setStartDate(m_dateProvider());
-    m_state->setMode(TimerMode::Running);
+    startCountUp();
     startTicker();
     save();
     refreshWidget();
@@ -297,12 +298,11 @@ void TimerEngine::handleTick()
         }
 
         if (state.direction() == TimerDirection::Countdown) {
-            const auto endDate = state.endDate();
-            if (!endDate) {
+            if (!state.endDate()) {
                 m_ticker->stop();
                 return;
             }
-            const double left = secondsUntil(*endDate);
+            const double left = runningRemaining();
             if (left <= 0) {
                 completeCountdown();
                 return;
@@ -337,12 +337,12 @@ void TimerEngine::completeCountdown()
 void TimerEngine::updateElapsed()
 {
     auto& state = *m_state;
-    const auto startDate = state.startDate();
-    if (!startDate)
+    if (!state.startDate())
         return;
-    const auto now = m_dateProvider();
-    state.setElapsed(state.elapsed() + now.secondsSince(*startDate));
-    state.setStartDate(now);
+    // The start date only says up to when `elapsed` has counted, on the wall
+    // clock, for the next launch.
+    state.setElapsed(m_anchorValue + passedSinceAnchor());
+    state.setStartDate(m_dateProvider());
 }
 
 void TimerEngine::restartTickerIfRunning()
@@ -358,7 +358,28 @@ double TimerEngine::secondsUntil(platform::Date endDate) const
     return std::max(0.0, endDate.secondsSince(m_dateProvider()));
 }
 
+void TimerEngine::anchorRun(double value)
+{
+    m_anchorClockTime = m_elapsedClock();
+    m_anchorValue = value;
+}
+
+double TimerEngine::passedSinceAnchor() const
+{
+    return std::max(0.0, m_elapsedClock() - m_anchorClockTime);
+}
+
+double TimerEngine::runningRemaining() const
+{
+    return std::max(0.0, m_anchorValue - passedSinceAnchor());
+}
+
 void TimerEngine::save()
 {
-    m_persistence.save(m_state->snapshot());
+    auto& state = *m_state;
+    // The stored end is the one a reader of the store works from (the widget,
+    // the next launch): dated afresh so that it follows a wall-clock step.
+    if (state.mode() == TimerMode::Running && state.direction() == TimerDirection::Countdown && state.endDate())
+        state.setEndDate(m_dateProvider() + state.remaining());
+    m_persistence.save(state.snapshot());
 }

@@ -6,6 +6,7 @@
 #include "TimerCoreKit/engine/TimerState.h"
 
 #include "PlatformKit/core/Date.h"
+#include "PlatformKit/core/ElapsedClock.h"
 #include "PlatformKit/core/MainThreadHandOff.h"
 
 #include <QMetaObject>
@@ -13,11 +14,15 @@
 #include <functional>
 #include <memory>
 
-// The one state machine of the timer. A running countdown is always the
-// distance from "now" to its end date and a count-up adds the distance from its
-// start date, so late or doubled ticks never make the time wrong; ticks only
-// decide how often the state is refreshed, saved (every 5) and the widget
-// reloaded (every 30). Lives on the thread that creates it.
+// The one state machine of the timer. A running timer's time is what it had
+// when it was started or resumed, less (countdown) or plus (count-up) the time
+// passed since on the elapsed clock, so late or doubled ticks never make it
+// wrong and neither does a step of the wall clock. Ticks only decide how often
+// the state is refreshed, saved (every 5) and the widget reloaded (every 30).
+// The end and start dates stay wall-clock dates for the widget and the next
+// launch, which restore from them: the end date is taken afresh from the time
+// left at each save, the start date at each tick. Lives on the thread that
+// creates it.
 //
 // The engine is the only writer of its state. Each operation below is one
 // change of it: observers hear of it once the operation is complete, its state
@@ -25,12 +30,13 @@
 class TimerEngine {
 public:
     // Every dependency comes from the caller: the program passes a persistence
-    // on the shared store and a DispatchCountdownTicker; the ticker must not be
-    // null. The debug provider is optional. Restores the last saved state; a
+    // on the shared store, a DispatchCountdownTicker, the wall clock
+    // (Date::now) and the boot-time clock (bootTimeSeconds); the ticker must not
+    // be null. The debug provider is optional. Restores the last saved state; a
     // timer that was running comes back paused (or completed when its end has
     // passed).
     TimerEngine(TimerPersistence persistence, std::shared_ptr<CountdownTicker> ticker, platform::Clock dateProvider,
-                std::shared_ptr<DebugTickProvider> debugTickProvider = nullptr);
+                platform::ElapsedClock elapsedClock, std::shared_ptr<DebugTickProvider> debugTickProvider = nullptr);
     ~TimerEngine();
     TimerEngine(const TimerEngine&) = delete;
     TimerEngine& operator=(const TimerEngine&) = delete;
@@ -80,8 +86,13 @@ private:
     void resumeCountUp();
     void updateElapsed();
     void completeCountdown();
-    // Time left until `endDate`, never below 0.
+    // Time left until `endDate` on the wall clock, never below 0.
     double secondsUntil(platform::Date endDate) const;
+    // Notes that the timer runs from `value` (time left or counted) now.
+    void anchorRun(double value);
+    // Elapsed-clock time since the run was anchored, never below 0.
+    double passedSinceAnchor() const;
+    double runningRemaining() const;
     void save();
 
     platform::MainThreadHandOff m_handOff;
@@ -90,6 +101,11 @@ private:
     double m_customDuration = TimerPresetConstants::defaultCustomDuration;
     TimerPersistence m_persistence;
     platform::Clock m_dateProvider;
+    platform::ElapsedClock m_elapsedClock;
+    // Where the running timer stood, on the elapsed clock, when it started or
+    // resumed: the time it had left (countdown) or had counted (count-up).
+    double m_anchorClockTime = 0;
+    double m_anchorValue = 0;
     std::shared_ptr<CountdownTicker> m_ticker;
     int m_ticksSinceLastSave = 0;
     int m_ticksSinceLastWidgetRefresh = 0;

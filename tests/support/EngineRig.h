@@ -29,7 +29,8 @@ public:
     TimerEngine& restartEngine()
     {
         engine.reset();
-        engine = std::make_unique<TimerEngine>(TimerPersistence(*defaults), ticker, clock.provider());
+        engine = std::make_unique<TimerEngine>(TimerPersistence(*defaults), ticker, clock.provider(),
+                                               clock.bootProvider());
         return *engine;
     }
 

@@ -95,7 +95,8 @@ TEST(DispatchCountdownTicker, DrivesARealEngineToCompletion)
     auto defaults = platform::UserDefaults::inMemory();
     TimerPersistence persistence(*defaults);
     persistence.save({TimerMode::Idle, 1, 1});
-    TimerEngine engine(persistence, std::make_shared<DispatchCountdownTicker>(), [] { return platform::Date::now(); });
+    TimerEngine engine(persistence, std::make_shared<DispatchCountdownTicker>(), &platform::Date::now,
+                       &platform::bootTimeSeconds);
     int refreshes = 0;
     engine.setOnWidgetRefresh([&] { ++refreshes; });
 

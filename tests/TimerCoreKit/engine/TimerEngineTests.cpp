@@ -23,7 +23,8 @@ protected:
     {
         engine.reset();
         widgetRefreshes = 0;
-        engine = std::make_unique<TimerEngine>(TimerPersistence(store.defaults), ticker, clock.provider(), debug);
+        engine = std::make_unique<TimerEngine>(TimerPersistence(store.defaults), ticker, clock.provider(),
+                                               clock.bootProvider(), debug);
         engine->setOnWidgetRefresh([this] { ++widgetRefreshes; });
         return *engine;
     }
@@ -385,6 +386,110 @@ TEST_F(TimerEngineTest, CountUpAccumulatesAcrossPauses)
     engine->reset();
     EXPECT_DOUBLE_EQ(state().elapsed(), 0);
     EXPECT_EQ(state().mode(), TimerMode::Idle);
+}
+
+// A running timer goes by the time that passes, on the boot clock (which
+// counts a suspend), whatever is done to the wall clock meanwhile.
+TEST_F(TimerEngineTest, RunningTimeIsTheTimePassedWhateverTheWallClockDoes)
+{
+    enum class Then { Tick, Pause, Resume };
+    struct Move {
+        double wallStep; // the wall clock alone set on (or back)
+        double passed;   // time passing, a suspend included: both clocks
+        Then then;
+        TimerMode mode;
+        double shown; // time left (countdown) or counted (count-up)
+    };
+    struct Case {
+        const char* name;
+        TimerDirection direction;
+        double length;
+        std::vector<Move> moves;
+    };
+    const auto countdown = TimerDirection::Countdown;
+    const auto countUp = TimerDirection::CountUp;
+    const auto running = TimerMode::Running;
+    const auto paused = TimerMode::Paused;
+    const auto completed = TimerMode::Completed;
+    const Case cases[] = {
+        {"countdown, wall clock back then forward an hour", countdown, 30,
+         {{-3600, 5, Then::Tick, running, 25},
+          {3600, 5, Then::Tick, running, 20},
+          {0, 19.5, Then::Tick, running, 0.5},
+          {0, 0.5, Then::Tick, completed, 0}}},
+        {"countdown, wall clock forward an hour", countdown, 30,
+         {{3600, 5, Then::Tick, running, 25}, {0, 25, Then::Tick, completed, 0}}},
+        {"countdown paused and resumed across steps", countdown, 30,
+         {{-3600, 10, Then::Pause, paused, 20},
+          {7200, 100, Then::Resume, running, 20},
+          {-3600, 4, Then::Tick, running, 16}}},
+        {"countdown through a suspend past its end", countdown, 300, {{0, 600, Then::Tick, completed, 0}}},
+        {"count-up, wall clock back then forward an hour", countUp, 300,
+         {{-3600, 5, Then::Tick, running, 5},
+          {0, 3, Then::Tick, running, 8},
+          {3600, 2, Then::Tick, running, 10},
+          {-60, 1, Then::Pause, paused, 11}}},
+        {"count-up through a suspend", countUp, 300, {{0, 600, Then::Tick, running, 600}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        storeSnapshot({TimerMode::Idle, c.length, c.length, {}, {}, c.direction});
+        makeEngine().start();
+        for (const auto& move : c.moves) {
+            SCOPED_TRACE(testing::Message() << "step " << move.wallStep << ", passed " << move.passed);
+            clock.stepWall(move.wallStep);
+            clock.advance(move.passed);
+            switch (move.then) {
+            case Then::Tick: ticker->fire(); break;
+            case Then::Pause: engine->pause(); break;
+            case Then::Resume: engine->resume(); break;
+            }
+            EXPECT_EQ(state().mode(), move.mode);
+            EXPECT_DOUBLE_EQ(c.direction == countdown ? state().remaining() : state().elapsed(), move.shown);
+        }
+    }
+}
+
+// The store keeps wall-clock dates, which the widget and the next launch read:
+// after a step the save dates them afresh from the time the timer really has,
+// and a relaunch (its boot clock elsewhere) restores from them as ever.
+TEST_F(TimerEngineTest, StoredDatesFollowAWallClockStepAndARelaunchRestoresFromThem)
+{
+    struct Case {
+        TimerDirection direction;
+        double wallStep;
+    };
+    for (const auto& c : {Case{TimerDirection::Countdown, -3600}, Case{TimerDirection::Countdown, 3600},
+                          Case{TimerDirection::CountUp, -3600}, Case{TimerDirection::CountUp, 3600}}) {
+        const bool isCountdown = c.direction == TimerDirection::Countdown;
+        SCOPED_TRACE(testing::Message() << (isCountdown ? "countdown" : "count-up") << ", step " << c.wallStep);
+        storeSnapshot({TimerMode::Idle, 60, 60, {}, {}, c.direction});
+        makeEngine().start();
+        clock.stepWall(c.wallStep);
+        for (int tick = 0; tick < 5; ++tick) // the fifth saves
+            tickAfter(1);
+        ASSERT_TRUE(stored());
+        if (isCountdown) {
+            EXPECT_DOUBLE_EQ(stored()->remaining, 55);
+            EXPECT_EQ(stored()->endDate, clock.now() + 55);
+            EXPECT_EQ(state().endDate(), clock.now() + 55);
+        } else {
+            EXPECT_DOUBLE_EQ(stored()->elapsed, 5);
+            EXPECT_EQ(stored()->startDate, clock.now());
+        }
+
+        clock.advance(0.5); // unsaved: lost with the program
+        engine.reset();
+        clock.stepWall(3); // while the program is down
+        clock.setBootTime(42);
+        makeEngine();
+        EXPECT_EQ(state().mode(), TimerMode::Paused);
+        EXPECT_DOUBLE_EQ(isCountdown ? state().remaining() : state().elapsed(), isCountdown ? 51.5 : 8.5);
+
+        engine->resume();
+        tickAfter(2);
+        EXPECT_DOUBLE_EQ(isCountdown ? state().remaining() : state().elapsed(), isCountdown ? 49.5 : 10.5);
+    }
 }
 
 TEST_F(TimerEngineTest, FieldsChangeInTheOrderObserversRelyOn)
