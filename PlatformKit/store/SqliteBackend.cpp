@@ -1,5 +1,7 @@
 #include "PlatformKit/store/SqliteBackend.h"
 
+#include "PlatformKit/store/SqliteOwnership.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -51,34 +53,63 @@ QString errorText(sqlite3* db, int rc)
     return QStringLiteral("%1 (%2)").arg(QString::fromUtf8(message)).arg(rc);
 }
 
-// Why a file that exists cannot be one of our databases, judged from its bytes
-// alone, before SQLite sees it; empty when it may be one. An empty file is a
-// new database to SQLite.
-QString reasonNotADatabase(const QString& path)
+// What the bytes of the file say before SQLite sees it.
+struct FileHeader {
+    // Why it cannot be one of our databases; empty when it may be one.
+    QString reason;
+    // Missing or empty: a new database to SQLite.
+    bool isNew = false;
+    // The header asks for a write-ahead log.
+    bool writeAheadLog = false;
+};
+
+FileHeader readHeader(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return {};
+        return {.isNew = true};
     if (!info.isFile())
-        return QStringLiteral("not a regular file");
+        return {.reason = QStringLiteral("not a regular file")};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("cannot be read: %1").arg(file.errorString());
+        return {.reason = QStringLiteral("cannot be read: %1").arg(file.errorString())};
     if (file.size() == 0)
-        return {};
+        return {.isNew = true};
     const QByteArray header = file.read(100);
     if (header.size() < 100)
-        return QStringLiteral("shorter than a database header");
+        return {.reason = QStringLiteral("shorter than a database header")};
     static constexpr char magic[] = "SQLite format 3";
     if (std::memcmp(header.constData(), magic, sizeof magic) != 0)
-        return QStringLiteral("not an SQLite database");
+        return {.reason = QStringLiteral("not an SQLite database")};
     const auto byte = [&](int i) { return static_cast<unsigned>(static_cast<unsigned char>(header[i])); };
     const unsigned pageSize = (byte(16) << 8) | byte(17);
     const bool powerOfTwo = pageSize == 1 || (pageSize >= 512 && (pageSize & (pageSize - 1)) == 0);
     if (!powerOfTwo)
-        return QStringLiteral("bad page size in the database header");
-    return {};
+        return {.reason = QStringLiteral("bad page size in the database header")};
+    // The file format's write and read versions: 2 for a write-ahead log.
+    return {.writeAheadLog = byte(18) == 2 || byte(19) == 2};
 }
+
+// Whether a file judged `ownership` may serve as the store: an empty one only
+// when it was new, not when another program left it so.
+bool mayClaim(Ownership ownership, bool isNew)
+{
+    return ownership == Ownership::Ours || ownership == Ownership::EarlierBuild
+        || (ownership == Ownership::Blank && isNew);
+}
+
+QString notOurs(Ownership ownership, const QString& why)
+{
+    if (ownership == Ownership::Blank)
+        return QStringLiteral("not a store of ours: an empty database of another program");
+    return QStringLiteral("not a store of ours: %1").arg(why);
+}
+
+// Closes a connection, its statements finalized before.
+struct ConnectionCloser {
+    void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+};
+using Connection = std::unique_ptr<sqlite3, ConnectionCloser>;
 
 class Statement {
 public:
@@ -217,11 +248,23 @@ private:
     Outcome readLocked(const QString& key, std::optional<StoredValue>& result, int& rc);
     int writeLocked(const QString& key, const std::optional<StoredValue>& value);
     void rollbackLocked();
-    void warn(const char* what, const QString& key, int rc) const;
+    // `error` is the failed step's message, when a later step (a rollback)
+    // has replaced the connection's own.
+    void warn(const char* what, const QString& key, int rc, const QString& error = {}) const;
 
     // Setting up, with transient failures retried until the deadline.
     int execRetrying(const char* sql);
-    int queryTextRetrying(const char* sql, QByteArray& firstColumn);
+    int queryTextRetrying(sqlite3* db, const char* sql, QByteArray& firstColumn);
+    // Opens `name` with `flags` into `db` (set even on failure, for the caller
+    // to close), its waiting for locks bounded by the deadline, and reads its
+    // schema. Empty on success, else why it failed.
+    QString connect(const QByteArray& name, int flags, sqlite3*& db);
+    // Empty when the existing file at m_path, looked at read-only and without a
+    // file made beside it, is a healthy database of ours.
+    QString probe(const FileHeader& header);
+    // Empty when the open file is ours to use; marks a new file (`isNew`) and
+    // one of an earlier build as ours.
+    QString claim(bool isNew);
 
     const QString m_path;
     const SqliteOptions m_options;
@@ -279,11 +322,11 @@ int SqliteBackend::execRetrying(const char* sql)
     }
 }
 
-int SqliteBackend::queryTextRetrying(const char* sql, QByteArray& firstColumn)
+int SqliteBackend::queryTextRetrying(sqlite3* db, const char* sql, QByteArray& firstColumn)
 {
     Statement statement;
     for (;;) {
-        int rc = statement.get() ? SQLITE_OK : statement.prepare(m_db, sql);
+        int rc = statement.get() ? SQLITE_OK : statement.prepare(db, sql);
         if (rc == SQLITE_OK) {
             rc = sqlite3_step(statement.get());
             if (rc == SQLITE_ROW) {
@@ -303,61 +346,134 @@ int SqliteBackend::queryTextRetrying(const char* sql, QByteArray& firstColumn)
     }
 }
 
+QString SqliteBackend::connect(const QByteArray& name, int flags, sqlite3*& db)
+{
+    int rc = sqlite3_open_v2(name.constData(), &db, flags | SQLITE_OPEN_FULLMUTEX, nullptr);
+    if (rc != SQLITE_OK)
+        return QStringLiteral("cannot open: %1").arg(errorText(db, rc));
+    sqlite3_extended_result_codes(db, 1);
+    // Until the file has proven ours, closing must not write to it.
+    sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    sqlite3_busy_handler(db, &SqliteBackend::onBusy, this);
+    // Reading the schema reads the header and the first page: "file is not a
+    // database" shows here.
+    QByteArray answer;
+    rc = queryTextRetrying(db, "SELECT count(*) FROM sqlite_master", answer);
+    if (rc != SQLITE_OK)
+        return QStringLiteral("cannot read: %1").arg(errorText(db, rc));
+    return {};
+}
+
+QString SqliteBackend::probe(const FileHeader& header)
+{
+    // A log that another connection still uses must be read for the file's
+    // true state, through its shared memory, which then exists. Otherwise the
+    // file alone holds everything, and is read immutable: nothing is made
+    // beside it and no journal mode can change.
+    const bool logInUse = header.writeAheadLog && QFile::exists(m_path + QStringLiteral("-wal"))
+        && QFile::exists(m_path + QStringLiteral("-shm"));
+    const bool immutable = header.writeAheadLog && !logInUse;
+    sqlite3* raw = nullptr;
+    const QString failure = connect(readOnlyUri(m_path, immutable), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, raw);
+    const Connection db(raw);
+    if (!failure.isEmpty())
+        return failure;
+
+    QByteArray answer;
+    int rc = queryTextRetrying(raw, "PRAGMA quick_check(1)", answer);
+    if (rc != SQLITE_OK)
+        return QStringLiteral("cannot check: %1").arg(errorText(raw, rc));
+    if (answer != "ok")
+        return QStringLiteral("damaged: %1").arg(QString::fromUtf8(answer));
+
+    Ownership ownership = Ownership::Foreign;
+    QString why;
+    rc = judgeOwnership([&](const char* sql, QByteArray& text) { return queryTextRetrying(raw, sql, text); },
+                        ownership, why);
+    if (rc != SQLITE_OK)
+        return QStringLiteral("cannot read the schema: %1").arg(errorText(raw, rc));
+    return mayClaim(ownership, false) ? QString() : notOurs(ownership, why);
+}
+
+QString SqliteBackend::claim(bool isNew)
+{
+    const auto judge = [this](Ownership& ownership, QString& why) {
+        return judgeOwnership(
+            [this](const char* sql, QByteArray& text) { return queryTextRetrying(m_db, sql, text); }, ownership, why);
+    };
+    Ownership ownership = Ownership::Foreign;
+    QString why;
+    int rc = judge(ownership, why);
+    if (rc != SQLITE_OK)
+        return QStringLiteral("cannot read the schema: %1").arg(errorText(m_db, rc));
+    if (ownership == Ownership::Ours)
+        return {};
+    if (!mayClaim(ownership, isNew))
+        return notOurs(ownership, why);
+
+    // The mark is set under the write lock, and the file judged again there:
+    // the other program may be setting up the same file.
+    rc = execRetrying("BEGIN IMMEDIATE");
+    if (rc != SQLITE_OK)
+        return QStringLiteral("cannot take the write lock: %1").arg(errorText(m_db, rc));
+    rc = judge(ownership, why);
+    const bool claimed = rc == SQLITE_OK && mayClaim(ownership, isNew);
+    if (claimed && ownership != Ownership::Ours) {
+        const QByteArray mark = "PRAGMA application_id = " + QByteArray::number(storeApplicationId);
+        rc = execRetrying(mark.constData());
+        if (rc == SQLITE_OK && ownership == Ownership::Blank)
+            rc = execRetrying(entriesTableSql);
+    }
+    if (claimed && rc == SQLITE_OK)
+        rc = execRetrying("COMMIT");
+    if (claimed && rc == SQLITE_OK)
+        return {};
+    const QString error = errorText(m_db, rc);
+    if (!sqlite3_get_autocommit(m_db))
+        execRetrying("ROLLBACK");
+    if (rc != SQLITE_OK)
+        return QStringLiteral("cannot mark the file as ours: %1").arg(error);
+    return notOurs(ownership, why);
+}
+
 QString SqliteBackend::open()
 {
     // A file of other bytes is judged before SQLite opens it, so nothing (not
     // even a journal beside it) is made for it. A database being created by
     // the other program can look short for an instant: look again first.
-    QString reason = reasonNotADatabase(m_path);
-    for (int attempt = 0; !reason.isEmpty() && attempt < 3; ++attempt) {
+    FileHeader header = readHeader(m_path);
+    for (int attempt = 0; !header.reason.isEmpty() && attempt < 3; ++attempt) {
         std::this_thread::sleep_for(std::chrono::milliseconds(30));
-        reason = reasonNotADatabase(m_path);
+        header = readHeader(m_path);
     }
-    if (!reason.isEmpty())
-        return reason;
+    if (!header.reason.isEmpty())
+        return header.reason;
+
+    // Set before any step: SQLite's own waiting counts towards the deadline.
+    startDeadline(m_options.openDeadline);
+    // An existing file is judged read-only first, so a foreign or damaged
+    // one is never written to.
+    if (!header.isNew) {
+        const QString reason = probe(header);
+        if (!reason.isEmpty())
+            return reason;
+    }
 
     const QFileInfo info(m_path);
     if (!QDir().mkpath(info.absolutePath()))
         return QStringLiteral("cannot create the directory %1").arg(info.absolutePath());
 
-    int rc = sqlite3_open_v2(QFile::encodeName(m_path).constData(), &m_db,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr);
-    if (rc != SQLITE_OK)
-        return QStringLiteral("cannot open: %1").arg(errorText(m_db, rc));
-    sqlite3_extended_result_codes(m_db, 1);
-    // Until the file has proven healthy, closing must not write to it.
-    sqlite3_db_config(m_db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
-    // Set before any step: SQLite's own waiting counts towards the deadline.
-    startDeadline(m_options.openDeadline);
-    sqlite3_busy_handler(m_db, &SqliteBackend::onBusy, this);
-
-    QByteArray answer;
-    // Reading the schema reads the header and the first page: "file is not a
-    // database" shows here.
-    rc = queryTextRetrying("SELECT count(*) FROM sqlite_master", answer);
-    if (rc != SQLITE_OK)
-        return QStringLiteral("cannot read: %1").arg(errorText(m_db, rc));
-    rc = queryTextRetrying("PRAGMA quick_check(1)", answer);
-    if (rc != SQLITE_OK)
-        return QStringLiteral("cannot check: %1").arg(errorText(m_db, rc));
-    if (answer != "ok")
-        return QStringLiteral("damaged: %1").arg(QString::fromUtf8(answer));
+    if (const QString failure = connect(QFile::encodeName(m_path), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, m_db);
+        !failure.isEmpty())
+        return failure;
     if (sqlite3_db_readonly(m_db, "main") == 1)
         return QStringLiteral("read-only");
+    if (const QString reason = claim(header.isNew); !reason.isEmpty())
+        return reason;
 
-    // A table of that name from someone else is not ours to write to.
-    rc = queryTextRetrying("SELECT count(*) FROM sqlite_master WHERE name = 'entries'", answer);
-    if (rc != SQLITE_OK)
-        return QStringLiteral("cannot read the schema: %1").arg(errorText(m_db, rc));
-    if (answer != "0") {
-        Statement probe;
-        rc = probe.prepare(m_db, "SELECT key, type, value FROM entries LIMIT 0");
-        if (rc != SQLITE_OK)
-            return QStringLiteral("not a store of ours: %1").arg(errorText(m_db, rc));
-    }
-
-    rc = queryTextRetrying(m_options.writeAheadLog ? "PRAGMA journal_mode=WAL" : "PRAGMA journal_mode=DELETE",
-                           answer);
+    QByteArray answer;
+    int rc = queryTextRetrying(m_db, m_options.writeAheadLog ? "PRAGMA journal_mode=WAL" : "PRAGMA journal_mode=DELETE",
+                               answer);
     if (rc != SQLITE_OK)
         return QStringLiteral("cannot set the journal mode: %1").arg(errorText(m_db, rc));
     if (answer == "wal") {
@@ -365,10 +481,6 @@ QString SqliteBackend::open()
         // never the database.
         execRetrying("PRAGMA synchronous=NORMAL");
     }
-    rc = execRetrying("CREATE TABLE IF NOT EXISTS entries ("
-                      "key TEXT PRIMARY KEY NOT NULL, type TEXT NOT NULL, value)");
-    if (rc != SQLITE_OK)
-        return QStringLiteral("cannot create the table: %1").arg(errorText(m_db, rc));
 
     const std::pair<Statement*, const char*> statements[] = {
         {&m_select, "SELECT type, value FROM entries WHERE key = ?1"},
@@ -389,13 +501,13 @@ QString SqliteBackend::open()
     return {};
 }
 
-void SqliteBackend::warn(const char* what, const QString& key, int rc) const
+void SqliteBackend::warn(const char* what, const QString& key, int rc, const QString& error) const
 {
     const QString gaveUp = isTransient(rc) ? QStringLiteral("; gave up after %1 ms")
                                                  .arg(m_options.accessDeadline.count())
                                            : QString();
     qCWarning(lcStore).noquote() << "Shared store" << m_path << "could not" << what << key << ":"
-                                 << errorText(m_db, rc) + gaveUp;
+                                 << (error.isEmpty() ? errorText(m_db, rc) : error) + gaveUp;
 }
 
 int SqliteBackend::stepOnce(const Statement& statement)
@@ -500,6 +612,17 @@ void SqliteBackend::update(const QString& key, const ValueChange& change)
 {
     const std::lock_guard lock(m_mutex);
     startDeadline(m_options.accessDeadline);
+    // Ends the transaction after a step failed with `rc`: true when the
+    // update is to be tried again, else false with a warning that names the
+    // step's own error, which the rollback replaces on the connection.
+    const auto rolledBackForRetry = [&](int rc, const char* what) {
+        const QString error = errorText(m_db, rc);
+        rollbackLocked();
+        if (retryAfter(rc))
+            return true;
+        warn(what, key, rc, error);
+        return false;
+    };
     for (;;) {
         // The write lock first, so no other writer can come between the read
         // and the write and the snapshot read below is the newest.
@@ -509,11 +632,8 @@ void SqliteBackend::update(const QString& key, const ValueChange& change)
         std::optional<StoredValue> current;
         int rc = SQLITE_OK;
         if (readLocked(key, current, rc) != Outcome::Done) {
-            rollbackLocked();
-            if (!retryAfter(rc)) {
-                warn("read for updating", key, rc);
+            if (!rolledBackForRetry(rc, "read for updating"))
                 return;
-            }
             continue;
         }
 
@@ -532,11 +652,8 @@ void SqliteBackend::update(const QString& key, const ValueChange& change)
 
         rc = writeLocked(key, next);
         if (rc != SQLITE_DONE) {
-            rollbackLocked();
-            if (!retryAfter(rc)) {
-                warn("write for updating", key, rc);
+            if (!rolledBackForRetry(rc, "write for updating"))
                 return;
-            }
             continue;
         }
 
@@ -549,11 +666,8 @@ void SqliteBackend::update(const QString& key, const ValueChange& change)
             if (sqlite3_get_autocommit(m_db) || !retryAfter(rc))
                 break;
         }
-        rollbackLocked();
-        if (!retryAfter(rc)) {
-            warn("commit", key, rc);
+        if (!rolledBackForRetry(rc, "commit"))
             return;
-        }
     }
 }
 

@@ -7,7 +7,8 @@
 // `type` is one of "bool", "integer", "double", "string", "data", "date" and
 // `value` holds the integer 0/1, the integer, the real (NULL for NaN, which
 // SQLite cannot store), the UTF-8 text, the blob, or the date's seconds since
-// 2001-01-01 as a real. Rows of any other type read as absent.
+// 2001-01-01 as a real. Rows of any other type read as absent. The file
+// carries the store's application id (see SqliteOwnership.h).
 //
 // A step that fails for a transient reason (SQLITE_BUSY, SQLITE_LOCKED, the
 // WAL's busy snapshot or protocol error) is retried after a short pause, so a
@@ -46,8 +47,9 @@ struct SqliteOptions {
 };
 
 // The database at `path` (parent directories created), or null when it cannot
-// be opened or is not a healthy database of ours. A file that is not a
-// database is never written to.
+// be opened or is not a healthy database of ours. A file that is not ours (not
+// a database, damaged, or another program's database) is never written to,
+// and nothing is made beside it.
 std::unique_ptr<KeyValueBackend> openSqliteBackend(const QString& path, const SqliteOptions& options = {});
 
 } // namespace platform::detail

@@ -3,8 +3,8 @@
 // own busy timeout) and never read as absent. Longer locks: StoreDeadlineTests.
 #include "PlatformKit/store/SqliteBackend.h"
 #include "PlatformKit/store/UserDefaults.h"
+#include "support/StoreFiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -17,6 +17,7 @@ using namespace std::chrono_literals;
 using platform::StoredValue;
 using platform::UserDefaults;
 using platform::detail::SqliteOptions;
+using platform::test::RawConnection;
 
 namespace {
 
@@ -26,33 +27,16 @@ constexpr auto busyTimeout = 30ms;
 // Ten times SQLite's own wait: only the retry loop gets past it.
 constexpr auto lockHeld = 300ms;
 
-// A second, raw connection to the file, as another process would hold it.
-class RawConnection {
-public:
-    explicit RawConnection(const QString& path)
-    {
-        EXPECT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &m_db), SQLITE_OK);
-    }
-    ~RawConnection() { sqlite3_close(m_db); }
-    RawConnection(const RawConnection&) = delete;
-    RawConnection& operator=(const RawConnection&) = delete;
-
-    int exec(const char* sql) { return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr); }
-
-    // Whether a plain read of a connection that does not retry is refused.
-    int tryRead()
-    {
-        sqlite3_stmt* stmt = nullptr;
-        int rc = sqlite3_prepare_v2(m_db, "SELECT value FROM entries WHERE key = 'k'", -1, &stmt, nullptr);
-        if (rc == SQLITE_OK)
-            rc = sqlite3_step(stmt);
-        sqlite3_finalize(stmt);
-        return rc;
-    }
-
-private:
-    sqlite3* m_db = nullptr;
-};
+// Whether a plain read of a connection that does not retry is refused.
+int tryRead(const RawConnection& reader)
+{
+    sqlite3_stmt* stmt = nullptr;
+    int rc = sqlite3_prepare_v2(reader.get(), "SELECT value FROM entries WHERE key = 'k'", -1, &stmt, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_step(stmt);
+    sqlite3_finalize(stmt);
+    return rc;
+}
 
 std::unique_ptr<UserDefaults> openWith(const QString& path, bool writeAheadLog)
 {
@@ -158,7 +142,7 @@ TEST_F(SqliteLock, RollbackJournalReadWaitsOutAnExclusiveLockAndReturnsTheValue)
     ASSERT_EQ(other.exec("BEGIN EXCLUSIVE"), SQLITE_OK);
     // The lock really refuses readers that do not retry.
     RawConnection plainReader(path);
-    ASSERT_EQ(plainReader.tryRead() & 0xff, SQLITE_BUSY);
+    ASSERT_EQ(tryRead(plainReader) & 0xff, SQLITE_BUSY);
 
     std::optional<StoredValue> read;
     expectWaitsOutTheLock(other, "COMMIT", [&] { read = defaults->object(QStringLiteral("k")); });

@@ -2,6 +2,8 @@
 // it must refuse without touching them.
 #include "PlatformKit/store/SqliteBackend.h"
 #include "PlatformKit/store/UserDefaults.h"
+#include "support/StoreFiles.h"
+#include "support/StoreWarnings.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,23 +17,13 @@
 using platform::Date;
 using platform::StoredValue;
 using platform::UserDefaults;
+using platform::test::fileHash;
+using platform::test::filesBeside;
+using platform::test::readFile;
+using platform::test::StoreWarnings;
+using platform::test::writeFile;
 
 namespace {
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 QByteArray randomBytes(int size, unsigned seed)
 {
@@ -56,20 +48,22 @@ QString makeStore(const QTemporaryDir& dir)
 }
 
 // A bad file makes the store fall back to memory, and the file keeps every
-// byte it had.
+// byte it had, with nothing made or removed beside it.
 void expectFallbackLeavesFileAlone(const QString& path)
 {
-    const QByteArray before = readFile(path);
+    const std::string before = fileHash(path);
+    const std::string filesBefore = filesBeside(path);
     {
         const auto defaults = UserDefaults::openFile(path);
         EXPECT_FALSE(defaults->isShared());
         // The fallback still works as a store.
         defaults->setInteger(QStringLiteral("fallback.value"), 11);
         EXPECT_EQ(defaults->integer(QStringLiteral("fallback.value")), 11);
-        EXPECT_EQ(readFile(path), before);
+        EXPECT_EQ(fileHash(path), before);
     }
     EXPECT_TRUE(QFile::exists(path));
-    EXPECT_EQ(readFile(path), before);
+    EXPECT_EQ(fileHash(path), before);
+    EXPECT_EQ(filesBeside(path), filesBefore);
 }
 
 TEST(SqliteStore, TwoObjectsOnOneFileShareTheirValues)
@@ -180,7 +174,7 @@ TEST(SqliteStore, RandomBytesFallBackToMemoryUntouched)
     writeFile(path, randomBytes(8192, 2101));
     expectFallbackLeavesFileAlone(path);
     // Nothing was made beside it either (no journal, no log).
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("store.sqlite")});
+    EXPECT_EQ(filesBeside(path), "store.sqlite");
 }
 
 TEST(SqliteStore, ShortFileFallsBackToMemoryUntouched)
@@ -200,7 +194,7 @@ TEST(SqliteStore, TruncatedHeaderFallsBackToMemoryUntouched)
     ASSERT_TRUE(whole.startsWith("SQLite format 3"));
     writeFile(path, whole.left(50));
     expectFallbackLeavesFileAlone(path);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("store.sqlite")});
+    EXPECT_EQ(filesBeside(path), "store.sqlite");
 }
 
 TEST(SqliteStore, DamagedPagesFallBackToMemoryUntouched)
@@ -277,6 +271,28 @@ TEST(SqliteStore, EmptyFileBecomesAStore)
     EXPECT_TRUE(defaults->isShared());
     defaults->setInteger(QStringLiteral("k"), 2);
     EXPECT_EQ(defaults->integer(QStringLiteral("k")), 2);
+}
+
+TEST(SqliteStore, UpdateWarningNamesTheFailedWriteNotTheRollback)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("store.sqlite"));
+    const auto defaults = UserDefaults::openFile(path);
+    ASSERT_TRUE(defaults->isShared());
+    // Another program makes every write fail, with a message of its own.
+    platform::test::execOn(path, "CREATE TRIGGER refuse BEFORE INSERT ON entries "
+                                 "BEGIN SELECT RAISE(ABORT, 'refused by the trigger'); END");
+
+    StoreWarnings warnings;
+    defaults->update(QStringLiteral("count"), [](const std::optional<StoredValue>&) {
+        return std::optional(StoredValue(qint64{1}));
+    });
+    EXPECT_FALSE(defaults->object(QStringLiteral("count")));
+    EXPECT_EQ(StoreWarnings::mentioning(QStringLiteral("count")), 1) << StoreWarnings::all().toStdString();
+    // The write's own message and extended code (SQLITE_CONSTRAINT_TRIGGER).
+    EXPECT_EQ(StoreWarnings::mentioning(QStringLiteral("refused by the trigger (%1)").arg(SQLITE_CONSTRAINT_TRIGGER)),
+              1)
+        << StoreWarnings::all().toStdString();
 }
 
 } // namespace

@@ -5,11 +5,10 @@
 // SqliteLockTests.)
 #include "PlatformKit/store/SqliteBackend.h"
 #include "PlatformKit/store/UserDefaults.h"
+#include "support/StoreWarnings.h"
 
 #include <QElapsedTimer>
-#include <QLoggingCategory>
 #include <QProcess>
-#include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -20,6 +19,7 @@ using namespace std::chrono_literals;
 using platform::StoredValue;
 using platform::UserDefaults;
 using platform::detail::SqliteOptions;
+using platform::test::StoreWarnings;
 
 namespace {
 
@@ -30,44 +30,6 @@ const auto accessDeadline = SqliteOptions{}.accessDeadline;
 // A call that gives up took at least the deadline (less a little for the
 // rounding of two clocks).
 const auto gaveUpAfter = accessDeadline - 10ms;
-
-// The store's warnings, collected while an object of this class lives.
-class StoreWarnings {
-public:
-    StoreWarnings()
-    {
-        s_messages.clear();
-        QLoggingCategory::setFilterRules(QStringLiteral("kelvane.platform.store.warning=true"));
-        m_previous = qInstallMessageHandler(collect);
-    }
-    ~StoreWarnings()
-    {
-        qInstallMessageHandler(m_previous);
-        QLoggingCategory::setFilterRules(QString());
-    }
-    StoreWarnings(const StoreWarnings&) = delete;
-    StoreWarnings& operator=(const StoreWarnings&) = delete;
-
-    // How many warnings mention `text`.
-    static qsizetype mentioning(const QString& text)
-    {
-        qsizetype count = 0;
-        for (const auto& message : s_messages)
-            count += message.contains(text) ? 1 : 0;
-        return count;
-    }
-    static QString all() { return s_messages.join(QLatin1Char('\n')); }
-
-private:
-    static void collect(QtMsgType type, const QMessageLogContext& context, const QString& message)
-    {
-        if (type == QtWarningMsg && context.category && QByteArray(context.category) == "kelvane.platform.store")
-            s_messages << message;
-    }
-
-    static inline QStringList s_messages;
-    QtMessageHandler m_previous = nullptr;
-};
 
 // The helper program holding the file's write lock (see StoreLockHolder.cpp)
 // until `release`, or for a minute at most.
