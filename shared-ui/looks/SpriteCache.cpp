@@ -1,5 +1,7 @@
 #include "shared-ui/looks/SpriteCache.h"
 
+#include "shared-ui/looks/DrawImageInStrips.h"
+
 #include "DotMatrixKit/paint/GaussianBlur.h"
 #include "DotMatrixKit/paint/PaintLayer.h"
 
@@ -100,7 +102,7 @@ void SpriteCache::drawAt(QPainter& painter, QPoint devicePixel, const QImage& sp
     // Device pixels one to one: undo whatever the device itself scales by.
     painter.setWorldTransform(QTransform());
     painter.setWorldTransform(painter.deviceTransform().inverted());
-    painter.drawImage(devicePixel, sprite);
+    drawImageInStrips(painter, devicePixel, sprite);
     painter.restore();
 }
 
