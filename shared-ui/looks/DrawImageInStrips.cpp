@@ -4,14 +4,15 @@
 
 namespace {
 
-// Under the 96 rows at which Qt starts splitting a blend across threads.
-constexpr int stripRows = 48;
+// Qt splits a blend across threads from this many rows.
+constexpr int threadedRows = 96;
+constexpr int stripRows = threadedRows / 2;
 
 } // namespace
 
 void drawImageInStrips(QPainter& painter, QPoint at, const QImage& image)
 {
-    if (image.height() <= stripRows) {
+    if (image.height() < threadedRows) {
         painter.drawImage(at, image);
         return;
     }
