@@ -1,5 +1,7 @@
 #include "shared-ui/looks/SpriteCache.h"
 
+#include "shared-ui/looks/DrawImageInStrips.h"
+
 #include "DotMatrixKit/paint/GaussianBlur.h"
 #include "DotMatrixKit/paint/PaintLayer.h"
 
@@ -56,7 +58,9 @@ void SpriteCache::stamp(QPainter& painter, const QRectF& bounds, const QByteArra
     const QPoint base(platform::saturatingCast<int>(std::floor(deviceReach.left())),
                       platform::saturatingCast<int>(std::floor(deviceReach.top())));
     const QPointF phase = deviceReach.topLeft() - QPointF(base);
-    QByteArray fullKey = key;
+    QByteArray fullKey;
+    fullKey.reserve(key.size() + 4 * qsizetype(sizeof(qreal)));
+    fullKey.append(key);
     appendRaw(fullKey, *scale);
     appendRaw(fullKey, phase.x());
     appendRaw(fullKey, phase.y());
@@ -95,13 +99,19 @@ void SpriteCache::setEnabled(bool enabled)
 
 void SpriteCache::drawAt(QPainter& painter, QPoint devicePixel, const QImage& sprite, QPainter::CompositionMode mode)
 {
-    painter.save();
+    // Only the blend and the transform change, and putting those two back
+    // costs far less than a save() of the whole state on every stamp.
+    const QPainter::CompositionMode previousMode = painter.compositionMode();
+    const QTransform previousTransform = painter.worldTransform();
+    const bool transformEnabled = painter.worldMatrixEnabled();
     painter.setCompositionMode(mode);
     // Device pixels one to one: undo whatever the device itself scales by.
     painter.setWorldTransform(QTransform());
     painter.setWorldTransform(painter.deviceTransform().inverted());
-    painter.drawImage(devicePixel, sprite);
-    painter.restore();
+    drawImageInStrips(painter, devicePixel, sprite);
+    painter.setWorldTransform(previousTransform);
+    painter.setWorldMatrixEnabled(transformEnabled);
+    painter.setCompositionMode(previousMode);
 }
 
 void SpriteCache::drawUncached(QPainter& painter, const QRectF& reach, const Draw& draw, qreal blur,

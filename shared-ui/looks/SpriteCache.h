@@ -55,7 +55,13 @@ private:
 // Builds a cache key from the values that decide how a piece looks.
 class SpriteKey {
 public:
-    explicit SpriteKey(const char* look) : m_bytes(look) {}
+    // Room for a typical key up front: growing it value by value cost more
+    // than the rest of a stamp.
+    explicit SpriteKey(const char* look)
+    {
+        m_bytes.reserve(reservedBytes);
+        m_bytes.append(look);
+    }
 
     SpriteKey& add(double value);
     SpriteKey& add(int value);
@@ -66,5 +72,7 @@ public:
     const QByteArray& bytes() const { return m_bytes; }
 
 private:
+    static constexpr qsizetype reservedBytes = 256;
+
     QByteArray m_bytes;
 };

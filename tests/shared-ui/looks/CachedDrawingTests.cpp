@@ -5,6 +5,8 @@
 
 #include "DotMatrixKit/paint/DotMatrixPainter.h"
 
+#include "Pixels.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,25 +15,6 @@
 using platform::Date;
 
 namespace {
-
-// The largest difference of any channel of any pixel, premultiplied.
-int largestDifference(const QImage& a, const QImage& b)
-{
-    if (a.size() != b.size())
-        return 256;
-    const QImage left = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QImage right = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    int largest = 0;
-    for (int y = 0; y < left.height(); ++y) {
-        const auto* l = reinterpret_cast<const QRgb*>(left.constScanLine(y));
-        const auto* r = reinterpret_cast<const QRgb*>(right.constScanLine(y));
-        for (int x = 0; x < left.width(); ++x) {
-            largest = std::max({largest, std::abs(qRed(l[x]) - qRed(r[x])), std::abs(qGreen(l[x]) - qGreen(r[x])),
-                                std::abs(qBlue(l[x]) - qBlue(r[x])), std::abs(qAlpha(l[x]) - qAlpha(r[x]))});
-        }
-    }
-    return largest;
-}
 
 struct Variant {
     const char* name;
