@@ -31,7 +31,7 @@ public:
 CompositionRoot::CompositionRoot(QApplication& app)
     : m_app(app), m_backends(realBackends()),
       m_startup(std::make_unique<AppStartup>(
-          [] () -> platform::UserDefaults& { return AppGroup::userDefaults(); },
+          []() -> platform::UserDefaults& { return AppGroup::userDefaults(); },
           [](platform::UserDefaults&) -> std::unique_ptr<DeepLinkTarget> {
               return std::make_unique<PlaceholderTarget>();
           },
