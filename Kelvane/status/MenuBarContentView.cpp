@@ -67,6 +67,18 @@ QSizeF checkmarkSize(const MenuBarContent& content)
     return DotGridLayout(checkmarkStyle(content)).totalSize(u"\u2713", DigitScaling::uniform());
 }
 
+// The lit dots' extent, which a tray cell fills; the layout's padding is
+// room a cell does not have.
+QRectF checkmarkDotBounds(const MenuBarContent& content)
+{
+    QRectF bounds;
+    for (const DotPosition& dot : DotGridLayout(checkmarkStyle(content)).positions(u"\u2713", DigitScaling::uniform())) {
+        if (dot.isActive)
+            bounds |= QRectF(dot.x - dot.size / 2, dot.y - dot.size / 2, dot.size, dot.size);
+    }
+    return bounds;
+}
+
 void paintCheckmark(QPainter& painter, const MenuBarContent& content)
 {
     const DotStyle style = checkmarkStyle(content);
@@ -161,6 +173,9 @@ Row measureRow(const DisplayRenderer& renderer, DisplayFrame frame, platform::Da
     DisplayFrame measured = frame;
     measured.displayOverride = TrayImageFitting::widestDigits(frame.text());
     measured.blinkDisplay = false;
+    // Measured without the scheme's background, which cards and unlit parts
+    // are filled with: the lit digits are what fills the cell.
+    measured.color.bgA = 0;
     DisplayLookState scratch;
     const QImage image = renderer.renderImage(measured, scratch, now, measuringRatio);
     QRectF bounds = TrayImageFitting::opaqueBounds(image, glowAlpha);
@@ -182,6 +197,12 @@ void paintRow(QPainter& painter, const DisplayRenderer& renderer, const Row& row
     painter.restore();
 }
 
+// A tenth of the area's side: breathing room for the pictures that are not text.
+qreal unitOf(const QRectF& area)
+{
+    return std::min(area.width(), area.height()) / 10;
+}
+
 // The display proper in a cell: the animation, the check mark, or the time
 // in one or two rows.
 void paintCellDisplay(QPainter& painter, const MenuBarContent& content, const QRectF& area,
@@ -193,17 +214,21 @@ void paintCellDisplay(QPainter& painter, const MenuBarContent& content, const QR
         return;
     }
     if (content.showsCheckmark()) {
-        const QSizeF size = checkmarkSize(content);
-        const QRectF target = TrayImageFitting::fitInto(size, area);
+        const QRectF bounds = checkmarkDotBounds(content);
+        const QRectF target = TrayImageFitting::fitInto(bounds.size(), area.adjusted(unitOf(area), unitOf(area),
+                                                                                      -unitOf(area), -unitOf(area)));
         painter.save();
         painter.translate(target.topLeft());
-        painter.scale(target.width() / size.width(), target.height() / size.height());
+        painter.scale(target.width() / bounds.width(), target.height() / bounds.height());
+        painter.translate(-bounds.topLeft());
         paintCheckmark(painter, content);
         painter.restore();
         return;
     }
     const auto renderer = DisplayRendererFactory::renderer(content.displayType, content.lookSettings());
-    const DisplayFrame frame = content.frame();
+    DisplayFrame frame = content.frame();
+    // A glow a few pixels wide only blurs the digits of a tray cell.
+    frame.style.bloomEnabled = false;
     const auto split = TrayImageFitting::splitAtColon(frame.text());
     if (!split) {
         const Row row = measureRow(*renderer, frame, now);
@@ -217,15 +242,25 @@ void paintCellDisplay(QPainter& painter, const MenuBarContent& content, const QR
     const Row top = measureRow(*renderer, topFrame, now);
     const Row bottom = measureRow(*renderer, bottomFrame, now);
     // The rows share one scale, so their digits are the same size.
-    const qreal gap = std::max(top.bounds.height(), bottom.bounds.height()) * 0.25;
+    const qreal gap = std::max(top.bounds.height(), bottom.bounds.height()) * 0.2;
     const QSizeF stacked(std::max(top.bounds.width(), bottom.bounds.width()),
                          top.bounds.height() + gap + bottom.bounds.height());
     const QRectF fitted = TrayImageFitting::fitInto(stacked, area);
-    const qreal scale = fitted.width() / stacked.width();
+    // Rows a whole number of pixels tall, starting on a pixel edge, blur less.
+    const qreal rowHeight = std::max(top.bounds.height(), bottom.bounds.height());
+    const qreal scale = std::max(std::floor(rowHeight * fitted.width() / stacked.width()), 1.0) / rowHeight;
+    const auto snapped = [](QRectF rect) {
+        rect.moveTopLeft(QPointF(std::round(rect.left()), std::round(rect.top())));
+        return rect;
+    };
+    const qreal used = stacked.height() * scale;
+    const qreal topEdge = fitted.center().y() - used / 2;
     QRectF topTarget(0, 0, top.bounds.width() * scale, top.bounds.height() * scale);
-    topTarget.moveTopLeft(QPointF(fitted.center().x() - topTarget.width() / 2, fitted.top()));
+    topTarget.moveTopLeft(QPointF(fitted.center().x() - topTarget.width() / 2, topEdge));
     QRectF bottomTarget(0, 0, bottom.bounds.width() * scale, bottom.bounds.height() * scale);
-    bottomTarget.moveBottomLeft(QPointF(fitted.center().x() - bottomTarget.width() / 2, fitted.bottom()));
+    bottomTarget.moveBottomLeft(QPointF(fitted.center().x() - bottomTarget.width() / 2, topEdge + used));
+    topTarget = snapped(topTarget);
+    bottomTarget = snapped(bottomTarget);
     paintRow(painter, *renderer, top, states.top, now, topTarget);
     paintRow(painter, *renderer, bottom, states.bottom, now, bottomTarget);
 }
