@@ -8,7 +8,7 @@
 PopoverFrame::PopoverFrame(QWidget* parent)
     : QWidget(parent, Qt::Popup)
 {
-    setFixedSize(width, placeholderHeight);
+    setFixedSize(frameWidth, placeholderHeight);
     setAccessibleName(QStringLiteral("Kelvane"));
 }
 

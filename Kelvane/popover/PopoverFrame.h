@@ -21,7 +21,7 @@ public:
     void show(const QRect& anchor) override;
     void close() override { hide(); }
 
-    static constexpr int width = 260;
+    static constexpr int frameWidth = 260;
     static constexpr int placeholderHeight = 120;
 
 protected:

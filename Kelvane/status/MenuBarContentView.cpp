@@ -293,6 +293,27 @@ QList<QImage> render(const MenuBarContent& content, platform::StatusItem::Shape 
     return images;
 }
 
+std::optional<platform::Date> nextLookChange(const MenuBarContent& content, platform::StatusItem::Shape shape,
+                                             const MenuBarLookStates& states, platform::Date now)
+{
+    if (content.displayMode != MenuBarDisplayMode::Full || content.showsAnimation() || content.showsCheckmark())
+        return std::nullopt;
+    const auto renderer = DisplayRendererFactory::renderer(content.displayType, content.lookSettings());
+    const DisplayFrame frame = content.frame();
+    const auto split = TrayImageFitting::splitAtColon(frame.text());
+    if (shape == platform::StatusItem::Shape::Strip || !split)
+        return renderer->nextLookChange(frame, states.whole, now);
+    DisplayFrame top = frame;
+    top.displayOverride = split->first;
+    DisplayFrame bottom = frame;
+    bottom.displayOverride = split->second;
+    const auto first = renderer->nextLookChange(top, states.top, now);
+    const auto second = renderer->nextLookChange(bottom, states.bottom, now);
+    if (first && second)
+        return std::min(*first, *second);
+    return first ? first : second;
+}
+
 // MARK: Natural form
 
 namespace {

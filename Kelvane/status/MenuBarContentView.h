@@ -12,6 +12,7 @@
 #include <QSizeF>
 
 #include <array>
+#include <optional>
 
 // What a tray picture carries from one drawing to the next: the look state of
 // the whole display and of the two rows a square cell splits it into.
@@ -33,6 +34,11 @@ inline constexpr std::array cellSizes{22, 44};
 // natural picture at `devicePixelRatio`.
 QList<QImage> render(const MenuBarContent& content, platform::StatusItem::Shape shape, MenuBarLookStates& states,
                      platform::Date now, qreal devicePixelRatio = 2);
+
+// When the picture next changes by itself (a blink, a colon pulse, a card in
+// motion) after `now`, or none while it stands still.
+std::optional<platform::Date> nextLookChange(const MenuBarContent& content, platform::StatusItem::Shape shape,
+                                             const MenuBarLookStates& states, platform::Date now);
 
 // The natural picture, padding included.
 QSizeF naturalSize(const MenuBarContent& content);

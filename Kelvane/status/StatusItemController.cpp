@@ -16,7 +16,9 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMetaObject>
+#include <QPalette>
 #include <QPointer>
+#include <QScreen>
 
 #include <chrono>
 #include <cmath>
@@ -135,6 +137,7 @@ void StatusItemController::setupStatusItem()
 void StatusItemController::setupBindings()
 {
     // 1. The five objects whose changes redraw the tray, merged and throttled.
+    m_lookChangeTimer = m_makeOneShotTimer();
     m_refreshThrottle = std::make_unique<RefreshThrottle>(m_makeOneShotTimer(), refreshWindow, [this] { refresh(); });
     const auto poke = [this] { m_refreshThrottle->poke(); };
     connect(&m_engine->state(), &TimerState::changed, this, poke);
@@ -258,10 +261,30 @@ void StatusItemController::refresh()
 
 void StatusItemController::redrawStatusItem()
 {
-    const MenuBarContent content = MenuBarContent::of(*m_engine, *m_settings, *m_animationPlayer,
-                                                      *m_pomodoroSession, *m_customTimerSession, m_updateAvailable);
+    MenuBarContent content = MenuBarContent::of(*m_engine, *m_settings, *m_animationPlayer, *m_pomodoroSession,
+                                                *m_customTimerSession, m_updateAvailable);
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        content.primaryColor = QGuiApplication::palette().color(QPalette::WindowText);
+    const platform::Date now = m_clock();
+    const auto shape = m_statusItem->shape();
     m_statusItem->setToolTip(content.accessibilityLabel());
-    m_statusItem->setImages(MenuBarContentView::render(content, m_statusItem->shape(), m_lookStates, m_clock()));
+    m_statusItem->setImages(MenuBarContentView::render(content, shape, m_lookStates, now, stripPixelRatio()));
+
+    const auto next = MenuBarContentView::nextLookChange(content, shape, m_lookStates, now);
+    if (!next) {
+        m_lookChangeTimer->cancel();
+        return;
+    }
+    const double delay = std::max(next->secondsSince(now), minimumLookChangeDelay);
+    m_lookChangeTimer->start(delay, [this] { redrawStatusItem(); });
+}
+
+qreal StatusItemController::stripPixelRatio()
+{
+    const QScreen* screen = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
+                                ? QGuiApplication::primaryScreen()
+                                : nullptr;
+    return screen ? std::max(screen->devicePixelRatio(), 1.0) : 1.0;
 }
 
 void StatusItemController::handleModeChange()

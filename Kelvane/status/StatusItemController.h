@@ -68,6 +68,8 @@ public:
     static constexpr double refreshWindow = 0.2;
     // Tick sounds come at most this often.
     static constexpr double minimumTickSpacing = 0.5;
+    // A look that moves by itself redraws the tray at most this often.
+    static constexpr double minimumLookChangeDelay = 0.1;
 
 private:
     void setupStatusItem();
@@ -78,6 +80,7 @@ private:
 
     void refresh();
     void redrawStatusItem();
+    static qreal stripPixelRatio();
     void handleModeChange();
     void playCompletionAnimation();
     void tickIfDue(TimerDirection direction);
@@ -124,6 +127,8 @@ private:
 
     std::unique_ptr<RefreshThrottle> m_refreshThrottle;
     std::unique_ptr<platform::OneShotTimer> m_clickHintTimer;
+    // Redraws the tray when the look changes by itself (blinking, a pulsing colon).
+    std::unique_ptr<platform::OneShotTimer> m_lookChangeTimer;
     // The tray picture's look state, carried from one drawing to the next.
     MenuBarLookStates m_lookStates;
     // The settings last seen, so a change of the whole store tells which moved.

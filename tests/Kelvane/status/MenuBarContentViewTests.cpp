@@ -152,3 +152,32 @@ TEST(MenuBarContentViewTest, TheStripIsTheNaturalWidthDisplay)
 }
 
 } // namespace
+
+namespace {
+
+TEST(MenuBarContentViewTest, OnlyAMovingLookAsksToBeDrawnAgain)
+{
+    const struct {
+        const char* name;
+        CompletionBehavior behavior;
+        ColonMode colon;
+        bool moves;
+    } cases[] = {
+        {"blinking zero", CompletionBehavior::BlinkDots, ColonMode::Always, true},
+        {"frozen zero", CompletionBehavior::FreezeAtZero, ColonMode::Always, false},
+        {"frozen zero, pulsing colon", CompletionBehavior::FreezeAtZero, ColonMode::Pulsing, true},
+        {"check mark", CompletionBehavior::ShowCheckmark, ColonMode::Pulsing, false},
+    };
+    for (const auto& c : cases) {
+        MenuBarContent content = amberClock();
+        content.mode = TimerMode::Completed;
+        content.completionBehavior = c.behavior;
+        content.style.colonMode = c.colon;
+        MenuBarLookStates states;
+        const auto shape = platform::StatusItem::Shape::Strip;
+        MenuBarContentView::render(content, shape, states, now);
+        EXPECT_EQ(MenuBarContentView::nextLookChange(content, shape, states, now).has_value(), c.moves) << c.name;
+    }
+}
+
+} // namespace

@@ -321,3 +321,30 @@ TEST(SwitchRoadTest, ShortcutsAreWatchedOnlyWhileTurnedOn)
 }
 
 } // namespace
+
+namespace {
+
+TEST(RefreshRoadTest, ABlinkingCompletionRedrawsTheTrayByItself)
+{
+    ControllerRig rig;
+    rig.settings().completionSettings().setDisplayBehavior(CompletionBehavior::BlinkDots);
+    rig.engine().start();
+    rig.tickAfter(rig.engine().state().remaining());
+    for (ManualOneShotTimer* timer : rig.timers) {
+        if (timer->isPending() && timer->delay == StatusItemController::refreshWindow)
+            timer->fire();
+    }
+    const int sends = rig.statusItem->imageSends;
+    // Every pending timer now is the look's own: fire them over a second or so.
+    for (int step = 0; step < 4; ++step) {
+        rig.clock.advance(0.5);
+        for (ManualOneShotTimer* timer : rig.timers) {
+            if (timer->isPending() && timer->delay != StatusItemController::clickHintDelay &&
+                timer->delay != StatusItemController::refreshWindow)
+                timer->fire();
+        }
+    }
+    EXPECT_GT(rig.statusItem->imageSends, sends);
+}
+
+} // namespace
