@@ -56,6 +56,13 @@ public:
     void showHint(const QRect&) override {}
 };
 
+class NoDesktopNotifications final : public platform::DesktopNotifications {
+public:
+    void checkAuthorization(Answer) override {}
+    void requestAuthorization(Answer) override {}
+    void post(const platform::DesktopNotification&, std::function<void()>) override {}
+};
+
 // Animation frames are scaled down to the display's height in the tray.
 constexpr double animationFrameHeight = 18;
 
@@ -71,7 +78,8 @@ StatusItemController::StatusItemController(StatusItemControllerParts parts, QObj
     , m_sleepPrevention(orElse<SleepPreventionManager, InactiveSleepPreventionManager>(std::move(parts.sleepPrevention)))
     , m_animationPlayer(std::make_unique<AnimationPlayer>(m_makeOneShotTimer()))
     , m_sounds(orElse<SoundManager, SilentSoundManager>(std::move(parts.sounds)))
-    , m_notificationManager(std::make_unique<NotificationManager>(std::move(parts.notifications)))
+    , m_notificationManager(std::make_unique<NotificationManager>(
+          orElse<platform::DesktopNotifications, NoDesktopNotifications>(std::move(parts.notifications))))
     , m_tickSounds(std::make_unique<TickSoundGenerator>(std::move(parts.audioOutput)))
     , m_focus(orElse<FocusStatusManager, NeverFocusedStatusManager>(std::move(parts.focus)))
     , m_updates(orElse<UpdateController, NoUpdateController>(std::move(parts.updates)))
@@ -110,11 +118,18 @@ StatusItemController::StatusItemController(StatusItemControllerParts parts, QObj
 
 StatusItemController::~StatusItemController()
 {
-    // The observers go first, so nothing reaches a half-destroyed controller.
+    // The observers go first, so nothing the members announce while they are
+    // torn down reaches a half-destroyed controller.
     m_commandObservation.reset();
-    disconnect();
-    if (m_statusItem)
-        m_statusItem->disconnect(this);
+    const QObject* senders[] = {&m_engine->state(),          m_settings.get(),
+                                &m_settings->completionSettings(), m_animationPlayer.get(),
+                                m_pomodoroSession.get(),     m_customTimerSession.get(),
+                                m_updates.get(),             m_statusItem.get(),
+                                QCoreApplication::instance()};
+    for (const QObject* sender : senders) {
+        if (sender)
+            QObject::disconnect(sender, nullptr, this, nullptr);
+    }
 }
 
 // MARK: Set-up

@@ -66,6 +66,11 @@ QRect StripStatusItem::anchorRect() const
     return m_window->frameGeometry();
 }
 
+QWidget* StripStatusItem::window() const
+{
+    return m_window.get();
+}
+
 QRect StripStatusItem::placement(QSize size, const QRect& available)
 {
     // A small gap keeps it off the screen's very edge.

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class QWidget;
+
 namespace platform {
 
 class StripWindow;
@@ -20,6 +22,9 @@ public:
 
     Shape shape() const override { return Shape::Strip; }
     QRect anchorRect() const override;
+
+    // The strip's window.
+    QWidget* window() const;
 
     // Where a strip of `size` sits on a screen whose free area is `available`.
     static QRect placement(QSize size, const QRect& available);

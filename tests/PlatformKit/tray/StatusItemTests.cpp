@@ -54,3 +54,47 @@ TEST(StatusItemTest, TheStripSitsAtTheTopRightOfTheFreeArea)
 }
 
 } // namespace
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+
+void release(QWidget* window, Qt::MouseButton button)
+{
+    QMouseEvent event(QEvent::MouseButtonRelease, QPointF(5, 5), window->mapToGlobal(QPointF(5, 5)), button,
+                      Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &event);
+}
+
+TEST(StatusItemTest, TheStripShowsThePictureAtItsSizeAndTakesBothClicks)
+{
+    platform::StripStatusItem item;
+    QImage picture(120, 56, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(2);
+    picture.fill(Qt::red);
+    item.setImages({picture});
+    item.setToolTip("Timer ready: 25 minutes 0 seconds");
+
+    QWidget* window = item.window();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->size(), QSize(60, 28));
+    EXPECT_EQ(window->accessibleName(), "Timer ready: 25 minutes 0 seconds");
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(window->geometry(), platform::StripStatusItem::placement(QSize(60, 28), available));
+
+    int left = 0;
+    int right = 0;
+    QObject::connect(&item, &platform::StatusItem::leftClicked, [&] { ++left; });
+    QObject::connect(&item, &platform::StatusItem::rightClicked, [&] { ++right; });
+    release(window, Qt::LeftButton);
+    release(window, Qt::RightButton);
+    release(window, Qt::MiddleButton);
+    EXPECT_EQ(left, 1);
+    EXPECT_EQ(right, 1);
+}
+
+} // namespace
