@@ -17,6 +17,10 @@ class TimerCommandQueue {
 public:
     // Posted on the cross-process notifier after each append.
     static constexpr QLatin1StringView queuedNotificationName{"com.morrowfen.kelvane.commandQueued"};
+    // Posted by the app whenever the widget of kind "KelvaneWidget" should
+    // read the shared state again.
+    static constexpr QLatin1StringView widgetReloadNotificationName{
+        "com.morrowfen.kelvane.widgetReload.KelvaneWidget"};
     static constexpr qsizetype capacity = 100;
 
     TimerCommandQueue(platform::UserDefaults& defaults, platform::CrossProcessNotifier& notifier);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QRect>
+
+// Shows the one-time card that explains the two clicks of the tray item,
+// next to `anchor` (empty when unknown). The card closes itself.
+class ClickHintPresenter {
+public:
+    virtual ~ClickHintPresenter() = default;
+    virtual void showHint(const QRect& anchor) = 0;
+
+protected:
+    ClickHintPresenter() = default;
+};

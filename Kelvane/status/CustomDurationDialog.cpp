@@ -1,0 +1,55 @@
+#include "Kelvane/status/CustomDurationDialog.h"
+
+#include <QDialogButtonBox>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CustomDurationDialog::CustomDurationDialog(int currentMinutes, QWidget* parent)
+    : QDialog(parent)
+    , m_field(new QLineEdit(QString::number(currentMinutes), this))
+{
+    setWindowTitle(QStringLiteral("Custom Duration"));
+    setModal(true);
+
+    auto* message = new QLabel(QStringLiteral("Custom Duration"), this);
+    QFont bold = message->font();
+    bold.setBold(true);
+    message->setFont(bold);
+    auto* information = new QLabel(QStringLiteral("Enter duration in minutes (1-180):"), this);
+    m_field->setFixedSize(100, 24);
+    m_field->setAccessibleName(QStringLiteral("Minutes"));
+
+    // OK first, as the first answer of the dialog.
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(message);
+    layout->addWidget(information);
+    layout->addWidget(m_field);
+    layout->addWidget(buttons);
+    m_field->selectAll();
+    m_field->setFocus();
+}
+
+QString CustomDurationDialog::text() const
+{
+    return m_field->text();
+}
+
+std::optional<QString> CustomDurationDialogPrompt::ask(int currentMinutes)
+{
+    CustomDurationDialog dialog(currentMinutes);
+    dialog.raise();
+    dialog.activateWindow();
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.text();
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "Kelvane/status/MenuBarContent.h"
+
+#include "shared-ui/looks/DisplayLookState.h"
+
+#include "PlatformKit/core/Date.h"
+#include "PlatformKit/tray/StatusItem.h"
+
+#include <QImage>
+#include <QList>
+#include <QSizeF>
+
+#include <array>
+#include <optional>
+
+// What a tray picture carries from one drawing to the next: the look state of
+// the whole display and of the two rows a square cell splits it into.
+struct MenuBarLookStates {
+    DisplayLookState whole;
+    DisplayLookState top;
+    DisplayLookState bottom;
+};
+
+// The tray item's picture, drawn from a MenuBarContent alone. A strip shows
+// the display at its natural width; a square tray cell splits the time at its
+// colon into minutes over seconds and fits whatever it shows to the square.
+namespace MenuBarContentView {
+
+// The tray cell sizes drawn, in pixels: the common panel size and its double.
+inline constexpr std::array cellSizes{22, 44};
+
+// The pictures for a status item of this shape: one per cell size, or the
+// natural picture at `devicePixelRatio`.
+QList<QImage> render(const MenuBarContent& content, platform::StatusItem::Shape shape, MenuBarLookStates& states,
+                     platform::Date now, qreal devicePixelRatio = 2);
+
+// When the picture next changes by itself (a blink, a colon pulse, a card in
+// motion) after `now`, or none while it stands still.
+std::optional<platform::Date> nextLookChange(const MenuBarContent& content, platform::StatusItem::Shape shape,
+                                             const MenuBarLookStates& states, platform::Date now);
+
+// The natural picture, padding included.
+QSizeF naturalSize(const MenuBarContent& content);
+QImage renderNatural(const MenuBarContent& content, DisplayLookState& state, platform::Date now,
+                     qreal devicePixelRatio);
+
+// A square of `pixels` on a side.
+QImage renderCell(const MenuBarContent& content, int pixels, MenuBarLookStates& states, platform::Date now);
+
+// Full-form height, background corner radius and check-mark dot size by scale.
+qreal frameHeight(DisplayScale scale);
+qreal backgroundCornerRadius(DisplayScale scale);
+qreal checkmarkDotSize(DisplayScale scale);
+
+inline constexpr qreal horizontalPadding = 4;
+inline constexpr qreal verticalPadding = 2;
+inline constexpr qreal updateDotSize = 5;
+// The paused look.
+inline constexpr qreal pausedOpacity = 0.5;
+inline constexpr qreal pausedSaturation = 0.3;
+
+// Moves every pixel towards its grey by 1 - `saturation`.
+void desaturate(QImage& image, qreal saturation);
+// Each pixel's colour multiplied by `color`, alpha kept.
+QImage tinted(const QImage& image, const QColor& color);
+
+} // namespace MenuBarContentView

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "Kelvane/system/FocusStatusManager.h"
+#include "Kelvane/system/HotkeyManager.h"
+#include "Kelvane/system/LaunchAtLoginManager.h"
+#include "Kelvane/system/SleepPreventionManager.h"
+#include "Kelvane/system/SoundManager.h"
+
+// Managers that do nothing: what the program uses until the desktop backends
+// exist, and what tests use where a manager does not matter.
+
+class InactiveHotkeyManager final : public HotkeyManager {
+public:
+    void enable() override {}
+    void disable() override {}
+};
+
+class InactiveSleepPreventionManager final : public SleepPreventionManager {
+public:
+    bool isActive() const override { return false; }
+    void beginPreventingSleep() override {}
+    bool release() override { return true; }
+};
+
+class SilentSoundManager final : public SoundManager {
+public:
+    void play(CompletionSound) override {}
+};
+
+class NeverFocusedStatusManager final : public FocusStatusManager {
+public:
+    bool isFocused() const override { return false; }
+};
+
+class InactiveLaunchAtLoginManager final : public LaunchAtLoginManager {
+public:
+    using LaunchAtLoginManager::LaunchAtLoginManager;
+    void refreshStatus() override {}
+    void enable() override {}
+    void disable() override {}
+};

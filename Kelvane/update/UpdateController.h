@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+
+// Tells of a newer version of the program. `updateAvailable` is set by the
+// checker and cleared by the owner before it asks for a new check.
+class UpdateController : public QObject {
+    Q_OBJECT
+
+public:
+    bool updateAvailable() const { return m_updateAvailable; }
+    void setUpdateAvailable(bool available)
+    {
+        if (m_updateAvailable == available)
+            return;
+        m_updateAvailable = available;
+        Q_EMIT updateAvailableChanged(available);
+    }
+
+    virtual void checkForUpdates() = 0;
+
+Q_SIGNALS:
+    void updateAvailableChanged(bool available);
+
+protected:
+    using QObject::QObject;
+
+private:
+    bool m_updateAvailable = false;
+};
+
+// Without a feed address there is nothing to check.
+class NoUpdateController final : public UpdateController {
+    Q_OBJECT
+
+public:
+    using UpdateController::UpdateController;
+    void checkForUpdates() override {}
+};

@@ -1,0 +1,48 @@
+#include "PlatformKit/tray/SystemTrayStatusItem.h"
+
+#include <QIcon>
+#include <QPixmap>
+#include <QSystemTrayIcon>
+
+namespace platform {
+
+SystemTrayStatusItem::SystemTrayStatusItem(QObject* parent)
+    : StatusItem(parent)
+    , m_icon(std::make_unique<QSystemTrayIcon>())
+{
+    connect(m_icon.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        switch (reason) {
+        case QSystemTrayIcon::Trigger:
+            Q_EMIT leftClicked();
+            break;
+        case QSystemTrayIcon::Context:
+            Q_EMIT rightClicked();
+            break;
+        default:
+            break;
+        }
+    });
+    m_icon->show();
+}
+
+SystemTrayStatusItem::~SystemTrayStatusItem() = default;
+
+QRect SystemTrayStatusItem::anchorRect() const
+{
+    return m_icon->geometry();
+}
+
+void SystemTrayStatusItem::showImages(const QList<QImage>& images)
+{
+    QIcon icon;
+    for (const QImage& image : images)
+        icon.addPixmap(QPixmap::fromImage(image));
+    m_icon->setIcon(icon);
+}
+
+void SystemTrayStatusItem::showToolTip(const QString& text)
+{
+    m_icon->setToolTip(text);
+}
+
+} // namespace platform

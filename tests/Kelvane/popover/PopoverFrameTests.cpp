@@ -1,0 +1,28 @@
+#include "Kelvane/popover/PopoverFrame.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(PopoverFrameTest, OpensBesideTheItemAndForgetsItsContentWhenClosed)
+{
+    PopoverFrame frame;
+    EXPECT_EQ(frame.width(), PopoverFrame::frameWidth);
+    EXPECT_TRUE(frame.windowFlags().testFlag(Qt::Popup));
+
+    PopoverContent content;
+    content.customMinutes = 25;
+    frame.setContent(content);
+    const QRect anchor(200, 0, 22, 22);
+    frame.show(anchor);
+    EXPECT_TRUE(frame.isShown());
+    EXPECT_TRUE(frame.hasContent());
+    EXPECT_GT(frame.geometry().top(), anchor.bottom());
+    EXPECT_TRUE(frame.geometry().left() <= anchor.center().x() && anchor.center().x() <= frame.geometry().right());
+
+    frame.close();
+    EXPECT_FALSE(frame.isShown());
+    EXPECT_FALSE(frame.hasContent());
+}
+
+} // namespace

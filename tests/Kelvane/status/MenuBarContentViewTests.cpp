@@ -1,0 +1,183 @@
+// The tray picture, probed at pixels the layout decides: which half holds
+// which row, the paused look, the update dot and the phase bars.
+#include "Kelvane/status/MenuBarContentView.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const platform::Date now = platform::Date::fromSecondsSinceReferenceDate(0);
+
+MenuBarContent amberClock(DisplayType type = DisplayType::DotMatrix)
+{
+    MenuBarContent content;
+    content.displayType = type;
+    content.mode = TimerMode::Running;
+    content.duration = 1500;
+    content.remaining = 754;
+    content.color = DisplayColor::amber();
+    return content;
+}
+
+bool isLit(QColor pixel)
+{
+    return pixel.alpha() > 200 && pixel.red() > 160 && pixel.green() > 100 && pixel.blue() < 90;
+}
+
+// Lit pixels in the rows [top, bottom) of the image.
+int litPixels(const QImage& image, int top, int bottom)
+{
+    int count = 0;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            count += isLit(image.pixelColor(x, y)) ? 1 : 0;
+    }
+    return count;
+}
+
+QImage cell(const MenuBarContent& content, int pixels)
+{
+    MenuBarLookStates states;
+    return MenuBarContentView::renderCell(content, pixels, states, now);
+}
+
+TEST(MenuBarContentViewTest, ACellShowsMinutesOverSecondsInEveryLook)
+{
+    for (const DisplayType type :
+         {DisplayType::DotMatrix, DisplayType::SevenSegment, DisplayType::FlipClock, DisplayType::SmallAndBig}) {
+        for (const int pixels : MenuBarContentView::cellSizes) {
+            const QImage image = cell(amberClock(type), pixels);
+            ASSERT_EQ(image.size(), QSize(pixels, pixels));
+            const int half = pixels / 2;
+            EXPECT_GT(litPixels(image, 0, half - 1), 0) << int(type) << " " << pixels;
+            EXPECT_GT(litPixels(image, half + 1, pixels), 0) << int(type) << " " << pixels;
+            // The rows stand apart: the middle line holds no digit.
+            EXPECT_EQ(litPixels(image, half, half + 1), 0) << int(type) << " " << pixels;
+        }
+    }
+}
+
+TEST(MenuBarContentViewTest, ATextWithoutAColonIsFittedWhole)
+{
+    MenuBarContent content = amberClock();
+    content.timeFormat = TimeFormat::Minimal; // "12"
+    const QImage image = cell(content, 44);
+    EXPECT_GT(litPixels(image, 20, 24), 0) << "one row through the middle";
+}
+
+TEST(MenuBarContentViewTest, TheBackgroundFillsTheCellBehindTheDigits)
+{
+    const QImage image = cell(amberClock(), 44);
+    EXPECT_EQ(image.pixelColor(22, 1), DisplayColor::amber().backgroundColor());
+    EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0) << "rounded corners";
+    MenuBarContent clear = amberClock();
+    clear.color = DisplayColor::transparent();
+    EXPECT_EQ(cell(clear, 44).pixelColor(22, 1).alpha(), 0);
+}
+
+TEST(MenuBarContentViewTest, PausedIsHalfFadedAndGreyed)
+{
+    MenuBarContent paused = amberClock();
+    paused.mode = TimerMode::Paused;
+    const QImage running = cell(amberClock(), 44);
+    const QImage faded = cell(paused, 44);
+    int strongest = 0;
+    int widestSpread = 0;
+    for (int y = 0; y < 44; ++y) {
+        for (int x = 0; x < 44; ++x) {
+            const QColor pixel = faded.pixelColor(x, y);
+            strongest = std::max(strongest, pixel.alpha());
+            if (isLit(running.pixelColor(x, y)))
+                widestSpread = std::max(widestSpread, pixel.red() - pixel.blue());
+        }
+    }
+    EXPECT_NEAR(strongest, 128, 2);
+    EXPECT_LT(widestSpread, 255 * 0.3 + 10) << "amber keeps 30 % of its saturation";
+}
+
+TEST(MenuBarContentViewTest, UpdateDotAndPhaseBars)
+{
+    MenuBarContent content = amberClock();
+    content.updateAvailable = true;
+    content.primaryColor = Qt::white;
+    content.phaseIndicators = MenuBarContent::indicators({Qt::green, Qt::blue, Qt::green, Qt::blue}, 1);
+    const QImage image = cell(content, 44);
+    EXPECT_EQ(image.pixelColor(44 - 5, 4), QColor(Qt::white));
+
+    // The bars run along the bottom; the active one is drawn fully.
+    const int barRow = 44 - 2 - 2;
+    const QColor active = image.pixelColor(44 * 3 / 8, barRow);
+    const QColor future = image.pixelColor(44 * 5 / 8, barRow);
+    EXPECT_EQ(active, QColor(Qt::blue));
+    EXPECT_LT(future.green(), 0.25 * 255) << "a phase to come is faint";
+}
+
+TEST(MenuBarContentViewTest, TheCheckmarkFillsTheCell)
+{
+    MenuBarContent content = amberClock();
+    content.mode = TimerMode::Completed;
+    content.completionBehavior = CompletionBehavior::ShowCheckmark;
+    const QImage image = cell(content, 44);
+    int top = 44, bottom = -1;
+    for (int y = 0; y < 44; ++y) {
+        if (litPixels(image, y, y + 1) > 0) {
+            top = std::min(top, y);
+            bottom = y;
+        }
+    }
+    EXPECT_GT(bottom - top, 44 / 2);
+}
+
+TEST(MenuBarContentViewTest, TheSamePictureTwiceIsPixelEqual)
+{
+    MenuBarLookStates states;
+    const auto first = MenuBarContentView::render(amberClock(), platform::StatusItem::Shape::SquareCell, states, now);
+    const auto second = MenuBarContentView::render(amberClock(), platform::StatusItem::Shape::SquareCell, states, now);
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(first.size(), qsizetype(MenuBarContentView::cellSizes.size()));
+}
+
+TEST(MenuBarContentViewTest, TheStripIsTheNaturalWidthDisplay)
+{
+    DisplayLookState state;
+    const MenuBarContent content = amberClock();
+    const QImage image = MenuBarContentView::renderNatural(content, state, now, 2);
+    const QSizeF natural = MenuBarContentView::naturalSize(content);
+    // Whole pixels at two per point.
+    EXPECT_NEAR(image.deviceIndependentSize().width(), natural.width(), 0.5);
+    EXPECT_EQ(image.deviceIndependentSize().height(), natural.height());
+    EXPECT_EQ(natural.height(), MenuBarContentView::frameHeight(DisplayScale::Regular) +
+                                    2 * MenuBarContentView::verticalPadding);
+    EXPECT_GT(natural.width(), 2 * natural.height());
+}
+
+} // namespace
+
+namespace {
+
+TEST(MenuBarContentViewTest, OnlyAMovingLookAsksToBeDrawnAgain)
+{
+    const struct {
+        const char* name;
+        CompletionBehavior behavior;
+        ColonMode colon;
+        bool moves;
+    } cases[] = {
+        {"blinking zero", CompletionBehavior::BlinkDots, ColonMode::Always, true},
+        {"frozen zero", CompletionBehavior::FreezeAtZero, ColonMode::Always, false},
+        {"frozen zero, pulsing colon", CompletionBehavior::FreezeAtZero, ColonMode::Pulsing, true},
+        {"check mark", CompletionBehavior::ShowCheckmark, ColonMode::Pulsing, false},
+    };
+    for (const auto& c : cases) {
+        MenuBarContent content = amberClock();
+        content.mode = TimerMode::Completed;
+        content.completionBehavior = c.behavior;
+        content.style.colonMode = c.colon;
+        MenuBarLookStates states;
+        const auto shape = platform::StatusItem::Shape::Strip;
+        MenuBarContentView::render(content, shape, states, now);
+        EXPECT_EQ(MenuBarContentView::nextLookChange(content, shape, states, now).has_value(), c.moves) << c.name;
+    }
+}
+
+} // namespace

@@ -1,0 +1,276 @@
+// The toggle rule and its guarded variants, by every route that uses them.
+#include "ControllerRig.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+using Route = std::function<void(ControllerRig&)>;
+
+// Puts the rig's timer in `mode` the way a user would.
+void bringTo(ControllerRig& rig, TimerMode mode)
+{
+    switch (mode) {
+    case TimerMode::Idle:
+        break;
+    case TimerMode::Running:
+        rig.engine().start();
+        break;
+    case TimerMode::Paused:
+        rig.engine().start();
+        rig.tickAfter(10);
+        rig.engine().pause();
+        break;
+    case TimerMode::Completed:
+        rig.engine().start();
+        rig.tickAfter(rig.engine().state().remaining());
+        break;
+    }
+    ASSERT_EQ(rig.mode(), mode);
+}
+
+void enqueue(ControllerRig& rig, const TimerCommand& command)
+{
+    rig.queue().enqueue(command);
+    rig.controller->processPendingCommands();
+}
+
+struct ToggleRoute {
+    const char* name;
+    Route perform;
+};
+
+const ToggleRoute toggleRoutes[] = {
+    {"right click", [](ControllerRig& rig) { Q_EMIT rig.statusItem->rightClicked(); }},
+    {"shortcut", [](ControllerRig& rig) { rig.hotkeys->pressToggle(); }},
+    {"deep link", [](ControllerRig& rig) { rig.controller->handleDeepLink({DeepLinkAction::Kind::Toggle, {}}); }},
+    {"widget command", [](ControllerRig& rig) { enqueue(rig, TimerCommand::toggle()); }},
+};
+
+TEST(TimerActionsTest, EveryToggleRouteAppliesTheSameRule)
+{
+    const struct {
+        TimerMode from;
+        TimerMode to;
+    } rule[] = {
+        {TimerMode::Idle, TimerMode::Running},
+        {TimerMode::Running, TimerMode::Paused},
+        {TimerMode::Paused, TimerMode::Running},
+        {TimerMode::Completed, TimerMode::Idle},
+    };
+    for (const auto& route : toggleRoutes) {
+        for (const auto& step : rule) {
+            ControllerRig rig;
+            bringTo(rig, step.from);
+            route.perform(rig);
+            EXPECT_EQ(rig.mode(), step.to) << route.name << " from mode " << int(step.from);
+        }
+    }
+}
+
+TEST(TimerActionsTest, RightClickResetsACompletedTimerAndASecondOneStartsIt)
+{
+    ControllerRig rig;
+    bringTo(rig, TimerMode::Completed);
+    Q_EMIT rig.statusItem->rightClicked();
+    EXPECT_EQ(rig.mode(), TimerMode::Idle);
+    Q_EMIT rig.statusItem->rightClicked();
+    EXPECT_EQ(rig.mode(), TimerMode::Running);
+}
+
+TEST(TimerActionsTest, StartAndPauseOnlyActWhereTheyApply)
+{
+    const struct {
+        const char* name;
+        Route perform;
+        TimerMode from;
+        TimerMode to;
+    } cases[] = {
+        {"start link, idle", [](auto& r) { r.controller->handleDeepLink({DeepLinkAction::Kind::Start, {}}); },
+         TimerMode::Idle, TimerMode::Running},
+        {"start link, paused", [](auto& r) { r.controller->handleDeepLink({DeepLinkAction::Kind::Start, {}}); },
+         TimerMode::Paused, TimerMode::Running},
+        {"start link, completed", [](auto& r) { r.controller->handleDeepLink({DeepLinkAction::Kind::Start, {}}); },
+         TimerMode::Completed, TimerMode::Completed},
+        {"start command, running", [](auto& r) { enqueue(r, TimerCommand::start()); }, TimerMode::Running,
+         TimerMode::Running},
+        {"start command, paused", [](auto& r) { enqueue(r, TimerCommand::start()); }, TimerMode::Paused,
+         TimerMode::Running},
+        {"pause link, running", [](auto& r) { r.controller->handleDeepLink({DeepLinkAction::Kind::Pause, {}}); },
+         TimerMode::Running, TimerMode::Paused},
+        {"pause link, idle", [](auto& r) { r.controller->handleDeepLink({DeepLinkAction::Kind::Pause, {}}); },
+         TimerMode::Idle, TimerMode::Idle},
+        {"pause command, completed", [](auto& r) { enqueue(r, TimerCommand::pause()); }, TimerMode::Completed,
+         TimerMode::Completed},
+        {"reset link, running", [](auto& r) { r.controller->handleDeepLink({DeepLinkAction::Kind::Reset, {}}); },
+         TimerMode::Running, TimerMode::Idle},
+        {"reset shortcut, paused", [](auto& r) { r.hotkeys->pressReset(); }, TimerMode::Paused, TimerMode::Idle},
+    };
+    for (const auto& c : cases) {
+        ControllerRig rig;
+        bringTo(rig, c.from);
+        c.perform(rig);
+        EXPECT_EQ(rig.mode(), c.to) << c.name;
+    }
+}
+
+TEST(TimerActionsTest, PresetLinksSelectOnlyKnownPresetsAndNeverStart)
+{
+    const struct {
+        QString id;
+        std::optional<QString> selected; // none: unchanged from the default
+    } cases[] = {
+        {QStringLiteral("preset.quick-10"), QStringLiteral("preset.quick-10")},
+        {QStringLiteral("preset.custom"), QStringLiteral("preset.custom")},
+        {QStringLiteral("preset.nope"), std::nullopt},
+        {QStringLiteral("PRESET.QUICK-10"), std::nullopt},
+    };
+    for (const auto& c : cases) {
+        ControllerRig rig;
+        const auto before = rig.engine().state().selectedPresetID();
+        rig.controller->handleDeepLink({DeepLinkAction::Kind::Preset, c.id});
+        EXPECT_EQ(rig.engine().state().selectedPresetID(), c.selected.has_value() ? c.selected : before) << c.id.toStdString();
+        EXPECT_EQ(rig.mode(), TimerMode::Idle) << c.id.toStdString();
+    }
+}
+
+TEST(TimerActionsTest, SettingsAndOpenLinks)
+{
+    ControllerRig rig;
+    rig.controller->handleDeepLink({DeepLinkAction::Kind::Open, {}});
+    EXPECT_EQ(rig.settingsWindow->shows, 0);
+    rig.controller->handleDeepLink({DeepLinkAction::Kind::Settings, {}});
+    EXPECT_EQ(rig.settingsWindow->shows, 1);
+}
+
+// MARK: Custom duration
+
+TEST(TimerActionsTest, CustomDurationAnswersAreHeldToOneToOneHundredEightyMinutes)
+{
+    const struct {
+        std::optional<QString> answer;
+        std::optional<double> seconds; // none: nothing changes
+    } cases[] = {
+        {QStringLiteral("25"), 1500},
+        {QStringLiteral(""), 60},
+        {QStringLiteral("abc"), 60},
+        {QStringLiteral("0"), 60},
+        {QStringLiteral("-5"), 60},
+        {QStringLiteral("500"), 10800},
+        {QStringLiteral(" 7 "), 420},
+        {std::nullopt, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        ControllerRig rig;
+        rig.engine().selectPreset(QStringLiteral("preset.quick-10"));
+        const double before = rig.engine().customDuration();
+        rig.prompt->answer = c.answer;
+        rig.controller->handleDeepLink({DeepLinkAction::Kind::Custom, {}});
+        EXPECT_TRUE(rig.prompt->asked.empty()) << "the prompt waits for the link to return";
+        ControllerRig::deliver();
+        ASSERT_EQ(rig.prompt->asked.size(), 1u);
+        if (c.seconds) {
+            EXPECT_EQ(rig.engine().customDuration(), *c.seconds) << c.answer.value_or("none").toStdString();
+            EXPECT_EQ(rig.engine().state().selectedPresetID(), QStringLiteral("preset.custom"));
+            EXPECT_EQ(rig.engine().state().duration(), *c.seconds);
+        } else {
+            EXPECT_EQ(rig.engine().customDuration(), before);
+            EXPECT_EQ(rig.engine().state().selectedPresetID(), QStringLiteral("preset.quick-10"));
+        }
+        EXPECT_EQ(rig.mode(), TimerMode::Idle);
+    }
+}
+
+TEST(TimerActionsTest, CustomDurationFieldStartsAtTheWholeMinutesOfTheCustomLength)
+{
+    ControllerRig rig;
+    rig.engine().updateCustomDuration(150);
+    rig.controller->showCustomDurationDialog();
+    ControllerRig::deliver();
+    EXPECT_EQ(rig.prompt->asked, std::vector<int>{2});
+}
+
+// MARK: Popover and windows
+
+TEST(TimerActionsTest, LeftClickOpensAndClosesThePopoverWithFreshContent)
+{
+    ControllerRig rig;
+    rig.engine().updateCustomDuration(30);
+    Q_EMIT rig.statusItem->leftClicked();
+    ASSERT_TRUE(rig.popover->shown);
+    EXPECT_EQ(rig.popover->content->customMinutes, 1) << "at least one minute";
+    EXPECT_EQ(rig.popover->lastAnchor, rig.statusItem->anchorRect());
+
+    Q_EMIT rig.statusItem->leftClicked();
+    EXPECT_FALSE(rig.popover->shown);
+
+    rig.engine().updateCustomDuration(45 * 60);
+    Q_EMIT rig.statusItem->leftClicked();
+    EXPECT_EQ(rig.popover->builds, 2);
+    EXPECT_EQ(rig.popover->content->customMinutes, 45);
+}
+
+TEST(TimerActionsTest, PopoverClosuresReachTheController)
+{
+    ControllerRig rig;
+    Q_EMIT rig.statusItem->leftClicked();
+    const PopoverContent content = *rig.popover->content;
+
+    content.onToggleFloatingDisplay();
+    EXPECT_TRUE(rig.settings().floatingDisplayEnabled());
+    content.onOpenSettings();
+    EXPECT_FALSE(rig.popover->shown);
+    EXPECT_EQ(rig.settingsWindow->shows, 1);
+    content.onCheckForUpdates();
+    EXPECT_EQ(rig.updates->checks, 1);
+    content.onQuit();
+    EXPECT_EQ(rig.quits, 1);
+
+    rig.controller.reset();
+    content.onQuit(); // the controller is gone: nothing happens
+    EXPECT_EQ(rig.quits, 1);
+}
+
+TEST(TimerActionsTest, CheckingForUpdatesClearsTheFlagFirst)
+{
+    ControllerRig rig;
+    rig.updates->setUpdateAvailable(true);
+    EXPECT_TRUE(rig.controller->updateAvailable());
+    rig.controller->checkForUpdates();
+    EXPECT_FALSE(rig.controller->updateAvailable());
+    EXPECT_EQ(rig.updates->checks, 1);
+}
+
+TEST(TimerActionsTest, AnUpdateFlagChangeRebuildsOnlyAClosedPopover)
+{
+    ControllerRig rig;
+    Q_EMIT rig.statusItem->leftClicked();
+    rig.updates->setUpdateAvailable(true);
+    ASSERT_TRUE(rig.popover->content);
+    EXPECT_FALSE(rig.popover->content->updateAvailable) << "an open popover keeps its content";
+
+    Q_EMIT rig.statusItem->leftClicked(); // closes
+    Q_EMIT rig.statusItem->leftClicked(); // opens anew
+    EXPECT_TRUE(rig.popover->content->updateAvailable);
+}
+
+// MARK: First-run hint
+
+TEST(TimerActionsTest, TheClickHintShowsOnceAfterTheFirstLaunch)
+{
+    ControllerRig rig;
+    ManualOneShotTimer* hint = rig.pendingTimer(StatusItemController::clickHintDelay);
+    ASSERT_NE(hint, nullptr);
+    EXPECT_EQ(rig.clickHint->shows, 0);
+    hint->fire();
+    EXPECT_EQ(rig.clickHint->shows, 1);
+    EXPECT_TRUE(rig.settings().hasSeenClickHint());
+
+    rig.build();
+    rig.pendingTimer(StatusItemController::clickHintDelay)->fire();
+    EXPECT_EQ(rig.clickHint->shows, 0);
+}
+
+} // namespace
