@@ -23,7 +23,7 @@ public:
 
     // `now` dates the heartbeat; the link gate has its own monotonic clock.
     AppStartup(StoreProvider store, TargetFactory makeTarget, platform::Clock now = platform::Date::now,
-               DeepLinkGate::MonotonicClock gateClock = DeepLinkGate::systemClock);
+               DeepLinkGate::MonotonicClock gateClock = platform::bootTimeSeconds);
     ~AppStartup();
     AppStartup(const AppStartup&) = delete;
     AppStartup& operator=(const AppStartup&) = delete;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PlatformKit/core/ElapsedClock.h"
+
 #include <functional>
 #include <optional>
 
@@ -12,19 +14,15 @@
 class DeepLinkGate {
 public:
     // Seconds on a clock that never goes back; only differences matter.
-    using MonotonicClock = std::function<double()>;
+    using MonotonicClock = platform::ElapsedClock;
 
     static constexpr double minimumInterval = 1.0;
 
-    explicit DeepLinkGate(MonotonicClock clock = systemClock);
+    explicit DeepLinkGate(MonotonicClock clock = platform::bootTimeSeconds);
 
     // Whether a link arriving now may be performed; accepting it starts the
     // next interval.
     bool admit();
-
-    // Time since boot, suspend included, so a link right after waking is not
-    // taken for a repeat of one sent before the suspend.
-    static double systemClock();
 
 private:
     MonotonicClock m_clock;

@@ -1,5 +1,7 @@
 #include "Kelvane/status/StatusItemController.h"
 
+#include "PlatformKit/core/ElapsedClock.h"
+
 #include "Kelvane/status/MenuBarContent.h"
 #include "Kelvane/status/TimerActions.h"
 #include "Kelvane/status/MenuBarContentView.h"
@@ -29,11 +31,6 @@ template <typename T, typename Fallback>
 std::unique_ptr<T> orElse(std::unique_ptr<T> part)
 {
     return part ? std::move(part) : std::make_unique<Fallback>();
-}
-
-double steadySeconds()
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 class NoPopover final : public PopoverHost {
@@ -74,7 +71,7 @@ StatusItemController::StatusItemController(StatusItemControllerParts parts, QObj
     , m_notifier(*parts.notifier)
     , m_makeOneShotTimer(std::move(parts.makeOneShotTimer))
     , m_clock(std::move(parts.clock))
-    , m_monotonicSeconds(parts.monotonicSeconds ? std::move(parts.monotonicSeconds) : &steadySeconds)
+    , m_monotonicSeconds(parts.monotonicSeconds ? std::move(parts.monotonicSeconds) : &platform::bootTimeSeconds)
     , m_sleepPrevention(orElse<SleepPreventionManager, InactiveSleepPreventionManager>(std::move(parts.sleepPrevention)))
     , m_animationPlayer(std::make_unique<AnimationPlayer>(m_makeOneShotTimer()))
     , m_sounds(orElse<SoundManager, SilentSoundManager>(std::move(parts.sounds)))
@@ -86,7 +83,7 @@ StatusItemController::StatusItemController(StatusItemControllerParts parts, QObj
     , m_settings(std::make_unique<AppSettings>(m_defaults))
     , m_focusGate([this] { return m_settings->respectFocusMode(); }, *m_focus)
     , m_sessionSounds(*m_sounds, m_focusGate)
-    , m_engine(std::make_unique<TimerEngine>(TimerPersistence(m_defaults), std::move(parts.ticker), m_clock))
+    , m_engine(std::make_unique<TimerEngine>(TimerPersistence(m_defaults), std::move(parts.ticker), m_clock, m_monotonicSeconds))
     , m_statusItem(std::move(parts.statusItem))
     , m_settingsWindow(orElse<SettingsWindowOpener, NoSettingsWindow>(std::move(parts.settingsWindow)))
     , m_floatingPanel(orElse<FloatingPanelSwitch, NoFloatingPanel>(std::move(parts.floatingPanel)))

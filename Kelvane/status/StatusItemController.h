@@ -97,7 +97,7 @@ private:
     platform::CrossProcessNotifier& m_notifier;
     std::function<std::unique_ptr<platform::OneShotTimer>()> m_makeOneShotTimer;
     platform::Clock m_clock;
-    std::function<double()> m_monotonicSeconds;
+    platform::ElapsedClock m_monotonicSeconds;
 
     MenuBarRefreshTrigger m_refreshTrigger;
     std::unique_ptr<SleepPreventionManager> m_sleepPrevention;

@@ -14,6 +14,7 @@
 
 #include "PlatformKit/audio/AudioOutput.h"
 #include "PlatformKit/core/Date.h"
+#include "PlatformKit/core/ElapsedClock.h"
 #include "PlatformKit/core/OneShotTimer.h"
 #include "PlatformKit/dbus/CrossProcessNotifier.h"
 #include "PlatformKit/dbus/DesktopNotifications.h"
@@ -36,8 +37,9 @@ struct StatusItemControllerParts {
     std::function<std::unique_ptr<platform::OneShotTimer>()> makeOneShotTimer;
     // The wall clock the engine keeps its dates by.
     platform::Clock clock = &platform::Date::now;
-    // Seconds on a clock that never goes back, for spacing tick sounds.
-    std::function<double()> monotonicSeconds;
+    // Seconds on a clock that never goes back (boot time by default): the
+    // engine's running time and the spacing of tick sounds.
+    platform::ElapsedClock monotonicSeconds;
     std::unique_ptr<platform::StatusItem> statusItem;
 
     std::unique_ptr<SleepPreventionManager> sleepPrevention;

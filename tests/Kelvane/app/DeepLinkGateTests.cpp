@@ -37,14 +37,4 @@ TEST(DeepLinkGate, AdmitsLinksASecondApartFromTheLastAccepted)
     }
 }
 
-TEST(DeepLinkGate, SystemClockNeverGoesBack)
-{
-    double previous = DeepLinkGate::systemClock();
-    for (int i = 0; i < 1000; ++i) {
-        const double now = DeepLinkGate::systemClock();
-        ASSERT_GE(now, previous);
-        previous = now;
-    }
-}
-
 } // namespace
