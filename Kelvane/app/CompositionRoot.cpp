@@ -2,6 +2,7 @@
 
 #include "Kelvane/app/AppStartup.h"
 #include "Kelvane/app/LaunchArguments.h"
+#include "Kelvane/status/StatusItemController.h"
 
 #include "TimerCoreKit/engine/DispatchCountdownTicker.h"
 #include "TimerCoreKit/store/SharedDefaultsKeys.h"
@@ -9,6 +10,7 @@
 #include "PlatformKit/audio/AudioOutputSink.h"
 #include "PlatformKit/dbus/DBusNotifier.h"
 #include "PlatformKit/dbus/SingleInstance.h"
+#include "PlatformKit/tray/StripStatusItem.h"
 
 #include <QApplication>
 
@@ -17,14 +19,22 @@
 
 namespace {
 
-// Stands in for the status item controller until the program has one: it
-// takes deep links and the command-queue drain and does nothing with them, so
-// the program already starts, holds its bus name and takes links.
-class PlaceholderTarget final : public DeepLinkTarget {
-public:
-    void handleDeepLink(const DeepLinkAction&) override {}
-    void processPendingCommands() override {}
-};
+// The controller on the real backends; every system manager not built yet
+// is left to the controller's do-nothing default.
+std::unique_ptr<DeepLinkTarget> makeController(platform::UserDefaults& defaults, const AppBackends& backends)
+{
+    StatusItemControllerParts parts;
+    parts.defaults = &defaults;
+    parts.notifier = backends.notifier.get();
+    parts.notifications = backends.makeDesktopNotifications();
+    parts.audioOutput = backends.makeAudioOutput;
+    parts.ticker = backends.makeTicker();
+    parts.makeOneShotTimer = backends.makeOneShotTimer;
+    parts.clock = backends.now;
+    parts.monotonicSeconds = platform::bootTimeSeconds;
+    parts.statusItem = platform::makeStatusItem();
+    return std::make_unique<StatusItemController>(std::move(parts));
+}
 
 } // namespace
 
@@ -32,9 +42,7 @@ CompositionRoot::CompositionRoot(QApplication& app)
     : m_app(app), m_backends(realBackends()),
       m_startup(std::make_unique<AppStartup>(
           []() -> platform::UserDefaults& { return AppGroup::userDefaults(); },
-          [](platform::UserDefaults&) -> std::unique_ptr<DeepLinkTarget> {
-              return std::make_unique<PlaceholderTarget>();
-          },
+          [this](platform::UserDefaults& defaults) { return makeController(defaults, m_backends); },
           m_backends.now)),
       m_singleInstance(std::make_unique<platform::SingleInstance>(QString::fromLatin1(applicationID),
                                                                   QString::fromLatin1(objectPath)))

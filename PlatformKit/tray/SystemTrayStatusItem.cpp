@@ -22,7 +22,6 @@ SystemTrayStatusItem::SystemTrayStatusItem(QObject* parent)
             break;
         }
     });
-    m_icon->show();
 }
 
 SystemTrayStatusItem::~SystemTrayStatusItem() = default;
@@ -38,6 +37,9 @@ void SystemTrayStatusItem::showImages(const QList<QImage>& images)
     for (const QImage& image : images)
         icon.addPixmap(QPixmap::fromImage(image));
     m_icon->setIcon(icon);
+    // Shown with its first picture: a tray item without one is refused.
+    if (!m_icon->isVisible())
+        m_icon->show();
 }
 
 void SystemTrayStatusItem::showToolTip(const QString& text)
