@@ -81,6 +81,8 @@ inline constexpr Key<bool> hasSeenClickHint{"com.morrowfen.kelvane.macos.hasSeen
 // The floating panel's origin; only the x key's presence counts.
 inline constexpr Key<std::optional<double>> floatingDisplayX{"com.morrowfen.kelvane.floatingDisplay.x"};
 inline constexpr Key<std::optional<double>> floatingDisplayY{"com.morrowfen.kelvane.floatingDisplay.y"};
+// When the program last looked for a newer version of itself; absent: never.
+inline constexpr Key<std::optional<platform::Date>> lastUpdateCheck{"com.morrowfen.kelvane.general.lastUpdateCheck"};
 // The settings' schema version; absent: before versions.
 inline constexpr Key<qint64> settingsVersion{"com.morrowfen.kelvane.settingsVersion", 0};
 

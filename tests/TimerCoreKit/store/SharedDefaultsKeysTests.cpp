@@ -41,6 +41,7 @@ TEST(SharedDefaultsKeys, EveryKeyIsSpelledAsStoredAndNamedOnce)
         {K::hasSeenClickHint.name, "com.morrowfen.kelvane.macos.hasSeenClickHint"},
         {K::floatingDisplayX.name, "com.morrowfen.kelvane.floatingDisplay.x"},
         {K::floatingDisplayY.name, "com.morrowfen.kelvane.floatingDisplay.y"},
+        {K::lastUpdateCheck.name, "com.morrowfen.kelvane.general.lastUpdateCheck"},
         {K::settingsVersion.name, "com.morrowfen.kelvane.settingsVersion"},
         {K::completionDisplayBehavior.name, "com.morrowfen.kelvane.completion.displayBehavior"},
         {K::completionSelectedSound.name, "com.morrowfen.kelvane.completion.selectedSound"},
