@@ -3,6 +3,7 @@
 #include "Kelvane/app/AppStartup.h"
 #include "Kelvane/app/LaunchArguments.h"
 #include "Kelvane/status/StatusItemController.h"
+#include "Kelvane/update/UpdateControllerFactory.h"
 
 #include "TimerCoreKit/engine/DispatchCountdownTicker.h"
 #include "TimerCoreKit/store/SharedDefaultsKeys.h"
@@ -33,6 +34,7 @@ std::unique_ptr<DeepLinkTarget> makeController(platform::UserDefaults& defaults,
     parts.clock = backends.now;
     parts.monotonicSeconds = platform::bootTimeSeconds;
     parts.statusItem = platform::makeStatusItem();
+    parts.updates = update::makeUpdateController(defaults, backends.now); // none without a feed address
     return std::make_unique<StatusItemController>(std::move(parts));
 }
 

@@ -11,7 +11,7 @@ struct PopoverContent {
     std::function<void()> onOpenSettings;
     std::function<void()> onToggleFloatingDisplay;
     std::function<void()> onQuit;
-    std::function<void()> onCheckForUpdates;
+    std::function<void()> onCheckForUpdates; // empty: no update check is offered
 };
 
 // The popover of the tray item. Its content is dropped whenever it closes, so

@@ -398,10 +398,13 @@ void StatusItemController::togglePopover()
             if (self)
                 self->quit();
         };
-        content.onCheckForUpdates = [self] {
-            if (self)
-                self->checkForUpdates();
-        };
+        // A build with nowhere to look offers no check.
+        if (m_updates->canCheckForUpdates()) {
+            content.onCheckForUpdates = [self] {
+                if (self)
+                    self->checkForUpdates();
+            };
+        }
         m_popover->setContent(std::move(content));
     }
     m_popover->show(m_statusItem->anchorRect());

@@ -61,6 +61,7 @@ public:
     const MenuBarRefreshTrigger& refreshTrigger() const { return m_refreshTrigger; }
     platform::StatusItem& statusItem() { return *m_statusItem; }
     bool updateAvailable() const { return m_updateAvailable; }
+    bool canCheckForUpdates() const { return m_updates->canCheckForUpdates(); }
 
     // The pause between construction and the first-run hint.
     static constexpr double clickHintDelay = 0.6;

@@ -17,6 +17,8 @@ public:
         Q_EMIT updateAvailableChanged(available);
     }
 
+    // False when this build has nowhere to look: no check is offered then.
+    virtual bool canCheckForUpdates() const { return true; }
     virtual void checkForUpdates() = 0;
 
 Q_SIGNALS:
@@ -35,5 +37,6 @@ class NoUpdateController final : public UpdateController {
 
 public:
     using UpdateController::UpdateController;
+    bool canCheckForUpdates() const override { return false; }
     void checkForUpdates() override {}
 };

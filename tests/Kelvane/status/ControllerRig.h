@@ -139,7 +139,9 @@ struct Hotkeys final : HotkeyManager {
 };
 
 struct Updates final : UpdateController {
+    bool canCheckForUpdates() const override { return canCheck; }
     void checkForUpdates() override { ++checks; }
+    bool canCheck = true;
     int checks = 0;
 };
 

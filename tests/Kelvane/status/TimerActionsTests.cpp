@@ -233,6 +233,15 @@ TEST(TimerActionsTest, PopoverClosuresReachTheController)
     EXPECT_EQ(rig.quits, 1);
 }
 
+TEST(TimerActionsTest, ABuildThatCannotCheckForUpdatesOffersNoCheck)
+{
+    ControllerRig rig;
+    rig.updates->canCheck = false;
+    EXPECT_FALSE(rig.controller->canCheckForUpdates());
+    Q_EMIT rig.statusItem->leftClicked();
+    EXPECT_FALSE(rig.popover->content->onCheckForUpdates);
+}
+
 TEST(TimerActionsTest, CheckingForUpdatesClearsTheFlagFirst)
 {
     ControllerRig rig;

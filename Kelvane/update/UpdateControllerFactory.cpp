@@ -1,0 +1,37 @@
+#include "Kelvane/update/UpdateControllerFactory.h"
+
+#include "Kelvane/update/AppcastUpdateController.h"
+#include "Kelvane/update/UpdateDecisions.h"
+
+#include <QtGlobal>
+
+namespace update {
+
+QUrl buildFeedUrl()
+{
+    return QUrl(QStringLiteral(KELVANE_UPDATE_FEED_URL), QUrl::StrictMode);
+}
+
+QString buildVersion()
+{
+    return QStringLiteral(KELVANE_VERSION);
+}
+
+std::unique_ptr<UpdateController> makeUpdateController(platform::UserDefaults& defaults, platform::Clock clock)
+{
+    const QUrl feed = buildFeedUrl();
+    if (feed.isEmpty())
+        return nullptr;
+    if (!isWebAddress(feed)) {
+        qWarning("kelvane: the update feed address is no web address; updates are not checked");
+        return nullptr;
+    }
+    AppcastUpdateController::Settings settings;
+    settings.feedUrl = feed;
+    settings.currentVersion = buildVersion();
+    settings.defaults = &defaults;
+    settings.clock = std::move(clock);
+    return std::make_unique<AppcastUpdateController>(std::move(settings));
+}
+
+} // namespace update
