@@ -3,11 +3,13 @@
 #include "Kelvane/app/AppStartup.h"
 #include "Kelvane/app/LaunchArguments.h"
 #include "Kelvane/status/StatusItemController.h"
+#include "Kelvane/system/ThemeSoundManager.h"
 
 #include "TimerCoreKit/engine/DispatchCountdownTicker.h"
 #include "TimerCoreKit/store/SharedDefaultsKeys.h"
 
 #include "PlatformKit/audio/AudioOutputSink.h"
+#include "PlatformKit/audio/EventSoundPlayer.h"
 #include "PlatformKit/dbus/DBusNotifier.h"
 #include "PlatformKit/dbus/SingleInstance.h"
 #include "PlatformKit/tray/StripStatusItem.h"
@@ -33,6 +35,7 @@ std::unique_ptr<DeepLinkTarget> makeController(platform::UserDefaults& defaults,
     parts.clock = backends.now;
     parts.monotonicSeconds = platform::bootTimeSeconds;
     parts.statusItem = platform::makeStatusItem();
+    parts.sounds = std::make_unique<ThemeSoundManager>(platform::makeThemeSoundPlayer(), &QApplication::beep);
     return std::make_unique<StatusItemController>(std::move(parts));
 }
 
