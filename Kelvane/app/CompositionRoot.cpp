@@ -3,6 +3,7 @@
 #include "Kelvane/app/AppStartup.h"
 #include "Kelvane/app/LaunchArguments.h"
 #include "Kelvane/status/StatusItemController.h"
+#include "Kelvane/system/DesktopHotkeyManager.h"
 #include "Kelvane/system/ThemeSoundManager.h"
 
 #include "TimerCoreKit/engine/DispatchCountdownTicker.h"
@@ -36,6 +37,7 @@ std::unique_ptr<DeepLinkTarget> makeController(platform::UserDefaults& defaults,
     parts.monotonicSeconds = platform::bootTimeSeconds;
     parts.statusItem = platform::makeStatusItem();
     parts.sounds = std::make_unique<ThemeSoundManager>(platform::makeThemeSoundPlayer(), &QApplication::beep);
+    parts.hotkeys = std::make_unique<DesktopHotkeyManager>();
     return std::make_unique<StatusItemController>(std::move(parts));
 }
 
