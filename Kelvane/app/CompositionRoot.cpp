@@ -4,11 +4,14 @@
 #include "Kelvane/app/LaunchArguments.h"
 #include "Kelvane/status/StatusItemController.h"
 #include "Kelvane/update/UpdateControllerFactory.h"
+#include "Kelvane/system/DesktopHotkeyManager.h"
+#include "Kelvane/system/ThemeSoundManager.h"
 
 #include "TimerCoreKit/engine/DispatchCountdownTicker.h"
 #include "TimerCoreKit/store/SharedDefaultsKeys.h"
 
 #include "PlatformKit/audio/AudioOutputSink.h"
+#include "PlatformKit/audio/EventSoundPlayer.h"
 #include "PlatformKit/dbus/DBusNotifier.h"
 #include "PlatformKit/dbus/SingleInstance.h"
 #include "PlatformKit/tray/StripStatusItem.h"
@@ -35,6 +38,8 @@ std::unique_ptr<DeepLinkTarget> makeController(platform::UserDefaults& defaults,
     parts.monotonicSeconds = platform::bootTimeSeconds;
     parts.statusItem = platform::makeStatusItem();
     parts.updates = update::makeUpdateController(defaults, backends.now); // none without a feed address
+    parts.sounds = std::make_unique<ThemeSoundManager>(platform::makeThemeSoundPlayer(), &QApplication::beep);
+    parts.hotkeys = std::make_unique<DesktopHotkeyManager>();
     return std::make_unique<StatusItemController>(std::move(parts));
 }
 

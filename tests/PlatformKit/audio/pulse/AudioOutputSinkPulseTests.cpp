@@ -3,12 +3,12 @@
 // recording holds.
 #include "PlatformKit/audio/AudioOutputSink.h"
 
+#include "support/RequiredTools.h"
 #include "support/WaitUntil.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -183,10 +183,8 @@ class AudioOutputSinkOnPulse : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        for (const char* tool : {"pulseaudio", "parec"}) {
-            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-                GTEST_SKIP() << tool << " is not on PATH; this test needs a real PulseAudio server";
-        }
+        if (const auto missing = platform::test::firstMissingTool({"pulseaudio", "parec"}))
+            GTEST_SKIP() << *missing << " is not on PATH; this test needs a real PulseAudio server";
         ASSERT_TRUE(m_directory.isValid());
         m_server.emplace(m_directory.path());
         ASSERT_TRUE(m_server->start()) << "the private PulseAudio server did not start";
