@@ -1,6 +1,7 @@
 // The desktop starting the program through D-Bus activation: a bus of the
 // test's own, whose service directory holds the program's service file, starts
 // kelvane when a link is sent to its name, and the link's call is answered.
+#include "support/PrivateBusConfig.h"
 #include "support/WaitUntil.h"
 
 #include <QDBusConnection>
@@ -44,20 +45,7 @@ protected:
                               QStringLiteral("[D-BUS Service]\nName=com.morrowfen.Kelvane\nExec=%1\n")
                                   .arg(QStringLiteral(KELVANE_PROGRAM))));
         const QString config = m_dir.filePath(QStringLiteral("session.conf"));
-        ASSERT_TRUE(writeFile(config, QStringLiteral(R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>%1</listen>
-  <servicedir>%2</servicedir>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-)")
-                                          .arg(m_address, services)));
+        ASSERT_TRUE(writeFile(config, platform::test::privateBusConfig(m_address, services)));
         // What the bus starts inherits its environment: this test's private
         // directories, and the bus itself as the session bus.
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
