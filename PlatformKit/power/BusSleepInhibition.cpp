@@ -1,7 +1,5 @@
 #include "PlatformKit/power/BusSleepInhibition.h"
 
-#include <QDBusError>
-
 namespace platform {
 
 QDBusMessage callSleepService(QDBusConnection& bus, const QDBusMessage& call)
@@ -22,7 +20,9 @@ bool BusSleepInhibition::release()
     const QDBusMessage reply = callSleepService(m_bus, call);
     if (reply.type() != QDBusMessage::ErrorMessage)
         return true;
-    return QDBusError(reply).type() == QDBusError::ServiceUnknown;
+    const QString error = reply.errorName();
+    return error == QStringLiteral("org.freedesktop.DBus.Error.NameHasNoOwner")
+           || error == QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown");
 }
 
 } // namespace platform

@@ -15,9 +15,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <mutex>
 #include <poll.h>
 #include <unistd.h>
+
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -161,7 +164,7 @@ protected:
         return served;
     }
     // The service leaves the bus, as one that quits or crashes does.
-    void dropServices() { QDBusConnection::disconnectFromBus(m_connection.name()); }
+    void drop(const QString& name) { EXPECT_TRUE(m_connection.unregisterService(name)); }
 
     Calls calls;
 
@@ -171,11 +174,12 @@ private:
     std::vector<std::unique_ptr<QObject>> m_objects;
 };
 
-// Whether the other end of the pipe is still open.
-bool writeEndOpen(int readEnd)
+// Whether every copy of the pipe's write end is closed, waiting at most
+// `timeout` for the last one to go.
+bool writeEndClosed(int readEnd, std::chrono::milliseconds timeout)
 {
     pollfd waiting{readEnd, POLLIN, 0};
-    return ::poll(&waiting, 1, 0) == 0;
+    return ::poll(&waiting, 1, static_cast<int>(timeout.count())) == 1;
 }
 
 // A portal on the bus, and the inhibitor holding one inhibition from it.
@@ -216,8 +220,9 @@ TEST_F(PortalInhibitor, RefusedCloseKeepsTheInhibition)
 TEST_F(PortalInhibitor, PortalThatLeftTookItsInhibitionsAlong)
 {
     inhibit();
-    dropServices();
+    drop(QStringLiteral("org.freedesktop.portal.Desktop"));
     EXPECT_TRUE(inhibition->release());
+    EXPECT_EQ(calls.all().size(), 1) << "nothing to close, and no portal started to close it";
 }
 
 TEST_F(FakeServices, NoServiceNoInhibition)
@@ -254,10 +259,11 @@ TEST_F(FakeServices, LogindIdleInhibitorIsHeldUntilReleased)
     auto inhibition = inhibitor.inhibit(reason);
     ASSERT_TRUE(inhibition);
     EXPECT_EQ(calls.all(), QStringList{QStringLiteral("Inhibit idle Kelvane Kelvane: Timer is running block")});
-    EXPECT_TRUE(writeEndOpen(pipeEnds[0])) << "the inhibitor's descriptor is held";
+    // Long enough for the service's own copies to be gone.
+    EXPECT_FALSE(writeEndClosed(pipeEnds[0], 200ms)) << "the inhibitor's descriptor is held";
 
     EXPECT_TRUE(inhibition->release());
-    EXPECT_FALSE(writeEndOpen(pipeEnds[0])) << "releasing closes it";
+    EXPECT_TRUE(writeEndClosed(pipeEnds[0], 2s)) << "releasing closes it";
     ::close(pipeEnds[0]);
 }
 
