@@ -25,12 +25,15 @@ NotificationServerInhibition::NotificationServerInhibition(QDBusConnection bus, 
 {
     if (!m_bus.isConnected())
         return;
-    m_watcher = new QDBusServiceWatcher(serviceName, m_bus,
-                                        QDBusServiceWatcher::WatchForRegistration
-                                            | QDBusServiceWatcher::WatchForUnregistration,
-                                        this);
-    connect(m_watcher, &QDBusServiceWatcher::serviceRegistered, this, &NotificationServerInhibition::read);
-    connect(m_watcher, &QDBusServiceWatcher::serviceUnregistered, this, [this] { m_inhibited = false; });
+    // A server that replaces another is read afresh too.
+    auto* watcher = new QDBusServiceWatcher(serviceName, m_bus, QDBusServiceWatcher::WatchForOwnerChange, this);
+    connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString&, const QString&, const QString& newOwner) {
+                if (newOwner.isEmpty())
+                    m_inhibited = false;
+                else
+                    read();
+            });
     m_bus.connect(serviceName, objectPath, propertiesInterface, QStringLiteral("PropertiesChanged"), this,
                   SLOT(propertiesChanged(QString, QVariantMap, QStringList)));
     read();

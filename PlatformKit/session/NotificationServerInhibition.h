@@ -6,8 +6,6 @@
 #include <QObject>
 #include <QVariantMap>
 
-class QDBusServiceWatcher;
-
 namespace platform {
 
 // The notification server's `Inhibited` property: on while the server holds
@@ -31,7 +29,6 @@ private:
     void read();
 
     QDBusConnection m_bus;
-    QDBusServiceWatcher* m_watcher = nullptr;
     bool m_inhibited = false;
 };
 
