@@ -6,6 +6,9 @@
 #include "Kelvane/update/UpdateControllerFactory.h"
 #include "Kelvane/system/DesktopHotkeyManager.h"
 #include "Kelvane/system/ThemeSoundManager.h"
+#include "Kelvane/system/AutostartLaunchAtLoginManager.h"
+#include "Kelvane/system/DoNotDisturbFocusStatusManager.h"
+#include "Kelvane/system/InhibitingSleepPreventionManager.h"
 
 #include "TimerCoreKit/engine/DispatchCountdownTicker.h"
 #include "TimerCoreKit/store/SharedDefaultsKeys.h"
@@ -14,14 +17,51 @@
 #include "PlatformKit/audio/EventSoundPlayer.h"
 #include "PlatformKit/dbus/DBusNotifier.h"
 #include "PlatformKit/dbus/SingleInstance.h"
+#include "PlatformKit/power/LogindSleepInhibitor.h"
+#include "PlatformKit/power/PortalSleepInhibitor.h"
+#include "PlatformKit/power/ScreenSaverSleepInhibitor.h"
+#include "PlatformKit/session/GnomeBannerSetting.h"
+#include "PlatformKit/session/NotificationServerInhibition.h"
 #include "PlatformKit/tray/StripStatusItem.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
+
+// The portal first: it is the one that also works inside a sandbox and
+// speaks for the desktop's own power settings.
+std::unique_ptr<SleepPreventionManager> makeSleepPrevention()
+{
+    std::vector<std::unique_ptr<platform::SleepInhibitor>> inhibitors;
+    inhibitors.push_back(std::make_unique<platform::PortalSleepInhibitor>());
+    inhibitors.push_back(std::make_unique<platform::LogindSleepInhibitor>());
+    inhibitors.push_back(std::make_unique<platform::ScreenSaverSleepInhibitor>());
+    return std::make_unique<InhibitingSleepPreventionManager>(std::move(inhibitors));
+}
+
+std::unique_ptr<FocusStatusManager> makeFocus()
+{
+    std::vector<std::unique_ptr<platform::DoNotDisturbSource>> sources;
+    sources.push_back(std::make_unique<platform::NotificationServerInhibition>());
+    if (auto banners = platform::GnomeBannerSetting::open())
+        sources.push_back(std::move(banners));
+    return std::make_unique<DoNotDisturbFocusStatusManager>(std::move(sources));
+}
+
+std::unique_ptr<LaunchAtLoginManager> makeLaunchAtLogin()
+{
+    // The installed program by name, so the entry survives an upgrade that
+    // moves it; else this very binary.
+    const QString command = QStandardPaths::findExecutable(QStringLiteral("kelvane")).isEmpty()
+                                ? QCoreApplication::applicationFilePath()
+                                : QStringLiteral("kelvane");
+    return std::make_unique<AutostartLaunchAtLoginManager>(platform::AutostartEntry(
+        QString::fromLatin1(CompositionRoot::applicationID), QStringLiteral("Kelvane"), command));
+}
 
 // The controller on the real backends; every system manager not built yet
 // is left to the controller's do-nothing default.
@@ -40,6 +80,9 @@ std::unique_ptr<DeepLinkTarget> makeController(platform::UserDefaults& defaults,
     parts.updates = update::makeUpdateController(defaults, backends.now); // none without a feed address
     parts.sounds = std::make_unique<ThemeSoundManager>(platform::makeThemeSoundPlayer(), &QApplication::beep);
     parts.hotkeys = std::make_unique<DesktopHotkeyManager>();
+    parts.sleepPrevention = makeSleepPrevention();
+    parts.focus = makeFocus();
+    parts.makeLaunchAtLogin = makeLaunchAtLogin;
     return std::make_unique<StatusItemController>(std::move(parts));
 }
 

@@ -80,6 +80,9 @@ StatusItemController::StatusItemController(StatusItemControllerParts parts, QObj
     , m_tickSounds(std::make_unique<TickSoundGenerator>(std::move(parts.audioOutput)))
     , m_focus(orElse<FocusStatusManager, NeverFocusedStatusManager>(std::move(parts.focus)))
     , m_updates(orElse<UpdateController, NoUpdateController>(std::move(parts.updates)))
+    , m_makeLaunchAtLogin(parts.makeLaunchAtLogin ? std::move(parts.makeLaunchAtLogin) : [] {
+        return std::unique_ptr<LaunchAtLoginManager>(std::make_unique<InactiveLaunchAtLoginManager>());
+    })
     , m_settings(std::make_unique<AppSettings>(m_defaults))
     , m_focusGate([this] { return m_settings->respectFocusMode(); }, *m_focus)
     , m_sessionSounds(*m_sounds, m_focusGate)

@@ -62,6 +62,8 @@ public:
     platform::StatusItem& statusItem() { return *m_statusItem; }
     bool updateAvailable() const { return m_updateAvailable; }
     bool canCheckForUpdates() const { return m_updates->canCheckForUpdates(); }
+    // For the settings window, which owns what it is given.
+    std::unique_ptr<LaunchAtLoginManager> makeLaunchAtLoginManager() const { return m_makeLaunchAtLogin(); }
 
     // The pause between construction and the first-run hint.
     static constexpr double clickHintDelay = 0.6;
@@ -109,6 +111,7 @@ private:
     std::optional<double> m_lastTickTime; // monotonic; none before the first tick
     std::unique_ptr<FocusStatusManager> m_focus;
     std::unique_ptr<UpdateController> m_updates;
+    std::function<std::unique_ptr<LaunchAtLoginManager>()> m_makeLaunchAtLogin;
     bool m_updateAvailable = false;
     std::unique_ptr<AppSettings> m_settings;
     FocusGate m_focusGate;

@@ -6,6 +6,7 @@
 #include "Kelvane/status/CustomDurationPrompt.h"
 #include "Kelvane/system/FocusStatusManager.h"
 #include "Kelvane/system/HotkeyManager.h"
+#include "Kelvane/system/LaunchAtLoginManager.h"
 #include "Kelvane/system/SleepPreventionManager.h"
 #include "Kelvane/system/SoundManager.h"
 #include "Kelvane/update/UpdateController.h"
@@ -47,6 +48,9 @@ struct StatusItemControllerParts {
     std::unique_ptr<FocusStatusManager> focus;
     std::unique_ptr<HotkeyManager> hotkeys;
     std::unique_ptr<UpdateController> updates;
+    // The settings window makes a launch-at-login manager each time it is
+    // built, so it shows the system's state as of its opening.
+    std::function<std::unique_ptr<LaunchAtLoginManager>()> makeLaunchAtLogin;
 
     std::unique_ptr<SettingsWindowOpener> settingsWindow;
     std::unique_ptr<FloatingPanelSwitch> floatingPanel;

@@ -5,6 +5,9 @@ class FocusStatusManager {
 public:
     virtual ~FocusStatusManager() = default;
     virtual bool isFocused() const = 0;
+    // Asked when the user chooses to respect do-not-disturb. The desktop
+    // shows its state to every program, so there is nothing to ask for.
+    void requestAuthorization() {}
 
 protected:
     FocusStatusManager() = default;

@@ -1,5 +1,7 @@
 #include "PlatformKit/dbus/DesktopNotifications.h"
 
+#include "PlatformKit/dbus/NotificationServer.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -11,9 +13,10 @@
 namespace platform {
 namespace {
 
-const QString serviceName = QStringLiteral("org.freedesktop.Notifications");
-const QString objectPath = QStringLiteral("/org/freedesktop/Notifications");
-const QString interfaceName = QStringLiteral("org.freedesktop.Notifications");
+using notificationServer::interfaceName;
+using notificationServer::objectPath;
+using notificationServer::serviceName;
+
 const QString applicationName = QStringLiteral("Kelvane");
 // The freedesktop sound theme's sound for a new message.
 const QString defaultSoundName = QStringLiteral("message-new-instant");

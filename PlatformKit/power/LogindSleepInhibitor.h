@@ -1,0 +1,21 @@
+#pragma once
+
+#include "PlatformKit/power/SleepInhibitor.h"
+
+#include <QDBusConnection>
+
+namespace platform {
+
+// logind's "idle" inhibitor on the system bus: it holds off the automatic
+// idle action, never a suspend the user asks for. The inhibition lasts while
+// the file descriptor logind answers with stays open.
+class LogindSleepInhibitor final : public SleepInhibitor {
+public:
+    explicit LogindSleepInhibitor(QDBusConnection bus = QDBusConnection::systemBus());
+    std::unique_ptr<SleepInhibition> inhibit(const QString& reason) override;
+
+private:
+    QDBusConnection m_bus;
+};
+
+} // namespace platform

@@ -1,0 +1,38 @@
+#include "PlatformKit/power/PortalSleepInhibitor.h"
+
+#include "PlatformKit/power/BusSleepInhibition.h"
+
+#include <QDBusObjectPath>
+#include <QVariantMap>
+
+namespace platform {
+namespace {
+
+const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+// The portal's flag for suspending.
+constexpr uint suspendFlag = 4;
+
+} // namespace
+
+PortalSleepInhibitor::PortalSleepInhibitor(QDBusConnection bus) : m_bus(std::move(bus)) {}
+
+std::unique_ptr<SleepInhibition> PortalSleepInhibitor::inhibit(const QString& reason)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(portalService, portalPath,
+                                                       QStringLiteral("org.freedesktop.portal.Inhibit"),
+                                                       QStringLiteral("Inhibit"));
+    // No window of ours to name.
+    call << QString() << suspendFlag << QVariantMap{{QStringLiteral("reason"), reason}};
+    const QDBusMessage reply = callSleepService(m_bus, call);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1)
+        return nullptr;
+    const auto handle = qvariant_cast<QDBusObjectPath>(reply.arguments().constFirst());
+    if (handle.path().isEmpty())
+        return nullptr;
+    return std::make_unique<BusSleepInhibition>(
+        m_bus, QDBusMessage::createMethodCall(portalService, handle.path(), QStringLiteral("org.freedesktop.portal.Request"),
+                                              QStringLiteral("Close")));
+}
+
+} // namespace platform
