@@ -38,6 +38,10 @@ protected:
         ASSERT_TRUE(waitUntil([&] { return readRecorder().startsWith("ready "); }, std::chrono::seconds(10)))
             << m_recorder.readAllStandardError().toStdString();
         const QByteArray window = m_recorderLines.takeFirst().mid(6);
+        // The recorder says it is shown before the server has it viewable,
+        // and focusing a window that is not viewable yet fails: map it here
+        // and wait until it is.
+        xdotool({QStringLiteral("windowmap"), QStringLiteral("--sync"), QString::fromLatin1(window)});
         xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::fromLatin1(window)});
 
         m_watch = platform::X11ShortcutWatch::connect(
