@@ -30,6 +30,9 @@ public:
         const QSize size = m_image.isNull() ? QSize(1, 1) : m_image.deviceIndependentSize().toSize();
         const QScreen* screen = QGuiApplication::primaryScreen();
         setGeometry(StripStatusItem::placement(size, screen ? screen->availableGeometry() : QRect()));
+        // Shown with its first picture, already in its place.
+        if (!m_image.isNull() && !isVisible())
+            show();
         update();
     }
 
@@ -56,7 +59,6 @@ StripStatusItem::StripStatusItem(QObject* parent)
     : StatusItem(parent)
     , m_window(std::make_unique<StripWindow>(*this))
 {
-    m_window->show();
 }
 
 StripStatusItem::~StripStatusItem() = default;

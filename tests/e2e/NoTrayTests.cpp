@@ -18,10 +18,16 @@ TEST_F(NoTray, TheStripWindowShowsAtTheTopRightAndTakesClicks)
     startProgram();
     const QString strip = waitForProgramWindow({});
     ASSERT_FALSE(strip.isEmpty()) << "no window of the program";
-    const auto state = m_screen->state(strip);
-    ASSERT_TRUE(state);
-    const QRect area = state->geometry;
     const QSize screen = m_desktop->screenSize();
+    // The window manager may take a moment to place it.
+    QRect area;
+    platform::test::waitUntil(
+        [&] {
+            const auto state = m_screen->state(strip);
+            area = state ? state->geometry : QRect();
+            return area.right() >= screen.width() - 40 && area.top() <= 40;
+        },
+        5s);
     EXPECT_FALSE(area.isEmpty());
     EXPECT_LE(area.width(), screen.width() / 2);
     EXPECT_GE(area.right(), screen.width() - 40) << "not at the right edge";
