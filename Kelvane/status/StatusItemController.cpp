@@ -33,6 +33,12 @@ std::unique_ptr<T> orElse(std::unique_ptr<T> part)
     return part ? std::move(part) : std::make_unique<Fallback>();
 }
 
+template <typename T, typename Fallback>
+std::unique_ptr<T> build(const ControllerWindowFactory<T>& factory, StatusItemController& controller)
+{
+    return orElse<T, Fallback>(factory ? factory(controller) : nullptr);
+}
+
 class NoPopover final : public PopoverHost {
 public:
     bool isShown() const override { return false; }
@@ -88,9 +94,6 @@ StatusItemController::StatusItemController(StatusItemControllerParts parts, QObj
     , m_sessionSounds(*m_sounds, m_focusGate)
     , m_engine(std::make_unique<TimerEngine>(TimerPersistence(m_defaults), std::move(parts.ticker), m_clock, m_monotonicSeconds))
     , m_statusItem(std::move(parts.statusItem))
-    , m_settingsWindow(orElse<SettingsWindowOpener, NoSettingsWindow>(std::move(parts.settingsWindow)))
-    , m_floatingPanel(orElse<FloatingPanelSwitch, NoFloatingPanel>(std::move(parts.floatingPanel)))
-    , m_popover(orElse<PopoverHost, NoPopover>(std::move(parts.popover)))
     , m_customDurationPrompt(orElse<CustomDurationPrompt, NoPrompt>(std::move(parts.customDurationPrompt)))
     , m_clickHint(orElse<ClickHintPresenter, NoClickHint>(std::move(parts.clickHint)))
     , m_quit(parts.quit ? std::move(parts.quit) : [] { QCoreApplication::quit(); })
@@ -106,6 +109,10 @@ StatusItemController::StatusItemController(StatusItemControllerParts parts, QObj
     m_customTimerStore = std::make_unique<CustomTimerStore>(m_defaults, m_clock);
     m_customTimerSession = std::make_unique<CustomTimerSession>(*m_engine, m_sessionSounds, *m_customTimerStore,
                                                                 m_defaults, m_makeOneShotTimer);
+
+    m_settingsWindow = build<SettingsWindowOpener, NoSettingsWindow>(parts.settingsWindow, *this);
+    m_floatingPanel = build<FloatingPanelSwitch, NoFloatingPanel>(parts.floatingPanel, *this);
+    m_popover = build<PopoverHost, NoPopover>(parts.popover, *this);
 
     m_floatingDisplayEnabled = m_settings->floatingDisplayEnabled();
     m_preventSleepWhileRunning = m_settings->preventSleepWhileRunning();

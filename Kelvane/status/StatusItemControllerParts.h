@@ -25,6 +25,21 @@
 #include <functional>
 #include <memory>
 
+class StatusItemController;
+
+// Builds a window of the program from what the controller owns (engine,
+// sessions, settings), once the controller has made them.
+template <typename Window>
+using ControllerWindowFactory = std::function<std::unique_ptr<Window>(StatusItemController&)>;
+
+// A factory that hands over a window made beforehand (a fake, in tests).
+template <typename Window>
+auto handOver(std::unique_ptr<Window> window)
+{
+    auto held = std::make_shared<std::unique_ptr<Window>>(std::move(window));
+    return [held](StatusItemController&) { return std::move(*held); };
+}
+
 // Everything the status item controller is built from. The composition root
 // fills it with the real backends, tests with fakes. The store, the notifier,
 // the ticker, the timer factory and the status item are required; every
@@ -52,9 +67,9 @@ struct StatusItemControllerParts {
     // built, so it shows the system's state as of its opening.
     std::function<std::unique_ptr<LaunchAtLoginManager>()> makeLaunchAtLogin;
 
-    std::unique_ptr<SettingsWindowOpener> settingsWindow;
-    std::unique_ptr<FloatingPanelSwitch> floatingPanel;
-    std::unique_ptr<PopoverHost> popover;
+    ControllerWindowFactory<SettingsWindowOpener> settingsWindow;
+    ControllerWindowFactory<FloatingPanelSwitch> floatingPanel;
+    ControllerWindowFactory<PopoverHost> popover;
     std::unique_ptr<CustomDurationPrompt> customDurationPrompt;
     std::unique_ptr<ClickHintPresenter> clickHint;
     std::function<void()> quit;

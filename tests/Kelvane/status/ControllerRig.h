@@ -209,9 +209,9 @@ public:
         parts.focus = make(focus);
         parts.hotkeys = make(hotkeys);
         parts.updates = make(updates);
-        parts.settingsWindow = make(settingsWindow);
-        parts.floatingPanel = make(floatingPanel);
-        parts.popover = make(popover);
+        parts.settingsWindow = handOver(make(settingsWindow));
+        parts.floatingPanel = handOver(make(floatingPanel));
+        parts.popover = handOver(make(popover));
         parts.customDurationPrompt = make(prompt);
         parts.clickHint = make(clickHint);
         parts.quit = [this] { ++quits; };
