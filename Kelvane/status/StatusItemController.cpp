@@ -129,7 +129,8 @@ StatusItemController::~StatusItemController()
     // torn down reaches a half-destroyed controller.
     m_commandObservation.reset();
     const QObject* senders[] = {&m_engine->state(),          m_settings.get(),
-                                &m_settings->completionSettings(), m_animationPlayer.get(),
+                                &m_settings->completionSettings(), &m_settings->colorManager(),
+                                m_animationPlayer.get(),
                                 m_pomodoroSession.get(),     m_customTimerSession.get(),
                                 m_updates.get(),             m_statusItem.get(),
                                 QCoreApplication::instance()};
@@ -193,6 +194,30 @@ void StatusItemController::setupBindings()
     m_updateAvailable = m_updates->updateAvailable();
     connect(m_updates.get(), &UpdateController::updateAvailableChanged, this,
             &StatusItemController::handleUpdateAvailable);
+
+    setupWidgetSettingsReload();
+}
+
+void StatusItemController::setupWidgetSettingsReload()
+{
+    // The widget reads its settings only when it reloads, and the engine asks
+    // for that only when the timer changes: a change of what the widget shows
+    // asks too, at most once a second while a slider moves.
+    m_widgetAppearance = WidgetAppearanceSettings::current(m_defaults);
+    m_widgetReloadThrottle = std::make_unique<RefreshThrottle>(
+        m_makeOneShotTimer(), widgetSettingsReloadWindow,
+        [this] { m_notifier.post(TimerCommandQueue::widgetReloadNotificationName); });
+    const auto compare = [this] {
+        WidgetAppearanceSettings current = WidgetAppearanceSettings::current(m_defaults);
+        if (current == m_widgetAppearance)
+            return;
+        m_widgetAppearance = std::move(current);
+        m_widgetReloadThrottle->poke();
+    };
+    // The stores announce a change before they write it: compare on the next turn.
+    connect(m_settings.get(), &AppSettings::changed, this, compare, Qt::QueuedConnection);
+    connect(&m_settings->colorManager(), &ColorManager::changed, this, compare, Qt::QueuedConnection);
+    connect(&m_settings->completionSettings(), &CompletionSettings::changed, this, compare, Qt::QueuedConnection);
 }
 
 void StatusItemController::installCommandObservers()

@@ -11,6 +11,8 @@
 
 #include "Kelvane/status/MenuBarContentView.h"
 
+#include "shared-ui/desktopwidget/WidgetAppearanceSettings.h"
+
 #include "TimerCoreKit/audio/TickSoundGenerator.h"
 #include "TimerCoreKit/commands/TimerCommand.h"
 #include "TimerCoreKit/engine/TimerEngine.h"
@@ -69,6 +71,8 @@ public:
     static constexpr double clickHintDelay = 0.6;
     // Throttle window of the tray redraws.
     static constexpr double refreshWindow = 0.2;
+    // The widget is asked to reload for a settings change at most this often.
+    static constexpr double widgetSettingsReloadWindow = 1.0;
     // Tick sounds come at most this often.
     static constexpr double minimumTickSpacing = 0.5;
     // A look that moves by itself redraws the tray at most this often.
@@ -77,6 +81,7 @@ public:
 private:
     void setupStatusItem();
     void setupBindings();
+    void setupWidgetSettingsReload();
     void installCommandObservers();
     void installSleepPrevention();
     void installHotkeys();
@@ -130,6 +135,9 @@ private:
     std::function<void()> m_quit;
 
     std::unique_ptr<RefreshThrottle> m_refreshThrottle;
+    std::unique_ptr<RefreshThrottle> m_widgetReloadThrottle;
+    // The settings as the widget last read them.
+    WidgetAppearanceSettings m_widgetAppearance;
     std::unique_ptr<platform::OneShotTimer> m_clickHintTimer;
     // Redraws the tray when the look changes by itself (blinking, a pulsing colon).
     std::unique_ptr<platform::OneShotTimer> m_lookChangeTimer;

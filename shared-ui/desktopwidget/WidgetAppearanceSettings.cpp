@@ -107,7 +107,10 @@ WidgetAppearanceSettings WidgetAppearanceSettings::current(const platform::UserD
     settings.themeID = Keys::selectedThemeID.read(defaults);
     settings.selectedColorID = Keys::selectedColorID.read(defaults, Keys::widgetSelectedColorIDFallback);
     settings.completionDisplayBehavior = Keys::completionDisplayBehavior.read(defaults);
-    settings.isMulticolorMode = defaults.boolValue(Keys::isMulticolorMode);
+    // The older flag speaks only where no digit mode was ever stored: once
+    // the user has chosen a digit mode, a leftover flag must not override a
+    // solid choice.
+    settings.isMulticolorMode = !defaults.object(Keys::digitMode) && defaults.boolValue(Keys::isMulticolorMode);
     settings.multicolorPaletteID = Keys::multicolorPaletteID.read(defaults);
     settings.digitMode = Keys::digitMode.read(defaults);
     settings.digitPresetID = Keys::digitPresetID.read(defaults, settings.selectedColorID);

@@ -39,6 +39,7 @@ struct WidgetAppearanceSettings {
     QString themeID = SharedDefaultsKeys::selectedThemeID.defaultValue;
     QString selectedColorID = SharedDefaultsKeys::widgetSelectedColorIDFallback;
     CompletionBehavior completionDisplayBehavior = SharedDefaultsKeys::completionDisplayBehavior.defaultValue;
+    // The older multicolour flag, read only while no digit mode is stored.
     bool isMulticolorMode = SharedDefaultsKeys::isMulticolorMode.defaultValue;
     QString multicolorPaletteID = SharedDefaultsKeys::multicolorPaletteID.defaultValue;
     QString digitMode = SharedDefaultsKeys::digitMode.defaultValue;

@@ -12,7 +12,9 @@ set(id com.morrowfen.Kelvane)
 set(data "${STAGE}/${DATADIR}")
 set(expected
   "${STAGE}/${BINDIR}/kelvane"
+  "${STAGE}/${BINDIR}/kelvane-widget"
   "${data}/applications/${id}.desktop"
+  "${data}/applications/${id}.Widgets.desktop"
   "${data}/dbus-1/services/${id}.service"
   "${data}/metainfo/${id}.metainfo.xml"
   "${data}/icons/hicolor/scalable/apps/${id}.svg")
@@ -39,5 +41,13 @@ file(STRINGS "${data}/applications/${id}.desktop" desktop)
 foreach(line "Exec=kelvane %u" "DBusActivatable=true" "MimeType=x-scheme-handler/kelvane;" "Icon=${id}")
   if(NOT "${line}" IN_LIST desktop)
     message(FATAL_ERROR "the desktop entry lacks ${line}")
+  endif()
+endforeach()
+
+# The widget program's entry starts the installed widget program.
+file(STRINGS "${data}/applications/${id}.Widgets.desktop" widgets)
+foreach(line "Name=Kelvane Widgets" "Exec=kelvane-widget" "Icon=${id}")
+  if(NOT "${line}" IN_LIST widgets)
+    message(FATAL_ERROR "the widget program's desktop entry lacks ${line}")
   endif()
 endforeach()

@@ -101,6 +101,12 @@ const StoredCase storedCases[] = {
     {"behaviour unknown", {{"completion.displayBehavior", QStringLiteral("explode")}}, {}},
     {"multicolour by the store's conversion", {{"appearance.isMulticolorMode", QStringLiteral("yes")}},
      [](auto& s) { s.isMulticolorMode = true; }},
+    // A later solid choice is not overridden by the flag it replaced.
+    {"the digit mode decides over the older multicolour flag",
+     {{"appearance.isMulticolorMode", true}, {"appearance.digitModeDiscriminator", QStringLiteral("preset")}}, {}},
+    {"the older multicolour flag beside a multicolour digit mode",
+     {{"appearance.isMulticolorMode", true}, {"appearance.digitModeDiscriminator", QStringLiteral("multicolor")}},
+     [](auto& s) { s.digitMode = QStringLiteral("multicolor"); }},
     {"custom digit alpha zero, red absent", {{"appearance.customDotA", 0.0}}, [](auto& s) { s.customDigitA = 0; }},
     {"custom components",
      {{"appearance.customDotR", 1.0},

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "widget-extension/views/WidgetFamily.h"
+
+#include <QByteArray>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+#include <vector>
+
+// One widget on the desktop: its size, the preset its small form starts, and
+// where its top left corner is (global logical pixels).
+struct PlacedWidget {
+    WidgetFamily family = WidgetFamily::Small;
+    QString presetID;
+    QPoint position;
+
+    friend bool operator==(const PlacedWidget&, const PlacedWidget&) = default;
+};
+
+// The widget program's own configuration: the widgets it shows. Kept as JSON
+// in a file of its own, never in the shared store.
+namespace WidgetPlacement {
+
+inline constexpr int screenMargin = 24;
+
+QByteArray encode(const std::vector<PlacedWidget>& widgets);
+// Entries that do not decode are skipped; data that is not a list is none.
+std::vector<PlacedWidget> decode(const QByteArray& json);
+
+// The first widget: small, at the top right of the screen's free area.
+PlacedWidget firstWidget(const QRect& availableGeometry);
+// A new widget beside the others: below the last one, or at the top of the
+// next column when it would leave the screen.
+PlacedWidget nextWidget(const std::vector<PlacedWidget>& widgets, const QRect& availableGeometry);
+
+// `$XDG_CONFIG_HOME/kelvane-widget/widgets.json`.
+QString configurationPath();
+std::vector<PlacedWidget> load(const QString& path);
+// Whether the file was written.
+bool save(const QString& path, const std::vector<PlacedWidget>& widgets);
+
+} // namespace WidgetPlacement

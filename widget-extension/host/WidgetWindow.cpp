@@ -1,0 +1,31 @@
+#include "widget-extension/host/WidgetWindow.h"
+
+#include "PlatformKit/window/DesktopWindowHints.h"
+
+#include <QWindow>
+
+WidgetWindow::WidgetWindow(WidgetFamily family)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint |
+                           Qt::WindowDoesNotAcceptFocus)
+    , m_view(new TimerWidgetView(this))
+{
+    setWindowTitle(QStringLiteral("Kelvane Widget"));
+    setAttribute(Qt::WA_TranslucentBackground);
+    setFamily(family);
+}
+
+void WidgetWindow::setFamily(WidgetFamily family)
+{
+    m_view->setFamily(family);
+    setFixedSize(m_view->size());
+}
+
+void WidgetWindow::showOnDesktop()
+{
+    winId(); // the native window, so its hints are there before it is mapped
+    if (QWindow* native = windowHandle())
+        platform::keepOnDesktop(*native);
+    show();
+    if (QWindow* native = windowHandle())
+        platform::keepOnDesktop(*native);
+}
