@@ -37,7 +37,7 @@ qint64 distance(const QImage& a, const QImage& b)
 
 class WidgetProgram : public OnDesktop<TestDesktop::Tray::None> {
 protected:
-    QStringList moreTools() const override { return {QStringLiteral("import")}; }
+    QStringList moreTools() const override { return {QStringLiteral("import"), QStringLiteral("xprop")}; }
 
     void SetUp() override
     {
@@ -131,6 +131,21 @@ TEST_F(WidgetProgram, TheWidgetStartsAndFollowsTheProgramsTimer)
     EXPECT_EQ(area.size(), QSize(170, 170));
     EXPECT_GE(area.left(), m_desktop->screenSize().width() / 2) << "the first widget sits at the top right";
     EXPECT_LE(area.top(), 64);
+    // Kept on the desktop by the window manager: below, out of the taskbar and
+    // pager, and on every workspace (which openbox tells as the desktop
+    // 0xFFFFFFFF rather than as a state).
+    const auto property = [&](const char* name) {
+        return m_desktop->run(QStringLiteral("xprop"), {QStringLiteral("-id"), m_window, QLatin1String(name)})
+            .value_or(QString());
+    };
+    platform::test::waitUntil(
+        [&] { return property("_NET_WM_STATE").contains(QStringLiteral("_NET_WM_STATE_BELOW")); }, 3s);
+    const QString states = property("_NET_WM_STATE");
+    for (const char* state : {"_NET_WM_STATE_BELOW", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"})
+        EXPECT_TRUE(states.contains(QLatin1String(state))) << state << " missing from " << states.toStdString();
+    EXPECT_TRUE(states.contains(QStringLiteral("_NET_WM_STATE_STICKY")) ||
+                property("_NET_WM_DESKTOP").contains(QStringLiteral("4294967295")))
+        << "not on every workspace: " << property("_NET_WM_DESKTOP").toStdString();
     EXPECT_TRUE(QFile::exists(m_desktop->path(QStringLiteral("config/autostart/com.morrowfen.Kelvane.Widgets.desktop"))));
     EXPECT_TRUE(QFile::exists(m_desktop->path(QStringLiteral("config/kelvane-widget/widgets.json"))));
     ASSERT_TRUE(waitForWidget(TimerMode::Idle, {TimerMode::Idle, TimerMode::Running}, 5s)) << "not drawn idle";

@@ -25,9 +25,9 @@ void DBusAppConnection::activate()
 
 void DBusAppConnection::open(const QUrl& url)
 {
-    call(u"Open"_s, {QStringList{url.toString()}, QVariantMap()}, [this, url] {
-        if (m_fallbacks.openUrl)
-            m_fallbacks.openUrl(url);
+    call(u"Open"_s, {QStringList{url.toString()}, QVariantMap()}, [openUrl = m_fallbacks.openUrl, url] {
+        if (openUrl)
+            openUrl(url);
     });
 }
 

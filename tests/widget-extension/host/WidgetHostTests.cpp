@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -123,6 +124,25 @@ TEST_F(Host, ButtonsQueueCommandsReloadAndOpenTheApp)
     click(settingsURL);
     click(widgetURL);
     EXPECT_EQ(m_appCalls, QStringList({"activate", "kelvane://settings", "kelvane://open"}));
+}
+
+TEST_F(Host, ADragMovesTheWidgetAndAClickRunsWhatIsUnderIt)
+{
+    WidgetHost& host = start();
+    TimerWidgetView& view = host.window(0).view();
+    const QPoint placed = host.window(0).pos();
+    QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(85, 85));
+    QTest::mouseMove(&view, QPoint(125, 105));
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(125, 105));
+    EXPECT_EQ(host.window(0).pos(), placed + QPoint(40, 20));
+    EXPECT_EQ(WidgetPlacement::load(path()).at(0).position, placed + QPoint(40, 20)) << "the new place is kept";
+    TimerCommandQueue queue(*m_store, m_notifier);
+    EXPECT_TRUE(queue.pendingCommands().isEmpty()) << "a drag is no click";
+
+    QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(85, 85));
+    EXPECT_EQ(queue.pendingCommands().size(), 2);
+    QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(3, 85));
+    EXPECT_EQ(m_appCalls, QStringList{"kelvane://open"});
 }
 
 TEST_F(Host, AddingChangingAndRemovingWidgetsIsRemembered)
