@@ -137,6 +137,12 @@ void WidgetHost::removeWidget(std::size_t index)
     std::unique_ptr<Hosted> removed = std::move(m_widgets[index]);
     m_widgets.erase(m_widgets.begin() + static_cast<std::ptrdiff_t>(index));
     removed->scheduler.reset();
+    // The window outlives its record until then: nothing of it may call back.
+    TimerWidgetView& view = removed->window->view();
+    view.setOnAction({});
+    view.setOnDrag({});
+    view.setOnDragEnd({});
+    view.setOnContextMenu({});
     removed->window->hide();
     removed->window.release()->deleteLater();
     persist();
