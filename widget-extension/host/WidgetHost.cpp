@@ -1,5 +1,7 @@
 #include "widget-extension/host/WidgetHost.h"
 
+#include "widget-extension/provider/KelvaneWidget.h"
+
 #include <QActionGroup>
 #include <QMenu>
 
@@ -193,8 +195,9 @@ std::unique_ptr<QMenu> WidgetHost::makeMenu(std::size_t index)
         presetGroup->addAction(action);
     }
     auto* familyGroup = new QActionGroup(menu.get());
-    for (const auto& [family, label] : {std::pair{WidgetFamily::Small, u"Small"_s}, std::pair{WidgetFamily::Medium, u"Medium"_s}}) {
-        QAction* action = menu->addAction(label, this, [this, index, family = family] { setFamily(index, family); });
+    for (const WidgetFamily family : KelvaneWidget::supportedFamilies) {
+        const QString label = family == WidgetFamily::Small ? u"Small"_s : u"Medium"_s;
+        QAction* action = menu->addAction(label, this, [this, index, family] { setFamily(index, family); });
         action->setCheckable(true);
         action->setChecked(placement.family == family);
         familyGroup->addAction(action);

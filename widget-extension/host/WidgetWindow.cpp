@@ -1,5 +1,7 @@
 #include "widget-extension/host/WidgetWindow.h"
 
+#include "widget-extension/provider/KelvaneWidget.h"
+
 #include "PlatformKit/window/DesktopWindowHints.h"
 
 #include <QWindow>
@@ -9,7 +11,7 @@ WidgetWindow::WidgetWindow(WidgetFamily family)
                            Qt::WindowDoesNotAcceptFocus)
     , m_view(new TimerWidgetView(this))
 {
-    setWindowTitle(QStringLiteral("Kelvane Widget"));
+    setWindowTitle(QString(KelvaneWidget::configurationDisplayName));
     setAttribute(Qt::WA_TranslucentBackground);
     setFamily(family);
 }

@@ -30,7 +30,7 @@ WidgetTimerState later(const WidgetTimerState& loaded, TimerMode mode, double re
     return state;
 }
 
-std::vector<TimerWidgetEntry> countUpEntries(platform::Date now, const WidgetTimerState& loaded,
+std::vector<TimerWidgetEntry> buildCountUpEntries(platform::Date now, const WidgetTimerState& loaded,
                                              const EntryMaker& entry)
 {
     std::vector<TimerWidgetEntry> entries{entry(now, loaded)};
@@ -43,7 +43,7 @@ std::vector<TimerWidgetEntry> countUpEntries(platform::Date now, const WidgetTim
     return entries;
 }
 
-std::vector<TimerWidgetEntry> countdownEntries(platform::Date now, const WidgetTimerState& loaded,
+std::vector<TimerWidgetEntry> buildCountdownEntries(platform::Date now, const WidgetTimerState& loaded,
                                                const EntryMaker& entry)
 {
     const double left = loaded.remaining;
@@ -78,16 +78,17 @@ TimerWidgetProvider::TimerWidgetProvider(const platform::UserDefaults& defaults,
 WidgetTimerState TimerWidgetProvider::previewTimerState(const TimerWidgetConfigurationIntent& configuration)
 {
     const TimerPresetEntity& preset = configuration.selectedPreset;
-    WidgetTimerState state = WidgetTimerState::idle();
-    state.mode = TimerMode::Idle;
-    state.remaining = state.duration = preset.durationMinutes * minute;
-    state.selectedPresetID = preset.id;
-    state.direction = TimerDirection::Countdown;
-    state.elapsed = 0;
-    state.pomodoroActive = false;
-    state.pomodoroPhaseIndex = 0;
-    state.pomodoroRoundCount = 4;
-    return state;
+    return {
+        .mode = TimerMode::Idle,
+        .remaining = preset.durationMinutes * minute,
+        .duration = preset.durationMinutes * minute,
+        .selectedPresetID = preset.id,
+        .direction = TimerDirection::Countdown,
+        .elapsed = 0,
+        .pomodoroActive = false,
+        .pomodoroPhaseIndex = 0,
+        .pomodoroRoundCount = 4,
+    };
 }
 
 TimerWidgetEntry TimerWidgetProvider::placeholder() const
@@ -122,8 +123,8 @@ WidgetTimeline TimerWidgetProvider::makeTimeline(platform::Date now, const Widge
     const EntryMaker entry{configuration, appearance, loaded.error};
     const WidgetTimerState& state = loaded.state;
     if (state.isRunning() && state.direction == TimerDirection::CountUp)
-        return {countUpEntries(now, state, entry), TimelineReloadPolicy::atEnd()};
+        return {buildCountUpEntries(now, state, entry), TimelineReloadPolicy::atEnd()};
     if (state.isRunning())
-        return {countdownEntries(now, state, entry), TimelineReloadPolicy::atEnd()};
+        return {buildCountdownEntries(now, state, entry), TimelineReloadPolicy::atEnd()};
     return {{entry(now, state)}, TimelineReloadPolicy::after(now + idleReloadSeconds)};
 }

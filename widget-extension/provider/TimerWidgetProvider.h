@@ -9,7 +9,6 @@
 // call reads the shared store afresh.
 class TimerWidgetProvider {
 public:
-    static constexpr QLatin1StringView kind{"KelvaneWidget"};
     // How far ahead a running timer is laid out, in entries a minute apart.
     static constexpr int minutesAhead = 60;
     // How long a stopped timer's timeline lasts.

@@ -16,7 +16,7 @@
 namespace TimerWidgetLook {
 
 // Mid grey for secondary text, inactive controls and the error outline.
-inline const QColor secondaryColor = QColor::fromRgbF(0.55f, 0.55f, 0.55f, 1.0f);
+inline const QColor widgetSecondaryColor = QColor::fromRgbF(0.55f, 0.55f, 0.55f, 1.0f);
 // The system green of work phases and yellow of breaks.
 inline const QColor phaseWorkColor{52, 199, 89};
 inline const QColor phaseBreakColor{255, 204, 0};

@@ -85,7 +85,7 @@ void paintText(QPainter& painter, const TimerWidgetEntry& entry, const QRectF& a
     painter.setPen(theme.dotColor);
     painter.drawText(QRectF(area.left(), top, area.width(), timeHeight), Qt::AlignCenter, time);
     painter.setFont(statusFont);
-    painter.setPen(Look::secondaryColor);
+    painter.setPen(Look::widgetSecondaryColor);
     painter.drawText(QRectF(area.left(), top + timeHeight + textSpacing, area.width(), statusHeight), Qt::AlignCenter,
                      Look::statusText(entry.timerState.mode));
 }
@@ -133,7 +133,7 @@ void paintPausedTimeArea(QPainter& painter, const TimerWidgetEntry& entry, const
 void paintOutline(QPainter& painter, const QRectF& area)
 {
     painter.save();
-    painter.setPen(QPen(withOpacity(Look::secondaryColor, 0.5), 1));
+    painter.setPen(QPen(withOpacity(Look::widgetSecondaryColor, 0.5), 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(area.adjusted(0.5, 0.5, -0.5, -0.5), G::outlineCornerRadius, G::outlineCornerRadius);
     painter.restore();
@@ -165,7 +165,7 @@ QPainterPath gearPath(QPointF centre, qreal size)
 void paintControl(QPainter& painter, const WidgetControl& control, const DotTheme& theme)
 {
     const bool selected = control.selected;
-    const QColor ink = selected ? theme.dotColor : Look::secondaryColor;
+    const QColor ink = selected ? theme.dotColor : Look::widgetSecondaryColor;
     painter.save();
     painter.setPen(Qt::NoPen);
     painter.setBrush(withOpacity(ink, selected ? 0.15 : 0.1));
@@ -190,7 +190,7 @@ void paintControl(QPainter& painter, const WidgetControl& control, const DotThem
     case WidgetControl::Kind::SettingsLink:
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(Look::secondaryColor);
+        painter.setBrush(Look::widgetSecondaryColor);
         painter.drawPath(gearPath(control.rect.center(), 12));
         break;
     }

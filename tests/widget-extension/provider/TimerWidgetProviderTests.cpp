@@ -1,5 +1,7 @@
+#include "widget-extension/provider/KelvaneWidget.h"
 #include "widget-extension/provider/TimerWidgetProvider.h"
 
+#include "TimerCoreKit/commands/TimerCommandQueue.h"
 #include "TimerCoreKit/engine/TimerStateSnapshot.h"
 #include "TimerCoreKit/store/SharedDefaultsKeys.h"
 
@@ -183,6 +185,12 @@ TEST_F(ProviderOnStore, PlaceholderAndPreviewShowAPresetIdleWhateverTheAppDoes)
     EXPECT_EQ(preview.timerState.remaining, 600);
     EXPECT_EQ(preview.timerState.selectedPresetID, QStringLiteral("preset.quick-10"));
     EXPECT_EQ(m_provider.snapshot(custom, false).timerState.mode, TimerMode::Paused);
+}
+
+TEST(KelvaneWidget, TheProgramsReloadRequestNamesItsKind)
+{
+    EXPECT_TRUE(QString(TimerCommandQueue::widgetReloadNotificationName).endsWith(u'.' + QString(KelvaneWidget::kind)));
+    EXPECT_EQ(KelvaneWidget::supportedFamilies.size(), 2u);
 }
 
 } // namespace

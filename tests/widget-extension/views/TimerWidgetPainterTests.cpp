@@ -125,9 +125,9 @@ TEST_P(EachFamily, ACorruptSnapshotOutlinesTheTimeArea)
     EXPECT_TRUE(closeToColor(Rendered(entry, GetParam()).at(onEdge), blue));
     entry.loadError = WidgetLoadError::TimerStateCorrupted;
     const Rendered marked(entry, GetParam());
-    EXPECT_TRUE(closeToColor(marked.at(onEdge), over(Look::secondaryColor, 0.5, blue), 6))
+    EXPECT_TRUE(closeToColor(marked.at(onEdge), over(Look::widgetSecondaryColor, 0.5, blue), 6))
         << marked.at(onEdge).name().toStdString();
-    EXPECT_TRUE(closeToColor(marked.at({area.center().x(), area.top() + 0.5}), over(Look::secondaryColor, 0.5, blue), 6));
+    EXPECT_TRUE(closeToColor(marked.at({area.center().x(), area.top() + 0.5}), over(Look::widgetSecondaryColor, 0.5, blue), 6));
 }
 
 TEST_P(EachFamily, TextDisplayShowsTimeInTheDigitColourAndStatusInGrey)
@@ -140,7 +140,7 @@ TEST_P(EachFamily, TextDisplayShowsTimeInTheDigitColourAndStatusInGrey)
     const QRectF upper(area.left(), area.top(), area.width(), area.height() * 0.6);
     const QRectF lower(area.left(), area.top() + area.height() * 0.6, area.width(), area.height() * 0.4);
     EXPECT_GT(shown.pixelsNear(upper, amber), 200) << "no time text";
-    EXPECT_GT(shown.pixelsNear(lower, Look::secondaryColor), 20) << "no status text";
+    EXPECT_GT(shown.pixelsNear(lower, Look::widgetSecondaryColor), 20) << "no status text";
     EXPECT_EQ(shown.pixelsNear(lower, amber, 10), 0);
 
     // Paused, even the text is washed out: no pure digit colour is left.
@@ -168,7 +168,7 @@ TEST(TimerWidgetPainter, TheSelectedPresetButtonIsFilledAndOutlinedInTheDigitCol
     const Rendered shown(entry, WidgetFamily::Medium);
     const auto& column = shown.layout().quickColumn;
     const QColor selectedFill = over(amber, 0.15, blue);
-    const QColor otherFill = over(Look::secondaryColor, 0.1, blue);
+    const QColor otherFill = over(Look::widgetSecondaryColor, 0.1, blue);
     for (std::size_t i = 0; i < 4; ++i) {
         const QRectF rect = column[i].rect;
         SCOPED_TRACE(i);
@@ -180,7 +180,7 @@ TEST(TimerWidgetPainter, TheSelectedPresetButtonIsFilledAndOutlinedInTheDigitCol
         const QColor border = i == 3 ? over(amber, 0.3, selectedFill) : otherFill;
         EXPECT_TRUE(closeToColor(shown.at(edge), border, 6)) << shown.at(edge).name().toStdString();
         // The label: the digit colour when selected, grey otherwise.
-        EXPECT_GT(shown.pixelsNear(rect, i == 3 ? amber : Look::secondaryColor, 40), 10);
+        EXPECT_GT(shown.pixelsNear(rect, i == 3 ? amber : Look::widgetSecondaryColor, 40), 10);
     }
     EXPECT_EQ(shown.pixelsNear(column[0].rect, amber, 40), 0);
 }
