@@ -18,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QGraphicsOpacityEffect>
+#include <QPropertyAnimation>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -30,6 +31,7 @@ constexpr int columnSpacing = 16;
 constexpr int headerSpacing = 6;
 constexpr int columnHorizontalPadding = 12;
 constexpr int columnVerticalPadding = 8;
+constexpr int styleAnimationMilliseconds = 200;
 
 template <typename E>
 QList<E> casesOf()
@@ -174,9 +176,12 @@ QWidget* AppearancePage::buildMenuBarSection()
         // only cost an offscreen pass.
         const qreal opacity = AppearanceOptions::scaleOpacity(current);
         if (opacity < 1) {
-            auto* dimming = new QGraphicsOpacityEffect;
+            auto* dimming = qobject_cast<QGraphicsOpacityEffect*>(scale->graphicsEffect());
+            if (!dimming) {
+                dimming = new QGraphicsOpacityEffect;
+                scale->setGraphicsEffect(dimming);
+            }
             dimming->setOpacity(opacity);
-            scale->setGraphicsEffect(dimming);
         } else {
             scale->setGraphicsEffect(nullptr);
         }
@@ -256,8 +261,9 @@ SettingsRow* AppearancePage::styleOptionRow(const AppearanceOptions::StyleRow& r
     return settingsRow;
 }
 
-void AppearancePage::rebuildStyleCard()
+void AppearancePage::rebuildStyleCard(bool animated)
 {
+    const int heightBefore = m_styleCard && m_styleSection->isVisible() ? m_styleCard->height() : 0;
     // The click that led here may come from a control of the old card.
     if (m_styleCard) {
         m_styleCard->hide();
@@ -273,6 +279,21 @@ void AppearancePage::rebuildStyleCard()
     for (const auto& row : rows)
         m_styleCard->addContent(styleOptionRow(row));
     m_styleSection->layout()->addWidget(m_styleCard);
+    if (animated && isVisible())
+        growStyleCard(heightBefore);
+}
+
+void AppearancePage::growStyleCard(int fromHeight)
+{
+    // The new rows open up (or close in) from the old card's height.
+    auto* growth = new QPropertyAnimation(m_styleCard, "maximumHeight", m_styleCard);
+    growth->setDuration(styleAnimationMilliseconds);
+    growth->setEasingCurve(QEasingCurve::InOutQuad);
+    growth->setStartValue(fromHeight);
+    growth->setEndValue(m_styleCard->sizeHint().height());
+    connect(growth, &QPropertyAnimation::finished, m_styleCard,
+            [card = m_styleCard] { card->setMaximumHeight(QWIDGETSIZE_MAX); });
+    growth->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
 QList<SettingsRow*> AppearancePage::styleRows() const
@@ -284,8 +305,9 @@ void AppearancePage::refresh()
 {
     const std::pair shown{m_settings.displayType(), m_settings.styleConfig().colonMode};
     if (m_shownStyle != shown) {
+        const bool typeChanged = m_shownStyle && m_shownStyle->first != shown.first;
         m_shownStyle = shown;
-        rebuildStyleCard();
+        rebuildStyleCard(typeChanged);
     }
     for (const auto& refresher : std::as_const(m_refreshers))
         refresher();

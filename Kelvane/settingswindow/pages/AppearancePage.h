@@ -50,7 +50,9 @@ private:
     QWidget* buildDisplaySection();
     QWidget* buildMenuBarSection();
     QWidget* buildTimeSection();
-    void rebuildStyleCard();
+    // Animated when the look changed, not for a new colon subtitle.
+    void rebuildStyleCard(bool animated);
+    void growStyleCard(int fromHeight);
     SettingsRow* styleOptionRow(const AppearanceOptions::StyleRow& row);
     template <typename E>
     QWidget* stylePicker(E DisplayStyleConfig::*field, const QString& identifier);

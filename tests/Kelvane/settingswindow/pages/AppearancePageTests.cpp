@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QGraphicsOpacityEffect>
+#include <QPropertyAnimation>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -147,6 +148,22 @@ TEST_F(AppearancePageTest, StyleRowsAndSectionsFollowTheDisplayType)
     ASSERT_EQ(rows.size(), 4);
     EXPECT_TRUE(rows[0]->showsDivider());
     EXPECT_FALSE(rows[3]->showsDivider());
+}
+
+TEST_F(AppearancePageTest, TheStyleCardEasesToItsNewRowsWhenTheLookChanges)
+{
+    clickSegment(named(Ids::displayTypePicker), 1);
+    QWidget* card = page.styleRows().first()->parentWidget();
+    const auto growth = card->findChildren<QPropertyAnimation*>();
+    ASSERT_EQ(growth.size(), 1);
+    EXPECT_EQ(growth.first()->propertyName(), "maximumHeight");
+    EXPECT_EQ(growth.first()->duration(), 200);
+    EXPECT_EQ(growth.first()->easingCurve().type(), QEasingCurve::InOutQuad);
+    EXPECT_EQ(growth.first()->endValue().toInt(), card->sizeHint().height());
+
+    // A new colon subtitle is no new look: the rows just change.
+    clickSegment(named(Ids::colonModePicker), 1);
+    EXPECT_TRUE(page.styleRows().first()->parentWidget()->findChildren<QPropertyAnimation*>().isEmpty());
 }
 
 TEST_F(AppearancePageTest, BigAndSmallLeavesTheFormatStandard)
