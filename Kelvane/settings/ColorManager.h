@@ -64,6 +64,10 @@ public:
     // The palette in multicolour mode; none otherwise.
     std::optional<MulticolorPalette> activePalette() const;
 
+    // The store the choices are written to; the colour picker reads the last
+    // stored digit preset from it when leaving multicolour.
+    const platform::UserDefaults& defaults() const { return *m_defaults; }
+
     bool isSuppressingPersistence() const { return m_isSuppressingPersistence; }
     void setSuppressingPersistence(bool suppressing) { m_isSuppressingPersistence = suppressing; }
 

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPointF>
+#include <QWidget>
 
 #include <cmath>
 
@@ -24,6 +25,15 @@ public:
     }
     // Any other display, rendered at `pixelsPerPoint`.
     explicit RenderProbe(QImage image) : m_image(std::move(image)) {}
+    // A widget as it paints itself, on a clear image.
+    static RenderProbe of(QWidget& widget)
+    {
+        QImage image(widget.size() * pixelsPerPoint, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(pixelsPerPoint);
+        image.fill(Qt::transparent);
+        widget.render(&image);
+        return RenderProbe(std::move(image));
+    }
 
     const QImage& image() const { return m_image; }
 

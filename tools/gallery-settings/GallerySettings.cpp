@@ -3,6 +3,8 @@
 // Draws the settings kit offscreen and writes one PNG per sample and
 // appearance, at twice the logical size so hairlines show as they would on a
 // high-density screen.
+#include "tools/gallery-settings/GallerySupport.h"
+
 #include "shared-ui/editor/CustomTimerEditorView.h"
 #include "shared-ui/controls/LivePreviewPanel.h"
 #include "shared-ui/editor/PhaseColorPicker.h"
@@ -25,62 +27,9 @@
 #include <functional>
 
 using namespace Qt::Literals::StringLiterals;
+using namespace gallery;
 
 namespace {
-
-QPalette lightPalette()
-{
-    QPalette palette(QColor(236, 236, 236));
-    palette.setColor(QPalette::Window, QColor(236, 236, 236));
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::WindowText, QColor(28, 28, 30));
-    palette.setColor(QPalette::Text, QColor(28, 28, 30));
-    palette.setColor(QPalette::ButtonText, QColor(28, 28, 30));
-    return palette;
-}
-
-QPalette darkPalette()
-{
-    QPalette palette(QColor(60, 60, 62));
-    palette.setColor(QPalette::Window, QColor(30, 30, 32));
-    palette.setColor(QPalette::Base, QColor(40, 40, 42));
-    palette.setColor(QPalette::WindowText, QColor(235, 235, 235));
-    palette.setColor(QPalette::Text, QColor(235, 235, 235));
-    palette.setColor(QPalette::ButtonText, QColor(235, 235, 235));
-    palette.setColor(QPalette::PlaceholderText, QColor(235, 235, 235, 110));
-    return palette;
-}
-
-void applyPalette(const QPalette& palette)
-{
-    QApplication::setPalette(palette);
-    QCoreApplication::sendPostedEvents();
-}
-
-constexpr qreal pixelsPerPoint = 2;
-
-QImage rendered(QWidget& widget)
-{
-    widget.show();
-    QCoreApplication::processEvents();
-    QImage image(widget.size() * pixelsPerPoint, QImage::Format_ARGB32);
-    image.setDevicePixelRatio(pixelsPerPoint);
-    image.fill(widget.palette().color(QPalette::Window));
-    widget.render(&image);
-    return image;
-}
-
-bool save(const QImage& image, const QString& path)
-{
-    const bool ok = image.save(path);
-    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
-    return ok;
-}
-
-bool writePng(QWidget& widget, const QString& path)
-{
-    return save(rendered(widget), path);
-}
 
 // A page-like frame around a sample, in the window colour.
 QWidget* framed(QWidget* sample, int width)

@@ -1,0 +1,16 @@
+#include "Kelvane/settingswindow/pages/appearance/SettingsDivider.h"
+
+#include "shared-ui/controls/SettingsTheme.h"
+
+#include <QPainter>
+
+SettingsDivider::SettingsDivider(QWidget* parent) : QWidget(parent)
+{
+    setFixedHeight(1);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void SettingsDivider::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), SettingsTheme::rowDivider(palette()));
+}
