@@ -1,7 +1,7 @@
 // The popover on a real desktop: a left click on the tray icon opens it, a
 // click on the 5-minute preset and one on Start run the timer, and the tray
 // item's tooltip then reads the time left.
-#include "EndToEndFixture.h"
+#include "NotifierItemFixture.h"
 
 #include "Kelvane/popover/PopoverContentView.h"
 
@@ -107,22 +107,10 @@ TEST_F(PopoverInTray, ALeftClickOpensItAndItsPresetAndStartRunTheTimer)
 
 // With a StatusNotifierWatcher the tray item is on the bus, where its
 // tooltip can be read as a host reads it.
-class PopoverOnTheBus : public OnDesktop<TestDesktop::Tray::NotifierWatcher> {
+class PopoverOnTheBus : public OnNotifierBus {
 protected:
-    QString waitForItem()
-    {
-        QStringList lines;
-        platform::test::waitUntil([&] { return !(lines = m_desktop->watcherLines(50ms)).isEmpty(); }, 15s);
-        if (lines.isEmpty())
-            return {};
-        const QStringList fields = lines.first().split(QLatin1Char(' '));
-        if (fields.size() != 3)
-            return {};
-        return fields[2].startsWith(QLatin1Char('/')) ? fields[1] : fields[2];
-    }
-
-    // The title of the item's tooltip: (icon name, pixmaps, title, text).
-    QString toolTipTitle(const QString& item)
+    // The title and text of the item's tooltip (icon name, pixmaps, title, text).
+    QString toolTipText(const QString& item)
     {
         QDBusMessage call = QDBusMessage::createMethodCall(item, QStringLiteral("/StatusNotifierItem"),
                                                            QStringLiteral("org.freedesktop.DBus.Properties"),
@@ -151,15 +139,6 @@ protected:
         tip.endStructure();
         return title + QLatin1Char(' ') + text;
     }
-
-    void activate(const QString& item)
-    {
-        QDBusMessage call = QDBusMessage::createMethodCall(item, QStringLiteral("/StatusNotifierItem"),
-                                                           QStringLiteral("org.kde.StatusNotifierItem"),
-                                                           QStringLiteral("Activate"));
-        call << 0 << 0;
-        m_desktop->bus().call(call, QDBus::Block, 5000);
-    }
 };
 
 TEST_F(PopoverOnTheBus, StartingFromThePopoverPutsTheTimeLeftInTheTooltip)
@@ -170,7 +149,7 @@ TEST_F(PopoverOnTheBus, StartingFromThePopoverPutsTheTimeLeftInTheTooltip)
     ASSERT_TRUE(waitForMode(TimerMode::Idle)) << "no idle timer stored at start";
 
     // The host's primary activation is the left click.
-    activate(item);
+    ASSERT_EQ(ask(item, QStringLiteral("Activate")), QString());
     const QString popover = waitForPopover(*m_screen);
     ASSERT_FALSE(popover.isEmpty()) << "the primary activation opened no popover";
     const auto shown = m_screen->state(popover);
@@ -184,7 +163,7 @@ TEST_F(PopoverOnTheBus, StartingFromThePopoverPutsTheTimeLeftInTheTooltip)
     QString tip;
     const bool readsTimeLeft = platform::test::waitUntil(
         [&] {
-            tip = toolTipTitle(item);
+            tip = toolTipText(item);
             return tip.contains(timeLeft);
         },
         2s);
