@@ -32,6 +32,12 @@ void PopoverFrame::setContent(PopoverContent content)
 
 void PopoverFrame::show(const QRect& anchor)
 {
+    // The popover comes back by itself once the editor closes.
+    if (m_editor) {
+        m_editor->raise();
+        m_editor->activateWindow();
+        return;
+    }
     m_anchor = anchor;
     dropView();
     if (m_content) {
@@ -59,6 +65,7 @@ void PopoverFrame::openEditor(const CustomTimer& timer)
     m_editor = new CustomTimerEditorDialog(timer, m_model.customTimers);
     m_editor->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_editor, &QDialog::finished, this, [this] {
+        m_editor = nullptr;
         if (m_content)
             show(m_anchor);
     });

@@ -104,6 +104,9 @@ TEST(PopoverFrameTest, TheEditorClosesThePopoverAndItsSaveAddsOrReplaces)
         EXPECT_FALSE(f.frame.isShown()) << "a popup cannot stay open under the dialog";
         ASSERT_NE(f.frame.editorDialog(), nullptr);
         EXPECT_TRUE(f.frame.editorDialog()->isModal());
+        // A click on the tray meanwhile leaves the popover closed under the dialog.
+        f.frame.show(f.anchor);
+        EXPECT_FALSE(f.frame.isShown());
         auto* name = f.frame.editorDialog()->findChild<QLineEdit*>(QStringLiteral("customTimerEditor.name"));
         ASSERT_NE(name, nullptr);
         name->selectAll();
