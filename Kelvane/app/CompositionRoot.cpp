@@ -2,6 +2,7 @@
 
 #include "Kelvane/app/AppStartup.h"
 #include "Kelvane/app/LaunchArguments.h"
+#include "Kelvane/popover/PopoverFrame.h"
 #include "Kelvane/status/StatusItemController.h"
 #include "Kelvane/update/UpdateControllerFactory.h"
 #include "Kelvane/system/DesktopHotkeyManager.h"
@@ -83,6 +84,10 @@ std::unique_ptr<DeepLinkTarget> makeController(platform::UserDefaults& defaults,
     parts.sleepPrevention = makeSleepPrevention();
     parts.focus = makeFocus();
     parts.makeLaunchAtLogin = makeLaunchAtLogin;
+    parts.popover = [](StatusItemController& c) {
+        return std::make_unique<PopoverFrame>(PopoverModel{c.engine(), c.settings(), c.pomodoroSession(),
+                                                           c.customTimerStore(), c.customTimerSession()});
+    };
     return std::make_unique<StatusItemController>(std::move(parts));
 }
 

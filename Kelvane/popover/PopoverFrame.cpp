@@ -1,15 +1,28 @@
 #include "Kelvane/popover/PopoverFrame.h"
 
+#include "Kelvane/popover/CustomTimerEditorDialog.h"
+#include "Kelvane/popover/PopoverContentView.h"
 #include "Kelvane/popover/PopupPlacement.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
+#include <QVBoxLayout>
 
-PopoverFrame::PopoverFrame(QWidget* parent)
-    : QWidget(parent, Qt::Popup)
+PopoverFrame::PopoverFrame(PopoverModel model, QWidget* parent)
+    : QWidget(parent, Qt::Popup), m_model(model)
 {
-    setFixedSize(frameWidth, placeholderHeight);
     setAccessibleName(QStringLiteral("Kelvane"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    // The window follows its content's height as sections come and go.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+PopoverFrame::~PopoverFrame()
+{
+    delete m_editor;
 }
 
 void PopoverFrame::setContent(PopoverContent content)
@@ -19,18 +32,85 @@ void PopoverFrame::setContent(PopoverContent content)
 
 void PopoverFrame::show(const QRect& anchor)
 {
-    const QScreen* screen = anchor.isEmpty() ? QGuiApplication::primaryScreen()
-                                             : QGuiApplication::screenAt(anchor.center());
+    // The popover comes back by itself once the editor closes.
+    if (m_editor) {
+        m_editor->raise();
+        m_editor->activateWindow();
+        return;
+    }
+    m_anchor = anchor;
+    dropView();
+    if (m_content) {
+        m_view = new PopoverContentView(m_model, *m_content, this);
+        m_view->setOnEditTimer([this](const CustomTimer& timer) { openEditor(timer); });
+        layout()->addWidget(m_view);
+    }
+    layout()->activate();
+    if (!m_view)
+        resize(frameWidth, 120);
+    place();
+    QWidget::show();
+    activateWindow();
+}
+
+void PopoverFrame::openEditor(const CustomTimer& timer)
+{
+    if (m_editor)
+        return;
+    // A popup cannot stay open under a modal dialog: close it, keeping what
+    // it was built from, and open it again where it was once the editor closes.
+    m_keepContent = true;
+    hide();
+    m_keepContent = false;
+    m_editor = new CustomTimerEditorDialog(timer, m_model.customTimers);
+    m_editor->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_editor, &QDialog::finished, this, [this] {
+        m_editor = nullptr;
+        if (m_content)
+            show(m_anchor);
+    });
+    m_editor->open();
+}
+
+void PopoverFrame::place()
+{
+    const QScreen* screen = m_anchor.isEmpty() ? QGuiApplication::primaryScreen()
+                                               : QGuiApplication::screenAt(m_anchor.center());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), size());
-    move(popupPlacement(anchor, size(), available));
-    QWidget::show();
+    move(popupPlacement(m_anchor, size(), available));
+}
+
+void PopoverFrame::dropView()
+{
+    if (!m_view)
+        return;
+    // Later: the view may be inside one of its own handlers right now.
+    m_view->hide();
+    layout()->removeWidget(m_view);
+    m_view->deleteLater();
+    m_view = nullptr;
 }
 
 void PopoverFrame::hideEvent(QHideEvent* event)
 {
     // Every opening builds its content from the current state.
-    m_content.reset();
+    dropView();
+    if (!m_keepContent)
+        m_content.reset();
     QWidget::hideEvent(event);
+}
+
+void PopoverFrame::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (isVisible())
+        place();
+}
+
+void PopoverFrame::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
 }

@@ -2,6 +2,7 @@
 
 #include "PlatformKit/core/ElapsedClock.h"
 
+#include "Kelvane/popover/PopoverRules.h"
 #include "Kelvane/status/MenuBarContent.h"
 #include "Kelvane/status/TimerActions.h"
 #include "Kelvane/status/MenuBarContentView.h"
@@ -416,7 +417,7 @@ void StatusItemController::togglePopover()
     }
     if (!m_popover->hasContent()) {
         PopoverContent content;
-        content.customMinutes = std::max(1, static_cast<int>(std::trunc(m_engine->customDuration() / 60)));
+        content.customMinutes = PopoverRules::customMinutes(m_engine->customDuration());
         content.updateAvailable = m_updateAvailable;
         QPointer<StatusItemController> self(this);
         content.onOpenSettings = [self] {
@@ -602,9 +603,7 @@ void StatusItemController::perform(const TimerCommand& command)
         const TimerMode mode = m_engine->state().mode();
         if (mode == TimerMode::Running || mode == TimerMode::Paused)
             break;
-        if (m_customTimerSession->isActive())
-            m_customTimerSession->reset();
-        m_pomodoroSession->start();
+        TimerActions::startPomodoro(*m_pomodoroSession, *m_customTimerSession);
         break;
     }
     }
