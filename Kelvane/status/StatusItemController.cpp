@@ -531,7 +531,7 @@ void StatusItemController::handleDeepLink(const DeepLinkAction& action)
         const bool known = std::any_of(presets.cbegin(), presets.cend(),
                                        [&](const TimerPreset& preset) { return preset.id == action.presetID; });
         if (known)
-            m_engine->selectPreset(action.presetID);
+            selectPresetEndingCustomCycle(action.presetID);
         break;
     }
     }
@@ -552,6 +552,14 @@ void StatusItemController::endRunningSessions()
         m_customTimerSession->reset();
 }
 
+void StatusItemController::selectPresetEndingCustomCycle(const QString& presetID)
+{
+    // Else the cycle's next phase end would load a phase over the preset.
+    if (m_customTimerSession->isActive())
+        m_customTimerSession->reset();
+    m_engine->selectPreset(presetID);
+}
+
 void StatusItemController::perform(const TimerCommand& command)
 {
     const QString customID = TimerPresetLibrary::Constants::customPresetID;
@@ -561,7 +569,7 @@ void StatusItemController::perform(const TimerCommand& command)
         if (command.presetID() == customID)
             showCustomDurationDialog();
         else
-            m_engine->selectPreset(command.presetID());
+            selectPresetEndingCustomCycle(command.presetID());
         break;
     case Type::EnterTimerMode:
         endRunningSessions();

@@ -99,6 +99,7 @@ private:
     void handleUpdateAvailable(bool available);
     void perform(const TimerCommand& command);
     void endRunningSessions();
+    void selectPresetEndingCustomCycle(const QString& presetID);
     void runCustomDurationDialog();
 
     platform::UserDefaults& m_defaults;

@@ -74,6 +74,8 @@ TEST(CommandDrainTest, EachCommandDoesWhatItSays)
          {TimerMode::Idle, quick10}},
         {"select preset leaves a running session", startPomodoro, TimerCommand::selectPreset(quick10),
          {TimerMode::Idle, quick10, Session::Pomodoro}},
+        {"select preset ends a custom cycle", startCustomTimer, TimerCommand::selectPreset(quick10),
+         {TimerMode::Idle, quick10}},
         {"select the custom preset asks first", nothing, TimerCommand::selectPreset(custom),
          {TimerMode::Idle, QStringLiteral("preset.classic-25"), Session::None, 1}},
         {"unknown preset falls back to the first", nothing, TimerCommand::selectPreset(QStringLiteral("x")),

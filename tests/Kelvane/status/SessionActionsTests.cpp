@@ -102,4 +102,13 @@ TEST(SessionActionsTest, APresetEndsACustomCycleAndIsIgnoredDuringAPomodoro)
     EXPECT_EQ(s.engine.state().duration(), duration);
 }
 
+TEST(SessionActionsTest, APresetLinkEndsACustomCycleToo)
+{
+    Sessions s;
+    s.startCustom(s.timer);
+    s.rig.controller->handleDeepLink({DeepLinkAction::Kind::Preset, QStringLiteral("preset.quick-10")});
+    EXPECT_FALSE(s.custom.isActive());
+    EXPECT_EQ(s.engine.state().duration(), 600);
+}
+
 } // namespace
