@@ -2,6 +2,7 @@
 
 #include "Kelvane/app/AppStartup.h"
 #include "Kelvane/app/LaunchArguments.h"
+#include "Kelvane/settingswindow/SettingsWindowFactory.h"
 #include "Kelvane/status/StatusItemController.h"
 #include "Kelvane/update/UpdateControllerFactory.h"
 #include "Kelvane/system/DesktopHotkeyManager.h"
@@ -83,6 +84,9 @@ std::unique_ptr<DeepLinkTarget> makeController(platform::UserDefaults& defaults,
     parts.sleepPrevention = makeSleepPrevention();
     parts.focus = makeFocus();
     parts.makeLaunchAtLogin = makeLaunchAtLogin;
+    parts.settingsWindow = [audio = backends.makeAudioOutput, timers = backends.makeOneShotTimer](StatusItemController& controller) {
+        return makeSettingsWindow(controller, audio, timers);
+    };
     return std::make_unique<StatusItemController>(std::move(parts));
 }
 
