@@ -3,6 +3,7 @@
 // Draws the settings kit offscreen and writes one PNG per sample and
 // appearance, at twice the logical size so hairlines show as they would on a
 // high-density screen.
+#include "GalleryPalettes.h"
 #include "shared-ui/editor/CustomTimerEditorView.h"
 #include "shared-ui/controls/LivePreviewPanel.h"
 #include "shared-ui/editor/PhaseColorPicker.h"
@@ -27,29 +28,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-QPalette lightPalette()
-{
-    QPalette palette(QColor(236, 236, 236));
-    palette.setColor(QPalette::Window, QColor(236, 236, 236));
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::WindowText, QColor(28, 28, 30));
-    palette.setColor(QPalette::Text, QColor(28, 28, 30));
-    palette.setColor(QPalette::ButtonText, QColor(28, 28, 30));
-    return palette;
-}
-
-QPalette darkPalette()
-{
-    QPalette palette(QColor(60, 60, 62));
-    palette.setColor(QPalette::Window, QColor(30, 30, 32));
-    palette.setColor(QPalette::Base, QColor(40, 40, 42));
-    palette.setColor(QPalette::WindowText, QColor(235, 235, 235));
-    palette.setColor(QPalette::Text, QColor(235, 235, 235));
-    palette.setColor(QPalette::ButtonText, QColor(235, 235, 235));
-    palette.setColor(QPalette::PlaceholderText, QColor(235, 235, 235, 110));
-    return palette;
-}
 
 void applyPalette(const QPalette& palette)
 {

@@ -24,11 +24,15 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+constexpr int pickerWidth = 140;
+
 // A drop-down of every case of `E`, each carrying its position.
 template <typename E>
 QComboBox* casePicker(const QString& accessibleName, const QString& identifier = {})
 {
     auto* picker = new QComboBox;
+    // The sound pickers line up at one width, whatever their longest entry.
+    picker->setMinimumWidth(pickerWidth);
     picker->setAccessibleName(accessibleName);
     if (!identifier.isEmpty())
         picker->setObjectName(identifier);
@@ -93,6 +97,10 @@ BehaviorPage::BehaviorPage(AppSettings& settings, FocusStatusManager& focus, Sou
                                       behaviors);
 
     m_resetAll->setObjectName(AccessibilityIdentifiers::Settings::resetAllButton);
+    // Drawn as destructive: its text in red.
+    QPalette destructive = m_resetAll->palette();
+    destructive.setColor(QPalette::ButtonText, QColor(215, 0, 21));
+    m_resetAll->setPalette(destructive);
 
     QVBoxLayout* column = PageColumn::install(this);
     m_completionCard = PageColumn::addSection(column, u"On Completion"_s, {m_completionRow});
