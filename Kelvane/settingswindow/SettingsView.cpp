@@ -10,6 +10,7 @@
 #include "shared-ui/controls/ControlPainting.h"
 #include "shared-ui/controls/SymbolPainter.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QScrollArea>
@@ -99,6 +100,9 @@ SettingsView::SettingsView(const SettingsWindowParts& parts, QWidget* parent)
                                                              scrolling(m_behaviorPage), m_aboutPage};
     for (const SettingsTab tab : allSettingsTabs) {
         QWidget* page = pages[static_cast<std::size_t>(tab)];
+        // Every tab on the window colour, as the scrolling ones are.
+        page->setAutoFillBackground(true);
+        page->setBackgroundRole(QPalette::Window);
         m_tabs->insertTab(static_cast<int>(tab), page, tabIcon(tab, palette()), title(tab));
         if (page->objectName().isEmpty())
             page->setObjectName(tabIdentifier(tab));
@@ -117,6 +121,16 @@ SettingsView::~SettingsView()
 {
     // The pages go before the manager and the preview they were given.
     delete m_tabs;
+}
+
+void SettingsView::changeEvent(QEvent* event)
+{
+    // The symbols are drawn in the text colour, so they follow the palette.
+    if (event->type() == QEvent::PaletteChange) {
+        for (const SettingsTab tab : allSettingsTabs)
+            m_tabs->setTabIcon(static_cast<int>(tab), tabIcon(tab, palette()));
+    }
+    QWidget::changeEvent(event);
 }
 
 SettingsTab SettingsView::selectedTab() const

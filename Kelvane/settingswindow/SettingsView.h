@@ -34,6 +34,9 @@ public:
     BehaviorPage* behaviorPage() const { return m_behaviorPage; }
     AboutPage* aboutPage() const { return m_aboutPage; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     std::unique_ptr<LaunchAtLoginManager> m_launchAtLogin;
     std::unique_ptr<TickPreview> m_tickPreview;

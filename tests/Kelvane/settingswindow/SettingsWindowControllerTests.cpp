@@ -181,4 +181,18 @@ TEST(SettingsWindowAppearance, ShowsTheHandedPageOrAPlaceholder)
     EXPECT_EQ(view.tabs()->widget(1)->objectName(), u"realAppearancePage"_s);
 }
 
+TEST(SettingsWindowSymbols, FollowThePalette)
+{
+    SettingsWindowRig rig;
+    SettingsView view(rig.parts());
+    const auto symbol = [&] { return view.tabs()->tabIcon(0).pixmap(QSize(16, 16), 1.0).toImage(); };
+    QPalette dark = view.palette();
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Window, Qt::black);
+    dark.setColor(QPalette::Text, Qt::white);
+    const QImage before = symbol();
+    view.setPalette(dark);
+    EXPECT_NE(symbol(), before) << "the tab symbols kept their old colour";
+}
+
 } // namespace
