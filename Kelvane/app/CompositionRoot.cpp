@@ -3,6 +3,8 @@
 #include "Kelvane/app/AppStartup.h"
 #include "Kelvane/app/LaunchArguments.h"
 #include "Kelvane/popover/PopoverFrame.h"
+#include "Kelvane/settingswindow/SettingsWindowFactory.h"
+#include "Kelvane/settingswindow/pages/AppearancePage.h"
 #include "Kelvane/status/StatusItemController.h"
 #include "Kelvane/update/UpdateControllerFactory.h"
 #include "Kelvane/system/DesktopHotkeyManager.h"
@@ -87,6 +89,13 @@ std::unique_ptr<DeepLinkTarget> makeController(platform::UserDefaults& defaults,
     parts.popover = [](StatusItemController& c) {
         return std::make_unique<PopoverFrame>(PopoverModel{c.engine(), c.settings(), c.pomodoroSession(),
                                                            c.customTimerStore(), c.customTimerSession()});
+    };
+    parts.settingsWindow = [audio = backends.makeAudioOutput,
+                            timers = backends.makeOneShotTimer](StatusItemController& controller) {
+        AppSettings& settings = controller.settings();
+        return makeSettingsWindow(controller, audio, timers, [&settings]() -> QWidget* {
+            return new AppearancePage(settings, settings.colorManager());
+        });
     };
     return std::make_unique<StatusItemController>(std::move(parts));
 }

@@ -9,9 +9,8 @@
 #include "Kelvane/system/InactiveSystemManagers.h"
 
 #include "Kelvane/animation/AnimationLibrary.h"
-#include "Kelvane/animation/GIFDecoder.h"
+#include "Kelvane/animation/BuiltInAnimationFrames.h"
 
-#include "shared-ui/animations/BuiltInAnimationData.h"
 
 #include "TimerCoreKit/commands/TimerCommandQueue.h"
 #include "TimerCoreKit/engine/TimerPreset.h"
@@ -366,11 +365,7 @@ void StatusItemController::playCompletionAnimation()
     const auto animation = AnimationLibrary::animation(*id);
     if (!animation)
         return;
-    const auto data = BuiltInAnimationData::data(animation->fileName);
-    if (!data)
-        return;
-    const auto decoded = GIFDecoder::decode(*data, animationFrameHeight);
-    const auto* frames = std::get_if<GIFDecoder::Animation>(&decoded);
+    const auto frames = builtInAnimationFrames(*animation, animationFrameHeight);
     if (!frames)
         return;
     m_animationPlayer->load(frames->frames, frames->delays, completion.animationLoopsEnabled());

@@ -66,6 +66,8 @@ public:
     bool canCheckForUpdates() const { return m_updates->canCheckForUpdates(); }
     // For the settings window, which owns what it is given.
     std::unique_ptr<LaunchAtLoginManager> makeLaunchAtLoginManager() const { return m_makeLaunchAtLogin(); }
+    SoundManager& soundManager() { return *m_sounds; }
+    FocusStatusManager& focusStatusManager() { return *m_focus; }
 
     // The pause between construction and the first-run hint.
     static constexpr double clickHintDelay = 0.6;

@@ -19,34 +19,58 @@ constexpr int titleSubtitleSpacing = 2;
 
 SettingsRow::SettingsRow(const QString& title, const std::optional<QString>& subtitle, bool showsDivider,
                          QWidget* control, QWidget* parent)
-    : QWidget(parent), m_control(control), m_showsDivider(showsDivider)
+    : QWidget(parent), m_control(control), m_showsDivider(showsDivider), m_titles(new QVBoxLayout)
 {
-    auto* titles = new QVBoxLayout;
-    titles->setSpacing(titleSubtitleSpacing);
-    titles->setContentsMargins(0, 0, 0, 0);
+    m_titles->setSpacing(titleSubtitleSpacing);
+    m_titles->setContentsMargins(0, 0, 0, 0);
     auto* titleLabel = new QLabel(title, this);
     titleLabel->setTextFormat(Qt::PlainText);
     titleLabel->setFont(pixelFont(font(), titlePixelSize));
-    titles->addWidget(titleLabel);
-    if (subtitle) {
-        auto* subtitleLabel = new TintedLabel(*subtitle, &SettingsTheme::sectionHeaderText, this);
-        subtitleLabel->setFont(pixelFont(font(), subtitlePixelSize));
-        titles->addWidget(subtitleLabel);
-    }
+    m_titles->addWidget(titleLabel);
+    if (subtitle)
+        setSubtitle(*subtitle);
 
+    m_row = new QHBoxLayout(this);
+    m_row->addLayout(m_titles);
+    // Title and subtitle stay together in the middle of a taller row.
+    m_row->setAlignment(m_titles, Qt::AlignVCenter);
+    m_row->addStretch(1);
+    if (m_control)
+        m_row->addWidget(m_control, 0, Qt::AlignVCenter);
+    placeDivider();
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+void SettingsRow::setSubtitle(const QString& subtitle)
+{
+    if (!m_subtitle) {
+        m_subtitle = new TintedLabel(subtitle, &SettingsTheme::sectionHeaderText, this);
+        m_subtitle->setFont(pixelFont(font(), subtitlePixelSize));
+        m_titles->addWidget(m_subtitle);
+        return;
+    }
+    m_subtitle->setText(subtitle);
+}
+
+QString SettingsRow::subtitle() const
+{
+    return m_subtitle ? m_subtitle->text() : QString();
+}
+
+void SettingsRow::setShowsDivider(bool showsDivider)
+{
+    m_showsDivider = showsDivider;
+    placeDivider();
+    update();
+}
+
+void SettingsRow::placeDivider()
+{
     // The divider sits under the content, one device pixel or half a logical
     // one high; only a row with a divider is taller by it.
     const int dividerHeight = m_showsDivider ? 1 : 0;
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(horizontalPadding, 0, horizontalPadding, dividerHeight);
-    row->addLayout(titles);
-    // Title and subtitle stay together in the middle of a taller row.
-    row->setAlignment(titles, Qt::AlignVCenter);
-    row->addStretch(1);
-    if (m_control)
-        row->addWidget(m_control, 0, Qt::AlignVCenter);
+    m_row->setContentsMargins(horizontalPadding, 0, horizontalPadding, dividerHeight);
     setMinimumHeight(minimumContentHeight + dividerHeight);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
 QSize SettingsRow::sizeHint() const

@@ -5,6 +5,10 @@
 
 #include <optional>
 
+class QHBoxLayout;
+class QVBoxLayout;
+class TintedLabel;
+
 // One row of a settings card: a title, an optional subtitle under it, the
 // row's control at the trailing edge, and optionally a divider underneath.
 class SettingsRow : public QWidget {
@@ -23,11 +27,20 @@ public:
 
     QWidget* control() const { return m_control; }
     bool showsDivider() const { return m_showsDivider; }
+    // For rows whose subtitle and divider follow a setting.
+    void setSubtitle(const QString& subtitle);
+    void setShowsDivider(bool showsDivider);
+    QString subtitle() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void placeDivider();
+
     QWidget* m_control;
     bool m_showsDivider;
+    QVBoxLayout* m_titles;
+    QHBoxLayout* m_row;
+    TintedLabel* m_subtitle = nullptr;
 };

@@ -1,7 +1,8 @@
 #pragma once
 
-// The few symbols the settings controls draw, by name: "minus", "plus" and
-// "trash". Drawn as strokes so they stay crisp at any size.
+// The few symbols the settings controls draw, by name: "minus", "plus",
+// "trash", the settings tabs' "gearshape", "paintbrush", "slider.horizontal.3"
+// and "info.circle", and "timer" and "play.fill". Drawn as strokes so they stay crisp at any size.
 
 #include <QColor>
 #include <QRectF>

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "Kelvane/animation/GIFDecoder.h"
+
+#include "shared-ui/animations/CompletionAnimation.h"
+
+#include <optional>
+
+// The frames and delays of a built-in animation, decoded at `targetHeight`;
+// none when its data is missing or does not decode.
+std::optional<GIFDecoder::Animation> builtInAnimationFrames(const CompletionAnimation& animation, double targetHeight);
