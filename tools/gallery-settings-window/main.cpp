@@ -3,7 +3,7 @@
 // Opens the settings window offscreen over a store in memory and writes one
 // PNG per tab and appearance, at twice the logical size. The Behavior tab is
 // drawn twice: with a plain completion and with the animation picker.
-#include "GalleryPalettes.h"
+#include "tools/gallery-settings/GallerySupport.h"
 #include "Kelvane/settingswindow/ProgramIdentity.h"
 #include "Kelvane/settingswindow/SettingsView.h"
 #include "Kelvane/settingswindow/SettingsWindowController.h"
@@ -63,7 +63,7 @@ int main(int argc, char** argv)
     const struct {
         const char* name;
         QPalette palette;
-    } appearances[] = {{"light", lightPalette()}, {"dark", darkPalette()}};
+    } appearances[] = {{"light", gallery::lightPalette()}, {"dark", gallery::darkPalette()}};
     const struct {
         const char* name;
         SettingsTab tab;
