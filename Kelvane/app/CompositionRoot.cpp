@@ -2,6 +2,7 @@
 
 #include "Kelvane/app/AppStartup.h"
 #include "Kelvane/app/LaunchArguments.h"
+#include "Kelvane/floating/FloatingDisplayController.h"
 #include "Kelvane/status/StatusItemController.h"
 #include "Kelvane/update/UpdateControllerFactory.h"
 #include "Kelvane/system/DesktopHotkeyManager.h"
@@ -83,6 +84,11 @@ std::unique_ptr<DeepLinkTarget> makeController(platform::UserDefaults& defaults,
     parts.sleepPrevention = makeSleepPrevention();
     parts.focus = makeFocus();
     parts.makeLaunchAtLogin = makeLaunchAtLogin;
+    parts.floatingPanel = [&defaults, makeOneShotTimer = backends.makeOneShotTimer](StatusItemController& c) {
+        return std::make_unique<FloatingDisplayController>(c.engine(), c.settings(), c.animationPlayer(),
+                                                           c.pomodoroSession(), c.customTimerSession(), defaults,
+                                                           makeOneShotTimer);
+    };
     return std::make_unique<StatusItemController>(std::move(parts));
 }
 

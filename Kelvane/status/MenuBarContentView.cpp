@@ -117,18 +117,6 @@ void paintAnimationFrame(QPainter& painter, const MenuBarContent& content, const
     painter.restore();
 }
 
-void paintBackground(QPainter& painter, const QRectF& area, qreal radius, const QColor& color)
-{
-    if (color.alpha() == 0)
-        return;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath path;
-    path.addRoundedRect(area, radius, radius);
-    painter.fillPath(path, color);
-    painter.restore();
-}
-
 void paintUpdateDot(QPainter& painter, const QRectF& dot, const QColor& color)
 {
     painter.save();
@@ -137,28 +125,6 @@ void paintUpdateDot(QPainter& painter, const QRectF& dot, const QColor& color)
     painter.setBrush(color);
     painter.drawEllipse(dot);
     painter.restore();
-}
-
-// Draws `paintContent(QPainter&)` into `image`, faded and greyed while paused.
-template <typename Paint>
-void paintWithPausedLook(QImage& image, const MenuBarContent& content, Paint&& paintContent)
-{
-    if (content.mode != TimerMode::Paused) {
-        QPainter painter(&image);
-        paintContent(painter);
-        return;
-    }
-    QImage layer(image.size(), QImage::Format_ARGB32_Premultiplied);
-    layer.setDevicePixelRatio(image.devicePixelRatio());
-    layer.fill(Qt::transparent);
-    {
-        QPainter painter(&layer);
-        paintContent(painter);
-    }
-    desaturate(layer, pausedSaturation);
-    QPainter painter(&image);
-    painter.setOpacity(pausedOpacity);
-    painter.drawImage(QPointF(0, 0), layer);
 }
 
 // One line of the display drawn by the chosen look into `target`, scaled to
@@ -364,7 +330,7 @@ QImage renderNatural(const MenuBarContent& content, DisplayLookState& state, pla
     QImage image = blankImage(layout.total, devicePixelRatio);
     const QRectF frameRect(QPointF(horizontalPadding, verticalPadding), layout.frame);
 
-    paintWithPausedLook(image, content, [&](QPainter& painter) {
+    paintWithPausedLook(image, content.mode == TimerMode::Paused, [&](QPainter& painter) {
         painter.setRenderHint(QPainter::Antialiasing);
         if (content.displayMode != MenuBarDisplayMode::Full) {
             painter.translate(frameRect.topLeft());
@@ -419,7 +385,7 @@ QImage renderCell(const MenuBarContent& content, int pixels, MenuBarLookStates& 
     const qreal unit = side / 22; // one pixel of the common cell
     const QRectF cell(0, 0, side, side);
 
-    paintWithPausedLook(image, content, [&](QPainter& painter) {
+    paintWithPausedLook(image, content.mode == TimerMode::Paused, [&](QPainter& painter) {
         painter.setRenderHint(QPainter::Antialiasing);
         QRectF area = cell.adjusted(unit, unit, -unit, -unit);
         if (content.displayMode != MenuBarDisplayMode::Full) {
@@ -450,6 +416,38 @@ QImage renderCell(const MenuBarContent& content, int pixels, MenuBarLookStates& 
 }
 
 // MARK: Pixels
+
+void paintBackground(QPainter& painter, const QRectF& area, qreal radius, const QColor& color)
+{
+    if (color.alpha() == 0)
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath path;
+    path.addRoundedRect(area, radius, radius);
+    painter.fillPath(path, color);
+    painter.restore();
+}
+
+void paintWithPausedLook(QImage& image, bool paused, const std::function<void(QPainter&)>& paintContent)
+{
+    if (!paused) {
+        QPainter painter(&image);
+        paintContent(painter);
+        return;
+    }
+    QImage layer(image.size(), QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(image.devicePixelRatio());
+    layer.fill(Qt::transparent);
+    {
+        QPainter painter(&layer);
+        paintContent(painter);
+    }
+    desaturate(layer, pausedSaturation);
+    QPainter painter(&image);
+    painter.setOpacity(pausedOpacity);
+    painter.drawImage(QPointF(0, 0), layer);
+}
 
 void desaturate(QImage& image, qreal saturation)
 {
