@@ -65,11 +65,12 @@ inline constexpr qreal pausedSaturation = 0.3;
 
 // A rounded rectangle filled with `color`; nothing when it is clear.
 void paintBackground(QPainter& painter, const QRectF& area, qreal radius, const QColor& color);
-// Draws `paintContent` into `image`, faded and greyed when `paused`.
+// Draws `paintContent` into the blank `image`, faded and greyed when `paused`.
 void paintWithPausedLook(QImage& image, bool paused, const std::function<void(QPainter&)>& paintContent);
 
-// Moves every pixel towards its grey by 1 - `saturation`.
-void desaturate(QImage& image, qreal saturation);
+// Moves every pixel towards its grey by 1 - `saturation` and makes it
+// `opacity` times as opaque.
+void fade(QImage& image, qreal opacity, qreal saturation);
 // Each pixel's colour multiplied by `color`, alpha kept.
 QImage tinted(const QImage& image, const QColor& color);
 
