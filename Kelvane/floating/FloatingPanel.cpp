@@ -12,8 +12,7 @@
 
 FloatingPanel::FloatingPanel(FloatingDisplayView* view)
     : QWidget(nullptr,
-              Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus |
-                  Qt::NoDropShadowWindowHint)
+              Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
     , m_view(view)
 {
     setAttribute(Qt::WA_TranslucentBackground);
