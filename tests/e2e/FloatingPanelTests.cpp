@@ -172,6 +172,18 @@ TEST_F(FloatingPanel, StaysAboveOnEveryWorkspaceWithoutTakingTheFocus)
     ASSERT_TRUE(order.contains(panel) && order.contains(normal)) << order.join(u' ').toStdString();
     EXPECT_GT(order.indexOf(panel), order.indexOf(normal)) << "the panel went under the normal window";
 
+    // No compositor runs here: the window is cut to the card's rounded
+    // shape, so the normal window shows at its corners, not a square of black.
+    const QImage screen = m_screen->capture(QStringLiteral("root"), QStringLiteral(E2E_OUTPUT_DIR "/floating-over-window.png"));
+    ASSERT_FALSE(screen.isNull()) << "import could not capture the screen";
+    const QColor behind = screen.pixelColor(shown.left() - 10, shown.top() + 2);
+    const auto same = [](QColor a, QColor b) {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) < 30;
+    };
+    EXPECT_TRUE(same(screen.pixelColor(shown.topLeft()), behind)) << "a square corner shows";
+    EXPECT_TRUE(same(screen.pixelColor(shown.bottomRight()), behind)) << "a square corner shows";
+    EXPECT_FALSE(same(screen.pixelColor(shown.left() + 4, shown.center().y()), behind)) << "the card does not show";
+
     // A click on the panel leaves the focus where it was.
     ASSERT_TRUE(m_screen->click(QRect(shown.left() + 10, shown.center().y(), 2, 2), 1));
     runEventLoop(500ms);
