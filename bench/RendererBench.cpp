@@ -1,7 +1,10 @@
 // One frame of each display look as a host draws it: build the renderer,
 // bring its state to now, and paint into an image the size of the look. The
 // compact scale is what the tray redraws; the floating one is the big window.
-// Each frame shows the next second, as a running countdown does.
+// Each frame shows the next second, as a running countdown does. Last, the
+// floating panel's card as a whole.
+#include "Kelvane/floating/FloatingDisplayPicture.h"
+
 #include "shared-ui/looks/DisplayRendererFactory.h"
 
 #include "PlatformKit/core/SaturatingCast.h"
@@ -60,5 +63,45 @@ void everyLookAndScale(benchmark::internal::Benchmark* benchmark)
 }
 
 BENCHMARK(renderOneFrame)->Apply(everyLookAndScale)->Unit(benchmark::kMicrosecond);
+
+// The floating panel's whole card as its view draws it: the look at the
+// floating scale on the card, with a Pomodoro strip, running (redrawn every
+// second) or paused (drawn when the pause begins: every pixel is greyed), at
+// one pixel per point like the frames above.
+void floatingFrame(benchmark::State& state)
+{
+    MenuBarContent content;
+    content.displayType = static_cast<DisplayType>(state.range(0));
+    content.mode = state.range(1) != 0 ? TimerMode::Paused : TimerMode::Running;
+    content.duration = 1500;
+    content.remaining = 1500;
+    content.timeFormat = TimeFormat::Standard;
+    content.color = DisplayColor::amber();
+    content.phaseIndicators = MenuBarContent::indicators(
+        {MenuBarContent::workColor(), MenuBarContent::breakColor(), MenuBarContent::workColor()}, 1);
+    content = FloatingDisplayPicture::floating(content);
+    DisplayLookState look;
+    auto now = platform::Date::fromSecondsSinceReferenceDate(0);
+    for (auto _ : state) {
+        const QImage card = FloatingDisplayPicture::render(content, false, look, now, 1);
+        benchmark::DoNotOptimize(card.constBits());
+        now = now + 1.0;
+        content.remaining = content.remaining > 0 ? content.remaining - 1 : 3599;
+    }
+    state.SetLabel(QStringLiteral("%1 %2")
+                       .arg(platform::rawValue(content.displayType),
+                            content.mode == TimerMode::Paused ? QStringLiteral("paused") : QStringLiteral("running"))
+                       .toStdString());
+}
+
+void everyLookRunningAndPaused(benchmark::internal::Benchmark* benchmark)
+{
+    for (const auto type : platform::allCases<DisplayType>()) {
+        for (const int paused : {0, 1})
+            benchmark->Args({static_cast<int>(type), paused});
+    }
+}
+
+BENCHMARK(floatingFrame)->Apply(everyLookRunningAndPaused)->Unit(benchmark::kMicrosecond);
 
 } // namespace

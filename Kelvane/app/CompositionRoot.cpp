@@ -5,6 +5,7 @@
 #include "Kelvane/popover/PopoverFrame.h"
 #include "Kelvane/settingswindow/SettingsWindowFactory.h"
 #include "Kelvane/settingswindow/pages/AppearancePage.h"
+#include "Kelvane/floating/FloatingDisplayController.h"
 #include "Kelvane/status/StatusItemController.h"
 #include "Kelvane/update/UpdateControllerFactory.h"
 #include "Kelvane/system/DesktopHotkeyManager.h"
@@ -96,6 +97,11 @@ std::unique_ptr<DeepLinkTarget> makeController(platform::UserDefaults& defaults,
         return makeSettingsWindow(controller, audio, timers, [&settings]() -> QWidget* {
             return new AppearancePage(settings, settings.colorManager());
         });
+    };
+    parts.floatingPanel = [&defaults, makeOneShotTimer = backends.makeOneShotTimer](StatusItemController& c) {
+        return std::make_unique<FloatingDisplayController>(c.engine(), c.settings(), c.animationPlayer(),
+                                                           c.pomodoroSession(), c.customTimerSession(), defaults,
+                                                           makeOneShotTimer);
     };
     return std::make_unique<StatusItemController>(std::move(parts));
 }

@@ -181,20 +181,20 @@ QString MenuBarContent::spokenTime(double seconds)
     return QStringLiteral("%1 minutes %2 seconds").arg(n / 60).arg(n % 60);
 }
 
-QString MenuBarContent::accessibilityLabel() const
+QString MenuBarContent::accessibilityLabel(const QString& subject) const
 {
     const QString spoken = spokenTime(displayTime());
     const QString which = direction == TimerDirection::CountUp ? QStringLiteral("elapsed")
                                                                : QStringLiteral("remaining");
     switch (mode) {
     case TimerMode::Idle:
-        return QStringLiteral("Timer ready: ") + spoken;
+        return QStringLiteral("%1 ready: %2").arg(subject, spoken);
     case TimerMode::Running:
-        return QStringLiteral("Timer running: %1 %2").arg(spoken, which);
+        return QStringLiteral("%1 running: %2 %3").arg(subject, spoken, which);
     case TimerMode::Paused:
-        return QStringLiteral("Timer paused: %1 %2").arg(spoken, which);
+        return QStringLiteral("%1 paused: %2 %3").arg(subject, spoken, which);
     case TimerMode::Completed:
-        return QStringLiteral("Timer completed");
+        return subject + QStringLiteral(" completed");
     }
     return {};
 }

@@ -81,7 +81,8 @@ struct MenuBarContent {
     DisplayFrame frame() const;
     DisplayLookSettings lookSettings() const;
 
-    QString accessibilityLabel() const;
+    // "<subject> running: 2 minutes 5 seconds remaining" and the like.
+    QString accessibilityLabel(const QString& subject = QStringLiteral("Timer")) const;
     // "75 seconds" style: "1 minutes 15 seconds", no singular forms.
     static QString spokenTime(double seconds);
 

@@ -117,18 +117,6 @@ void paintAnimationFrame(QPainter& painter, const MenuBarContent& content, const
     painter.restore();
 }
 
-void paintBackground(QPainter& painter, const QRectF& area, qreal radius, const QColor& color)
-{
-    if (color.alpha() == 0)
-        return;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath path;
-    path.addRoundedRect(area, radius, radius);
-    painter.fillPath(path, color);
-    painter.restore();
-}
-
 void paintUpdateDot(QPainter& painter, const QRectF& dot, const QColor& color)
 {
     painter.save();
@@ -137,28 +125,6 @@ void paintUpdateDot(QPainter& painter, const QRectF& dot, const QColor& color)
     painter.setBrush(color);
     painter.drawEllipse(dot);
     painter.restore();
-}
-
-// Draws `paintContent(QPainter&)` into `image`, faded and greyed while paused.
-template <typename Paint>
-void paintWithPausedLook(QImage& image, const MenuBarContent& content, Paint&& paintContent)
-{
-    if (content.mode != TimerMode::Paused) {
-        QPainter painter(&image);
-        paintContent(painter);
-        return;
-    }
-    QImage layer(image.size(), QImage::Format_ARGB32_Premultiplied);
-    layer.setDevicePixelRatio(image.devicePixelRatio());
-    layer.fill(Qt::transparent);
-    {
-        QPainter painter(&layer);
-        paintContent(painter);
-    }
-    desaturate(layer, pausedSaturation);
-    QPainter painter(&image);
-    painter.setOpacity(pausedOpacity);
-    painter.drawImage(QPointF(0, 0), layer);
 }
 
 // One line of the display drawn by the chosen look into `target`, scaled to
@@ -364,7 +330,7 @@ QImage renderNatural(const MenuBarContent& content, DisplayLookState& state, pla
     QImage image = blankImage(layout.total, devicePixelRatio);
     const QRectF frameRect(QPointF(horizontalPadding, verticalPadding), layout.frame);
 
-    paintWithPausedLook(image, content, [&](QPainter& painter) {
+    paintWithPausedLook(image, content.mode == TimerMode::Paused, [&](QPainter& painter) {
         painter.setRenderHint(QPainter::Antialiasing);
         if (content.displayMode != MenuBarDisplayMode::Full) {
             painter.translate(frameRect.topLeft());
@@ -419,7 +385,7 @@ QImage renderCell(const MenuBarContent& content, int pixels, MenuBarLookStates& 
     const qreal unit = side / 22; // one pixel of the common cell
     const QRectF cell(0, 0, side, side);
 
-    paintWithPausedLook(image, content, [&](QPainter& painter) {
+    paintWithPausedLook(image, content.mode == TimerMode::Paused, [&](QPainter& painter) {
         painter.setRenderHint(QPainter::Antialiasing);
         QRectF area = cell.adjusted(unit, unit, -unit, -unit);
         if (content.displayMode != MenuBarDisplayMode::Full) {
@@ -451,19 +417,62 @@ QImage renderCell(const MenuBarContent& content, int pixels, MenuBarLookStates& 
 
 // MARK: Pixels
 
-void desaturate(QImage& image, qreal saturation)
+void paintBackground(QPainter& painter, const QRectF& area, qreal radius, const QColor& color)
+{
+    if (color.alpha() == 0)
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath path;
+    path.addRoundedRect(area, radius, radius);
+    painter.fillPath(path, color);
+    painter.restore();
+}
+
+void paintWithPausedLook(QImage& image, bool paused, const std::function<void(QPainter&)>& paintContent)
+{
+    {
+        QPainter painter(&image);
+        paintContent(painter);
+    }
+    if (paused)
+        fade(image, pausedOpacity, pausedSaturation);
+}
+
+void fade(QImage& image, qreal opacity, qreal saturation)
 {
     if (image.format() != QImage::Format_ARGB32_Premultiplied)
         image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < image.height(); ++y) {
+    // Each channel becomes a mix of the three, weighted by the Rec. 709 luma
+    // weights towards grey and scaled by the opacity, in 1/65536ths. The
+    // weights of a channel are never negative and sum to the opacity, so a
+    // premultiplied channel stays within its (scaled) alpha.
+    const qreal keep = std::clamp(saturation, 0.0, 1.0);
+    const qreal scale = std::clamp(opacity, 0.0, 1.0) * 65536;
+    constexpr std::array<qreal, 3> luma{0.2126, 0.7152, 0.0722};
+    std::array<std::array<int, 3>, 3> weights{};
+    for (std::size_t c = 0; c < 3; ++c) {
+        for (std::size_t j = 0; j < 3; ++j)
+            weights[c][j] = static_cast<int>(std::floor(((1 - keep) * luma[j] + (c == j ? keep : 0)) * scale));
+    }
+    const int alphaWeight = static_cast<int>(std::floor(scale));
+    const int width = image.width();
+    const int height = image.height();
+    // Runs of one colour (the card, the clear corners, unlit dots) are
+    // common: each is worked out once.
+    QRgb last = 0;
+    QRgb lastResult = 0;
+    for (int y = 0; y < height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const QRgb p = line[x];
-            const qreal grey = 0.2126 * qRed(p) + 0.7152 * qGreen(p) + 0.0722 * qBlue(p);
-            const auto mix = [&](int c) {
-                return std::clamp(static_cast<int>(std::lround(grey + saturation * (c - grey))), 0, qAlpha(p));
-            };
-            line[x] = qRgba(mix(qRed(p)), mix(qGreen(p)), mix(qBlue(p)), qAlpha(p));
+            if (p != last) {
+                const int r = qRed(p), g = qGreen(p), b = qBlue(p);
+                const auto mix = [&](const std::array<int, 3>& w) { return (w[0] * r + w[1] * g + w[2] * b) >> 16; };
+                last = p;
+                lastResult = qRgba(mix(weights[0]), mix(weights[1]), mix(weights[2]), (alphaWeight * qAlpha(p)) >> 16);
+            }
+            line[x] = lastResult;
         }
     }
 }

@@ -11,7 +11,10 @@
 #include <QList>
 #include <QSizeF>
 
+class QPainter;
+
 #include <array>
+#include <functional>
 #include <optional>
 
 // What a tray picture carries from one drawing to the next: the look state of
@@ -60,8 +63,14 @@ inline constexpr qreal updateDotSize = 5;
 inline constexpr qreal pausedOpacity = 0.5;
 inline constexpr qreal pausedSaturation = 0.3;
 
-// Moves every pixel towards its grey by 1 - `saturation`.
-void desaturate(QImage& image, qreal saturation);
+// A rounded rectangle filled with `color`; nothing when it is clear.
+void paintBackground(QPainter& painter, const QRectF& area, qreal radius, const QColor& color);
+// Draws `paintContent` into the blank `image`, faded and greyed when `paused`.
+void paintWithPausedLook(QImage& image, bool paused, const std::function<void(QPainter&)>& paintContent);
+
+// Moves every pixel towards its grey by 1 - `saturation` and makes it
+// `opacity` times as opaque.
+void fade(QImage& image, qreal opacity, qreal saturation);
 // Each pixel's colour multiplied by `color`, alpha kept.
 QImage tinted(const QImage& image, const QColor& color);
 

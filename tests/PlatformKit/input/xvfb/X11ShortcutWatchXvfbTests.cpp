@@ -4,8 +4,11 @@
 
 #include "support/RequiredTools.h"
 #include "support/WaitUntil.h"
+#include "support/XvfbServer.h"
 
 #include <QProcess>
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -21,14 +24,9 @@ protected:
     {
         if (const auto missing = platform::test::firstMissingTool({"Xvfb", "xdotool"}))
             GTEST_SKIP() << *missing << " is not installed; this test needs a real X server and xdotool";
-        // -displayfd picks a free display and writes its number to stdout.
-        m_server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                                                QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-                                                QStringLiteral("-screen"), QStringLiteral("0"),
-                                                QStringLiteral("640x480x24")});
-        ASSERT_TRUE(waitUntil([&] { return m_server.canReadLine(); }, std::chrono::seconds(10)))
-            << "Xvfb did not start: " << m_server.readAllStandardError().toStdString();
-        m_display = ":" + m_server.readLine().trimmed();
+        m_server = std::make_unique<XvfbServer>();
+        ASSERT_FALSE(m_server->display().isEmpty()) << "Xvfb did not start: " << m_server->errors().toStdString();
+        m_display = m_server->display();
 
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(m_display));
@@ -55,10 +53,9 @@ protected:
     void TearDown() override
     {
         m_watch.reset();
-        for (QProcess* process : {&m_recorder, &m_server}) {
-            process->kill();
-            process->waitForFinished();
-        }
+        m_recorder.kill();
+        m_recorder.waitForFinished();
+        m_server.reset();
     }
 
     // The last line the recorder printed, after reading what is waiting.
@@ -94,7 +91,7 @@ protected:
         runEventLoop(std::chrono::milliseconds(200));
     }
 
-    QProcess m_server;
+    std::unique_ptr<XvfbServer> m_server;
     QProcess m_recorder;
     QByteArray m_display;
     QList<QByteArray> m_recorderLines;

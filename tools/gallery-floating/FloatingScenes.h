@@ -1,0 +1,9 @@
+#pragma once
+
+#include "GalleryMain.h"
+
+#include <vector>
+
+// The floating panel's card worth checking by eye: one sheet per look, each
+// timer state on a desktop-like backdrop.
+std::vector<NamedSheet> floatingSheets();
