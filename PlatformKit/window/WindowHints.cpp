@@ -86,9 +86,8 @@ void sendToRoot(xcb_connection_t* connection, xcb_window_t root, xcb_window_t wi
                    reinterpret_cast<const char*>(&event));
 }
 
-} // namespace
-
-void showOnEveryWorkspace(QWindow& window)
+// Adds `names` to the window's states and puts it on every desktop.
+void addStatesOnEveryDesktop(QWindow& window, const std::vector<const char*>& names)
 {
     xcb_connection_t* connection = x11Connection();
     if (!connection)
@@ -96,8 +95,9 @@ void showOnEveryWorkspace(QWindow& window)
     const auto id = static_cast<xcb_window_t>(window.winId());
     const xcb_atom_t netWmState = atom(connection, "_NET_WM_STATE");
     const xcb_atom_t netWmDesktop = atom(connection, "_NET_WM_DESKTOP");
-    const std::array wanted{atom(connection, "_NET_WM_STATE_STICKY"), atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
-                            atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
+    std::vector<xcb_atom_t> wanted;
+    for (const char* name : names)
+        wanted.push_back(atom(connection, name));
 
     if (!window.isVisible()) {
         // Read by the manager when the window is mapped; Qt keeps the states
@@ -112,13 +112,29 @@ void showOnEveryWorkspace(QWindow& window)
         xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, netWmDesktop, XCB_ATOM_CARDINAL, 32, 1,
                             &allDesktops);
     } else {
+        // A mapped window's states belong to the manager: ask it, at most two
+        // states a message.
         const xcb_window_t root = rootOf(connection, id);
-        // A message carries at most two states.
-        sendToRoot(connection, root, id, netWmState, {stateAdd, wanted[0], wanted[1], sourceApplication, 0});
-        sendToRoot(connection, root, id, netWmState, {stateAdd, wanted[2], XCB_ATOM_NONE, sourceApplication, 0});
+        for (std::size_t i = 0; i < wanted.size(); i += 2) {
+            const xcb_atom_t second = i + 1 < wanted.size() ? wanted[i + 1] : xcb_atom_t{XCB_ATOM_NONE};
+            sendToRoot(connection, root, id, netWmState, {stateAdd, wanted[i], second, sourceApplication, 0});
+        }
         sendToRoot(connection, root, id, netWmDesktop, {allDesktops, sourceApplication, 0, 0, 0});
     }
     xcb_flush(connection);
+}
+
+} // namespace
+
+void showOnEveryWorkspace(QWindow& window)
+{
+    addStatesOnEveryDesktop(window, {"_NET_WM_STATE_STICKY", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
+}
+
+void keepOnDesktop(QWindow& window)
+{
+    addStatesOnEveryDesktop(window, {"_NET_WM_STATE_BELOW", "_NET_WM_STATE_STICKY", "_NET_WM_STATE_SKIP_TASKBAR",
+                                     "_NET_WM_STATE_SKIP_PAGER"});
 }
 
 bool compositorRunning(const QWindow& window)

@@ -4,7 +4,7 @@ class QWindow;
 
 namespace platform {
 
-// What a small always-on-top window asks of an X11 window manager beyond
+// What a small always-on-top window (or a desktop widget) asks of an X11 window manager beyond
 // Qt's own flags. Elsewhere (Wayland) programs have no say in these, and
 // every call does nothing.
 namespace WindowHints {
@@ -15,6 +15,10 @@ namespace WindowHints {
 // window), and again right after showing it (it then asks the manager, which
 // may have dropped them).
 void showOnEveryWorkspace(QWindow& window);
+
+// As showOnEveryWorkspace, and below normal windows: a window that belongs
+// to the desktop, like a widget. Called the same way.
+void keepOnDesktop(QWindow& window);
 
 // Whether a compositing manager runs on the window's screen, so translucent
 // pixels blend with what lies under them. Always true off X11.

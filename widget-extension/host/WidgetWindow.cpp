@@ -2,7 +2,7 @@
 
 #include "widget-extension/provider/KelvaneWidget.h"
 
-#include "PlatformKit/window/DesktopWindowHints.h"
+#include "PlatformKit/window/WindowHints.h"
 
 #include <QWindow>
 
@@ -26,8 +26,8 @@ void WidgetWindow::showOnDesktop()
 {
     winId(); // the native window, so its hints are there before it is mapped
     if (QWindow* native = windowHandle())
-        platform::keepOnDesktop(*native);
+        platform::WindowHints::keepOnDesktop(*native);
     show();
     if (QWindow* native = windowHandle())
-        platform::keepOnDesktop(*native);
+        platform::WindowHints::keepOnDesktop(*native);
 }
