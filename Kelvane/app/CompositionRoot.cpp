@@ -4,7 +4,6 @@
 #include "Kelvane/app/LaunchArguments.h"
 #include "Kelvane/popover/PopoverFrame.h"
 #include "Kelvane/settingswindow/SettingsWindowFactory.h"
-#include "Kelvane/settingswindow/pages/AppearancePage.h"
 #include "Kelvane/floating/FloatingDisplayController.h"
 #include "Kelvane/status/StatusItemController.h"
 #include "Kelvane/update/UpdateControllerFactory.h"
@@ -93,10 +92,7 @@ std::unique_ptr<DeepLinkTarget> makeController(platform::UserDefaults& defaults,
     };
     parts.settingsWindow = [audio = backends.makeAudioOutput,
                             timers = backends.makeOneShotTimer](StatusItemController& controller) {
-        AppSettings& settings = controller.settings();
-        return makeSettingsWindow(controller, audio, timers, [&settings]() -> QWidget* {
-            return new AppearancePage(settings, settings.colorManager());
-        });
+        return makeSettingsWindow(controller, audio, timers);
     };
     parts.floatingPanel = [&defaults, makeOneShotTimer = backends.makeOneShotTimer](StatusItemController& c) {
         return std::make_unique<FloatingDisplayController>(c.engine(), c.settings(), c.animationPlayer(),

@@ -1,5 +1,7 @@
 #include "Kelvane/settingswindow/SettingsView.h"
 
+#include "Kelvane/settingswindow/pages/AppearancePage.h"
+
 #include "Kelvane/settingswindow/pages/AboutPage.h"
 #include "Kelvane/settingswindow/pages/BehaviorPage.h"
 #include "Kelvane/settingswindow/pages/GeneralPage.h"
@@ -50,18 +52,6 @@ QScrollArea* scrolling(QWidget* page)
     return scroll;
 }
 
-// Stands in for the Appearance page until the program hands one over.
-QWidget* appearancePlaceholder()
-{
-    auto* page = new QWidget;
-    auto* label = new QLabel(u"Appearance"_s);
-    label->setAlignment(Qt::AlignCenter);
-    label->setForegroundRole(QPalette::PlaceholderText);
-    auto* column = new QVBoxLayout(page);
-    column->addWidget(label);
-    return page;
-}
-
 const QString& tabIdentifier(SettingsTab tab)
 {
     switch (tab) {
@@ -89,7 +79,7 @@ SettingsView::SettingsView(const SettingsWindowParts& parts, QWidget* parent)
     m_launchAtLogin->refreshStatus();
     AppSettings& settings = *parts.settings;
     m_generalPage = new GeneralPage(settings, *m_launchAtLogin, parts.onCheckForUpdates);
-    m_appearancePage = parts.makeAppearancePage ? parts.makeAppearancePage() : appearancePlaceholder();
+    m_appearancePage = new AppearancePage(settings, settings.colorManager());
     m_behaviorPage = new BehaviorPage(
         settings, *parts.focus, *parts.sounds, *m_tickPreview,
         [makeTimer = parts.makeOneShotTimer] { return std::make_unique<AnimationPlayer>(makeTimer()); },

@@ -8,8 +8,7 @@
 
 std::unique_ptr<SettingsWindowOpener> makeSettingsWindow(StatusItemController& controller,
                                                          platform::AudioOutputFactory audioOutput,
-                                                         std::function<std::unique_ptr<platform::OneShotTimer>()> makeOneShotTimer,
-                                                         std::function<QWidget*()> makeAppearancePage)
+                                                         std::function<std::unique_ptr<platform::OneShotTimer>()> makeOneShotTimer)
 {
     QPointer<StatusItemController> owner(&controller);
     SettingsWindowParts parts;
@@ -25,7 +24,6 @@ std::unique_ptr<SettingsWindowOpener> makeSettingsWindow(StatusItemController& c
                 owner->checkForUpdates();
         };
     }
-    parts.makeAppearancePage = std::move(makeAppearancePage);
     parts.icon = ProgramIdentity::icon();
     parts.shortVersion = ProgramIdentity::shortVersion();
     parts.buildNumber = ProgramIdentity::buildNumber();

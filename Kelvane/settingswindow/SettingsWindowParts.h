@@ -15,8 +15,6 @@
 #include <memory>
 #include <optional>
 
-class QWidget;
-
 // What the settings window shows and writes. The stores and managers belong
 // to the status item controller and outlive every window; the factories make
 // what each window owns for its own life.
@@ -33,8 +31,6 @@ struct SettingsWindowParts {
     // Empty where the program cannot check: the General page then shows no
     // Updates section.
     std::function<void()> onCheckForUpdates;
-    // The Appearance page, built anew for every window; empty: a placeholder.
-    std::function<QWidget*()> makeAppearancePage;
     // The About page's icon (null: the timer symbol) and version parts (none:
     // the fallbacks).
     QIcon icon;

@@ -4,6 +4,7 @@
 
 #include "Kelvane/settingswindow/SettingsTab.h"
 #include "Kelvane/settingswindow/SettingsView.h"
+#include "Kelvane/settingswindow/pages/AppearancePage.h"
 #include "Kelvane/settingswindow/SettingsWindowController.h"
 
 #include <QApplication>
@@ -158,27 +159,12 @@ TEST_F(SettingsWindowLife, TabsCarryTheirTitlesAndSymbols)
     }
 }
 
-TEST(SettingsWindowAppearance, ShowsTheHandedPageOrAPlaceholder)
+TEST(SettingsWindowAppearance, TheSecondTabIsTheAppearancePage)
 {
     SettingsWindowRig rig;
-    {
-        SettingsView view(rig.parts());
-        const auto* placeholder = view.appearancePage()->findChild<QLabel*>();
-        ASSERT_NE(placeholder, nullptr);
-        EXPECT_EQ(placeholder->text(), u"Appearance"_s);
-        EXPECT_EQ(view.tabs()->widget(1), view.appearancePage());
-    }
-    auto parts = rig.parts();
-    int built = 0;
-    parts.makeAppearancePage = [&] {
-        ++built;
-        auto* page = new QWidget;
-        page->setObjectName(u"realAppearancePage"_s);
-        return page;
-    };
-    SettingsView view(parts);
-    EXPECT_EQ(built, 1);
-    EXPECT_EQ(view.tabs()->widget(1)->objectName(), u"realAppearancePage"_s);
+    SettingsView view(rig.parts());
+    EXPECT_NE(qobject_cast<AppearancePage*>(view.tabs()->widget(1)), nullptr);
+    EXPECT_EQ(view.tabs()->widget(1), view.appearancePage());
 }
 
 TEST(SettingsWindowSymbols, FollowThePalette)
