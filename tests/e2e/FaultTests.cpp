@@ -158,8 +158,8 @@ TEST_F(KilledProgram, KilledAtRandomMomentsOfACountdownItComesBackAsStoredAndThe
     RecordProperty("seed", static_cast<int>(seedValue));
     SCOPED_TRACE(testing::Message() << "random seed " << seedValue);
     std::mt19937 random(seedValue);
-    std::uniform_int_distribution<int> runFor(0, 1500);
-    std::uniform_int_distribution<int> deadFor(0, 800);
+    std::uniform_int_distribution<int> runFor(0, 1000);
+    std::uniform_int_distribution<int> deadFor(0, 500);
 
     startProgram();
     ASSERT_TRUE(waitForProgram());
