@@ -101,8 +101,10 @@ start trayer trayer --edge top --align right --widthtype request --height 24 --S
 wait_for "trayer" xdotool search --class trayer
 sleep 1 # the tray selection is taken just after the window shows
 
-ticks=$(getconf CLK_TCK)
-cpu_ms() { awk -v t="$ticks" '{ sub(/^.*\) /, ""); print ($12 + $13) * 1000 / t }' "/proc/$1/stat"; }
+# CPU time from the scheduler's own count (nanoseconds) of every thread: the
+# clock ticks of /proc/<pid>/stat are too coarse for a program that runs a
+# millisecond a second.
+cpu_ms() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ n += $1 } END { printf "%.1f", n / 1e6 }'; }
 switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^(non)?voluntary_ctxt_switches:/ { n += $2 } END { print n + 0 }'; }
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
 pss_kb() { awk '/^Pss:/ { print $2 }' "/proc/$1/smaps_rollup"; }
@@ -180,7 +182,7 @@ row() {
     -v t="${nthreads[$label]}" -v d="$seconds" -v rb="$(ratio "${rss[$label]}" "${rss[bare]}")" \
     -v rk="$(ratio "${rss[$label]}" "${rss[kteatime]:-}")" -v cb="$(ratio "${cpu[$label]}" "${cpu[bare]}")" \
     -v sb="$(ratio "${sw[$label]}" "${sw[bare]}")" \
-    'BEGIN { printf "%-22s %9.1f %9.1f %9.0f %9.2f %11.2f %7d %10s %10s %10s %10s\n", n, r / 1024, p / 1024, c, c / d,
+    'BEGIN { printf "%-22s %9.1f %9.1f %9.1f %9.2f %11.2f %7d %10s %10s %10s %10s\n", n, r / 1024, p / 1024, c, c / d,
              s / d, t, rb, rk, cb, sb }'
 }
 
@@ -212,11 +214,23 @@ echo
 echo "idle (no timer running) over ${seconds} s:"
 launch kelvane '^kelvane$' "$kelvane"
 sleep 2 # past start-up
-measure "$seconds" "kelvane-idle=$pid" "${peers[@]}"
+idle_pid=$pid
+# Per thread, to tell which one woke.
+thread_switches() {
+  local task
+  for task in /proc/"$1"/task/*; do
+    printf "%s %s\n" "$(tr " " _ <"$task/comm")" \
+      "$(awk '/^(non)?voluntary_ctxt_switches:/ { n += $2 } END { print n }' "$task/status")"
+  done
+}
+thread_switches "$idle_pid" >"$root/idle-before"
+measure "$seconds" "kelvane-idle=$idle_pid" "${peers[@]}"
+thread_switches "$idle_pid" >"$root/idle-after"
 header
 row kelvane-idle
-echo "  kelvane's threads woke ${sw[kelvane-idle]} times in ${seconds} s"
-stop "$pid"
+echo "  kelvane's threads woke ${sw[kelvane-idle]} times in ${seconds} s; by thread:"
+paste "$root/idle-before" "$root/idle-after" | awk '{ printf "    %-16s %d\n", $1, $4 - $2 }'
+stop "$idle_pid"
 
 echo
 for look in dotMatrix sevenSegmentV2 flipClock smallAndBig; do
@@ -240,8 +254,20 @@ set_key com.morrowfen.kelvane.appearance.displayType dotMatrix
 launch kelvane '^kelvane$' "$kelvane" kelvane://timer/toggle
 sleep 60
 after_minute=$(rss_kb "$pid")
-sleep $((long_seconds > 60 ? long_seconds - 60 : 0))
+bare_after_minute=$(rss_kb "$bare_pid")
+mib() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
+samples=("$(mib "$after_minute")")
+for ((elapsed = 60; elapsed < long_seconds; elapsed += 60)); do
+  sleep $((long_seconds - elapsed < 60 ? long_seconds - elapsed : 60))
+  samples+=("$(mib "$(rss_kb "$pid")")")
+done
 after_long=$(rss_kb "$pid")
+bare_after_long=$(rss_kb "$bare_pid")
 awk -v a="$after_minute" -v b="$after_long" -v s="$long_seconds" \
   'BEGIN { printf "  RSS after 60 s %.1f MiB, after %d s %.1f MiB: %+.2f MiB\n", a / 1024, s, b / 1024, (b - a) / 1024 }'
+echo "  RSS each minute from the first (MiB): ${samples[*]}"
+# The bare program redraws its tray icon all the while too: what it gains over
+# the same time is what the tray icon's own road costs.
+awk -v a="$bare_after_minute" -v b="$bare_after_long" \
+  'BEGIN { printf "  bare-tray over the same time: %+.2f MiB\n", (b - a) / 1024 }'
 stop "$pid"
