@@ -25,7 +25,7 @@ protected:
     {
         if (const QStringList missing = TestDesktop::missingTools(tray, moreTools()); !missing.isEmpty())
             GTEST_SKIP() << "not installed: " << missing.join(QStringLiteral(", ")).toStdString();
-        m_desktop = std::make_unique<TestDesktop>(tray);
+        m_desktop = std::make_unique<TestDesktop>(tray, m_installed);
         ASSERT_TRUE(m_desktop->failure().isEmpty()) << m_desktop->failure().toStdString();
         m_screen = std::make_unique<ScreenProbe>(*m_desktop);
         m_timer = std::make_unique<StoredTimer>(m_desktop->storePath());
@@ -41,7 +41,10 @@ protected:
         m_desktop.reset();
     }
 
-    void startProgram(const QStringList& arguments = {}) { m_program = m_desktop->startProgram(arguments); }
+    void startProgram(const QStringList& arguments = {}, const QProcessEnvironment& extra = {})
+    {
+        m_program = m_desktop->startProgram(arguments, extra);
+    }
 
     // Waits for the stored timer to reach `mode`.
     bool waitForMode(TimerMode mode, std::chrono::milliseconds timeout = std::chrono::seconds(5))
@@ -58,6 +61,24 @@ protected:
         return found.isEmpty() ? QString() : found.first();
     }
 
+    // With the StatusNotifierWatcher: the bus name of the item the program
+    // registered; empty when none did.
+    QString waitForItem()
+    {
+        QStringList lines;
+        platform::test::waitUntil([&] { return !(lines = m_desktop->watcherLines(std::chrono::milliseconds(50))).isEmpty(); },
+                                   std::chrono::seconds(15));
+        if (lines.isEmpty())
+            return {};
+        // "item <sender> <argument>": the argument is a bus name or only a path.
+        const QStringList fields = lines.first().split(QLatin1Char(' '));
+        if (fields.size() != 3)
+            return {};
+        return fields[2].startsWith(QLatin1Char('/')) ? fields[1] : fields[2];
+    }
+
+    // Where the programs were installed, for a desktop that uses them so.
+    TestDesktop::Installed m_installed;
     std::unique_ptr<TestDesktop> m_desktop;
     std::unique_ptr<ScreenProbe> m_screen;
     std::unique_ptr<StoredTimer> m_timer;

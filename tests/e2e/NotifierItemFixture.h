@@ -9,21 +9,6 @@
 
 class OnNotifierBus : public OnDesktop<TestDesktop::Tray::NotifierWatcher> {
 protected:
-    // The bus name of the item the program registered; empty when none did.
-    QString waitForItem()
-    {
-        using namespace std::chrono_literals;
-        QStringList lines;
-        platform::test::waitUntil([&] { return !(lines = m_desktop->watcherLines(50ms)).isEmpty(); }, 15s);
-        if (lines.isEmpty())
-            return {};
-        // "item <sender> <argument>": the argument is a bus name or only a path.
-        const QStringList fields = lines.first().split(QLatin1Char(' '));
-        if (fields.size() != 3)
-            return {};
-        return fields[2].startsWith(QLatin1Char('/')) ? fields[1] : fields[2];
-    }
-
     // Calls `method` (x, y) on the item as a host would; the error, if any.
     QString ask(const QString& item, const QString& method)
     {

@@ -32,6 +32,18 @@ public:
         return json ? TimerStateSnapshot::fromJson(*json) : std::nullopt;
     }
 
+    // Stores `snapshot` as the program would have left it, before the program
+    // starts.
+    static bool seed(const QString& path, const TimerStateSnapshot& snapshot)
+    {
+        const auto json = snapshot.toJson();
+        const auto store = platform::UserDefaults::openFile(path);
+        if (!json || !store || !store->isShared())
+            return false;
+        store->setData(SharedDefaultsKeys::timerState, *json);
+        return true;
+    }
+
     std::optional<TimerMode> mode()
     {
         const auto stored = snapshot();

@@ -38,7 +38,7 @@ QStringList TestDesktop::missingTools(Tray tray, const QStringList& more)
     return missing;
 }
 
-TestDesktop::TestDesktop(Tray tray)
+TestDesktop::TestDesktop(Tray tray, const Installed& installed)
 {
     if (!m_root.isValid()) {
         m_failure = QStringLiteral("no temporary directory");
@@ -60,8 +60,16 @@ TestDesktop::TestDesktop(Tray tray)
     m_environment.insert(QStringLiteral("XDG_STATE_HOME"), path(QStringLiteral("state")));
     m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), path(QStringLiteral("runtime")));
     m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    QString serviceDir;
+    if (!installed.dataDir.isEmpty()) {
+        m_environment.insert(QStringLiteral("XDG_DATA_DIRS"),
+                             installed.dataDir + QStringLiteral(":/usr/local/share:/usr/share"));
+        m_environment.insert(QStringLiteral("PATH"),
+                             installed.binDir + QLatin1Char(':') + m_environment.value(QStringLiteral("PATH")));
+        serviceDir = installed.dataDir + QStringLiteral("/dbus-1/services");
+    }
 
-    if (!startServices(tray) && m_failure.isEmpty())
+    if (!startServices(tray, serviceDir) && m_failure.isEmpty())
         m_failure = QStringLiteral("a desktop service did not start");
 }
 
@@ -75,12 +83,66 @@ TestDesktop::~TestDesktop()
 
 DesktopProcess& TestDesktop::launch(const QString& name, const QString& program, const QStringList& arguments)
 {
-    m_services.push_back(std::make_unique<DesktopProcess>(program, arguments, m_environment,
-                                                          path(QStringLiteral("logs/%1.log").arg(name))));
-    return *m_services.back();
+    m_services.emplace_back(name, std::make_unique<DesktopProcess>(program, arguments, m_environment,
+                                                                   path(QStringLiteral("logs/%1.log").arg(name))));
+    return *m_services.back().second;
 }
 
-bool TestDesktop::startServices(Tray tray)
+bool TestDesktop::busNameOwned(const QString& name) const
+{
+    return bus().interface()->isServiceRegistered(name).value();
+}
+
+void TestDesktop::killService(const QString& name)
+{
+    for (auto it = m_services.begin(); it != m_services.end(); ++it) {
+        if (it->first != name)
+            continue;
+        it->second->signalGroup(SIGKILL);
+        it->second->waitForExit(5s);
+        m_services.erase(it);
+        return;
+    }
+}
+
+bool TestDesktop::startNotificationServer()
+{
+    launch(QStringLiteral("dunst"), QStringLiteral("dunst"), {});
+    if (!waitUntil([&] { return busNameOwned(QStringLiteral("org.freedesktop.Notifications")); }, 10s)) {
+        m_failure = QStringLiteral("dunst did not take the notification service");
+        return false;
+    }
+    return true;
+}
+
+bool TestDesktop::startSoundServer()
+{
+    const QString directory = path(QStringLiteral("runtime/pulse"));
+    const QString socket = directory + QStringLiteral("/native");
+    QDir().mkpath(directory);
+    QFile::remove(socket);
+    // No autospawn: a program that finds no server must not start one of its own.
+    QFile config(path(QStringLiteral("pulse-client.conf")));
+    if (!config.open(QIODevice::WriteOnly) || config.write("autospawn = no\n") < 0)
+        return false;
+    config.close();
+    m_environment.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + socket);
+    m_environment.insert(QStringLiteral("PULSE_RUNTIME_PATH"), directory);
+    m_environment.insert(QStringLiteral("PULSE_STATE_PATH"), path(QStringLiteral("state/pulse")));
+    m_environment.insert(QStringLiteral("PULSE_CLIENTCONFIG"), config.fileName());
+    launch(QStringLiteral("pulseaudio"), QStringLiteral("pulseaudio"),
+           {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--system=false"),
+            QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--disallow-exit"), QStringLiteral("--log-level=error"),
+            QStringLiteral("--load=module-null-sink sink_name=test"),
+            QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + socket});
+    if (!waitUntil([this] { return run(QStringLiteral("pactl"), {QStringLiteral("info")}).has_value(); }, 10s)) {
+        m_failure = QStringLiteral("pulseaudio did not start");
+        return false;
+    }
+    return true;
+}
+
+bool TestDesktop::startServices(Tray tray, const QString& serviceDir)
 {
     // The X server picks a free display and writes its number.
     DesktopProcess& x = launch(QStringLiteral("xvfb"), QStringLiteral("Xvfb"),
@@ -103,7 +165,7 @@ bool TestDesktop::startServices(Tray tray)
     const QString configFile = path(QStringLiteral("bus.conf"));
     QFile config(configFile);
     const QString listen = QStringLiteral("unix:dir=") + path(QStringLiteral("runtime"));
-    if (!config.open(QIODevice::WriteOnly) || config.write(platform::test::privateBusConfig(listen).toUtf8()) < 0)
+    if (!config.open(QIODevice::WriteOnly) || config.write(platform::test::privateBusConfig(listen, serviceDir).toUtf8()) < 0)
         return false;
     config.close();
     DesktopProcess& busDaemon = launch(QStringLiteral("dbus"), QStringLiteral("dbus-daemon"),
@@ -121,9 +183,6 @@ bool TestDesktop::startServices(Tray tray)
         m_failure = QStringLiteral("cannot connect to the private bus");
         return false;
     }
-    const auto owned = [this](const QString& name) {
-        return bus().interface()->isServiceRegistered(name).value();
-    };
 
     launch(QStringLiteral("openbox"), QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
     if (!waitUntil([this] { return m_x->rootHasProperty("_NET_SUPPORTING_WM_CHECK"); }, 10s)) {
@@ -131,11 +190,8 @@ bool TestDesktop::startServices(Tray tray)
         return false;
     }
 
-    launch(QStringLiteral("dunst"), QStringLiteral("dunst"), {});
-    if (!waitUntil([&] { return owned(QStringLiteral("org.freedesktop.Notifications")); }, 10s)) {
-        m_failure = QStringLiteral("dunst did not take the notification service");
+    if (!startNotificationServer())
         return false;
-    }
 
     switch (tray) {
     case Tray::None:
@@ -152,7 +208,7 @@ bool TestDesktop::startServices(Tray tray)
         break;
     case Tray::NotifierWatcher:
         m_watcher = &launch(QStringLiteral("watcher"), QStringLiteral(E2E_WATCHER_PROGRAM), {});
-        if (!waitUntil([&] { return owned(QStringLiteral("org.kde.StatusNotifierWatcher")); }, 10s)) {
+        if (!waitUntil([&] { return busNameOwned(QStringLiteral("org.kde.StatusNotifierWatcher")); }, 10s)) {
             m_failure = QStringLiteral("the StatusNotifierWatcher did not start");
             return false;
         }
@@ -171,14 +227,18 @@ QString TestDesktop::storePath() const
     return path(QStringLiteral("config/group.com.morrowfen.Kelvane.sqlite"));
 }
 
-std::unique_ptr<DesktopProcess> TestDesktop::startProgram(const QStringList& arguments) const
+std::unique_ptr<DesktopProcess> TestDesktop::startProgram(const QStringList& arguments,
+                                                          const QProcessEnvironment& extra) const
 {
-    return start(QStringLiteral(KELVANE_PROGRAM), arguments);
+    return start(QStringLiteral(KELVANE_PROGRAM), arguments, extra);
 }
 
-std::unique_ptr<DesktopProcess> TestDesktop::start(const QString& program, const QStringList& arguments) const
+std::unique_ptr<DesktopProcess> TestDesktop::start(const QString& program, const QStringList& arguments,
+                                                   const QProcessEnvironment& extra) const
 {
-    return std::make_unique<DesktopProcess>(program, arguments, m_environment, path(QStringLiteral("logs/kelvane.log")));
+    QProcessEnvironment environment = m_environment;
+    environment.insert(extra);
+    return std::make_unique<DesktopProcess>(program, arguments, environment, path(QStringLiteral("logs/kelvane.log")));
 }
 
 QString TestDesktop::programLog() const

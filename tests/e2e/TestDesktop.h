@@ -18,6 +18,7 @@
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class TestDesktop {
@@ -28,10 +29,18 @@ public:
         NotifierWatcher, // the test's own StatusNotifierWatcher on the bus
     };
 
+    // A prefix the programs were installed into: its programs come first on
+    // PATH, its data folder first in XDG_DATA_DIRS, and the bus starts the
+    // services it describes.
+    struct Installed {
+        QString binDir;
+        QString dataDir;
+    };
+
     // The programs a desktop with `tray` needs that are not on PATH.
     static QStringList missingTools(Tray tray, const QStringList& more = {});
 
-    explicit TestDesktop(Tray tray);
+    explicit TestDesktop(Tray tray, const Installed& installed = {});
     ~TestDesktop();
     TestDesktop(const TestDesktop&) = delete;
     TestDesktop& operator=(const TestDesktop&) = delete;
@@ -48,10 +57,12 @@ public:
     QString path(const QString& relative) const { return m_root.filePath(relative); }
 
     // The kelvane program on this desktop; its standard error goes to a log
-    // shown by `programLog`.
-    std::unique_ptr<DesktopProcess> startProgram(const QStringList& arguments = {}) const;
+    // shown by `programLog`. `extra` is added to the desktop's environment.
+    std::unique_ptr<DesktopProcess> startProgram(const QStringList& arguments = {},
+                                                 const QProcessEnvironment& extra = {}) const;
     // A helper or tool on this desktop, its standard error in the same log.
-    std::unique_ptr<DesktopProcess> start(const QString& program, const QStringList& arguments) const;
+    std::unique_ptr<DesktopProcess> start(const QString& program, const QStringList& arguments,
+                                          const QProcessEnvironment& extra = {}) const;
     QString programLog() const;
 
     // Runs a command-line tool to its end; its standard output, or none when
@@ -59,12 +70,23 @@ public:
     std::optional<QString> run(const QString& tool, const QStringList& arguments,
                                std::chrono::milliseconds timeout = std::chrono::seconds(5)) const;
 
+    // A PulseAudio server on a null sink ("test"), for programs started from
+    // now on; its socket is in the desktop's runtime folder. Again after
+    // `killService("pulseaudio")`, a new server on the same socket.
+    bool startSoundServer();
+    // The notification server (dunst), again after `killService("dunst")`.
+    bool startNotificationServer();
+    // Kills a service started by name ("dunst", "pulseaudio") at once, as a
+    // crash would, and waits for it to be gone.
+    void killService(const QString& name);
+
     // The StatusNotifierWatcher's lines ("item <sender> <argument>"), read so far.
     QStringList watcherLines(std::chrono::milliseconds wait);
 
 private:
-    bool startServices(Tray tray);
+    bool startServices(Tray tray, const QString& serviceDir);
     DesktopProcess& launch(const QString& name, const QString& program, const QStringList& arguments);
+    bool busNameOwned(const QString& name) const;
 
     QTemporaryDir m_root;
     QProcessEnvironment m_environment;
@@ -72,7 +94,7 @@ private:
     QString m_busConnectionName;
     std::unique_ptr<XConnection> m_x;
     // Started in order, ended in reverse.
-    std::vector<std::unique_ptr<DesktopProcess>> m_services;
+    std::vector<std::pair<QString, std::unique_ptr<DesktopProcess>>> m_services;
     DesktopProcess* m_watcher = nullptr;
     QStringList m_watcherLines;
     QString m_failure;
