@@ -94,6 +94,8 @@ foreach(path ${installed})
   if(path MATCHES "^${STAGE}/${BINDIR}/")
     get_filename_component(dir "${path}" DIRECTORY)
     get_filename_component(name "${path}" NAME)
+    # find_program keeps a result already found: each binary searches anew.
+    unset(executable)
     find_program(executable NAMES "${name}" PATHS "${dir}" NO_DEFAULT_PATH NO_CACHE)
     if(NOT executable STREQUAL path)
       message(FATAL_ERROR "not executable: ${path}")
