@@ -7,6 +7,8 @@
 
 #include "TimerCoreKit/commands/TimerCommandQueue.h"
 
+#include "support/RecordingNotifier.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDir>
@@ -118,8 +120,18 @@ protected:
         return platform::test::waitUntil([&] { return shownMode(QStringLiteral("probe"), modes) == mode; }, timeout);
     }
 
+    // The store's command queue, as the two programs share it.
+    TimerCommandQueue queue()
+    {
+        if (!m_store)
+            m_store = platform::UserDefaults::openFile(m_desktop->storePath());
+        return TimerCommandQueue(*m_store, m_notifier);
+    }
+
     std::unique_ptr<DesktopProcess> m_widget;
     QString m_window;
+    std::unique_ptr<platform::UserDefaults> m_store;
+    RecordingNotifier m_notifier; // the test only reads the queue
 };
 
 TEST_F(WidgetProgram, TheWidgetStartsAndFollowsTheProgramsTimer)
@@ -201,6 +213,44 @@ TEST_F(WidgetProgram, ACorruptSnapshotOutlinesTheTimeArea)
         },
         2s);
     EXPECT_NEAR(grey, 70, 20) << "no outline at the time area's edge";
+}
+
+// Either program may start first, and either may die: a click the widget
+// has queued is performed once the program runs, whichever came first.
+TEST_F(WidgetProgram, NeitherOrderNorAKillLosesAQueuedClick)
+{
+    const QRect area = startWidget();
+    ASSERT_FALSE(area.isEmpty()) << "no widget window without the program";
+    ASSERT_TRUE(waitForWidget(TimerMode::Idle, {TimerMode::Idle, TimerMode::Running}, 5s)) << "not drawn idle";
+    ASSERT_TRUE(m_screen->click(area, 1));
+    ASSERT_TRUE(platform::test::waitUntil([&] { return !queue().pendingCommands().isEmpty(); }, 2s))
+        << "the click queued nothing";
+    startProgram();
+    ASSERT_TRUE(waitForMode(TimerMode::Running)) << "the program started later did not perform the queued click";
+
+    // The widget dies and comes back: it shows the program's running timer.
+    m_widget->signalGroup(SIGKILL);
+    m_widget->waitForExit(5s);
+    ASSERT_FALSE(startWidget().isEmpty()) << "the widget did not come back";
+    EXPECT_TRUE(waitForWidget(TimerMode::Running, {TimerMode::Idle, TimerMode::Running}, 5s));
+
+    // The program dies while running; a click while it is gone waits for it.
+    m_program->signalGroup(SIGKILL);
+    m_program->waitForExit(5s);
+    ASSERT_FALSE(m_program->isRunning());
+    // A few pixels off the first click: xdotool's synced move waits for a
+    // motion that a pointer already in place never makes.
+    ASSERT_TRUE(m_screen->click(area.translated(-4, -4), 1));
+    ASSERT_TRUE(platform::test::waitUntil([&] { return !queue().pendingCommands().isEmpty(); }, 2s))
+        << "the click queued nothing";
+    startProgram();
+    // Restored paused, then the queued toggle resumes it; the stored mode is
+    // read once the queue is drained, so it is not the one from before the kill.
+    ASSERT_TRUE(platform::test::waitUntil([&] { return queue().pendingCommands().isEmpty(); }, 5s))
+        << "the program did not take the queued click";
+    EXPECT_TRUE(waitForMode(TimerMode::Running)) << "the click queued while the program was gone was lost";
+    EXPECT_TRUE(m_widget->isRunning());
+    EXPECT_TRUE(m_program->isRunning());
 }
 
 } // namespace
