@@ -6,6 +6,8 @@
 #include "Kelvane/settingswindow/SettingsWindowFactory.h"
 #include "Kelvane/settingswindow/pages/AppearancePage.h"
 #include "Kelvane/floating/FloatingDisplayController.h"
+#include "Kelvane/status/ClickHintView.h"
+#include "Kelvane/status/CustomDurationDialog.h"
 #include "Kelvane/status/StatusItemController.h"
 #include "Kelvane/update/UpdateControllerFactory.h"
 #include "Kelvane/system/DesktopHotkeyManager.h"
@@ -87,6 +89,8 @@ std::unique_ptr<DeepLinkTarget> makeController(platform::UserDefaults& defaults,
     parts.sleepPrevention = makeSleepPrevention();
     parts.focus = makeFocus();
     parts.makeLaunchAtLogin = makeLaunchAtLogin;
+    parts.customDurationPrompt = std::make_unique<CustomDurationDialogPrompt>();
+    parts.clickHint = std::make_unique<ClickHintPopup>();
     parts.popover = [](StatusItemController& c) {
         return std::make_unique<PopoverFrame>(PopoverModel{c.engine(), c.settings(), c.pomodoroSession(),
                                                            c.customTimerStore(), c.customTimerSession()});
