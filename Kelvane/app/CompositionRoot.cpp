@@ -5,6 +5,8 @@
 #include "Kelvane/popover/PopoverFrame.h"
 #include "Kelvane/settingswindow/SettingsWindowFactory.h"
 #include "Kelvane/floating/FloatingDisplayController.h"
+#include "Kelvane/status/ClickHintView.h"
+#include "Kelvane/status/CustomDurationDialog.h"
 #include "Kelvane/status/StatusItemController.h"
 #include "Kelvane/update/UpdateControllerFactory.h"
 #include "Kelvane/system/DesktopHotkeyManager.h"
@@ -86,6 +88,8 @@ std::unique_ptr<DeepLinkTarget> makeController(platform::UserDefaults& defaults,
     parts.sleepPrevention = makeSleepPrevention();
     parts.focus = makeFocus();
     parts.makeLaunchAtLogin = makeLaunchAtLogin;
+    parts.customDurationPrompt = std::make_unique<CustomDurationDialogPrompt>();
+    parts.clickHint = std::make_unique<ClickHintPopup>();
     parts.popover = [](StatusItemController& c) {
         return std::make_unique<PopoverFrame>(PopoverModel{c.engine(), c.settings(), c.pomodoroSession(),
                                                            c.customTimerStore(), c.customTimerSession()});

@@ -8,15 +8,28 @@
 #include <QDBusVariant>
 #include <QStringList>
 
+#include <algorithm>
+#include <iterator>
+
 namespace platform {
 namespace {
 
-using notificationServer::interfaceName;
 using notificationServer::objectPath;
 using notificationServer::serviceName;
 const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
-const QString inhibitedProperty = QStringLiteral("Inhibited");
 constexpr int readTimeoutMs = 5000;
+
+// Where a server tells that it holds notifications back: the standard
+// property, and dunst's own, which is all dunst 1.9 has.
+struct HoldFlag {
+    QLatin1StringView interface;
+    QLatin1StringView property;
+};
+const HoldFlag holdFlags[] = {
+    {QLatin1StringView("org.freedesktop.Notifications"), QLatin1StringView("Inhibited")},
+    {QLatin1StringView("org.dunstproject.cmd0"), QLatin1StringView("paused")},
+};
+static_assert(std::size(holdFlags) == 2, "one held flag per property");
 
 } // namespace
 
@@ -30,13 +43,13 @@ NotificationServerInhibition::NotificationServerInhibition(QDBusConnection bus, 
     connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
             [this](const QString&, const QString&, const QString& newOwner) {
                 if (newOwner.isEmpty())
-                    m_inhibited = false;
+                    m_held = {};
                 else
-                    read();
+                    readAll();
             });
     m_bus.connect(serviceName, objectPath, propertiesInterface, QStringLiteral("PropertiesChanged"), this,
                   SLOT(propertiesChanged(QString, QVariantMap, QStringList)));
-    read();
+    readAll();
 }
 
 NotificationServerInhibition::~NotificationServerInhibition()
@@ -46,33 +59,47 @@ NotificationServerInhibition::~NotificationServerInhibition()
                          SLOT(propertiesChanged(QString, QVariantMap, QStringList)));
 }
 
-void NotificationServerInhibition::read()
+bool NotificationServerInhibition::isOn() const
+{
+    return std::find(m_held.begin(), m_held.end(), true) != m_held.end();
+}
+
+void NotificationServerInhibition::readAll()
+{
+    for (std::size_t flag = 0; flag < m_held.size(); ++flag)
+        read(flag);
+}
+
+void NotificationServerInhibition::read(std::size_t flag)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(serviceName, objectPath, propertiesInterface,
                                                        QStringLiteral("Get"));
-    call << interfaceName << inhibitedProperty;
+    call << QString(holdFlags[flag].interface) << QString(holdFlags[flag].property);
     // Asking must not start a notification server; one that starts later is
     // read when it appears.
     call.setAutoStartService(false);
     auto* pending = new QDBusPendingCallWatcher(m_bus.asyncCall(call, readTimeoutMs), this);
-    connect(pending, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* finished) {
+    connect(pending, &QDBusPendingCallWatcher::finished, this, [this, flag](QDBusPendingCallWatcher* finished) {
         finished->deleteLater();
         const QDBusMessage reply = finished->reply();
         // A server without the property never holds notifications back.
-        m_inhibited = reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()
-                      && qvariant_cast<QDBusVariant>(reply.arguments().constFirst()).variant().toBool();
+        m_held[flag] = reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()
+                       && qvariant_cast<QDBusVariant>(reply.arguments().constFirst()).variant().toBool();
     });
 }
 
 void NotificationServerInhibition::propertiesChanged(const QString& changedInterface, const QVariantMap& changed,
                                                      const QStringList& invalidated)
 {
-    if (changedInterface != interfaceName)
-        return;
-    if (const auto value = changed.constFind(inhibitedProperty); value != changed.constEnd())
-        m_inhibited = value->toBool();
-    else if (invalidated.contains(inhibitedProperty))
-        read();
+    for (std::size_t flag = 0; flag < m_held.size(); ++flag) {
+        const HoldFlag& hold = holdFlags[flag];
+        if (changedInterface != hold.interface)
+            continue;
+        if (const auto value = changed.constFind(QString(hold.property)); value != changed.constEnd())
+            m_held[flag] = value->toBool();
+        else if (invalidated.contains(QString(hold.property)))
+            read(flag);
+    }
 }
 
 } // namespace platform

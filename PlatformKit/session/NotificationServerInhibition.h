@@ -6,11 +6,15 @@
 #include <QObject>
 #include <QVariantMap>
 
+#include <array>
+#include <cstddef>
+
 namespace platform {
 
-// The notification server's `Inhibited` property: on while the server holds
-// notifications back. Read when the server appears and followed through its
-// change signals, so asking costs nothing; off while there is no server.
+// The notification server's `Inhibited` property, or dunst's `paused`: on
+// while the server holds notifications back. Read when the server appears and
+// followed through its change signals, so asking costs nothing; off while
+// there is no server.
 // Needs a QCoreApplication; use it from one thread.
 class NotificationServerInhibition final : public QObject, public DoNotDisturbSource {
     Q_OBJECT
@@ -20,16 +24,18 @@ public:
                                           QObject* parent = nullptr);
     ~NotificationServerInhibition() override;
 
-    bool isOn() const override { return m_inhibited; }
+    bool isOn() const override;
 
 private Q_SLOTS:
     void propertiesChanged(const QString& interfaceName, const QVariantMap& changed, const QStringList& invalidated);
 
 private:
-    void read();
+    void readAll();
+    void read(std::size_t flag);
 
     QDBusConnection m_bus;
-    bool m_inhibited = false;
+    // Per property a server may tell it by (the standard one, dunst's), whether it does.
+    std::array<bool, 2> m_held{};
 };
 
 } // namespace platform

@@ -63,18 +63,7 @@ protected:
     }
 
     // The window's area once it stops moving.
-    std::optional<QRect> waitForStill(const QString& window) const
-    {
-        QRect last = area(window);
-        for (int i = 0; i < 50; ++i) {
-            runEventLoop(100ms);
-            const QRect now = area(window);
-            if (!now.isEmpty() && now == last)
-                return now;
-            last = now;
-        }
-        return std::nullopt;
-    }
+    std::optional<QRect> waitForStill(const QString& window) const { return m_screen->waitForStill(window); }
 
     QString property(const QString& window, const char* name) const
     {
@@ -218,15 +207,7 @@ TEST_F(FloatingPanel, IsDraggedAndComesBackWhereItWasLeft)
     const QPoint shift(-300, -150);
     std::optional<QRect> dragged;
     for (int attempt = 0; attempt < 3 && (!dragged || dragged->topLeft() == before.topLeft()); ++attempt) {
-        ASSERT_TRUE(moveMouse(grip));
-        xdotool({QStringLiteral("mousedown"), QStringLiteral("1")});
-        runEventLoop(500ms);
-        for (int step = 1; step <= 10; ++step) {
-            moveMouse(grip + shift * step / 10);
-            runEventLoop(100ms);
-        }
-        runEventLoop(200ms);
-        xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
+        ASSERT_TRUE(m_screen->drag(grip, shift));
         dragged = waitForStill(panel);
     }
     ASSERT_TRUE(dragged);

@@ -2,10 +2,7 @@
 // click on the 5-minute preset and one on Start run the timer, and the tray
 // item's tooltip then reads the time left.
 #include "NotifierItemFixture.h"
-
-#include "Kelvane/popover/PopoverContentView.h"
-
-#include "../Kelvane/status/ControllerRig.h"
+#include "PopoverSpots.h"
 
 #include <QAbstractButton>
 #include <QDBusArgument>
@@ -18,59 +15,12 @@ using platform::test::runEventLoop;
 
 namespace {
 
-// Where the 5-minute preset and the Start button lie in a freshly opened
-// popover, relative to its top-left corner: laid out here the way the
-// program lays it out, on a fresh store as the program's is.
-struct PopoverSpots {
-    QPoint fiveMinutes;
-    QPoint start;
-};
-
-PopoverSpots spotsOfAFreshPopover()
-{
-    ControllerRig rig;
-    PopoverContent content;
-    content.onOpenSettings = [] {};
-    content.onToggleFloatingDisplay = [] {};
-    content.onQuit = [] {};
-    PopoverContentView view({rig.engine(), rig.settings(), rig.controller->pomodoroSession(),
-                             rig.controller->customTimerStore(), rig.controller->customTimerSession()},
-                            content);
-    view.show();
-    QCoreApplication::processEvents();
-    const auto middleOf = [&view](const QString& name) {
-        auto* widget = view.findChild<QWidget*>(name);
-        return widget ? widget->mapTo(&view, widget->rect().center()) : QPoint(-1, -1);
-    };
-    return {middleOf(QStringLiteral("popover.preset.5min")), middleOf(QStringLiteral("popover.button.start"))};
-}
-
 // The program's one top-level window that shows up, or empty.
 QString waitForPopover(ScreenProbe& screen)
 {
     QStringList found;
     platform::test::waitUntil([&] { return !(found = screen.programWindows({})).isEmpty(); }, 5s);
     return found.isEmpty() ? QString() : found.first();
-}
-
-// Selects the 5-minute preset and presses Start with the pointer, in the
-// popover at `area`.
-void chooseFiveMinutesAndStart(ScreenProbe& screen, const QRect& area)
-{
-    const PopoverSpots spots = spotsOfAFreshPopover();
-    ASSERT_GE(spots.fiveMinutes.y(), 0) << "no 5-minute preset in the popover";
-    ASSERT_GE(spots.start.y(), 0) << "no Start button in the popover";
-    const auto clickAt = [&](QPoint point) {
-        return screen.click(QRect(area.topLeft() + point, QSize(1, 1)), 1);
-    };
-    ASSERT_TRUE(clickAt(spots.fiveMinutes));
-    ASSERT_TRUE(clickAt(spots.start));
-}
-
-bool runsFiveMinutes(const std::optional<TimerStateSnapshot>& snapshot)
-{
-    return snapshot && snapshot->mode == TimerMode::Running && snapshot->duration == 300
-           && snapshot->selectedPresetID == QStringLiteral("preset.quick-5");
 }
 
 class PopoverInTray : public OnDesktop<TestDesktop::Tray::XEmbedHost> {};

@@ -1,5 +1,7 @@
 #include "ScreenProbe.h"
 
+#include "support/WaitUntil.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -86,9 +88,65 @@ QImage ScreenProbe::capture(const QString& window, const QString& file) const
 bool ScreenProbe::click(const QRect& area, int button) const
 {
     const QPoint middle = area.center();
-    return m_desktop
-        .run(QStringLiteral("xdotool"),
-             {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(middle.x()),
-              QString::number(middle.y()), QStringLiteral("click"), QString::number(button)})
-        .has_value();
+    // A synchronous move to where the pointer already is waits for a motion
+    // that never comes: the move is left out then.
+    QStringList arguments;
+    if (pointer() != middle)
+        arguments << QStringLiteral("mousemove") << QStringLiteral("--sync") << QString::number(middle.x())
+                  << QString::number(middle.y());
+    arguments << QStringLiteral("click") << QString::number(button);
+    return m_desktop.run(QStringLiteral("xdotool"), arguments).has_value();
+}
+
+std::optional<QRect> ScreenProbe::waitForStill(const QString& window) const
+{
+    using namespace std::chrono_literals;
+    const auto area = [&] {
+        const auto now = state(window);
+        return now ? now->geometry : QRect();
+    };
+    QRect last = area();
+    for (int i = 0; i < 50; ++i) {
+        platform::test::runEventLoop(100ms);
+        const QRect now = area();
+        if (!now.isEmpty() && now == last)
+            return now;
+        last = now;
+    }
+    return std::nullopt;
+}
+
+bool ScreenProbe::drag(QPoint from, QPoint shift) const
+{
+    using namespace std::chrono_literals;
+    const auto moveTo = [this](QPoint to) {
+        return pointer() == to
+               || m_desktop
+                      .run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--sync"),
+                                                       QString::number(to.x()), QString::number(to.y())})
+                      .has_value();
+    };
+    if (!moveTo(from) || !m_desktop.run(QStringLiteral("xdotool"), {QStringLiteral("mousedown"), QStringLiteral("1")}))
+        return false;
+    platform::test::runEventLoop(500ms);
+    for (int step = 1; step <= 10; ++step) {
+        moveTo(from + shift * step / 10);
+        platform::test::runEventLoop(100ms);
+    }
+    platform::test::runEventLoop(200ms);
+    return m_desktop.run(QStringLiteral("xdotool"), {QStringLiteral("mouseup"), QStringLiteral("1")}).has_value();
+}
+
+std::optional<QPoint> ScreenProbe::pointer() const
+{
+    const auto output = m_desktop.run(QStringLiteral("xdotool"), {QStringLiteral("getmouselocation"), QStringLiteral("--shell")});
+    if (!output)
+        return std::nullopt;
+    static const QRegularExpression x(QStringLiteral("^X=(-?\\d+)$"), QRegularExpression::MultilineOption);
+    static const QRegularExpression y(QStringLiteral("^Y=(-?\\d+)$"), QRegularExpression::MultilineOption);
+    const auto matchX = x.match(*output);
+    const auto matchY = y.match(*output);
+    if (!matchX.hasMatch() || !matchY.hasMatch())
+        return std::nullopt;
+    return QPoint(matchX.captured(1).toInt(), matchY.captured(1).toInt());
 }

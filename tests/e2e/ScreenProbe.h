@@ -6,6 +6,7 @@
 #include "TestDesktop.h"
 
 #include <QImage>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -37,6 +38,13 @@ public:
     QImage capture(const QString& window, const QString& file) const;
     // Moves the pointer to the middle of `area` and presses and releases `button`.
     bool click(const QRect& area, int button) const;
+    // The window's area once it stops moving; none when it keeps moving or is gone.
+    std::optional<QRect> waitForStill(const QString& window) const;
+    // Drags with the first button from `from` by `shift`, in small steps as a
+    // hand does, pausing after the press for the window manager to take over.
+    bool drag(QPoint from, QPoint shift) const;
+    // Where the pointer is, in root coordinates.
+    std::optional<QPoint> pointer() const;
 
 private:
     const TestDesktop& m_desktop;

@@ -3,6 +3,7 @@
 // recording holds.
 #include "PlatformKit/audio/AudioOutputSink.h"
 
+#include "support/PulseServer.h"
 #include "support/RequiredTools.h"
 #include "support/WaitUntil.h"
 
@@ -25,6 +26,8 @@ using platform::AudioOutput;
 using platform::AudioSamples;
 using platform::audioSampleRate;
 using platform::test::runEventLoop;
+using platform::test::MonitorRecording;
+using platform::test::PulseServer;
 using platform::test::waitUntil;
 
 namespace {
@@ -51,108 +54,6 @@ double toneEnergy(std::size_t samples)
 {
     return static_cast<double>(samples) * toneAmplitude * toneAmplitude / 2.0;
 }
-
-// Asks `process` to end, and kills it if it will not.
-void end(QProcess& process)
-{
-    if (process.state() == QProcess::NotRunning)
-        return;
-    process.terminate();
-    if (!process.waitForFinished(5000)) {
-        process.kill();
-        process.waitForFinished();
-    }
-}
-
-// A PulseAudio daemon with one null sink, listening on a socket in a
-// directory of the test's own; the clients of this process are pointed at it.
-class PulseServer {
-public:
-    explicit PulseServer(const QString& directory)
-        : m_directory(directory)
-        , m_socket(directory + QStringLiteral("/native"))
-    {
-        QFile config(directory + QStringLiteral("/client.conf"));
-        if (config.open(QIODevice::WriteOnly))
-            config.write("autospawn = no\n");
-        qputenv("PULSE_SERVER", ("unix:" + m_socket).toLocal8Bit());
-        qputenv("PULSE_RUNTIME_PATH", directory.toLocal8Bit());
-        qputenv("PULSE_STATE_PATH", (directory + QStringLiteral("/state")).toLocal8Bit());
-        qputenv("PULSE_CLIENTCONFIG", config.fileName().toLocal8Bit());
-    }
-    ~PulseServer() { stop(); }
-    PulseServer(const PulseServer&) = delete;
-    PulseServer& operator=(const PulseServer&) = delete;
-
-    // Starts the daemon and waits until it listens.
-    bool start()
-    {
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.setStandardOutputFile(QProcess::nullDevice());
-        m_process.start(QStringLiteral("pulseaudio"),
-                        {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--system=false"),
-                         QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--disallow-exit"),
-                         QStringLiteral("--log-level=error"),
-                         QStringLiteral("--load=module-null-sink sink_name=test"),
-                         QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + m_socket});
-        return m_process.waitForStarted()
-            && waitUntil([&] { return QFileInfo::exists(m_socket) || m_process.state() != QProcess::Running; })
-            && m_process.state() == QProcess::Running;
-    }
-
-    void stop()
-    {
-        end(m_process);
-        // Gone with the daemon unless it was killed; the next one binds here.
-        QFile::remove(m_socket);
-    }
-
-private:
-    QString m_directory;
-    QString m_socket;
-    QProcess m_process;
-};
-
-// Records what the test sink plays, as mono float at the output's rate.
-class MonitorRecording {
-public:
-    explicit MonitorRecording(const QString& path) : m_path(path) {}
-    ~MonitorRecording() { stop(); }
-    MonitorRecording(const MonitorRecording&) = delete;
-    MonitorRecording& operator=(const MonitorRecording&) = delete;
-
-    // Starts recording and waits until the first samples arrive.
-    bool start()
-    {
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.setStandardOutputFile(m_path);
-        m_process.start(QStringLiteral("parec"),
-                        {QStringLiteral("-d"), QStringLiteral("test.monitor"), QStringLiteral("--raw"),
-                         QStringLiteral("--format=float32le"), QStringLiteral("--channels=1"),
-                         QStringLiteral("--rate=%1").arg(audioSampleRate), QStringLiteral("--latency-msec=10")});
-        return m_process.waitForStarted() && waitUntil([&] { return QFileInfo(m_path).size() > 0; });
-    }
-
-    void stop()
-    {
-        end(m_process);
-    }
-
-    std::vector<float> samples() const
-    {
-        QFile file(m_path);
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        const QByteArray bytes = file.readAll();
-        std::vector<float> result(static_cast<std::size_t>(bytes.size()) / sizeof(float));
-        std::memcpy(result.data(), bytes.constData(), result.size() * sizeof(float));
-        return result;
-    }
-
-private:
-    QString m_path;
-    QProcess m_process;
-};
 
 // Where each sound in `recording` starts: a sample well above silence after
 // at least half a tick period of quiet.
@@ -208,7 +109,7 @@ protected:
 
 TEST_F(AudioOutputSinkOnPulse, PlaysTheFirstTickWholeAndTicksAgainAfterTheServerRestarts)
 {
-    MonitorRecording before(path("before.raw"));
+    MonitorRecording before(path("before.raw"), audioSampleRate);
     ASSERT_TRUE(before.start());
 
     const auto output = platform::makeSystemAudioOutput();
@@ -224,7 +125,7 @@ TEST_F(AudioOutputSinkOnPulse, PlaysTheFirstTickWholeAndTicksAgainAfterTheServer
     runEventLoop(1500ms);
     ASSERT_TRUE(m_server->start()) << "the private PulseAudio server did not start again";
     const auto returned = std::chrono::steady_clock::now();
-    MonitorRecording after(path("after.raw"));
+    MonitorRecording after(path("after.raw"), audioSampleRate);
     ASSERT_TRUE(after.start());
     const auto recordingLag = std::chrono::steady_clock::now() - returned;
     runEventLoop(4000ms);

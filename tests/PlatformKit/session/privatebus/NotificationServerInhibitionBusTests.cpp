@@ -29,6 +29,16 @@ public:
     bool isInhibited = false;
 };
 
+// dunst, which tells it only by a property of its own interface.
+class FakeDunst final : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.dunstproject.cmd0")
+    Q_PROPERTY(bool paused READ paused)
+public:
+    bool paused() const { return isPaused; }
+    bool isPaused = false;
+};
+
 // A server without the property, as most are.
 class PlainServer final : public QObject {
     Q_OBJECT
@@ -51,11 +61,12 @@ protected:
     void leave() { ASSERT_TRUE(connection.unregisterService(serviceName)); }
 
     // The server's change signal, with the new value or only its name.
-    void announce(const QVariantMap& changed, const QStringList& invalidated = {})
+    void announce(const QVariantMap& changed, const QStringList& invalidated = {},
+                  const QString& interface = QStringLiteral("org.freedesktop.Notifications"))
     {
         QDBusMessage signal = QDBusMessage::createSignal(objectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
                                                          QStringLiteral("PropertiesChanged"));
-        signal << QStringLiteral("org.freedesktop.Notifications") << changed << invalidated;
+        signal << interface << changed << invalidated;
         ASSERT_TRUE(connection.send(signal));
     }
 
@@ -100,6 +111,25 @@ TEST_F(NotificationServerOnBus, ServerThatComesAndGoes)
     EXPECT_TRUE(waitUntil([&] { return inhibition.isOn(); })) << "read when it appears";
     leave();
     EXPECT_TRUE(waitUntil([&] { return !inhibition.isOn(); })) << "off once it has left";
+}
+
+TEST_F(NotificationServerOnBus, DunstPausedCounts)
+{
+    FakeDunst dunst;
+    dunst.isPaused = true;
+    start(dunst);
+    platform::NotificationServerInhibition inhibition;
+    EXPECT_TRUE(waitUntil([&] { return inhibition.isOn(); })) << "read at start";
+
+    const QString dunstInterface = QStringLiteral("org.dunstproject.cmd0");
+    announce({{QStringLiteral("paused"), false}}, {}, dunstInterface);
+    EXPECT_TRUE(waitUntil([&] { return !inhibition.isOn(); }));
+    // The standard interface's name alone is not dunst's property.
+    announce({{QStringLiteral("paused"), true}});
+    runEventLoop(100ms);
+    EXPECT_FALSE(inhibition.isOn());
+    announce({{QStringLiteral("paused"), true}}, {}, dunstInterface);
+    EXPECT_TRUE(waitUntil([&] { return inhibition.isOn(); }));
 }
 
 TEST_F(NotificationServerOnBus, ServerWithoutThePropertyNeverInhibits)
