@@ -1,5 +1,7 @@
 #include "Kelvane/status/MenuBarContent.h"
 
+#include "shared-ui/looks/PomodoroPhaseColors.h"
+
 #include "Kelvane/animation/AnimationPlayer.h"
 #include "Kelvane/settings/AppSettings.h"
 
@@ -201,12 +203,12 @@ QString MenuBarContent::accessibilityLabel(const QString& subject) const
 
 QColor MenuBarContent::workColor()
 {
-    return QColor(52, 199, 89);
+    return PomodoroPhaseColors::work();
 }
 
 QColor MenuBarContent::breakColor()
 {
-    return QColor(255, 204, 0);
+    return PomodoroPhaseColors::pause();
 }
 
 QColor MenuBarContent::pomodoroColor(PomodoroPhase phase)

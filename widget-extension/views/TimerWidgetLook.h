@@ -5,6 +5,7 @@
 #include "widget-extension/views/WidgetFamily.h"
 
 #include "shared-ui/desktopwidget/WidgetDotMatrixLayout.h"
+#include "shared-ui/looks/PomodoroPhaseColors.h"
 
 #include <QColor>
 #include <QString>
@@ -17,9 +18,9 @@ namespace TimerWidgetLook {
 
 // Mid grey for secondary text, inactive controls and the error outline.
 inline const QColor widgetSecondaryColor = QColor::fromRgbF(0.55f, 0.55f, 0.55f, 1.0f);
-// The system green of work phases and yellow of breaks.
-inline const QColor phaseWorkColor{52, 199, 89};
-inline const QColor phaseBreakColor{255, 204, 0};
+// The green of work phases and yellow of breaks, as the program draws them.
+inline const QColor phaseWorkColor = PomodoroPhaseColors::work();
+inline const QColor phaseBreakColor = PomodoroPhaseColors::pause();
 
 // Seconds to show: the elapsed time of a count-up; an idle countdown's
 // remaining time, or its duration when nothing remains; else the remaining time.
