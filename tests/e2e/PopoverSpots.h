@@ -5,6 +5,7 @@
 // lays it out, on a fresh store as the program's is.
 
 #include "ScreenProbe.h"
+#include "StoredTimer.h"
 
 #include "Kelvane/popover/PopoverContentView.h"
 
@@ -46,16 +47,35 @@ inline PopoverSpots spotsOfAFreshPopover()
             floating};
 }
 
+inline bool runsFiveMinutes(const std::optional<TimerStateSnapshot>& snapshot);
+
 // Selects the 5-minute preset and presses Start with the pointer, in the
-// popover at `area`.
-inline void chooseFiveMinutesAndStart(ScreenProbe& screen, const QRect& area)
+// popover `window`. Each click is confirmed in the store before the next: a
+// popup that is mapped may not have taken the pointer yet on a loaded
+// machine, and a click it missed is given once more, as a user would.
+inline void chooseFiveMinutesAndStart(ScreenProbe& screen, const QString& window, StoredTimer& timer)
 {
+    using namespace std::chrono_literals;
     const PopoverSpots spots = spotsOfAFreshPopover();
     ASSERT_GE(spots.fiveMinutes.y(), 0) << "no 5-minute preset in the popover";
     ASSERT_GE(spots.start.y(), 0) << "no Start button in the popover";
-    const auto clickAt = [&](QPoint point) { return screen.click(QRect(area.topLeft() + point, QSize(1, 1)), 1); };
-    ASSERT_TRUE(clickAt(spots.fiveMinutes));
-    ASSERT_TRUE(clickAt(spots.start));
+    const auto area = screen.waitForStill(window);
+    ASSERT_TRUE(area) << "the popover does not settle";
+    const auto clickUntil = [&](QPoint point, const auto& done) {
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            if (!screen.click(QRect(area->topLeft() + point, QSize(1, 1)), 1))
+                return false;
+            if (platform::test::waitUntil([&] { return done(timer.snapshot()); }, 3s))
+                return true;
+        }
+        return false;
+    };
+    ASSERT_TRUE(clickUntil(spots.fiveMinutes, [](const std::optional<TimerStateSnapshot>& snapshot) {
+        return snapshot && snapshot->duration == 300 && snapshot->selectedPresetID == QStringLiteral("preset.quick-5");
+    })) << "the click on the 5-minute preset does not select it";
+    ASSERT_TRUE(clickUntil(spots.start, [](const std::optional<TimerStateSnapshot>& snapshot) {
+        return runsFiveMinutes(snapshot);
+    })) << "the click on Start does not start the timer";
 }
 
 inline bool runsFiveMinutes(const std::optional<TimerStateSnapshot>& snapshot)

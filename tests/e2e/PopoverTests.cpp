@@ -46,7 +46,7 @@ TEST_F(PopoverInTray, ALeftClickOpensItAndItsPresetAndStartRunTheTimer)
     EXPECT_EQ(shown->geometry.width(), 260);
     EXPECT_GT(shown->geometry.top(), iconState->geometry.bottom()) << "the popover opens under the icon";
 
-    chooseFiveMinutesAndStart(*m_screen, shown->geometry);
+    ASSERT_NO_FATAL_FAILURE(chooseFiveMinutesAndStart(*m_screen, popover, *m_timer));
     EXPECT_TRUE(platform::test::waitUntil([&] { return runsFiveMinutes(m_timer->snapshot()); }, 2s))
         << "the timer does not run the 5-minute preset";
     const auto running = m_timer->snapshot();
@@ -105,7 +105,7 @@ TEST_F(PopoverOnTheBus, StartingFromThePopoverPutsTheTimeLeftInTheTooltip)
     const auto shown = m_screen->state(popover);
     ASSERT_TRUE(shown && shown->viewable);
 
-    chooseFiveMinutesAndStart(*m_screen, shown->geometry);
+    ASSERT_NO_FATAL_FAILURE(chooseFiveMinutesAndStart(*m_screen, popover, *m_timer));
     ASSERT_TRUE(platform::test::waitUntil([&] { return runsFiveMinutes(m_timer->snapshot()); }, 2s))
         << "the timer does not run the 5-minute preset";
     static const QRegularExpression timeLeft(

@@ -307,7 +307,7 @@ void UserDay::fiveMinutesFromThePopoverWithClicksAndKeys()
     ASSERT_FALSE(popover.isEmpty()) << "a left click opened no popover; " << describeWindows();
     const auto shown = m_screen->state(popover);
     ASSERT_TRUE(shown);
-    ASSERT_NO_FATAL_FAILURE(chooseFiveMinutesAndStart(*m_screen, shown->geometry));
+    ASSERT_NO_FATAL_FAILURE(chooseFiveMinutesAndStart(*m_screen, popover, *m_timer));
     ASSERT_TRUE(waitUntil([&] { return runsFiveMinutes(m_timer->snapshot()); }, 3s))
         << "the timer does not run the 5-minute preset";
     shoot(QStringLiteral("03-five-minutes-popover"));
