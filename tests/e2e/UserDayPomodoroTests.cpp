@@ -1,0 +1,97 @@
+// A Pomodoro on a user's day: work gives way to a break and the break to work,
+// with the phase strip in the tray. Its phases are 25 and 5 minutes long; the
+// test stores a cycle with one minute left of a phase before each launch, as
+// the program leaves one it was quit in.
+#include "UserDayFixture.h"
+
+#include "shared-ui/looks/PomodoroPhaseColors.h"
+
+namespace userday {
+
+namespace {
+
+constexpr double minuteLeft = 60;
+
+// Whether the most saturated pixel of `image`, the active phase's mark in
+// the strip, has the hue of `color` (the strip's marks are smoothed into the
+// panel, so their exact colour varies).
+bool mostVividIs(const QImage& image, const QColor& color)
+{
+    QColor vivid;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (!vivid.isValid() || pixel.hsvSaturation() > vivid.hsvSaturation())
+                vivid = pixel;
+        }
+    }
+    return vivid.isValid() && vivid.hsvSaturation() > 100 && std::abs(vivid.hsvHue() - color.hsvHue()) < 20;
+}
+
+bool runsPhase(const std::optional<TimerStateSnapshot>& snapshot, double duration)
+{
+    return snapshot && snapshot->mode == TimerMode::Running && snapshot->duration == duration;
+}
+
+} // namespace
+
+class UserDayPomodoro : public UserDay {
+protected:
+    // A cycle at phase `index`, paused with a minute of its `duration` left.
+    void storeCycleWithAMinuteLeft(int index, double duration)
+    {
+        TimerStateSnapshot paused;
+        paused.mode = TimerMode::Paused;
+        paused.duration = duration;
+        paused.remaining = minuteLeft;
+        ASSERT_TRUE(StoredTimer::seed(m_desktop->storePath(), paused));
+        const auto store = platform::UserDefaults::openFile(m_desktop->storePath());
+        ASSERT_TRUE(store && store->isShared());
+        store->setBool(SharedDefaultsKeys::pomodoroKeysMigrated.name, true);
+        store->setBool(SharedDefaultsKeys::pomodoroActive.name, true);
+        store->setInteger(SharedDefaultsKeys::pomodoroPhaseIndex.name, index);
+    }
+
+    qint64 storedPhaseIndex() const
+    {
+        const auto store = platform::UserDefaults::openFile(m_desktop->storePath());
+        return store ? store->integer(SharedDefaultsKeys::pomodoroPhaseIndex) : -1;
+    }
+
+    // Resumes the stored phase with a right click and waits for the next one:
+    // `nextIndex`, running for `nextDuration`. `step` names the screenshots.
+    void phaseGivesWayToTheNext(const QString& step, const QColor& now, qint64 nextIndex, double nextDuration,
+                                const QColor& next)
+    {
+        ASSERT_NO_FATAL_FAILURE(startInTray());
+        ASSERT_TRUE(waitForMode(TimerMode::Paused, 5s)) << "the stored phase did not come back paused";
+        ASSERT_TRUE(m_screen->click(m_iconArea, 3));
+        ASSERT_TRUE(waitForMode(TimerMode::Running, 3s)) << "a right click did not resume the phase";
+        runEventLoop(1s);
+        const QImage before = shoot(step + QStringLiteral("-running"));
+        EXPECT_TRUE(mostVividIs(before, now)) << "no strip in the phase's colour in the tray";
+
+        ASSERT_TRUE(waitUntil([&] { return runsPhase(m_timer->snapshot(), nextDuration); }, 80s))
+            << "the phase did not give way to the next";
+        EXPECT_EQ(storedPhaseIndex(), nextIndex);
+        runEventLoop(1s);
+        const QImage after = shoot(step + QStringLiteral("-next-phase"));
+        EXPECT_TRUE(mostVividIs(after, next)) << "no strip in the next phase's colour in the tray";
+        EXPECT_NE(before, after);
+    }
+};
+
+TEST_F(UserDayPomodoro, WorkGivesWayToABreakAndTheBreakToWork)
+{
+    ASSERT_NO_FATAL_FAILURE(markClickHintSeen());
+    ASSERT_NO_FATAL_FAILURE(storeCycleWithAMinuteLeft(0, 1500));
+    ASSERT_NO_FATAL_FAILURE(phaseGivesWayToTheNext(QStringLiteral("pomodoro-1-work"), PomodoroPhaseColors::work(), 1,
+                                                   300, PomodoroPhaseColors::pause()));
+
+    m_program.reset();
+    ASSERT_NO_FATAL_FAILURE(storeCycleWithAMinuteLeft(1, 300));
+    ASSERT_NO_FATAL_FAILURE(phaseGivesWayToTheNext(QStringLiteral("pomodoro-2-break"), PomodoroPhaseColors::pause(),
+                                                   2, 1500, PomodoroPhaseColors::work()));
+}
+
+} // namespace userday
