@@ -26,16 +26,19 @@ std::unique_ptr<GnomeBannerSetting> GnomeBannerSetting::open()
     g_settings_schema_unref(schema);
     if (!hasKey)
         return nullptr;
-    return std::unique_ptr<GnomeBannerSetting>(new GnomeBannerSetting(g_settings_new(schemaID)));
+    return std::unique_ptr<GnomeBannerSetting>(new GnomeBannerSetting());
 }
 
 GnomeBannerSetting::~GnomeBannerSetting()
 {
-    g_object_unref(m_settings);
+    if (m_settings)
+        g_object_unref(m_settings);
 }
 
 bool GnomeBannerSetting::isOn() const
 {
+    if (!m_settings)
+        m_settings = g_settings_new(schemaID);
     return !g_settings_get_boolean(m_settings, bannersKey);
 }
 

@@ -22,9 +22,11 @@ public:
     bool isOn() const override;
 
 private:
-    explicit GnomeBannerSetting(_GSettings* settings) : m_settings(settings) {}
+    GnomeBannerSetting() = default;
 
-    _GSettings* m_settings;
+    // Made on the first question: GSettings loads its backend and starts a
+    // worker thread, which a program that may never ask should not carry.
+    mutable _GSettings* m_settings = nullptr;
 };
 
 } // namespace platform
