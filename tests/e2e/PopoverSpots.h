@@ -7,6 +7,8 @@
 #include "ScreenProbe.h"
 #include "StoredTimer.h"
 
+#include "support/WaitUntil.h"
+
 #include "Kelvane/popover/PopoverContentView.h"
 
 #include "../Kelvane/status/ControllerRig.h"
