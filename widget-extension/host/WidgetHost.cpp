@@ -159,7 +159,9 @@ void WidgetHost::setFamily(std::size_t index, WidgetFamily family)
         return;
     Hosted& hosted = *m_widgets[index];
     hosted.placement.family = family;
+    hosted.placement = WidgetPlacement::keptInside(hosted.placement, m_availableGeometry());
     hosted.window->setFamily(family);
+    hosted.window->move(hosted.placement.position);
     hosted.window->view().update();
     persist();
 }

@@ -11,6 +11,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
@@ -89,6 +90,18 @@ PlacedWidget nextWidget(const std::vector<PlacedWidget>& widgets, const QRect& a
         next.position = QPoint(last.position.x() - sizeOf(WidgetFamily::Medium, true) - screenMargin,
                                availableGeometry.top() + screenMargin);
     return next;
+}
+
+PlacedWidget keptInside(PlacedWidget widget, const QRect& availableGeometry)
+{
+    QPoint& position = widget.position;
+    const int width = sizeOf(widget.family, true);
+    const int height = sizeOf(widget.family, false);
+    if (position.x() + width > availableGeometry.right() + 1)
+        position.setX(std::max(availableGeometry.left(), availableGeometry.right() + 1 - screenMargin - width));
+    if (position.y() + height > availableGeometry.bottom() + 1)
+        position.setY(std::max(availableGeometry.top(), availableGeometry.bottom() + 1 - screenMargin - height));
+    return widget;
 }
 
 QString configurationPath()

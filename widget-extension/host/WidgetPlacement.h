@@ -35,6 +35,11 @@ PlacedWidget firstWidget(const QRect& availableGeometry);
 // next column when it would leave the screen.
 PlacedWidget nextWidget(const std::vector<PlacedWidget>& widgets, const QRect& availableGeometry);
 
+// `widget` moved back by as much as it sticks out past the free area's right
+// or bottom edge, to the screen margin there: a small widget at the right
+// edge grown to the medium size would otherwise leave its buttons off-screen.
+PlacedWidget keptInside(PlacedWidget widget, const QRect& availableGeometry);
+
 // `$XDG_CONFIG_HOME/kelvane-widget/widgets.json`.
 QString configurationPath();
 std::vector<PlacedWidget> load(const QString& path);

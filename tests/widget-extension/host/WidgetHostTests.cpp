@@ -170,6 +170,22 @@ TEST_F(Host, AddingChangingAndRemovingWidgetsIsRemembered)
     EXPECT_EQ(m_quits, 1);
 }
 
+TEST_F(Host, AWidgetGrownAtTheRightEdgeStaysOnTheScreen)
+{
+    WidgetHost& host = start();
+    host.setFamily(0, WidgetFamily::Medium);
+    const QPoint inside(1920 - 24 - 364, 24);
+    EXPECT_EQ(host.placement(0).position, inside);
+    EXPECT_EQ(host.window(0).pos(), inside);
+    EXPECT_TRUE(screen.contains(host.window(0).geometry())) << "the buttons would be off-screen";
+    ASSERT_EQ(WidgetPlacement::load(path()).size(), 1u);
+    EXPECT_EQ(WidgetPlacement::load(path()).front().position, inside);
+
+    // Made small again it stays where it was put.
+    host.setFamily(0, WidgetFamily::Small);
+    EXPECT_EQ(host.window(0).pos(), inside);
+}
+
 TEST_F(Host, TheMenuOffersPresetsFamiliesAndTheWidgetCommands)
 {
     WidgetHost& host = start();
@@ -216,6 +232,31 @@ TEST(WidgetPlacement, NewWidgetsGoBelowTheLastThenIntoTheNextColumn)
     widgets.back().position = QPoint(1726, 900);
     EXPECT_EQ(WidgetPlacement::nextWidget(widgets, screen).position, QPoint(1726 - 364 - 24, 24));
     EXPECT_EQ(WidgetPlacement::nextWidget({}, screen).position, QPoint(1726, 24));
+}
+
+TEST(WidgetPlacement, AWidgetIsKeptInsideTheFreeArea)
+{
+    const QRect area(100, 30, 1820, 1050); // right 1919, bottom 1079
+    const struct {
+        WidgetFamily family;
+        QPoint from;
+        QPoint to;
+    } cases[] = {
+        {WidgetFamily::Medium, {1726, 54}, {1920 - 24 - 364, 54}}, // grown past the right edge
+        {WidgetFamily::Medium, {1556, 54}, {1556, 54}},             // just fits
+        {WidgetFamily::Small, {400, 1000}, {400, 1080 - 24 - 170}}, // past the bottom
+        {WidgetFamily::Medium, {1800, 1000}, {1920 - 24 - 364, 1080 - 24 - 170}},
+        {WidgetFamily::Small, {-50, -50}, {-50, -50}}, // past the top left is the user's choice
+    };
+    for (const auto& c : cases) {
+        const PlacedWidget kept = WidgetPlacement::keptInside({c.family, QStringLiteral("preset.quick-5"), c.from}, area);
+        EXPECT_EQ(kept.position, c.to) << c.from.x() << "," << c.from.y();
+        EXPECT_EQ(kept.family, c.family);
+        EXPECT_EQ(kept.presetID, QStringLiteral("preset.quick-5"));
+    }
+    // Wider than the area: its left edge stays on it.
+    EXPECT_EQ(WidgetPlacement::keptInside({WidgetFamily::Medium, {}, {50, 40}}, QRect(0, 0, 300, 800)).position,
+              QPoint(0, 40));
 }
 
 TEST(WidgetPlacement, TheConfigurationLivesUnderTheUsersConfigDirectory)
