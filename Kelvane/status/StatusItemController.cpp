@@ -159,12 +159,16 @@ void StatusItemController::setupStatusItem()
 
 void StatusItemController::setupBindings()
 {
-    // 1. The five objects whose changes redraw the tray, merged and throttled.
+    // 1. The objects whose changes redraw the tray, merged and throttled. The
+    // colours and the completion's look are stores of their own, apart from
+    // the settings' signal.
     m_lookChangeTimer = m_makeOneShotTimer();
     m_refreshThrottle = std::make_unique<RefreshThrottle>(m_makeOneShotTimer(), refreshWindow, [this] { refresh(); });
     const auto poke = [this] { m_refreshThrottle->poke(); };
     connect(&m_engine->state(), &TimerState::changed, this, poke);
     connect(m_settings.get(), &AppSettings::changed, this, poke);
+    connect(&m_settings->colorManager(), &ColorManager::changed, this, poke);
+    connect(&m_settings->completionSettings(), &CompletionSettings::changed, this, poke);
     connect(m_animationPlayer.get(), &AnimationPlayer::changed, this, poke);
     connect(m_pomodoroSession.get(), &PomodoroSession::isActiveChanged, this, poke);
     connect(m_pomodoroSession.get(), &PomodoroSession::currentPhaseIndexChanged, this, poke);

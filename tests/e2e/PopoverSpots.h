@@ -1,8 +1,8 @@
 #pragma once
 
-// Where the 5-minute preset and the Start button lie in a freshly opened
-// popover, relative to its top-left corner: laid out here the way the program
-// lays it out, on a fresh store as the program's is.
+// Where the 5-minute preset, the Start button and the footer rows lie in a
+// freshly opened popover, relative to its top-left corner: laid out here the
+// way the program lays it out, on a fresh store as the program's is.
 
 #include "ScreenProbe.h"
 #include "StoredTimer.h"
@@ -22,6 +22,7 @@ struct PopoverSpots {
     QPoint fiveMinutes;
     QPoint start;
     QPoint floatingDisplay;
+    QPoint settings;
 };
 
 inline PopoverSpots spotsOfAFreshPopover()
@@ -46,7 +47,7 @@ inline PopoverSpots spotsOfAFreshPopover()
             floating = button->mapTo(&view, button->rect().center());
     }
     return {middleOf(QStringLiteral("popover.preset.5min")), middleOf(QStringLiteral("popover.button.start")),
-            floating};
+            floating, middleOf(QStringLiteral("popover.settingsButton"))};
 }
 
 inline bool runsFiveMinutes(const std::optional<TimerStateSnapshot>& snapshot);

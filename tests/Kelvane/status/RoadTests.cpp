@@ -212,6 +212,41 @@ TEST(RefreshRoadTest, AnUnchangedPictureIsNotSentAgain)
     EXPECT_EQ(rig.statusItem->imageSends, sends + 1);
 }
 
+// Every store of what the tray draws redraws it: the look, the colours and,
+// once a countdown has ended, what the end shows.
+TEST(RefreshRoadTest, EachStoreOfTheLookRedrawsTheTray)
+{
+    const struct {
+        const char* name;
+        std::function<void(ControllerRig&)> change;
+    } rows[] = {
+        {"display mode", [](ControllerRig& rig) { rig.settings().setMenuBarDisplayMode(MenuBarDisplayMode::IconOnly); }},
+        {"digit colour", [](ControllerRig& rig) { rig.settings().colorManager().selectDigitPreset(QStringLiteral("amber")); }},
+        {"completion look",
+         [](ControllerRig& rig) {
+             rig.settings().completionSettings().setDisplayBehavior(CompletionBehavior::FreezeAtZero);
+         }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ControllerRig rig;
+        rig.settings().completionSettings().setDisplayBehavior(CompletionBehavior::ShowCheckmark);
+        completeCountdown(rig);
+        const auto endWindows = [&] {
+            for (ManualOneShotTimer* timer : rig.timers) {
+                if (timer->isPending() && timer->delay == StatusItemController::refreshWindow)
+                    timer->fire();
+            }
+        };
+        endWindows();
+        endWindows(); // a quiet one, after the held changes
+        const int sends = rig.statusItem->imageSends;
+        row.change(rig);
+        endWindows();
+        EXPECT_EQ(rig.statusItem->imageSends, sends + 1);
+    }
+}
+
 TEST(RefreshRoadTest, TheTooltipIsTheAccessibleLabel)
 {
     ControllerRig rig;
