@@ -52,8 +52,7 @@ std::unique_ptr<FocusStatusManager> makeFocus()
 {
     std::vector<std::unique_ptr<platform::DoNotDisturbSource>> sources;
     sources.push_back(std::make_unique<platform::NotificationServerInhibition>());
-    if (auto banners = platform::GnomeBannerSetting::open())
-        sources.push_back(std::move(banners));
+    sources.push_back(std::make_unique<platform::GnomeBannerSetting>());
     return std::make_unique<DoNotDisturbFocusStatusManager>(std::move(sources));
 }
 

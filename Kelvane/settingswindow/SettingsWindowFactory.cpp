@@ -24,7 +24,7 @@ std::unique_ptr<SettingsWindowOpener> makeSettingsWindow(StatusItemController& c
                 owner->checkForUpdates();
         };
     }
-    parts.icon = ProgramIdentity::icon();
+    parts.icon = &ProgramIdentity::icon;
     parts.shortVersion = ProgramIdentity::shortVersion();
     parts.buildNumber = ProgramIdentity::buildNumber();
     return std::make_unique<SettingsWindowController>(std::move(parts));

@@ -31,9 +31,11 @@ struct SettingsWindowParts {
     // Empty where the program cannot check: the General page then shows no
     // Updates section.
     std::function<void()> onCheckForUpdates;
-    // The About page's icon (null: the timer symbol) and version parts (none:
-    // the fallbacks).
-    QIcon icon;
+    // The About page's icon (none, or a null icon: the timer symbol), asked
+    // for when the window is built: drawing it costs memory a program that
+    // never opens the window should not carry. The version parts (none: the
+    // fallbacks).
+    std::function<QIcon()> icon;
     std::optional<QString> shortVersion;
     std::optional<QString> buildNumber;
 };

@@ -12,22 +12,21 @@ namespace {
 constexpr auto schemaID = "org.gnome.desktop.notifications";
 constexpr auto bannersKey = "show-banners";
 
-} // namespace
-
-std::unique_ptr<GnomeBannerSetting> GnomeBannerSetting::open()
+// GSettings aborts on a missing schema or key, so both are looked up first.
+bool schemaHasBannersKey()
 {
     GSettingsSchemaSource* source = g_settings_schema_source_get_default();
     if (!source)
-        return nullptr;
+        return false;
     GSettingsSchema* schema = g_settings_schema_source_lookup(source, schemaID, TRUE);
     if (!schema)
-        return nullptr;
+        return false;
     const bool hasKey = g_settings_schema_has_key(schema, bannersKey);
     g_settings_schema_unref(schema);
-    if (!hasKey)
-        return nullptr;
-    return std::unique_ptr<GnomeBannerSetting>(new GnomeBannerSetting());
+    return hasKey;
 }
+
+} // namespace
 
 GnomeBannerSetting::~GnomeBannerSetting()
 {
@@ -35,11 +34,25 @@ GnomeBannerSetting::~GnomeBannerSetting()
         g_object_unref(m_settings);
 }
 
+void GnomeBannerSetting::open() const
+{
+    if (m_opened)
+        return;
+    m_opened = true;
+    if (schemaHasBannersKey())
+        m_settings = g_settings_new(schemaID);
+}
+
+bool GnomeBannerSetting::isAvailable() const
+{
+    open();
+    return m_settings != nullptr;
+}
+
 bool GnomeBannerSetting::isOn() const
 {
-    if (!m_settings)
-        m_settings = g_settings_new(schemaID);
-    return !g_settings_get_boolean(m_settings, bannersKey);
+    open();
+    return m_settings && !g_settings_get_boolean(m_settings, bannersKey);
 }
 
 } // namespace platform

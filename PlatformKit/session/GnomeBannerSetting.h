@@ -2,30 +2,31 @@
 
 #include "PlatformKit/session/DoNotDisturbSource.h"
 
-#include <memory>
-
 struct _GSettings;
 
 namespace platform {
 
 // GNOME's do-not-disturb switch: the `show-banners` key of
-// `org.gnome.desktop.notifications`, on while banners are turned off.
+// `org.gnome.desktop.notifications`, on while banners are turned off. Off
+// where that schema is not installed.
 class GnomeBannerSetting final : public DoNotDisturbSource {
 public:
-    // None where that schema is not installed (GSettings aborts on a missing
-    // schema, so it is looked up first).
-    static std::unique_ptr<GnomeBannerSetting> open();
+    GnomeBannerSetting() = default;
     ~GnomeBannerSetting() override;
     GnomeBannerSetting(const GnomeBannerSetting&) = delete;
     GnomeBannerSetting& operator=(const GnomeBannerSetting&) = delete;
 
+    // Whether the schema with its key is installed.
+    bool isAvailable() const;
     bool isOn() const override;
 
 private:
-    GnomeBannerSetting() = default;
+    // Looked up and made on the first question: GIO's schema lookup and
+    // GSettings' backend and worker thread cost memory that a program that
+    // may never ask should not carry.
+    void open() const;
 
-    // Made on the first question: GSettings loads its backend and starts a
-    // worker thread, which a program that may never ask should not carry.
+    mutable bool m_opened = false;
     mutable _GSettings* m_settings = nullptr;
 };
 

@@ -56,7 +56,7 @@ int main(int argc, char** argv)
     parts.makeLaunchAtLogin = [] { return std::make_unique<InactiveLaunchAtLoginManager>(); };
     parts.makeOneShotTimer = [] { return std::make_unique<platform::QtOneShotTimer>(); };
     parts.onCheckForUpdates = [] {};
-    parts.icon = ProgramIdentity::icon();
+    parts.icon = &ProgramIdentity::icon;
     parts.shortVersion = ProgramIdentity::shortVersion();
     parts.buildNumber = ProgramIdentity::buildNumber();
 

@@ -12,15 +12,15 @@ TEST(GnomeBannerSetting, OnWhileBannersAreOff)
 {
     // Before the first GSettings object of the process picks its backend.
     setenv("GSETTINGS_BACKEND", "memory", 1);
-    auto setting = platform::GnomeBannerSetting::open();
-    if (!setting)
+    const platform::GnomeBannerSetting setting;
+    if (!setting.isAvailable())
         GTEST_SKIP() << "GNOME's notification schema is not installed";
 
     GSettings* desktop = g_settings_new("org.gnome.desktop.notifications");
-    EXPECT_FALSE(setting->isOn());
+    EXPECT_FALSE(setting.isOn());
     g_settings_set_boolean(desktop, "show-banners", FALSE);
-    EXPECT_TRUE(setting->isOn());
+    EXPECT_TRUE(setting.isOn());
     g_settings_set_boolean(desktop, "show-banners", TRUE);
-    EXPECT_FALSE(setting->isOn());
+    EXPECT_FALSE(setting.isOn());
     g_object_unref(desktop);
 }
