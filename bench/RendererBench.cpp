@@ -4,6 +4,7 @@
 // Each frame shows the next second, as a running countdown does. Last, the
 // floating panel's card as a whole.
 #include "Kelvane/floating/FloatingDisplayPicture.h"
+#include "Kelvane/status/MenuBarContentView.h"
 
 #include "shared-ui/looks/DisplayRendererFactory.h"
 
@@ -103,5 +104,29 @@ void everyLookRunningAndPaused(benchmark::internal::Benchmark* benchmark)
 }
 
 BENCHMARK(floatingFrame)->Apply(everyLookRunningAndPaused)->Unit(benchmark::kMicrosecond);
+
+// The tray item's pictures as the controller draws them once a second while
+// a countdown runs: both cell sizes, minutes over seconds.
+void trayPicture(benchmark::State& state)
+{
+    MenuBarContent content;
+    content.displayType = static_cast<DisplayType>(state.range(0));
+    content.mode = TimerMode::Running;
+    content.duration = 1500;
+    content.remaining = 1500;
+    content.color = DisplayColor::amber();
+    MenuBarLookStates looks;
+    auto now = platform::Date::fromSecondsSinceReferenceDate(0);
+    for (auto _ : state) {
+        const QList<QImage> images =
+            MenuBarContentView::render(content, platform::StatusItem::Shape::SquareCell, looks, now);
+        benchmark::DoNotOptimize(images.constData());
+        now = now + 1.0;
+        content.remaining = content.remaining > 0 ? content.remaining - 1 : 3599;
+    }
+    state.SetLabel(platform::rawValue(content.displayType).toStdString());
+}
+
+BENCHMARK(trayPicture)->DenseRange(0, int(platform::allCases<DisplayType>().size()) - 1)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -134,7 +134,12 @@ struct Row {
     QRectF bounds; // the drawn extent within the look's natural rectangle
 };
 
-Row measureRow(const DisplayRenderer& renderer, DisplayFrame frame, platform::Date now)
+// The rows measured last: a square cell's two rows, each for a couple of
+// colours or modes in turn.
+constexpr std::size_t measuredRowsKept = 8;
+
+Row measureRow(const DisplayRenderer& renderer, const MenuBarContent& content, DisplayFrame frame,
+               MenuBarLookStates& states, platform::Date now)
 {
     DisplayFrame measured = frame;
     measured.displayOverride = TrayImageFitting::widestDigits(frame.text());
@@ -142,11 +147,26 @@ Row measureRow(const DisplayRenderer& renderer, DisplayFrame frame, platform::Da
     // Measured without the scheme's background, which cards and unlit parts
     // are filled with: the lit digits are what fills the cell.
     measured.color.bgA = 0;
+    // With the text given, the time only times a colon, which a row of
+    // digits does not have: one measurement serves every second.
+    measured.time = 0;
+    measured.isRunning = false;
+    const DisplayLookSettings settings = content.lookSettings();
+    auto& kept = states.measuredRows;
+    const auto known = std::find_if(kept.begin(), kept.end(), [&](const MenuBarLookStates::MeasuredRow& row) {
+        return row.type == content.displayType && row.frame == measured && row.settings == settings;
+    });
+    if (known != kept.end())
+        return {std::move(frame), known->bounds};
+
     DisplayLookState scratch;
     const QImage image = renderer.renderImage(measured, scratch, now, measuringRatio);
     QRectF bounds = TrayImageFitting::opaqueBounds(image, glowAlpha);
     if (bounds.isEmpty())
         bounds = QRectF(QPointF(0, 0), renderer.naturalSize(measured));
+    if (kept.size() >= measuredRowsKept)
+        kept.erase(kept.begin());
+    kept.push_back({content.displayType, settings, std::move(measured), bounds});
     return {std::move(frame), bounds};
 }
 
@@ -197,7 +217,7 @@ void paintCellDisplay(QPainter& painter, const MenuBarContent& content, const QR
     frame.style.bloomEnabled = false;
     const auto split = TrayImageFitting::splitAtColon(frame.text());
     if (!split) {
-        const Row row = measureRow(*renderer, frame, now);
+        const Row row = measureRow(*renderer, content, frame, states, now);
         paintRow(painter, *renderer, row, states.whole, now, TrayImageFitting::fitInto(row.bounds.size(), area));
         return;
     }
@@ -205,8 +225,8 @@ void paintCellDisplay(QPainter& painter, const MenuBarContent& content, const QR
     topFrame.displayOverride = split->first;
     DisplayFrame bottomFrame = frame;
     bottomFrame.displayOverride = split->second;
-    const Row top = measureRow(*renderer, topFrame, now);
-    const Row bottom = measureRow(*renderer, bottomFrame, now);
+    const Row top = measureRow(*renderer, content, topFrame, states, now);
+    const Row bottom = measureRow(*renderer, content, bottomFrame, states, now);
     // The rows share one scale, so their digits are the same size.
     const qreal gap = std::max(top.bounds.height(), bottom.bounds.height()) * 0.2;
     const QSizeF stacked(std::max(top.bounds.width(), bottom.bounds.width()),

@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QRectF>
 #include <QSizeF>
 
 class QPainter;
@@ -16,6 +17,7 @@ class QPainter;
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 // What a tray picture carries from one drawing to the next: the look state of
 // the whole display and of the two rows a square cell splits it into.
@@ -23,6 +25,16 @@ struct MenuBarLookStates {
     DisplayLookState whole;
     DisplayLookState top;
     DisplayLookState bottom;
+
+    // The lit extent of a row of widest digits, measured by drawing it large:
+    // the same from one second to the next, and costly to draw, so kept.
+    struct MeasuredRow {
+        DisplayType type;
+        DisplayLookSettings settings;
+        DisplayFrame frame;
+        QRectF bounds;
+    };
+    std::vector<MeasuredRow> measuredRows; // the latest last
 };
 
 // The tray item's picture, drawn from a MenuBarContent alone. A strip shows

@@ -22,4 +22,6 @@ struct DisplayLookSettings {
     std::optional<QColor> phaseTintColor; // the current phase's colour; wins over the palette
     DigitScaling digitScaling = DigitScaling::uniform();
     std::optional<MulticolorPalette> palette;
+
+    friend bool operator==(const DisplayLookSettings&, const DisplayLookSettings&) = default;
 };

@@ -137,6 +137,41 @@ TEST(MenuBarContentViewTest, TheSamePictureTwiceIsPixelEqual)
     EXPECT_EQ(first.size(), qsizetype(MenuBarContentView::cellSizes.size()));
 }
 
+// The rows' measurements are kept from one drawing to the next: a day of
+// changes drawn with kept state must look as each change drawn afresh.
+TEST(MenuBarContentViewTest, KeptMeasurementsDrawWhatAFreshDrawingDoes)
+{
+    const auto with = [](auto change) {
+        MenuBarContent content = amberClock();
+        change(content);
+        return content;
+    };
+    const MenuBarContent day[] = {
+        amberClock(),
+        with([](MenuBarContent& c) { c.remaining = 753; }),
+        with([](MenuBarContent& c) { c.remaining = 59; }),
+        with([](MenuBarContent& c) { c.remaining = 3600 * 2; }),
+        with([](MenuBarContent& c) { c.showLeadingZero = true; }),
+        with([](MenuBarContent& c) { c.style.dotWeight = DotWeight::Bold; }),
+        with([](MenuBarContent& c) { c.style.dotShape = DotShape::Square; }),
+        with([](MenuBarContent& c) { c.color = DisplayColor::classicWhite(); }),
+        with([](MenuBarContent& c) { c.phaseTint = QColor(52, 199, 89); }),
+        with([](MenuBarContent& c) { c.timeFormat = TimeFormat::Minimal; }),
+        with([](MenuBarContent& c) { c.displayType = DisplayType::SmallAndBig; }),
+        with([](MenuBarContent& c) { c.displayType = DisplayType::FlipClock; }),
+        with([](MenuBarContent& c) { c.mode = TimerMode::Paused; }),
+        amberClock(),
+    };
+    MenuBarLookStates kept;
+    for (std::size_t i = 0; i < std::size(day); ++i) {
+        MenuBarLookStates fresh;
+        const auto drawnKept = MenuBarContentView::render(day[i], platform::StatusItem::Shape::SquareCell, kept, now);
+        const auto drawnFresh =
+            MenuBarContentView::render(day[i], platform::StatusItem::Shape::SquareCell, fresh, now);
+        EXPECT_EQ(drawnKept, drawnFresh) << "change " << i;
+    }
+}
+
 TEST(MenuBarContentViewTest, TheStripIsTheNaturalWidthDisplay)
 {
     DisplayLookState state;
