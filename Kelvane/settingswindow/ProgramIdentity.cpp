@@ -1,7 +1,6 @@
 #include "Kelvane/settingswindow/ProgramIdentity.h"
 
-#include <QPainter>
-#include <QSvgRenderer>
+#include <QPixmap>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -22,21 +21,12 @@ std::optional<QString> unlessEmpty(const char* value)
     return text.isEmpty() ? std::nullopt : std::optional(text);
 }
 
+// Drawn by Qt's SVG icon engine, a plugin loaded only when the icon is
+// drawn; none where that plugin is missing.
 QIcon builtInIcon()
 {
-    QSvgRenderer renderer(u":/com.morrowfen.Kelvane.svg"_s);
-    if (!renderer.isValid())
-        return {};
-    QIcon icon;
-    for (const int side : {128, 256}) {
-        QPixmap pixmap(side, side);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    const QIcon icon(u":/com.morrowfen.Kelvane.svg"_s);
+    return icon.pixmap(QSize(128, 128)).isNull() ? QIcon() : icon;
 }
 
 } // namespace
