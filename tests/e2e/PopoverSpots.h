@@ -65,13 +65,7 @@ inline void chooseFiveMinutesAndStart(ScreenProbe& screen, const QString& window
     const auto area = screen.waitForStill(window);
     ASSERT_TRUE(area) << "the popover does not settle";
     const auto clickUntil = [&](QPoint point, const auto& done) {
-        for (int attempt = 0; attempt < 2; ++attempt) {
-            if (!screen.click(QRect(area->topLeft() + point, QSize(1, 1)), 1))
-                return false;
-            if (platform::test::waitUntil([&] { return done(timer.snapshot()); }, 3s))
-                return true;
-        }
-        return false;
+        return screen.clickUntil(area->topLeft() + point, [&] { return done(timer.snapshot()); }, 3s);
     };
     ASSERT_TRUE(clickUntil(spots.fiveMinutes, [](const std::optional<TimerStateSnapshot>& snapshot) {
         return snapshot && snapshot->duration == 300 && snapshot->selectedPresetID == QStringLiteral("preset.quick-5");

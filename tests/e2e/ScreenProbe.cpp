@@ -98,6 +98,34 @@ bool ScreenProbe::click(const QRect& area, int button) const
     return m_desktop.run(QStringLiteral("xdotool"), arguments).has_value();
 }
 
+bool ScreenProbe::clickUntil(QPoint point, const std::function<bool()>& done, std::chrono::milliseconds timeout,
+                             const QString& window) const
+{
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!click(QRect(point, QSize(1, 1)), 1))
+            return false;
+        if (platform::test::waitUntil(done, timeout))
+            return true;
+        if (!window.isEmpty()) {
+            const auto shown = state(window);
+            if (!shown || !shown->viewable)
+                return platform::test::waitUntil(done, 2 * timeout);
+        }
+    }
+    return false;
+}
+
+bool ScreenProbe::waitForFocus(const QString& window) const
+{
+    using namespace std::chrono_literals;
+    return platform::test::waitUntil(
+        [&] {
+            const auto focused = m_desktop.run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")});
+            return focused && focused->trimmed() == window;
+        },
+        5s);
+}
+
 std::optional<QRect> ScreenProbe::waitForStill(const QString& window) const
 {
     using namespace std::chrono_literals;

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
+#include <functional>
 #include <optional>
 
 struct WindowState {
@@ -38,6 +40,14 @@ public:
     QImage capture(const QString& window, const QString& file) const;
     // Moves the pointer to the middle of `area` and presses and releases `button`.
     bool click(const QRect& area, int button) const;
+    // Clicks `point` until `done` holds within `timeout`, once more where a
+    // loaded machine lost the first click: only for clicks whose repeat does
+    // no harm. With `window` given, a click that took that window away had
+    // its effect, which is then waited for instead.
+    bool clickUntil(QPoint point, const std::function<bool()>& done, std::chrono::milliseconds timeout,
+                    const QString& window = {}) const;
+    // Until the window has the keyboard focus: keys reach it only then.
+    bool waitForFocus(const QString& window) const;
     // The window's area once it stops moving; none when it keeps moving or is gone.
     std::optional<QRect> waitForStill(const QString& window) const;
     // Drags with the first button from `from` by `shift`, in small steps as a

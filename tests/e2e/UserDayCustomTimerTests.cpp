@@ -57,21 +57,10 @@ protected:
         return m_screen->capture(window, QStringLiteral(USERDAY_SCREENSHOT_DIR "/%1.png").arg(name));
     }
 
-    // Clicks `control` of `window` (at `origin`) until `done`: a click a
-    // loaded machine lost is given once more, while the window still shows.
-    // A window the click took away had the click: its effect is waited for.
+    // Clicks `control` of `window` (at `origin`) until `done`.
     bool clickUntil(const QString& window, QPoint origin, const QRect& control, const std::function<bool()>& done)
     {
-        for (int attempt = 0; attempt < 2; ++attempt) {
-            if (!m_screen->click(QRect(origin + control.center(), QSize(1, 1)), 1))
-                return false;
-            if (waitUntil(done, 5s))
-                return true;
-            const auto shown = m_screen->state(window);
-            if (!shown || !shown->viewable)
-                return waitUntil(done, 10s);
-        }
-        return false;
+        return m_screen->clickUntil(origin + control.center(), done, 5s, window);
     }
 
     // Clicks into the field, replaces its text with `text` and leaves it with
@@ -149,13 +138,7 @@ void UserDayCustomTimer::makeTwoPhaseTimerInTheEditor()
     ASSERT_TRUE(sheet) << "the editor does not settle";
     EXPECT_FALSE(m_screen->state(m_popover)->viewable) << "the popover stayed open over the editor";
     // Keys go to the editor only once the window manager has given it the focus.
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            const auto focused = m_desktop->run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")});
-            return focused && focused->trimmed() == editor;
-        },
-        5s))
-        << "the editor did not get the keyboard focus";
+    ASSERT_TRUE(m_screen->waitForFocus(editor)) << "the editor did not get the keyboard focus";
     shoot(QStringLiteral("editor-02-new-timer"));
 
     ASSERT_TRUE(typeInto(editor, sheet->topLeft(), spots.name, timerName, QStringLiteral("editor-03-name")))
@@ -239,9 +222,7 @@ void UserDayCustomTimer::stopItFromTheStopBar()
 
 TEST_F(UserDayCustomTimer, ACustomTimerMadeInTheEditorRunsFromThePopover)
 {
-    ASSERT_NO_FATAL_FAILURE(markClickHintSeen());
-    ASSERT_NO_FATAL_FAILURE(startInTray());
-    ASSERT_TRUE(waitForMode(TimerMode::Idle)) << "no idle timer stored at the start";
+    ASSERT_NO_FATAL_FAILURE(startOnALaterDay());
     ASSERT_NO_FATAL_FAILURE(makeTwoPhaseTimerInTheEditor());
     ASSERT_NO_FATAL_FAILURE(startItFromThePopover());
     ASSERT_NO_FATAL_FAILURE(stopItFromTheStopBar());

@@ -128,6 +128,15 @@ protected:
         store->setBool(SharedDefaultsKeys::hasSeenClickHint.name, true);
     }
 
+    // The program started on a day after the first: the hint seen, the timer
+    // idle, its icon in the tray.
+    void startOnALaterDay()
+    {
+        ASSERT_NO_FATAL_FAILURE(markClickHintSeen());
+        ASSERT_NO_FATAL_FAILURE(startInTray());
+        ASSERT_TRUE(waitForMode(TimerMode::Idle)) << "no idle timer stored at the start";
+    }
+
     // Starts the program and waits for its icon in the tray.
     void startInTray()
     {
@@ -225,13 +234,7 @@ protected:
         ASSERT_TRUE(xdotool({QStringLiteral("windowmap"), QStringLiteral("--sync"), window}));
         ASSERT_TRUE(waitUntil([&] { return xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window}); },
                               5s));
-        ASSERT_TRUE(waitUntil(
-            [&] {
-                const auto focused = m_desktop->run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")});
-                return focused && focused->trimmed() == window;
-            },
-            5s))
-            << "the key recorder did not get the focus";
+        ASSERT_TRUE(m_screen->waitForFocus(window)) << "the key recorder did not get the focus";
     }
 
     // Types `chord` and waits until the focused window has received `key`.

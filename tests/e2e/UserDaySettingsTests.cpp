@@ -147,17 +147,10 @@ protected:
         runEventLoop(500ms);
     }
 
-    // Clicks `spot` of the window until `done`, once more where a loaded
-    // machine lost the first click.
+    // Clicks `spot` of the window until `done`.
     bool clickUntil(QPoint spot, const std::function<bool()>& done)
     {
-        for (int attempt = 0; attempt < 2; ++attempt) {
-            if (!m_screen->click(QRect(m_windowArea.topLeft() + spot, QSize(1, 1)), 1))
-                return false;
-            if (waitUntil(done, 3s))
-                return true;
-        }
-        return false;
+        return m_screen->clickUntil(m_windowArea.topLeft() + spot, done, 3s);
     }
 
     std::optional<QString> storedString(const QString& key) const
@@ -296,9 +289,7 @@ void UserDaySettings::aboutChangesNothing()
 
 TEST_F(UserDaySettings, EachPageChangedOnceShowsInTheTray)
 {
-    ASSERT_NO_FATAL_FAILURE(markClickHintSeen());
-    ASSERT_NO_FATAL_FAILURE(startInTray());
-    ASSERT_TRUE(waitForMode(TimerMode::Idle)) << "no idle timer stored at the start";
+    ASSERT_NO_FATAL_FAILURE(startOnALaterDay());
     shoot(QStringLiteral("settings-01-idle"));
     ASSERT_NO_FATAL_FAILURE(openSettingsFromThePopover());
     m_layout.emplace(m_windowArea.size());

@@ -96,21 +96,11 @@ protected:
         FAIL() << "the menu did not make the widget " << medium.width() << " px wide";
     }
 
-    // Clicks `spot` of the widget (its own coordinates) until `done`, at most
-    // twice: only for clicks whose repeat does no harm.
+    // Clicks `spot` of the widget (its own coordinates) until `done`.
     bool clickUntil(QPointF spot, const std::function<bool()>& done, std::chrono::milliseconds timeout = 5s)
     {
-        for (int attempt = 0; attempt < 2; ++attempt) {
-            const auto area = widgetArea();
-            if (!area)
-                return false;
-            const QPoint at = area->topLeft() + spot.toPoint();
-            if (!m_screen->click(QRect(at, QSize(1, 1)), 1))
-                return false;
-            if (waitUntil(done, timeout))
-                return true;
-        }
-        return false;
+        const auto area = widgetArea();
+        return area && m_screen->clickUntil(area->topLeft() + spot.toPoint(), done, timeout);
     }
 
     QStringList windowsTitled(const QString& title) const
@@ -236,9 +226,7 @@ void UserDayWidget::theTimeToggles(const TimerWidgetLayout& layout)
 
 TEST_F(UserDayWidget, TheMediumWidgetsButtonsTried)
 {
-    ASSERT_NO_FATAL_FAILURE(markClickHintSeen());
-    ASSERT_NO_FATAL_FAILURE(startInTray());
-    ASSERT_TRUE(waitForMode(TimerMode::Idle)) << "no idle timer stored at start";
+    ASSERT_NO_FATAL_FAILURE(startOnALaterDay());
     ASSERT_NO_FATAL_FAILURE(startWidgetProgram());
     runEventLoop(500ms);
     captureWidget(QStringLiteral("widget-00-small"));
