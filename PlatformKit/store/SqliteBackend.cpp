@@ -1,5 +1,6 @@
 #include "PlatformKit/store/SqliteBackend.h"
 
+#include "PlatformKit/core/Logging.h"
 #include "PlatformKit/store/SqliteOwnership.h"
 
 #include <QDir>
@@ -17,8 +18,6 @@
 #include <thread>
 #include <type_traits>
 #include <variant>
-
-Q_LOGGING_CATEGORY(lcStore, "kelvane.platform.store", QtCriticalMsg)
 
 namespace platform::detail {
 namespace {

@@ -18,7 +18,7 @@
 // hangs on another process's long transaction. Past the deadline, as on other
 // failures (a disk error, a file corrupted while open), a read reads as absent
 // and a write is dropped, with a warning under the logging category
-// "kelvane.platform.store".
+// "kelvane.store".
 
 #include "PlatformKit/store/UserDefaults.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // The shared store's warnings, collected while an object of StoreWarnings
-// lives (the store's logging category is quiet below critical otherwise).
+// lives.
 
 #include <QByteArray>
 #include <QLoggingCategory>
@@ -15,7 +15,7 @@ public:
     StoreWarnings()
     {
         s_messages.clear();
-        QLoggingCategory::setFilterRules(QStringLiteral("kelvane.platform.store.warning=true"));
+        QLoggingCategory::setFilterRules(QStringLiteral("kelvane.store.warning=true"));
         m_previous = qInstallMessageHandler(collect);
     }
     ~StoreWarnings()
@@ -39,7 +39,7 @@ public:
 private:
     static void collect(QtMsgType type, const QMessageLogContext& context, const QString& message)
     {
-        if (type == QtWarningMsg && context.category && QByteArray(context.category) == "kelvane.platform.store")
+        if (type == QtWarningMsg && context.category && QByteArray(context.category) == "kelvane.store")
             s_messages << message;
     }
 
