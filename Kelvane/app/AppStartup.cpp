@@ -4,9 +4,9 @@
 
 #include "TimerCoreKit/store/SharedDefaultsKeys.h"
 
-AppStartup::AppStartup(StoreProvider store, TargetFactory makeTarget, platform::Clock now,
+AppStartup::AppStartup(StoreProvider store, ProgramFactory makeProgram, platform::Clock now,
                        DeepLinkGate::MonotonicClock gateClock)
-    : m_store(std::move(store)), m_makeTarget(std::move(makeTarget)), m_now(std::move(now)),
+    : m_store(std::move(store)), m_makeProgram(std::move(makeProgram)), m_now(std::move(now)),
       m_gate(std::move(gateClock))
 {
 }
@@ -19,10 +19,10 @@ void AppStartup::launch()
         return;
     m_launched = true;
     platform::UserDefaults& store = m_store();
-    m_target = m_makeTarget(store);
+    m_program = m_makeProgram(store);
     SharedAppState::recordHeartbeat(m_now(), store);
-    if (m_target)
-        m_target->processPendingCommands();
+    if (DeepLinkTarget* performer = target())
+        performer->processPendingCommands();
 }
 
 void AppStartup::openUrls(const QList<QUrl>& urls)
@@ -31,13 +31,13 @@ void AppStartup::openUrls(const QList<QUrl>& urls)
         const auto action = parseDeepLink(url);
         if (!action || !m_gate.admit())
             continue;
-        if (m_target)
-            m_target->handleDeepLink(*action);
+        if (DeepLinkTarget* performer = target())
+            performer->handleDeepLink(*action);
     }
 }
 
 void AppStartup::activate()
 {
-    if (m_target)
-        m_target->processPendingCommands();
+    if (DeepLinkTarget* performer = target())
+        performer->processPendingCommands();
 }

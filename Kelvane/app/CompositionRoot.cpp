@@ -27,7 +27,7 @@
 #include "PlatformKit/power/ScreenSaverSleepInhibitor.h"
 #include "PlatformKit/session/GnomeBannerSetting.h"
 #include "PlatformKit/session/NotificationServerInhibition.h"
-#include "PlatformKit/tray/StripStatusItem.h"
+#include "PlatformKit/tray/StatusItem.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -67,9 +67,7 @@ std::unique_ptr<LaunchAtLoginManager> makeLaunchAtLogin()
         QString::fromLatin1(CompositionRoot::applicationID), QStringLiteral("Kelvane"), command));
 }
 
-// The controller on the real backends; every system manager not built yet
-// is left to the controller's do-nothing default.
-std::unique_ptr<DeepLinkTarget> makeController(platform::UserDefaults& defaults, const AppBackends& backends)
+std::unique_ptr<RunningProgram> makeController(platform::UserDefaults& defaults, const AppBackends& backends)
 {
     StatusItemControllerParts parts;
     parts.defaults = &defaults;
@@ -89,17 +87,16 @@ std::unique_ptr<DeepLinkTarget> makeController(platform::UserDefaults& defaults,
     parts.makeLaunchAtLogin = makeLaunchAtLogin;
     parts.customDurationPrompt = std::make_unique<CustomDurationDialogPrompt>();
     parts.clickHint = std::make_unique<ClickHintPopup>();
-    parts.popover = [](StatusItemController& c) {
-        return std::make_unique<PopoverFrame>(PopoverModel{c.engine(), c.settings(), c.pomodoroSession(),
-                                                           c.customTimerStore(), c.customTimerSession()});
+    parts.popover = [](AppModel& model, TimerCommandPerformer& commands) {
+        return std::make_unique<PopoverFrame>(PopoverModel::of(model, commands));
     };
     parts.settingsWindow = [audio = backends.makeAudioOutput,
-                            timers = backends.makeOneShotTimer](StatusItemController& controller) {
-        return makeSettingsWindow(controller, audio, timers);
+                            timers = backends.makeOneShotTimer](AppModel& model, SystemManagers& managers) {
+        return makeSettingsWindow(model, managers, audio, timers);
     };
-    parts.floatingPanel = [&defaults, makeOneShotTimer = backends.makeOneShotTimer](StatusItemController& c) {
-        return std::make_unique<FloatingDisplayController>(c.engine(), c.settings(), c.animationPlayer(),
-                                                           c.pomodoroSession(), c.customTimerSession(), defaults,
+    parts.floatingPanel = [&defaults, makeOneShotTimer = backends.makeOneShotTimer](AppModel& model) {
+        return std::make_unique<FloatingDisplayController>(model.engine(), model.settings(), model.animationPlayer(),
+                                                           model.pomodoro(), model.customSession(), defaults,
                                                            makeOneShotTimer);
     };
     return std::make_unique<StatusItemController>(std::move(parts));

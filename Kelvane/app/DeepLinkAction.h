@@ -12,7 +12,7 @@ struct DeepLinkAction {
 };
 
 // The object that performs deep links and drains the widget's command queue:
-// the status item controller in the program, a fake in tests.
+// the command performer in the program, a fake in tests.
 class DeepLinkTarget {
 public:
     virtual ~DeepLinkTarget() = default;
@@ -23,4 +23,17 @@ protected:
     DeepLinkTarget() = default;
     DeepLinkTarget(const DeepLinkTarget&) = default;
     DeepLinkTarget& operator=(const DeepLinkTarget&) = default;
+};
+
+// What start-up builds and keeps for the life of the program (the status item
+// controller, a fake in tests), and the target of its links within.
+class RunningProgram {
+public:
+    virtual ~RunningProgram() = default;
+    virtual DeepLinkTarget& deepLinkTarget() = 0;
+
+protected:
+    RunningProgram() = default;
+    RunningProgram(const RunningProgram&) = default;
+    RunningProgram& operator=(const RunningProgram&) = default;
 };

@@ -9,7 +9,7 @@
 #include "Kelvane/settings/AppSettings.h"
 #include "Kelvane/settings/ColorManager.h"
 #include "Kelvane/status/MenuBarContent.h"
-#include "Kelvane/status/TimerActions.h"
+#include "Kelvane/commands/TimerCommandPerformer.h"
 
 #include "shared-ui/accessibility/AccessibilityHints.h"
 #include "shared-ui/accessibility/AccessibilityIdentifiers.h"
@@ -244,9 +244,7 @@ QWidget* PopoverContentView::makePresets()
         row->setAccessibleName(preset.isCustom ? AccessibilityLabels::Popover::customPresetButton
                                                : AccessibilityLabels::Popover::presetButton(minutes));
         const QString id = preset.id;
-        connect(row, &QAbstractButton::clicked, this, [this, id] {
-            TimerActions::selectPreset(m_model.engine, m_model.pomodoro, m_model.customSession, id);
-        });
+        connect(row, &QAbstractButton::clicked, this, [this, id] { m_model.commands.choosePreset(id); });
         stack->addWidget(row);
         m_presetRows.append(row);
     }
@@ -360,8 +358,7 @@ QWidget* PopoverContentView::makeFooter()
     m_pomodoroRow = new PopoverRow(QStringLiteral("timer"), QStringLiteral("Pomodoro"), footer);
     m_pomodoroRow->setAccessibleName(QStringLiteral("Start Pomodoro"));
     m_pomodoroRow->setAccessibleDescription(QStringLiteral("Double-tap to start Pomodoro mode"));
-    connect(m_pomodoroRow, &QAbstractButton::clicked, this,
-            [this] { TimerActions::startPomodoro(m_model.pomodoro, m_model.customSession); });
+    connect(m_pomodoroRow, &QAbstractButton::clicked, this, [this] { m_model.commands.startPomodoro(); });
     stack->addWidget(m_pomodoroRow);
 
     // The outward closures may close (and so destroy) this view.
@@ -411,9 +408,7 @@ void PopoverContentView::rebuildCustomTimerRows()
         actions.duplicate = [this, id = timer.id] { m_model.customTimers.duplicate(id); };
         actions.remove = [this, timer] { deleteCustomTimer(timer); };
         auto* row = new CustomTimerRow(timer, std::move(actions), m_customTimerList->parentWidget());
-        connect(row, &QAbstractButton::clicked, this, [this, timer] {
-            TimerActions::startCustomTimer(m_model.customSession, m_model.pomodoro, timer);
-        });
+        connect(row, &QAbstractButton::clicked, this, [this, timer] { m_model.commands.startCustomTimer(timer); });
         m_customTimerList->addWidget(row);
         m_customTimerRows.append(row);
     }

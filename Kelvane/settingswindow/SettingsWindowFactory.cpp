@@ -1,27 +1,28 @@
 #include "Kelvane/settingswindow/SettingsWindowFactory.h"
 
+#include "Kelvane/app/AppModel.h"
 #include "Kelvane/settingswindow/ProgramIdentity.h"
 #include "Kelvane/settingswindow/SettingsWindowController.h"
-#include "Kelvane/status/StatusItemController.h"
+#include "Kelvane/system/SystemManagers.h"
 
 #include <QPointer>
 
-std::unique_ptr<SettingsWindowOpener> makeSettingsWindow(StatusItemController& controller,
+std::unique_ptr<SettingsWindowOpener> makeSettingsWindow(AppModel& model, SystemManagers& managers,
                                                          platform::AudioOutputFactory audioOutput,
                                                          std::function<std::unique_ptr<platform::OneShotTimer>()> makeOneShotTimer)
 {
-    QPointer<StatusItemController> owner(&controller);
     SettingsWindowParts parts;
-    parts.settings = &controller.settings();
-    parts.sounds = &controller.soundManager();
-    parts.focus = &controller.focusStatusManager();
-    parts.makeLaunchAtLogin = [owner] { return owner->makeLaunchAtLoginManager(); };
+    parts.settings = &model.settings();
+    parts.sounds = managers.sounds.get();
+    parts.focus = managers.focus.get();
+    parts.makeLaunchAtLogin = managers.makeLaunchAtLogin;
     parts.audioOutput = std::move(audioOutput);
     parts.makeOneShotTimer = std::move(makeOneShotTimer);
-    if (controller.canCheckForUpdates()) {
-        parts.onCheckForUpdates = [owner] {
-            if (owner)
-                owner->checkForUpdates();
+    if (managers.updates->canCheckForUpdates()) {
+        QPointer<UpdateController> updates(managers.updates.get());
+        parts.onCheckForUpdates = [updates] {
+            if (updates)
+                updates->checkAfresh();
         };
     }
     parts.icon = &ProgramIdentity::icon;

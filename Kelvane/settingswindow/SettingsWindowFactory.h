@@ -8,10 +8,11 @@
 #include <functional>
 #include <memory>
 
-class StatusItemController;
+class AppModel;
+struct SystemManagers;
 
-// The settings window over what the controller owns: its settings, its sound,
-// do-not-disturb and launch-at-login managers and its update check.
-std::unique_ptr<SettingsWindowOpener> makeSettingsWindow(StatusItemController& controller,
+// The settings window over the program's settings and its sound,
+// do-not-disturb, launch-at-login and update managers.
+std::unique_ptr<SettingsWindowOpener> makeSettingsWindow(AppModel& model, SystemManagers& managers,
                                                          platform::AudioOutputFactory audioOutput,
                                                          std::function<std::unique_ptr<platform::OneShotTimer>()> makeOneShotTimer);

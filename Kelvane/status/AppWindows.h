@@ -25,12 +25,12 @@ protected:
     FloatingPanelSwitch() = default;
 };
 
-class NoSettingsWindow final : public SettingsWindowOpener {
+class NullSettingsWindow final : public SettingsWindowOpener {
 public:
     void showSettings() override {}
 };
 
-class NoFloatingPanel final : public FloatingPanelSwitch {
+class NullFloatingPanel final : public FloatingPanelSwitch {
 public:
     void showPanel() override {}
     void hidePanel() override {}

@@ -12,3 +12,8 @@ public:
 protected:
     ClickHintPresenter() = default;
 };
+
+class NullClickHint final : public ClickHintPresenter {
+public:
+    void showHint(const QRect&) override {}
+};

@@ -21,3 +21,8 @@ public:
 protected:
     CustomDurationPrompt() = default;
 };
+
+class NullCustomDurationPrompt final : public CustomDurationPrompt {
+public:
+    std::optional<QString> ask(int) override { return std::nullopt; }
+};

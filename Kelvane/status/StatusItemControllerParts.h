@@ -25,19 +25,16 @@
 #include <functional>
 #include <memory>
 
-class StatusItemController;
-
-// Builds a window of the program from what the controller owns (engine,
-// sessions, settings), once the controller has made them.
-template <typename Window>
-using ControllerWindowFactory = std::function<std::unique_ptr<Window>(StatusItemController&)>;
+class AppModel;
+class TimerCommandPerformer;
+struct SystemManagers;
 
 // A factory that hands over a window made beforehand (a fake, in tests).
-template <typename Window>
+template <typename Window, typename... Inputs>
 auto handOver(std::unique_ptr<Window> window)
 {
     auto held = std::make_shared<std::unique_ptr<Window>>(std::move(window));
-    return [held](StatusItemController&) { return std::move(*held); };
+    return [held](Inputs&...) { return std::move(*held); };
 }
 
 // Everything the status item controller is built from. The composition root
@@ -63,13 +60,12 @@ struct StatusItemControllerParts {
     std::unique_ptr<FocusStatusManager> focus;
     std::unique_ptr<HotkeyManager> hotkeys;
     std::unique_ptr<UpdateController> updates;
-    // The settings window makes a launch-at-login manager each time it is
-    // built, so it shows the system's state as of its opening.
     std::function<std::unique_ptr<LaunchAtLoginManager>()> makeLaunchAtLogin;
 
-    ControllerWindowFactory<SettingsWindowOpener> settingsWindow;
-    ControllerWindowFactory<FloatingPanelSwitch> floatingPanel;
-    ControllerWindowFactory<PopoverHost> popover;
+    // The windows, each made from the parts it shows once they exist.
+    std::function<std::unique_ptr<SettingsWindowOpener>(AppModel&, SystemManagers&)> settingsWindow;
+    std::function<std::unique_ptr<FloatingPanelSwitch>(AppModel&)> floatingPanel;
+    std::function<std::unique_ptr<PopoverHost>(AppModel&, TimerCommandPerformer&)> popover;
     std::unique_ptr<CustomDurationPrompt> customDurationPrompt;
     std::unique_ptr<ClickHintPresenter> clickHint;
     std::function<void()> quit;

@@ -20,6 +20,12 @@ public:
     // False when this build has nowhere to look: no check is offered then.
     virtual bool canCheckForUpdates() const { return true; }
     virtual void checkForUpdates() = 0;
+    // What the user's "check now" does: forget the last news and look again.
+    void checkAfresh()
+    {
+        setUpdateAvailable(false);
+        checkForUpdates();
+    }
 
 Q_SIGNALS:
     void updateAvailableChanged(bool available);
@@ -32,7 +38,7 @@ private:
 };
 
 // Without a feed address there is nothing to check.
-class NoUpdateController final : public UpdateController {
+class NullUpdateController final : public UpdateController {
     Q_OBJECT
 
 public:

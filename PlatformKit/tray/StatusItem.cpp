@@ -1,5 +1,10 @@
 #include "PlatformKit/tray/StatusItem.h"
 
+#include "PlatformKit/tray/StripStatusItem.h"
+#include "PlatformKit/tray/SystemTrayStatusItem.h"
+
+#include <QSystemTrayIcon>
+
 namespace platform {
 
 void StatusItem::setImages(const QList<QImage>& images)
@@ -17,6 +22,13 @@ void StatusItem::setToolTip(const QString& text)
         return;
     m_toolTip = text;
     showToolTip(m_toolTip);
+}
+
+std::unique_ptr<StatusItem> makeStatusItem()
+{
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        return std::make_unique<SystemTrayStatusItem>();
+    return std::make_unique<StripStatusItem>();
 }
 
 } // namespace platform

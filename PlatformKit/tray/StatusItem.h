@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QString>
 
+#include <memory>
+
 namespace platform {
 
 // The program's item in the desktop's tray: an image, a tooltip that is also
@@ -43,5 +45,8 @@ private:
     QList<QImage> m_images;
     QString m_toolTip;
 };
+
+// The tray item where one exists, the strip otherwise.
+std::unique_ptr<StatusItem> makeStatusItem();
 
 } // namespace platform

@@ -1,12 +1,9 @@
 #include "PlatformKit/tray/StripStatusItem.h"
 
-#include "PlatformKit/tray/SystemTrayStatusItem.h"
-
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QSystemTrayIcon>
 #include <QWidget>
 
 #include <cmath>
@@ -89,13 +86,6 @@ void StripStatusItem::showToolTip(const QString& text)
 {
     m_window->setToolTip(text);
     m_window->setAccessibleName(text);
-}
-
-std::unique_ptr<StatusItem> makeStatusItem()
-{
-    if (QSystemTrayIcon::isSystemTrayAvailable())
-        return std::make_unique<SystemTrayStatusItem>();
-    return std::make_unique<StripStatusItem>();
 }
 
 } // namespace platform

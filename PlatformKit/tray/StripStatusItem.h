@@ -37,7 +37,4 @@ private:
     std::unique_ptr<StripWindow> m_window;
 };
 
-// The tray item where one exists, the strip otherwise.
-std::unique_ptr<StatusItem> makeStatusItem();
-
 } // namespace platform

@@ -12,7 +12,6 @@
 #include "Kelvane/popover/CustomTimerEditorDialog.h"
 #include "Kelvane/popover/CustomTimerRow.h"
 #include "Kelvane/popover/PopoverRules.h"
-#include "Kelvane/status/TimerActions.h"
 
 #include "shared-ui/editor/PhaseListView.h"
 #include "shared-ui/editor/PhaseRowView.h"
@@ -71,20 +70,17 @@ inline CustomTimerPopoverSpots customTimerSpotsOfAPopover(const QByteArray& stor
     ControllerRig rig([&](platform::UserDefaults& defaults) {
         defaults.setData(SharedDefaultsKeys::customTimers.name, storedTimers);
     });
-    StatusItemController& controller = *rig.controller;
     if (started) {
-        for (const CustomTimer& timer : controller.customTimerStore().timers()) {
+        for (const CustomTimer& timer : rig.model().customTimers().timers()) {
             if (timer.name == name)
-                TimerActions::startCustomTimer(controller.customTimerSession(), controller.pomodoroSession(), timer);
+                rig.commands().startCustomTimer(timer);
         }
     }
     PopoverContent content;
     content.onOpenSettings = [] {};
     content.onToggleFloatingDisplay = [] {};
     content.onQuit = [] {};
-    PopoverContentView view({rig.engine(), rig.settings(), controller.pomodoroSession(),
-                             controller.customTimerStore(), controller.customTimerSession()},
-                            content);
+    PopoverContentView view(PopoverModel::of(rig.model(), rig.commands()), content);
     view.show();
     QCoreApplication::processEvents();
     CustomTimerPopoverSpots spots;

@@ -32,9 +32,7 @@ inline PopoverSpots spotsOfAFreshPopover()
     content.onOpenSettings = [] {};
     content.onToggleFloatingDisplay = [] {};
     content.onQuit = [] {};
-    PopoverContentView view({rig.engine(), rig.settings(), rig.controller->pomodoroSession(),
-                             rig.controller->customTimerStore(), rig.controller->customTimerSession()},
-                            content);
+    PopoverContentView view(PopoverModel::of(rig.model(), rig.commands()), content);
     view.show();
     QCoreApplication::processEvents();
     const auto middleOf = [&view](const QString& name) {

@@ -1,16 +1,15 @@
 #include "PopoverScenes.h"
 
+#include "Kelvane/app/AppModel.h"
+#include "Kelvane/commands/TimerCommandPerformer.h"
 #include "Kelvane/popover/CustomTimerRow.h"
 #include "Kelvane/popover/PopoverFrame.h"
-#include "Kelvane/settings/AppSettings.h"
-
-#include "TimerCoreKit/engine/TimerEngine.h"
-#include "TimerCoreKit/sessions/CustomTimerSession.h"
-#include "TimerCoreKit/sessions/CustomTimerStore.h"
-#include "TimerCoreKit/sessions/PomodoroSession.h"
+#include "Kelvane/status/AppWindows.h"
+#include "Kelvane/status/CustomDurationPrompt.h"
 
 #include "TimerCoreKit/audio/SoundPlaying.h"
 
+#include "PlatformKit/dbus/NullCrossProcessNotifier.h"
 #include "PlatformKit/store/UserDefaults.h"
 
 #include <QApplication>
@@ -45,13 +44,24 @@ struct Model {
     std::unique_ptr<platform::UserDefaults> defaults = platform::UserDefaults::inMemory();
     double elapsed = 100;
     Silence silence;
-    TimerEngine engine{TimerPersistence(*defaults), std::make_shared<StillTicker>(),
-                       [] { return platform::Date::fromSecondsSinceReferenceDate(7.5e8); },
-                       [this] { return elapsed; }};
-    AppSettings settings{*defaults};
-    PomodoroSession pomodoro{engine, PomodoroSettings(), silence, *defaults, std::make_unique<StillTimer>()};
-    CustomTimerStore store{*defaults};
-    CustomTimerSession custom{engine, silence, store, *defaults, [] { return std::make_unique<StillTimer>(); }};
+    platform::NullCrossProcessNotifier notifier;
+    AppModel app{AppModel::Parts{
+        .defaults = defaults.get(),
+        .ticker = std::make_shared<StillTicker>(),
+        .makeOneShotTimer = [] { return std::make_unique<StillTimer>(); },
+        .clock = [] { return platform::Date::fromSecondsSinceReferenceDate(7.5e8); },
+        .monotonicSeconds = [this] { return elapsed; },
+        .sessionSounds = &silence,
+        .onWidgetRefresh = [] {},
+    }};
+    NullSettingsWindow settingsWindow;
+    NullCustomDurationPrompt prompt;
+    TimerCommandPerformer commands{app, *defaults, notifier, settingsWindow, prompt};
+    TimerEngine& engine = app.engine();
+    CustomTimerStore& store = app.customTimers();
+    PomodoroSession& pomodoro = app.pomodoro();
+    CustomTimerSession& custom = app.customSession();
+    AppSettings& settings = app.settings();
 
     Model()
     {
@@ -81,7 +91,7 @@ struct Model {
 // `whileOpen` acts on the open popover (a choice, the pointer on a row).
 QImage picture(Model& model, const std::function<void(Model&, PopoverFrame&)>& whileOpen)
 {
-    PopoverFrame frame({model.engine, model.settings, model.pomodoro, model.store, model.custom});
+    PopoverFrame frame(PopoverModel::of(model.app, model.commands));
     PopoverContent content;
     content.customMinutes = 15;
     content.onOpenSettings = [] {};

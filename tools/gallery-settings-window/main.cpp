@@ -7,7 +7,7 @@
 #include "Kelvane/settingswindow/ProgramIdentity.h"
 #include "Kelvane/settingswindow/SettingsView.h"
 #include "Kelvane/settingswindow/SettingsWindowController.h"
-#include "Kelvane/system/InactiveSystemManagers.h"
+#include "Kelvane/system/NullSystemManagers.h"
 
 #include "PlatformKit/core/OneShotTimer.h"
 
@@ -47,13 +47,13 @@ int main(int argc, char** argv)
 
     auto defaults = platform::UserDefaults::inMemory();
     AppSettings settings(*defaults);
-    SilentSoundManager sounds;
-    NeverFocusedStatusManager focus;
+    NullSoundManager sounds;
+    NullFocusStatusManager focus;
     SettingsWindowParts parts;
     parts.settings = &settings;
     parts.sounds = &sounds;
     parts.focus = &focus;
-    parts.makeLaunchAtLogin = [] { return std::make_unique<InactiveLaunchAtLoginManager>(); };
+    parts.makeLaunchAtLogin = [] { return std::make_unique<NullLaunchAtLoginManager>(); };
     parts.makeOneShotTimer = [] { return std::make_unique<platform::QtOneShotTimer>(); };
     parts.onCheckForUpdates = [] {};
     parts.icon = &ProgramIdentity::icon;

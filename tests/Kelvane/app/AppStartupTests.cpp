@@ -30,9 +30,10 @@ std::string describe(const DeepLinkAction& action)
 
 // Writes what happens to it, and what the store held at each drain, into the
 // fixture's log.
-class RecordingTarget final : public DeepLinkTarget {
+class RecordingTarget final : public DeepLinkTarget, public RunningProgram {
 public:
     RecordingTarget(std::vector<std::string>& log, platform::UserDefaults& store) : m_log(log), m_store(store) {}
+    DeepLinkTarget& deepLinkTarget() override { return *this; }
     void handleDeepLink(const DeepLinkAction& action) override { m_log.push_back(describe(action)); }
     void processPendingCommands() override
     {
@@ -55,7 +56,7 @@ protected:
                 log.push_back("take store");
                 return *store;
             },
-            [this, withTarget](platform::UserDefaults& given) -> std::unique_ptr<DeepLinkTarget> {
+            [this, withTarget](platform::UserDefaults& given) -> std::unique_ptr<RunningProgram> {
                 log.push_back(&given == store.get() ? "make target over the store" : "make target over another store");
                 if (!withTarget)
                     return nullptr;

@@ -41,8 +41,8 @@ protected:
     void build()
     {
         floating = std::make_unique<FloatingDisplayController>(
-            rig.engine(), rig.settings(), rig.controller->animationPlayer(), rig.controller->pomodoroSession(),
-            rig.controller->customTimerSession(), *rig.defaults,
+            rig.engine(), rig.settings(), rig.model().animationPlayer(), rig.model().pomodoro(),
+            rig.model().customSession(), *rig.defaults,
             [this] {
                 auto timer = std::make_shared<ManualOneShotTimer>();
                 timers.push_back(timer);

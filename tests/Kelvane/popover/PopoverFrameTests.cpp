@@ -21,8 +21,7 @@ namespace {
 TEST(PopoverFrameTest, OpensBesideTheItemAndForgetsItsContentWhenClosed)
 {
     ControllerRig rig;
-    PopoverFrame frame({rig.engine(), rig.settings(), rig.controller->pomodoroSession(),
-                        rig.controller->customTimerStore(), rig.controller->customTimerSession()});
+    PopoverFrame frame(PopoverModel::of(rig.model(), rig.commands()));
     EXPECT_TRUE(frame.windowFlags().testFlag(Qt::Popup));
 
     PopoverContent content;
@@ -51,8 +50,7 @@ namespace {
 // A frame on the rig's objects, open under an icon.
 struct OpenFrame {
     ControllerRig rig;
-    PopoverFrame frame{{rig.engine(), rig.settings(), rig.controller->pomodoroSession(),
-                        rig.controller->customTimerStore(), rig.controller->customTimerSession()}};
+    PopoverFrame frame{PopoverModel::of(rig.model(), rig.commands())};
     const QRect anchor{300, 0, 22, 22};
 
     OpenFrame()
@@ -60,7 +58,7 @@ struct OpenFrame {
         frame.setContent(PopoverContent{});
         frame.show(anchor);
     }
-    CustomTimerStore& store() { return rig.controller->customTimerStore(); }
+    CustomTimerStore& store() { return rig.model().customTimers(); }
 
     static void settle()
     {
@@ -144,7 +142,7 @@ TEST(PopoverFrameTest, TheWindowFollowsItsContentAndStaysOnScreen)
 {
     OpenFrame f;
     const int idleHeight = f.frame.height();
-    f.rig.controller->pomodoroSession().start();
+    f.rig.model().pomodoro().start();
     f.settle();
     QApplication::processEvents();
     EXPECT_GT(f.frame.height(), idleHeight) << "the Pomodoro panel makes it taller";

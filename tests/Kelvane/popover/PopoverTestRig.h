@@ -23,11 +23,11 @@ struct PopoverRig {
     int quitCalls = 0;
     int updateCalls = 0;
 
-    PomodoroSession& pomodoro() { return rig.controller->pomodoroSession(); }
-    CustomTimerSession& custom() { return rig.controller->customTimerSession(); }
-    CustomTimerStore& store() { return rig.controller->customTimerStore(); }
+    PomodoroSession& pomodoro() { return rig.model().pomodoro(); }
+    CustomTimerSession& custom() { return rig.model().customSession(); }
+    CustomTimerStore& store() { return rig.model().customTimers(); }
     TimerEngine& engine() { return rig.engine(); }
-    PopoverModel model() { return {engine(), rig.settings(), pomodoro(), store(), custom()}; }
+    PopoverModel model() { return PopoverModel::of(rig.model(), rig.commands()); }
 
     // A fresh view, as an opening of the popover builds it.
     void open(bool offersUpdates = true, bool updateAvailable = false)

@@ -29,15 +29,15 @@ struct DrainCase {
 
 void startPomodoro(ControllerRig& rig)
 {
-    rig.controller->pomodoroSession().start();
+    rig.model().pomodoro().start();
 }
 
 void startCustomTimer(ControllerRig& rig)
 {
     const CustomTimer timer = sampleTimer(QStringLiteral("Drill"), {60, 30});
-    rig.controller->customTimerStore().add(timer);
-    rig.controller->customTimerSession().activate(timer);
-    rig.controller->customTimerSession().start();
+    rig.model().customTimers().add(timer);
+    rig.model().customSession().activate(timer);
+    rig.model().customSession().start();
 }
 
 void pauseRunning(ControllerRig& rig)
@@ -55,9 +55,9 @@ void complete(ControllerRig& rig)
 
 Session activeSession(ControllerRig& rig)
 {
-    if (rig.controller->pomodoroSession().isActive())
+    if (rig.model().pomodoro().isActive())
         return Session::Pomodoro;
-    if (rig.controller->customTimerSession().isActive())
+    if (rig.model().customSession().isActive())
         return Session::CustomTimer;
     return Session::None;
 }
@@ -109,7 +109,7 @@ TEST(CommandDrainTest, EachCommandDoesWhatItSays)
         ControllerRig rig;
         c.setup(rig);
         rig.queue().enqueue(c.command);
-        rig.controller->processPendingCommands();
+        rig.commands().processPendingCommands();
         ControllerRig::deliver(); // lets a prompt run
         EXPECT_EQ(rig.mode(), c.expected.mode) << c.name;
         if (c.expected.preset) {
@@ -126,7 +126,7 @@ TEST(CommandDrainTest, StartCustomDurationTakesTheSecondsAsGiven)
 {
     ControllerRig rig;
     rig.queue().enqueue(TimerCommand::startCustomDuration(90));
-    rig.controller->processPendingCommands();
+    rig.commands().processPendingCommands();
     EXPECT_EQ(rig.engine().customDuration(), 90);
     EXPECT_EQ(rig.engine().state().duration(), 90);
 }
@@ -137,7 +137,7 @@ TEST(CommandDrainTest, CommandsRunOldestFirstEachToTheEnd)
     rig.queue().enqueue(TimerCommand::selectPreset(deep45));
     rig.queue().enqueue(TimerCommand::start());
     rig.queue().enqueue(TimerCommand::pause());
-    rig.controller->processPendingCommands();
+    rig.commands().processPendingCommands();
     EXPECT_EQ(rig.mode(), TimerMode::Paused);
     EXPECT_EQ(rig.engine().state().duration(), 2700);
 }
@@ -171,7 +171,7 @@ TEST(CommandDrainTest, BecomingTheActiveApplicationDrains)
     for (const auto& c : cases) {
         ControllerRig rig;
         rig.queue().enqueue(TimerCommand::toggle());
-        rig.controller->handleApplicationStateChanged(c.state);
+        rig.commands().handleApplicationStateChanged(c.state);
         ControllerRig::deliver();
         EXPECT_EQ(rig.mode() == TimerMode::Running, c.drains) << int(c.state);
     }

@@ -209,18 +209,20 @@ public:
         parts.focus = make(focus);
         parts.hotkeys = make(hotkeys);
         parts.updates = make(updates);
-        parts.settingsWindow = handOver(make(settingsWindow));
-        parts.floatingPanel = handOver(make(floatingPanel));
-        parts.popover = handOver(make(popover));
+        parts.settingsWindow = handOver<SettingsWindowOpener, AppModel, SystemManagers>(make(settingsWindow));
+        parts.floatingPanel = handOver<FloatingPanelSwitch, AppModel>(make(floatingPanel));
+        parts.popover = handOver<PopoverHost, AppModel, TimerCommandPerformer>(make(popover));
         parts.customDurationPrompt = make(prompt);
         parts.clickHint = make(clickHint);
         parts.quit = [this] { ++quits; };
         controller = std::make_unique<StatusItemController>(std::move(parts));
     }
 
-    TimerEngine& engine() { return controller->engine(); }
+    AppModel& model() { return controller->model(); }
+    TimerCommandPerformer& commands() { return controller->commands(); }
+    TimerEngine& engine() { return model().engine(); }
     TimerMode mode() { return engine().state().mode(); }
-    AppSettings& settings() { return controller->settings(); }
+    AppSettings& settings() { return model().settings(); }
     TimerCommandQueue queue() { return TimerCommandQueue(*defaults, notifier); }
 
     static void deliver() { QCoreApplication::sendPostedEvents(); }

@@ -24,8 +24,8 @@ TEST(CompletionRoadTest, AnimationThenSoundThenNotification)
     completion.setDisplayBehavior(CompletionBehavior::PlayAnimation);
     completion.setSelectedSound(CompletionSound::Glass);
     completion.setShowNotification(true);
-    QObject::connect(&rig.controller->animationPlayer(), &AnimationPlayer::isPlayingChanged, [&] {
-        if (rig.controller->animationPlayer().isPlaying())
+    QObject::connect(&rig.model().animationPlayer(), &AnimationPlayer::isPlayingChanged, [&] {
+        if (rig.model().animationPlayer().isPlaying())
             rig.events->append(QStringLiteral("animation"));
     });
 
@@ -35,7 +35,7 @@ TEST(CompletionRoadTest, AnimationThenSoundThenNotification)
     EXPECT_EQ(*rig.events, (QStringList{"animation", "sound", "notification"}));
     EXPECT_EQ(rig.sounds->played, QList{CompletionSound::Glass});
     EXPECT_EQ(*rig.posts, std::vector<QString>{NotificationManager::completionIdentifier});
-    EXPECT_FALSE(rig.controller->animationPlayer().currentFrame().isNull());
+    EXPECT_FALSE(rig.model().animationPlayer().currentFrame().isNull());
 }
 
 TEST(CompletionRoadTest, TheFocusGateHoldsBackSoundAndNotificationNeverTheAnimation)
@@ -63,7 +63,7 @@ TEST(CompletionRoadTest, TheFocusGateHoldsBackSoundAndNotificationNeverTheAnimat
         const auto label = ::testing::Message() << "respect " << c.respect << " focused " << c.focused;
         EXPECT_EQ(rig.sounds->played.size(), c.heard ? 1 : 0) << label;
         EXPECT_EQ(rig.posts->size(), c.heard ? 1u : 0u) << label;
-        EXPECT_TRUE(rig.controller->animationPlayer().isPlaying()) << label;
+        EXPECT_TRUE(rig.model().animationPlayer().isPlaying()) << label;
         EXPECT_EQ(rig.focus->asks > 0, c.focusAsked) << label;
     }
 }
@@ -77,7 +77,7 @@ TEST(CompletionRoadTest, NoNotificationWhenTurnedOffAndNoAnimationForOtherBehavi
     ControllerRig::deliver();
     EXPECT_TRUE(rig.posts->empty());
     EXPECT_EQ(rig.sounds->played.size(), 1);
-    EXPECT_FALSE(rig.controller->animationPlayer().isPlaying());
+    EXPECT_FALSE(rig.model().animationPlayer().isPlaying());
 }
 
 TEST(CompletionRoadTest, AStateRestoredCompletedAnnouncesNothing)
@@ -99,10 +99,10 @@ TEST(CompletionRoadTest, LeavingCompletedStopsTheAnimation)
     rig.settings().completionSettings().setDisplayBehavior(CompletionBehavior::PlayAnimation);
     rig.settings().completionSettings().setAnimationLoopsEnabled(true);
     completeCountdown(rig);
-    ASSERT_TRUE(rig.controller->animationPlayer().isPlaying());
+    ASSERT_TRUE(rig.model().animationPlayer().isPlaying());
     rig.engine().reset();
-    EXPECT_FALSE(rig.controller->animationPlayer().isPlaying());
-    EXPECT_TRUE(rig.controller->animationPlayer().currentFrame().isNull());
+    EXPECT_FALSE(rig.model().animationPlayer().isPlaying());
+    EXPECT_TRUE(rig.model().animationPlayer().currentFrame().isNull());
 }
 
 TEST(CompletionRoadTest, PhaseSoundsOfTheSessionsPassTheFocusGate)
@@ -111,7 +111,7 @@ TEST(CompletionRoadTest, PhaseSoundsOfTheSessionsPassTheFocusGate)
         ControllerRig rig;
         rig.settings().setRespectFocusMode(true);
         rig.focus->focused = focused;
-        rig.controller->pomodoroSession().start();
+        rig.model().pomodoro().start();
         rig.tickAfter(rig.engine().state().remaining());
         // The phase's end also passes the completion road, whose sound is silent here.
         rig.sounds->played.removeAll(CompletionSound::None);
@@ -123,7 +123,7 @@ TEST(CompletionRoadTest, PhaseSoundsOfTheSessionsPassTheFocusGate)
 TEST(CompletionRoadTest, SessionsKeepTheirStateInTheControllersStore)
 {
     ControllerRig rig;
-    rig.controller->pomodoroSession().start();
+    rig.model().pomodoro().start();
     EXPECT_TRUE(rig.defaults->boolValue(QStringLiteral("com.morrowfen.kelvane.pomodoro.active")));
 }
 

@@ -2,7 +2,6 @@
 // does to the session already running.
 #include "ControllerRig.h"
 
-#include "Kelvane/status/TimerActions.h"
 
 #include "../../support/SampleTimers.h"
 
@@ -13,23 +12,23 @@ namespace {
 struct Sessions {
     ControllerRig rig;
     TimerEngine& engine = rig.engine();
-    PomodoroSession& pomodoro = rig.controller->pomodoroSession();
-    CustomTimerSession& custom = rig.controller->customTimerSession();
+    PomodoroSession& pomodoro = rig.model().pomodoro();
+    CustomTimerSession& custom = rig.model().customSession();
     CustomTimer timer = sampleTimer("Laps", {120, 60}, 2);
     CustomTimer other = sampleTimer("Other", {45}, 1);
 
     Sessions()
     {
-        rig.controller->customTimerStore().add(timer);
-        rig.controller->customTimerStore().add(other);
+        rig.model().customTimers().add(timer);
+        rig.model().customTimers().add(other);
     }
-    void startCustom(const CustomTimer& which) { TimerActions::startCustomTimer(custom, pomodoro, which); }
+    void startCustom(const CustomTimer& which) { rig.commands().startCustomTimer(which); }
 };
 
 TEST(SessionActionsTest, StartingACustomTimerEndsAPomodoro)
 {
     Sessions s;
-    TimerActions::startPomodoro(s.pomodoro, s.custom);
+    s.rig.commands().startPomodoro();
     ASSERT_TRUE(s.pomodoro.isActive());
     s.startCustom(s.timer);
     EXPECT_FALSE(s.pomodoro.isActive());
@@ -43,7 +42,7 @@ TEST(SessionActionsTest, StartingAPomodoroEndsACustomTimer)
     Sessions s;
     s.startCustom(s.timer);
     ASSERT_TRUE(s.custom.isActive());
-    TimerActions::startPomodoro(s.pomodoro, s.custom);
+    s.rig.commands().startPomodoro();
     EXPECT_FALSE(s.custom.isActive());
     EXPECT_TRUE(s.pomodoro.isActive());
 }
@@ -81,7 +80,7 @@ TEST(SessionActionsTest, APresetEndsACustomCycleAndIsIgnoredDuringAPomodoro)
 {
     Sessions s;
     s.startCustom(s.timer);
-    TimerActions::selectPreset(s.engine, s.pomodoro, s.custom, QStringLiteral("preset.quick-10"));
+    s.rig.commands().choosePreset(QStringLiteral("preset.quick-10"));
     EXPECT_FALSE(s.custom.isActive());
     EXPECT_EQ(s.engine.state().mode(), TimerMode::Idle);
     EXPECT_EQ(s.engine.state().duration(), 600);
@@ -95,9 +94,9 @@ TEST(SessionActionsTest, APresetEndsACustomCycleAndIsIgnoredDuringAPomodoro)
     EXPECT_EQ(s.engine.state().mode(), TimerMode::Completed);
     EXPECT_EQ(s.engine.state().duration(), 600);
 
-    TimerActions::startPomodoro(s.pomodoro, s.custom);
+    s.rig.commands().startPomodoro();
     const double duration = s.engine.state().duration();
-    TimerActions::selectPreset(s.engine, s.pomodoro, s.custom, QStringLiteral("preset.quick-5"));
+    s.rig.commands().choosePreset(QStringLiteral("preset.quick-5"));
     EXPECT_TRUE(s.pomodoro.isActive());
     EXPECT_EQ(s.engine.state().duration(), duration);
 }
@@ -106,7 +105,7 @@ TEST(SessionActionsTest, APresetLinkEndsACustomCycleToo)
 {
     Sessions s;
     s.startCustom(s.timer);
-    s.rig.controller->handleDeepLink({DeepLinkAction::Kind::Preset, QStringLiteral("preset.quick-10")});
+    s.rig.commands().handleDeepLink({DeepLinkAction::Kind::Preset, QStringLiteral("preset.quick-10")});
     EXPECT_FALSE(s.custom.isActive());
     EXPECT_EQ(s.engine.state().duration(), 600);
 }

@@ -34,7 +34,7 @@ void bringTo(ControllerRig& rig, TimerMode mode)
 void enqueue(ControllerRig& rig, const TimerCommand& command)
 {
     rig.queue().enqueue(command);
-    rig.controller->processPendingCommands();
+    rig.commands().processPendingCommands();
 }
 
 struct ToggleRoute {
@@ -45,7 +45,7 @@ struct ToggleRoute {
 const ToggleRoute toggleRoutes[] = {
     {"right click", [](ControllerRig& rig) { Q_EMIT rig.statusItem->rightClicked(); }},
     {"shortcut", [](ControllerRig& rig) { rig.hotkeys->pressToggle(); }},
-    {"deep link", [](ControllerRig& rig) { rig.controller->handleDeepLink({DeepLinkAction::Kind::Toggle, {}}); }},
+    {"deep link", [](ControllerRig& rig) { rig.commands().handleDeepLink({DeepLinkAction::Kind::Toggle, {}}); }},
     {"widget command", [](ControllerRig& rig) { enqueue(rig, TimerCommand::toggle()); }},
 };
 
@@ -88,23 +88,23 @@ TEST(TimerActionsTest, StartAndPauseOnlyActWhereTheyApply)
         TimerMode from;
         TimerMode to;
     } cases[] = {
-        {"start link, idle", [](auto& r) { r.controller->handleDeepLink({DeepLinkAction::Kind::Start, {}}); },
+        {"start link, idle", [](auto& r) { r.commands().handleDeepLink({DeepLinkAction::Kind::Start, {}}); },
          TimerMode::Idle, TimerMode::Running},
-        {"start link, paused", [](auto& r) { r.controller->handleDeepLink({DeepLinkAction::Kind::Start, {}}); },
+        {"start link, paused", [](auto& r) { r.commands().handleDeepLink({DeepLinkAction::Kind::Start, {}}); },
          TimerMode::Paused, TimerMode::Running},
-        {"start link, completed", [](auto& r) { r.controller->handleDeepLink({DeepLinkAction::Kind::Start, {}}); },
+        {"start link, completed", [](auto& r) { r.commands().handleDeepLink({DeepLinkAction::Kind::Start, {}}); },
          TimerMode::Completed, TimerMode::Completed},
         {"start command, running", [](auto& r) { enqueue(r, TimerCommand::start()); }, TimerMode::Running,
          TimerMode::Running},
         {"start command, paused", [](auto& r) { enqueue(r, TimerCommand::start()); }, TimerMode::Paused,
          TimerMode::Running},
-        {"pause link, running", [](auto& r) { r.controller->handleDeepLink({DeepLinkAction::Kind::Pause, {}}); },
+        {"pause link, running", [](auto& r) { r.commands().handleDeepLink({DeepLinkAction::Kind::Pause, {}}); },
          TimerMode::Running, TimerMode::Paused},
-        {"pause link, idle", [](auto& r) { r.controller->handleDeepLink({DeepLinkAction::Kind::Pause, {}}); },
+        {"pause link, idle", [](auto& r) { r.commands().handleDeepLink({DeepLinkAction::Kind::Pause, {}}); },
          TimerMode::Idle, TimerMode::Idle},
         {"pause command, completed", [](auto& r) { enqueue(r, TimerCommand::pause()); }, TimerMode::Completed,
          TimerMode::Completed},
-        {"reset link, running", [](auto& r) { r.controller->handleDeepLink({DeepLinkAction::Kind::Reset, {}}); },
+        {"reset link, running", [](auto& r) { r.commands().handleDeepLink({DeepLinkAction::Kind::Reset, {}}); },
          TimerMode::Running, TimerMode::Idle},
         {"reset shortcut, paused", [](auto& r) { r.hotkeys->pressReset(); }, TimerMode::Paused, TimerMode::Idle},
     };
@@ -130,7 +130,7 @@ TEST(TimerActionsTest, PresetLinksSelectOnlyKnownPresetsAndNeverStart)
     for (const auto& c : cases) {
         ControllerRig rig;
         const auto before = rig.engine().state().selectedPresetID();
-        rig.controller->handleDeepLink({DeepLinkAction::Kind::Preset, c.id});
+        rig.commands().handleDeepLink({DeepLinkAction::Kind::Preset, c.id});
         EXPECT_EQ(rig.engine().state().selectedPresetID(), c.selected.has_value() ? c.selected : before) << c.id.toStdString();
         EXPECT_EQ(rig.mode(), TimerMode::Idle) << c.id.toStdString();
     }
@@ -139,9 +139,9 @@ TEST(TimerActionsTest, PresetLinksSelectOnlyKnownPresetsAndNeverStart)
 TEST(TimerActionsTest, SettingsAndOpenLinks)
 {
     ControllerRig rig;
-    rig.controller->handleDeepLink({DeepLinkAction::Kind::Open, {}});
+    rig.commands().handleDeepLink({DeepLinkAction::Kind::Open, {}});
     EXPECT_EQ(rig.settingsWindow->shows, 0);
-    rig.controller->handleDeepLink({DeepLinkAction::Kind::Settings, {}});
+    rig.commands().handleDeepLink({DeepLinkAction::Kind::Settings, {}});
     EXPECT_EQ(rig.settingsWindow->shows, 1);
 }
 
@@ -167,7 +167,7 @@ TEST(TimerActionsTest, CustomDurationAnswersAreHeldToOneToOneHundredEightyMinute
         rig.engine().selectPreset(QStringLiteral("preset.quick-10"));
         const double before = rig.engine().customDuration();
         rig.prompt->answer = c.answer;
-        rig.controller->handleDeepLink({DeepLinkAction::Kind::Custom, {}});
+        rig.commands().handleDeepLink({DeepLinkAction::Kind::Custom, {}});
         EXPECT_TRUE(rig.prompt->asked.empty()) << "the prompt waits for the link to return";
         ControllerRig::deliver();
         ASSERT_EQ(rig.prompt->asked.size(), 1u);
@@ -187,7 +187,7 @@ TEST(TimerActionsTest, CustomDurationFieldStartsAtTheWholeMinutesOfTheCustomLeng
 {
     ControllerRig rig;
     rig.engine().updateCustomDuration(150);
-    rig.controller->showCustomDurationDialog();
+    rig.commands().askCustomDuration();
     ControllerRig::deliver();
     EXPECT_EQ(rig.prompt->asked, std::vector<int>{2});
 }
@@ -237,7 +237,6 @@ TEST(TimerActionsTest, ABuildThatCannotCheckForUpdatesOffersNoCheck)
 {
     ControllerRig rig;
     rig.updates->canCheck = false;
-    EXPECT_FALSE(rig.controller->canCheckForUpdates());
     Q_EMIT rig.statusItem->leftClicked();
     EXPECT_FALSE(rig.popover->content->onCheckForUpdates);
 }

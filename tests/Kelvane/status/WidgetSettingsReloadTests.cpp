@@ -26,7 +26,7 @@ TEST(WidgetSettingsReload, ALookChangeReloadsAtOnceAndABurstOnceMoreAfterASecond
     rig.settings().completionSettings().setDisplayBehavior(CompletionBehavior::FreezeAtZero);
     ControllerRig::deliver();
     EXPECT_EQ(reloads(rig), 1) << "held back inside the window";
-    ManualOneShotTimer* window = rig.pendingTimer(StatusItemController::widgetSettingsReloadWindow);
+    ManualOneShotTimer* window = rig.pendingTimer(WidgetReloadRequests::settingsReloadWindow);
     ASSERT_TRUE(window);
     window->fire();
     EXPECT_EQ(reloads(rig), 2) << "the burst merged into one";
@@ -42,7 +42,7 @@ TEST(WidgetSettingsReload, SettingsTheWidgetDoesNotReadAskForNothing)
     rig.settings().setTimeFormat(rig.settings().timeFormat()); // unchanged
     ControllerRig::deliver();
     EXPECT_EQ(reloads(rig), 0);
-    EXPECT_FALSE(rig.pendingTimer(StatusItemController::widgetSettingsReloadWindow));
+    EXPECT_FALSE(rig.pendingTimer(WidgetReloadRequests::settingsReloadWindow));
 }
 
 } // namespace

@@ -6,33 +6,33 @@
 #include "Kelvane/system/SleepPreventionManager.h"
 #include "Kelvane/system/SoundManager.h"
 
-// Managers that do nothing: what the program uses until the desktop backends
-// exist, and what tests use where a manager does not matter.
+// Managers that do nothing: the stand-ins for a manager left out, and what
+// tests use where a manager does not matter.
 
-class InactiveHotkeyManager final : public HotkeyManager {
+class NullHotkeyManager final : public HotkeyManager {
 public:
     void enable() override {}
     void disable() override {}
 };
 
-class InactiveSleepPreventionManager final : public SleepPreventionManager {
+class NullSleepPreventionManager final : public SleepPreventionManager {
 public:
     bool isActive() const override { return false; }
     void beginPreventingSleep() override {}
     bool release() override { return true; }
 };
 
-class SilentSoundManager final : public SoundManager {
+class NullSoundManager final : public SoundManager {
 public:
     void play(CompletionSound) override {}
 };
 
-class NeverFocusedStatusManager final : public FocusStatusManager {
+class NullFocusStatusManager final : public FocusStatusManager {
 public:
     bool isFocused() const override { return false; }
 };
 
-class InactiveLaunchAtLoginManager final : public LaunchAtLoginManager {
+class NullLaunchAtLoginManager final : public LaunchAtLoginManager {
 public:
     using LaunchAtLoginManager::LaunchAtLoginManager;
     void refreshStatus() override {}

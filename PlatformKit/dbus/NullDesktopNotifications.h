@@ -1,0 +1,15 @@
+#pragma once
+
+#include "PlatformKit/dbus/DesktopNotifications.h"
+
+namespace platform {
+
+// Where there is no notification service to talk to.
+class NullDesktopNotifications final : public DesktopNotifications {
+public:
+    void checkAuthorization(Answer) override {}
+    void requestAuthorization(Answer) override {}
+    void post(const DesktopNotification&, std::function<void()>) override {}
+};
+
+} // namespace platform
