@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMetaObject>
+#include <QPointer>
 
 #include <cmath>
 
@@ -59,6 +60,9 @@ void TimerCommandPerformer::perform(const TimerAction& action)
 
 void TimerCommandPerformer::processPendingCommands()
 {
+    // Commands that arrive while the user enters a length wait for the answer.
+    if (m_prompt.isOpen())
+        return;
     const TimerCommandQueue queue(m_defaults, m_notifier);
     while (const auto command = queue.dequeue())
         perform(TimerAction::of(*command));
@@ -172,12 +176,26 @@ void TimerCommandPerformer::askCustomDuration()
 
 void TimerCommandPerformer::runCustomDurationPrompt()
 {
-    TimerEngine& engine = m_model.engine();
-    const int current = static_cast<int>(std::trunc(engine.customDuration() / 60));
-    const auto answer = m_prompt.ask(current);
-    if (!answer)
+    if (m_prompt.isOpen()) {
+        m_prompt.raise();
         return;
-    engine.updateCustomDuration(CustomDurationPrompt::minutes(*answer) * 60.0);
-    engine.selectPreset(TimerPresetLibrary::Constants::customPresetID);
-    Q_EMIT customDurationChosen();
+    }
+    const int current = static_cast<int>(std::trunc(m_model.engine().customDuration() / 60));
+    QPointer<TimerCommandPerformer> self(this);
+    m_prompt.ask(current, [self](const std::optional<QString>& answer) {
+        if (self)
+            self->takeCustomDuration(answer);
+    });
+}
+
+void TimerCommandPerformer::takeCustomDuration(const std::optional<QString>& answer)
+{
+    if (answer) {
+        TimerEngine& engine = m_model.engine();
+        engine.updateCustomDuration(CustomDurationPrompt::minutes(*answer) * 60.0);
+        engine.selectPreset(TimerPresetLibrary::Constants::customPresetID);
+        Q_EMIT customDurationChosen();
+    }
+    // Now the commands held back while it was open.
+    QMetaObject::invokeMethod(this, &TimerCommandPerformer::processPendingCommands, Qt::QueuedConnection);
 }

@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class AppModel;
 class CustomDurationPrompt;
 class SettingsWindowOpener;
@@ -33,7 +35,8 @@ public:
 
     // DeepLinkTarget
     void handleDeepLink(const DeepLinkAction& link) override { perform(TimerAction::of(link)); }
-    // Performs every queued command, oldest first, each completely.
+    // Performs every queued command, oldest first, each completely; while the
+    // custom-duration prompt is open they wait for its answer.
     void processPendingCommands() override;
     // Drains the widget's queue when the program becomes the active one.
     void handleApplicationStateChanged(Qt::ApplicationState state);
@@ -47,7 +50,8 @@ public:
     // cycle ends first.
     void choosePreset(const QString& presetID);
 
-    // Runs the custom-duration prompt once the current work has returned.
+    // Opens the custom-duration prompt once the current work has returned, or
+    // brings the open one forward.
     void askCustomDuration();
 
 Q_SIGNALS:
@@ -64,6 +68,7 @@ private:
     void endRunningSessions();
     void selectPresetEndingCustomCycle(const QString& presetID);
     void runCustomDurationPrompt();
+    void takeCustomDuration(const std::optional<QString>& answer);
 
     AppModel& m_model;
     platform::UserDefaults& m_defaults;

@@ -44,12 +44,30 @@ QString CustomDurationDialog::text() const
     return m_field->text();
 }
 
-std::optional<QString> CustomDurationDialogPrompt::ask(int currentMinutes)
+CustomDurationDialogPrompt::~CustomDurationDialogPrompt()
 {
-    CustomDurationDialog dialog(currentMinutes);
-    dialog.raise();
-    dialog.activateWindow();
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return dialog.text();
+    delete m_dialog;
+}
+
+void CustomDurationDialogPrompt::ask(int currentMinutes, Answer answer)
+{
+    if (isOpen()) {
+        raise();
+        return;
+    }
+    m_dialog = new CustomDurationDialog(currentMinutes);
+    m_dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(m_dialog, &QDialog::finished, m_dialog, [dialog = m_dialog.data(), answer](int result) {
+        answer(result == QDialog::Accepted ? std::optional<QString>(dialog->text()) : std::nullopt);
+    });
+    m_dialog->open();
+    raise();
+}
+
+void CustomDurationDialogPrompt::raise()
+{
+    if (!m_dialog)
+        return;
+    m_dialog->raise();
+    m_dialog->activateWindow();
 }

@@ -3,6 +3,7 @@
 #include "Kelvane/status/CustomDurationPrompt.h"
 
 #include <QDialog>
+#include <QPointer>
 
 class QLineEdit;
 
@@ -20,8 +21,15 @@ private:
     QLineEdit* m_field;
 };
 
-// Asks through a CustomDurationDialog.
+// Asks through a CustomDurationDialog, one at a time: the dialog is modal to
+// the program's windows but leaves the event loop running.
 class CustomDurationDialogPrompt final : public CustomDurationPrompt {
 public:
-    std::optional<QString> ask(int currentMinutes) override;
+    ~CustomDurationDialogPrompt() override;
+    void ask(int currentMinutes, Answer answer) override;
+    bool isOpen() const override { return m_dialog && m_dialog->isVisible(); }
+    void raise() override;
+
+private:
+    QPointer<CustomDurationDialog> m_dialog;
 };

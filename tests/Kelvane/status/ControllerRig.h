@@ -60,13 +60,28 @@ struct Popover final : PopoverHost {
 };
 
 struct Prompt final : CustomDurationPrompt {
-    std::optional<QString> ask(int currentMinutes) override
+    // Answers at once with `answer`, unless held open until `finish`.
+    void ask(int currentMinutes, Answer reply) override
     {
         asked.push_back(currentMinutes);
-        return answer;
+        if (holdOpen)
+            pending = std::move(reply);
+        else
+            reply(answer);
+    }
+    bool isOpen() const override { return static_cast<bool>(pending); }
+    void raise() override { ++raises; }
+    void finish()
+    {
+        Answer reply = std::move(pending);
+        pending = nullptr;
+        reply(answer);
     }
     std::optional<QString> answer;
     std::vector<int> asked;
+    bool holdOpen = false;
+    Answer pending;
+    int raises = 0;
 };
 
 struct ClickHint final : ClickHintPresenter {

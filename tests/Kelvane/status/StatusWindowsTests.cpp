@@ -3,12 +3,16 @@
 #include "Kelvane/status/ClickHintView.h"
 #include "Kelvane/status/CustomDurationDialog.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -45,6 +49,37 @@ TEST(CustomDurationDialogTest, ReturnAnswersWithTheTypedText)
     QTest::keyClick(&dialog.field(), Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.text(), QStringLiteral("90"));
+}
+
+CustomDurationDialog* openDialog()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<CustomDurationDialog*>(window); dialog && dialog->isVisible())
+            return dialog;
+    }
+    return nullptr;
+}
+
+TEST(CustomDurationDialogTest, ThePromptOpensWithoutWaitingAndAnswersOnce)
+{
+    CustomDurationDialogPrompt prompt;
+    std::vector<std::optional<QString>> answers;
+    prompt.ask(25, [&](std::optional<QString> answer) { answers.push_back(std::move(answer)); });
+    ASSERT_TRUE(prompt.isOpen()) << "ask returned with the dialog still open";
+    QLineEdit* field = openDialog() ? &openDialog()->field() : nullptr;
+    ASSERT_TRUE(field);
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("40"));
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_FALSE(prompt.isOpen());
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_EQ(answers.front(), QStringLiteral("40"));
+
+    prompt.ask(25, [&](std::optional<QString> answer) { answers.push_back(std::move(answer)); });
+    ASSERT_TRUE(openDialog());
+    openDialog()->close();
+    ASSERT_EQ(answers.size(), 2u);
+    EXPECT_EQ(answers.back(), std::nullopt) << "closed is cancelled";
 }
 
 TEST(ClickHintViewTest, OneCardOfTheRightWidthThatGotItDismisses)

@@ -160,6 +160,9 @@ TEST(TimerActionsTest, CustomDurationAnswersAreHeldToOneToOneHundredEightyMinute
         {QStringLiteral("-5"), 60},
         {QStringLiteral("500"), 10800},
         {QStringLiteral(" 7 "), 420},
+        {QStringLiteral("3.7"), 180},
+        {QStringLiteral("12 minutes"), 720},
+        {QStringLiteral("99999999999999999999"), 10800},
         {std::nullopt, std::nullopt},
     };
     for (const auto& c : cases) {
@@ -181,6 +184,42 @@ TEST(TimerActionsTest, CustomDurationAnswersAreHeldToOneToOneHundredEightyMinute
         }
         EXPECT_EQ(rig.mode(), TimerMode::Idle);
     }
+}
+
+TEST(TimerActionsTest, CommandsQueuedWhileTheLengthIsAskedWaitForTheAnswer)
+{
+    ControllerRig rig;
+    rig.prompt->holdOpen = true;
+    rig.prompt->answer = QStringLiteral("5");
+    rig.commands().handleDeepLink({DeepLinkAction::Kind::Custom, {}});
+    ControllerRig::deliver();
+    ASSERT_TRUE(rig.prompt->isOpen());
+    rig.queue().enqueue(TimerCommand::toggle());
+    ControllerRig::deliver();
+    EXPECT_EQ(rig.mode(), TimerMode::Idle) << "nothing starts behind the prompt";
+
+    rig.prompt->finish();
+    ControllerRig::deliver();
+    EXPECT_EQ(rig.engine().customDuration(), 300);
+    EXPECT_EQ(rig.mode(), TimerMode::Running) << "the held toggle, on the length just entered";
+    EXPECT_EQ(rig.engine().state().duration(), 300);
+}
+
+TEST(TimerActionsTest, ASecondAskForTheLengthBringsTheOpenPromptForward)
+{
+    ControllerRig rig;
+    rig.prompt->holdOpen = true;
+    rig.commands().handleDeepLink({DeepLinkAction::Kind::Custom, {}});
+    ControllerRig::deliver();
+    rig.commands().askCustomDuration();
+    rig.queue().enqueue(TimerCommand::selectPreset(QStringLiteral("preset.custom")));
+    ControllerRig::deliver();
+    EXPECT_EQ(rig.prompt->asked.size(), 1u);
+    EXPECT_EQ(rig.prompt->raises, 1) << "the queued one waits for the answer";
+    rig.prompt->finish();
+    ControllerRig::deliver(); // the held drain
+    ControllerRig::deliver(); // the prompt it asks for
+    EXPECT_EQ(rig.prompt->asked.size(), 2u) << "then asks again";
 }
 
 TEST(TimerActionsTest, CustomDurationFieldStartsAtTheWholeMinutesOfTheCustomLength)
