@@ -148,12 +148,6 @@ inline constexpr Key<qint64> olderPomodoroPhaseIndex{"pomodoro.phaseIndex", 0};
 
 } // namespace SharedDefaultsKeys
 
-namespace TimerPresetConstants {
-inline constexpr QLatin1StringView customPresetID{"preset.custom"};
-inline constexpr QLatin1StringView defaultPresetID{"preset.classic-25"};
-inline constexpr double defaultCustomDuration = SharedDefaultsKeys::customDuration.defaultValue;
-} // namespace TimerPresetConstants
-
 namespace SharedAppState {
 void recordHeartbeat(platform::Date date, platform::UserDefaults& defaults);
 std::optional<platform::Date> lastHeartbeatDate(const platform::UserDefaults& defaults);
