@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QDateTime>
-
 #include <compare>
 #include <functional>
 
@@ -14,12 +12,9 @@ public:
     constexpr Date() = default;
     static constexpr Date fromSecondsSinceReferenceDate(double seconds) { return Date(seconds); }
     static Date fromUnixSeconds(double seconds) { return Date(seconds - unixOffset); }
-    static Date fromDateTime(const QDateTime& dateTime);
     static Date now();
 
     constexpr double secondsSinceReferenceDate() const { return m_seconds; }
-    constexpr double unixSeconds() const { return m_seconds + unixOffset; }
-    QDateTime toDateTime() const;
 
     // Seconds from `other` to this date (positive when this one is later).
     constexpr double secondsSince(Date other) const { return m_seconds - other.m_seconds; }
