@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(DotGlyphPainting, FillsLitDotsInTheColourAndShape)
+TEST(DotGlyphPainting, FillsLitDotsInTheColorAndShape)
 {
     const auto draw = [](DotShape shape) {
         QImage image(30, 100, QImage::Format_ARGB32_Premultiplied);

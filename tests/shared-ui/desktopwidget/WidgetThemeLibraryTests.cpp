@@ -53,7 +53,7 @@ TEST(WidgetThemeLibraryCurrent, NothingOrAnUnknownIdIsTransparent)
         << "the test's shared store is empty";
 }
 
-TEST(WidgetThemeLibraryResolved, DigitColourByMode)
+TEST(WidgetThemeLibraryResolved, DigitColorByMode)
 {
     WidgetAppearanceSettings settings;
     settings.digitPresetID = QStringLiteral("amber");
@@ -73,7 +73,7 @@ TEST(WidgetThemeLibraryResolved, DigitColourByMode)
     }
 }
 
-TEST(WidgetThemeLibraryResolved, BackgroundColourByMode)
+TEST(WidgetThemeLibraryResolved, BackgroundColorByMode)
 {
     WidgetAppearanceSettings settings;
     settings.backgroundPresetID = QStringLiteral("light");
@@ -128,7 +128,7 @@ TEST(WidgetThemeLibraryResolved, DisplayColorIsNamedResolvedWithoutGlow)
     EXPECT_EQ(theme.backgroundColor, DisplayColor::classicWhite().backgroundColor());
 }
 
-TEST(WidgetThemeLibraryResolved, ComponentsOutsideTheGamutStillMakeAColour)
+TEST(WidgetThemeLibraryResolved, ComponentsOutsideTheGamutStillMakeAColor)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
