@@ -102,12 +102,6 @@ Metrics metricsOf(const DisplayFrame& frame)
 
 } // namespace
 
-SmallAndBigRenderer::SmallAndBigRenderer(std::optional<QColor> phaseTintColor,
-                                         std::optional<MulticolorPalette> palette)
-    : m_phaseTintColor(std::move(phaseTintColor)), m_palette(std::move(palette))
-{
-}
-
 QSizeF SmallAndBigRenderer::naturalSize(const DisplayFrame& frame) const
 {
     const Metrics metrics = metricsOf(frame);
