@@ -1,5 +1,9 @@
 #pragma once
 
+// Before the standard headers: moc, reading the headers that include this
+// one, cannot parse <compare> without a Qt header ahead of it.
+#include <QtGlobal>
+
 #include <compare>
 #include <functional>
 
