@@ -7,6 +7,8 @@
 #include "shared-ui/desktopwidget/WidgetAppearanceSettings.h"
 #include "shared-ui/desktopwidget/WidgetThemeLibrary.h"
 
+#include "support/DisplayColorParts.h"
+
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -17,16 +19,6 @@
 using platform::UserDefaults;
 
 namespace {
-
-ColorComponents dotsOf(const DisplayColor& color)
-{
-    return {color.dotR, color.dotG, color.dotB, color.dotA};
-}
-
-ColorComponents backgroundOf(const DisplayColor& color)
-{
-    return {color.bgR, color.bgG, color.bgB, color.bgA};
-}
 
 // What the widget reads once the app has written every default: the widget's
 // own defaults, those of an empty store, but where the widget takes its own
@@ -60,7 +52,7 @@ protected:
         const auto& colors = app->colorManager();
         const DisplayColor drawnByApp = colors.resolvedDisplayColor();
         const DisplayColor drawnByWidget = WidgetThemeLibrary::resolvedDisplayColor(widget);
-        EXPECT_EQ(dotsOf(drawnByWidget), dotsOf(drawnByApp));
+        EXPECT_EQ(digitsOf(drawnByWidget), digitsOf(drawnByApp));
         EXPECT_EQ(backgroundOf(drawnByWidget), backgroundOf(drawnByApp));
         EXPECT_EQ(WidgetThemeLibrary::resolvedPalette(widget), colors.activePalette());
         // The theme library reads the same key as the appearance reader.

@@ -3,6 +3,8 @@
 #include "Kelvane/status/ClickHintView.h"
 #include "Kelvane/status/CustomDurationDialog.h"
 
+#include "support/LabelTexts.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,14 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QStringList labelTexts(const QWidget& widget)
-{
-    QStringList texts;
-    for (const QLabel* label : widget.findChildren<QLabel*>())
-        texts.append(label->text());
-    return texts;
-}
 
 TEST(CustomDurationDialogTest, AsksForMinutesWithTheCurrentValue)
 {

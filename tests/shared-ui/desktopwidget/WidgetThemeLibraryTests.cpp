@@ -2,6 +2,8 @@
 
 #include "TimerCoreKit/store/SharedDefaultsKeys.h"
 
+#include "support/DisplayColorParts.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -22,16 +24,6 @@ void expectNear(const ColorComponents& actual, const ColorComponents& expected)
     EXPECT_NEAR(actual.g, expected.g, allowance);
     EXPECT_NEAR(actual.b, expected.b, allowance);
     EXPECT_NEAR(actual.a, expected.a, allowance);
-}
-
-ColorComponents digitsOf(const DisplayColor& color)
-{
-    return {color.dotR, color.dotG, color.dotB, color.dotA};
-}
-
-ColorComponents backgroundOf(const DisplayColor& color)
-{
-    return {color.bgR, color.bgG, color.bgB, color.bgA};
 }
 
 TEST(WidgetThemeLibraryCurrent, NothingOrAnUnknownIdIsTransparent)
