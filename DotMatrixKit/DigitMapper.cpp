@@ -53,16 +53,6 @@ const GlyphPattern* matrix(QStringView character)
     }
 }
 
-const GlyphPattern& digit0() { return glyphs().digits[0]; }
-const GlyphPattern& digit1() { return glyphs().digits[1]; }
-const GlyphPattern& digit2() { return glyphs().digits[2]; }
-const GlyphPattern& digit3() { return glyphs().digits[3]; }
-const GlyphPattern& digit4() { return glyphs().digits[4]; }
-const GlyphPattern& digit5() { return glyphs().digits[5]; }
-const GlyphPattern& digit6() { return glyphs().digits[6]; }
-const GlyphPattern& digit7() { return glyphs().digits[7]; }
-const GlyphPattern& digit8() { return glyphs().digits[8]; }
-const GlyphPattern& digit9() { return glyphs().digits[9]; }
 const GlyphPattern& colon() { return glyphs().colon; }
 const GlyphPattern& checkmark() { return glyphs().checkmark; }
 const GlyphPattern& blank() { return glyphs().blank; }

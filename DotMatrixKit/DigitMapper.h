@@ -12,16 +12,6 @@ namespace DigitMapper {
 // character counts: a digit with a combining mark has no glyph.
 const GlyphPattern* matrix(QStringView character);
 
-const GlyphPattern& digit0();
-const GlyphPattern& digit1();
-const GlyphPattern& digit2();
-const GlyphPattern& digit3();
-const GlyphPattern& digit4();
-const GlyphPattern& digit5();
-const GlyphPattern& digit6();
-const GlyphPattern& digit7();
-const GlyphPattern& digit8();
-const GlyphPattern& digit9();
 const GlyphPattern& colon();
 const GlyphPattern& checkmark();
 const GlyphPattern& blank();

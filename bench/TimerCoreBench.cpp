@@ -41,7 +41,7 @@ void engineTick(benchmark::State& state)
     TimerEngine engine(TimerPersistence(*defaults), ticker,
                        [&now] { return platform::Date::fromSecondsSinceReferenceDate(now); }, [&now] { return now; });
     engine.updateCustomDuration(10800);
-    engine.selectPreset("preset.custom");
+    engine.selectPreset(TimerPresetLibrary::Constants::customPresetID);
     engine.start();
     for (auto _ : state) {
         now += 0.001;

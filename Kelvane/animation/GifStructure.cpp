@@ -44,7 +44,7 @@ constexpr quint8 trailer = 0x3B;
 constexpr quint8 graphicControlLabel = 0xF9;
 
 // Bytes of a colour table announced by a packed field, or 0 without one.
-qsizetype colourTableBytes(quint8 packed)
+qsizetype colorTableBytes(quint8 packed)
 {
     if (!(packed & 0x80))
         return 0;
@@ -68,7 +68,7 @@ std::optional<GifStructure> GifStructure::read(const QByteArray& data)
     gif.screenSize = QSize(screenWidth, screenHeight);
     const quint8 packed = reader.byte();
     reader.skip(2); // background colour index, aspect ratio
-    if (!reader.skip(colourTableBytes(packed)))
+    if (!reader.skip(colorTableBytes(packed)))
         return gif;
 
     std::optional<int> pendingDelay;
@@ -103,7 +103,7 @@ std::optional<GifStructure> GifStructure::read(const QByteArray& data)
         const int width = reader.littleEndian16();
         const int height = reader.littleEndian16();
         const quint8 imagePacked = reader.byte();
-        if (!reader.skip(colourTableBytes(imagePacked)) || !reader.skip(1) || !reader.skipSubBlocks())
+        if (!reader.skip(colorTableBytes(imagePacked)) || !reader.skip(1) || !reader.skipSubBlocks())
             break;
         gif.frames.append({QPoint(left, top), QSize(width, height), pendingDelay});
         pendingDelay.reset();

@@ -30,7 +30,7 @@ double storedComponent(const platform::UserDefaults& defaults, const QString& ke
     return fallback;
 }
 
-QColor storedColour(const platform::UserDefaults& defaults, const Keys::ColourKeys& keys)
+QColor storedColor(const platform::UserDefaults& defaults, const Keys::ColorKeys& keys)
 {
     return srgbColor({storedComponent(defaults, keys.r, keys.r.defaultValue),
                       storedComponent(defaults, keys.g, keys.g.defaultValue),
@@ -38,14 +38,14 @@ QColor storedColour(const platform::UserDefaults& defaults, const Keys::ColourKe
                       storedComponent(defaults, keys.a, keys.a.defaultValue)});
 }
 
-QColor defaultColour(const Keys::ColourKeys& keys)
+QColor defaultColor(const Keys::ColorKeys& keys)
 {
     return srgbColor({keys.r.defaultValue, keys.g.defaultValue, keys.b.defaultValue, keys.a.defaultValue});
 }
 
-ColorComponents componentsOf(const QColor& colour)
+ColorComponents componentsOf(const QColor& color)
 {
-    const QColor rgb = colour.isValid() ? colour.toRgb() : QColor(Qt::black);
+    const QColor rgb = color.isValid() ? color.toRgb() : QColor(Qt::black);
     return {rgb.redF(), rgb.greenF(), rgb.blueF(), rgb.alphaF()};
 }
 
@@ -82,7 +82,7 @@ struct ColorManager::SwatchSide {
     QLatin1StringView key;
     void (ColorManager::*listChanged)();
     void (ColorManager::*activeChanged)();
-    std::function<void(const QColor&)> setColour;
+    std::function<void(const QColor&)> setColor;
     std::function<void()> makeCustom;
     std::function<bool()> isCustom;
     std::function<void()> fallBack;
@@ -118,15 +118,15 @@ ColorManager::ColorManager(platform::UserDefaults& defaults, QObject* parent)
     : QObject(parent)
     , m_defaults(&defaults)
 {
-    loadColoursPaletteAndSwatches();
+    loadColorsPaletteAndSwatches();
     if (!loadStoredModes())
         migrateOlderSettings();
 }
 
-void ColorManager::loadColoursPaletteAndSwatches()
+void ColorManager::loadColorsPaletteAndSwatches()
 {
-    m_customDotColor = storedColour(*m_defaults, Keys::customDot);
-    m_customBackgroundColor = storedColour(*m_defaults, Keys::customBackground);
+    m_customDotColor = storedColor(*m_defaults, Keys::customDot);
+    m_customBackgroundColor = storedColor(*m_defaults, Keys::customBackground);
     m_selectedPaletteID = Keys::multicolorPaletteID.read(*m_defaults);
     m_digitSwatches = storedSwatches(*m_defaults, digitSwatchesKey);
     m_backgroundSwatches = storedSwatches(*m_defaults, backgroundSwatchesKey);
@@ -260,7 +260,7 @@ void ColorManager::writeBackgroundMode()
     m_defaults->setString(Keys::selectedColorID, m_backgroundMode.presetID());
 }
 
-void ColorManager::writeComponents(const SharedDefaultsKeys::ColourKeys& keys, const QColor& color)
+void ColorManager::writeComponents(const SharedDefaultsKeys::ColorKeys& keys, const QColor& color)
 {
     if (m_isSuppressingPersistence)
         return;
@@ -306,7 +306,7 @@ bool ColorManager::addSwatch(const SwatchSide& side, const QColor& color)
     side.swatches->append(swatch);
     notify(side.listChanged);
     writeSwatches(side.key, *side.swatches);
-    side.setColour(color);
+    side.setColor(color);
     side.makeCustom();
     *side.activeID = swatch.id;
     notify(side.activeChanged);
@@ -315,7 +315,7 @@ bool ColorManager::addSwatch(const SwatchSide& side, const QColor& color)
 
 void ColorManager::selectSwatch(const SwatchSide& side, const CustomColorSwatch& swatch)
 {
-    side.setColour(swatch.color());
+    side.setColor(swatch.color());
     side.makeCustom();
     *side.activeID = swatch.id;
     notify(side.activeChanged);
@@ -331,7 +331,7 @@ void ColorManager::updateSwatch(const SwatchSide& side, const QString& id, const
     *it = {id, c.r, c.g, c.b, c.a};
     notify(side.listChanged);
     writeSwatches(side.key, *side.swatches);
-    side.setColour(color);
+    side.setColor(color);
     side.makeCustom();
     *side.activeID = id;
     notify(side.activeChanged);
@@ -404,8 +404,8 @@ void ColorManager::reload()
         setDigitMode(loadedDigits);
         setBackgroundMode(loadedBackground);
     }
-    setCustomDotColor(storedColour(*m_defaults, Keys::customDot));
-    setCustomBackgroundColor(storedColour(*m_defaults, Keys::customBackground));
+    setCustomDotColor(storedColor(*m_defaults, Keys::customDot));
+    setCustomBackgroundColor(storedColor(*m_defaults, Keys::customBackground));
     setSelectedPaletteID(Keys::multicolorPaletteID.read(*m_defaults));
     m_digitSwatches = storedSwatches(*m_defaults, digitSwatchesKey);
     notify(&ColorManager::customDigitSwatchesChanged);
@@ -421,8 +421,8 @@ void ColorManager::resetToDefaults()
     setActiveCustomBackgroundSwatchID(std::nullopt);
     setDigitMode(DigitColorMode::solidPreset(defaultDigitPreset));
     setBackgroundMode(BackgroundMode::preset(defaultBackgroundPreset));
-    setCustomDotColor(defaultColour(Keys::customDot));
-    setCustomBackgroundColor(defaultColour(Keys::customBackground));
+    setCustomDotColor(defaultColor(Keys::customDot));
+    setCustomBackgroundColor(defaultColor(Keys::customBackground));
     setSelectedPaletteID(defaultPalette);
     m_digitSwatches.clear();
     notify(&ColorManager::customDigitSwatchesChanged);

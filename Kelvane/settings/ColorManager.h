@@ -97,12 +97,12 @@ private:
     void updateSwatch(const SwatchSide& side, const QString& id, const QColor& color);
     void deleteSwatch(const SwatchSide& side, const QString& id);
 
-    void loadColoursPaletteAndSwatches();
+    void loadColorsPaletteAndSwatches();
     bool loadStoredModes();
     void migrateOlderSettings();
     void writeDigitMode();
     void writeBackgroundMode();
-    void writeComponents(const SharedDefaultsKeys::ColourKeys& keys, const QColor& color);
+    void writeComponents(const SharedDefaultsKeys::ColorKeys& keys, const QColor& color);
     void writeSwatches(QLatin1StringView key, const QList<CustomColorSwatch>& swatches);
     void notify(void (ColorManager::*signal)());
 

@@ -84,10 +84,11 @@ SettingsView::SettingsView(const SettingsWindowParts& parts, QWidget* parent)
         settings, *parts.focus, *parts.sounds, *m_tickPreview,
         [makeTimer = parts.makeOneShotTimer] { return std::make_unique<AnimationPlayer>(makeTimer()); },
         &confirmResetAllSettings);
-    m_aboutPage = new AboutPage(parts.icon ? parts.icon() : QIcon(), AboutPage::versionText(parts.shortVersion, parts.buildNumber));
+    auto* aboutPage = new AboutPage(parts.icon ? parts.icon() : QIcon(),
+                                    AboutPage::versionText(parts.shortVersion, parts.buildNumber));
 
     const std::array<QWidget*, allSettingsTabs.size()> pages{scrolling(m_generalPage), m_appearancePage,
-                                                             scrolling(m_behaviorPage), m_aboutPage};
+                                                             scrolling(m_behaviorPage), aboutPage};
     for (const SettingsTab tab : allSettingsTabs) {
         QWidget* page = pages[static_cast<std::size_t>(tab)];
         // Every tab on the window colour, as the scrolling ones are.

@@ -7,7 +7,6 @@
 
 #include <memory>
 
-class AboutPage;
 class BehaviorPage;
 class GeneralPage;
 class QTabWidget;
@@ -32,7 +31,6 @@ public:
     GeneralPage* generalPage() const { return m_generalPage; }
     QWidget* appearancePage() const { return m_appearancePage; }
     BehaviorPage* behaviorPage() const { return m_behaviorPage; }
-    AboutPage* aboutPage() const { return m_aboutPage; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -44,5 +42,4 @@ private:
     GeneralPage* m_generalPage;
     QWidget* m_appearancePage;
     BehaviorPage* m_behaviorPage;
-    AboutPage* m_aboutPage;
 };

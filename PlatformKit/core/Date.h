@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QDateTime>
+// Before the standard headers: moc, reading the headers that include this
+// one, cannot parse <compare> without a Qt header ahead of it.
+#include <QtGlobal>
 
 #include <compare>
 #include <functional>
@@ -14,12 +16,9 @@ public:
     constexpr Date() = default;
     static constexpr Date fromSecondsSinceReferenceDate(double seconds) { return Date(seconds); }
     static Date fromUnixSeconds(double seconds) { return Date(seconds - unixOffset); }
-    static Date fromDateTime(const QDateTime& dateTime);
     static Date now();
 
     constexpr double secondsSinceReferenceDate() const { return m_seconds; }
-    constexpr double unixSeconds() const { return m_seconds + unixOffset; }
-    QDateTime toDateTime() const;
 
     // Seconds from `other` to this date (positive when this one is later).
     constexpr double secondsSince(Date other) const { return m_seconds - other.m_seconds; }

@@ -44,7 +44,6 @@ public:
     // Read-only: only the engine's operations change it.
     const TimerState& state() const { return *m_state; }
 
-    const std::function<void()>& onWidgetRefresh() const { return m_onWidgetRefresh; }
     void setOnWidgetRefresh(std::function<void()> callback) { m_onWidgetRefresh = std::move(callback); }
 
     double customDuration() const { return m_customDuration; }

@@ -1,5 +1,6 @@
 #include "TimerCoreKit/engine/TimerPersistence.h"
 
+#include "TimerCoreKit/engine/TimerPreset.h"
 #include "TimerCoreKit/store/SharedDefaultsKeys.h"
 
 #include <algorithm>

@@ -21,13 +21,15 @@ struct TimerPreset {
     static std::optional<TimerPreset> fromJson(const QJsonObject& object);
 };
 
+namespace TimerPresetConstants {
+inline constexpr QLatin1StringView customPresetID{"preset.custom"};
+inline constexpr QLatin1StringView defaultPresetID{"preset.classic-25"};
+inline constexpr double defaultCustomDuration = SharedDefaultsKeys::customDuration.defaultValue;
+} // namespace TimerPresetConstants
+
 namespace TimerPresetLibrary {
 
-namespace Constants {
-inline constexpr auto customPresetID = TimerPresetConstants::customPresetID;
-inline constexpr auto defaultPresetID = TimerPresetConstants::defaultPresetID;
-inline constexpr auto defaultCustomDuration = TimerPresetConstants::defaultCustomDuration;
-} // namespace Constants
+namespace Constants = TimerPresetConstants;
 
 // The four fixed lengths and the custom one, in display order; built anew on
 // every call.

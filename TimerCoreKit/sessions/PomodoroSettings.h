@@ -18,17 +18,12 @@ struct platform::RawValues<PomodoroIndicator> {
 };
 
 // The Pomodoro values the app hands in. Fixed for now: nothing loads, stores
-// or changes them. The session reads only the two sounds; the cycle's lengths
-// and round count are its own fixed ones, which equal these.
+// or changes them. The cycle's lengths and round count are the session's own
+// (see PomodoroPhase), and it always advances.
 class PomodoroSettings {
 public:
     PomodoroSettings() = default;
 
-    double workDuration() const { return 1500; }
-    double breakDuration() const { return 300; }
-    double longBreakDuration() const { return 900; }
-    int roundCount() const { return 4; }
-    bool autoAdvance() const { return true; }
     CompletionSound phaseCompletionSound() const { return CompletionSound::Ping; }
     CompletionSound cycleCompletionSound() const { return CompletionSound::Hero; }
     PomodoroIndicator indicator() const { return PomodoroIndicator::Strip; }

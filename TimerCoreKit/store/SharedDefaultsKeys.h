@@ -114,17 +114,17 @@ inline constexpr Key<std::optional<QByteArray>> customBackgroundSwatches{
     "com.morrowfen.kelvane.appearance.customBackgroundSwatches"};
 
 // A custom colour as four sRGB components, 0 to 1.
-struct ColourKeys {
+struct ColorKeys {
     Key<double> r, g, b, a;
 };
-inline constexpr ColourKeys customDot{{"com.morrowfen.kelvane.appearance.customDotR", 1},
-                                      {"com.morrowfen.kelvane.appearance.customDotG", 1},
-                                      {"com.morrowfen.kelvane.appearance.customDotB", 1},
-                                      {"com.morrowfen.kelvane.appearance.customDotA", 1}};
-inline constexpr ColourKeys customBackground{{"com.morrowfen.kelvane.appearance.customBgR", 0},
-                                             {"com.morrowfen.kelvane.appearance.customBgG", 0},
-                                             {"com.morrowfen.kelvane.appearance.customBgB", 0},
-                                             {"com.morrowfen.kelvane.appearance.customBgA", 1}};
+inline constexpr ColorKeys customDot{{"com.morrowfen.kelvane.appearance.customDotR", 1},
+                                     {"com.morrowfen.kelvane.appearance.customDotG", 1},
+                                     {"com.morrowfen.kelvane.appearance.customDotB", 1},
+                                     {"com.morrowfen.kelvane.appearance.customDotA", 1}};
+inline constexpr ColorKeys customBackground{{"com.morrowfen.kelvane.appearance.customBgR", 0},
+                                            {"com.morrowfen.kelvane.appearance.customBgG", 0},
+                                            {"com.morrowfen.kelvane.appearance.customBgB", 0},
+                                            {"com.morrowfen.kelvane.appearance.customBgA", 1}};
 
 // Where the widget reads an absent key otherwise than the app starts: an
 // absent selected colour is "dark" to its appearance reader (and so are the
@@ -147,12 +147,6 @@ inline constexpr Key<bool> olderPomodoroActive{"pomodoro.active", false};
 inline constexpr Key<qint64> olderPomodoroPhaseIndex{"pomodoro.phaseIndex", 0};
 
 } // namespace SharedDefaultsKeys
-
-namespace TimerPresetConstants {
-inline constexpr QLatin1StringView customPresetID{"preset.custom"};
-inline constexpr QLatin1StringView defaultPresetID{"preset.classic-25"};
-inline constexpr double defaultCustomDuration = SharedDefaultsKeys::customDuration.defaultValue;
-} // namespace TimerPresetConstants
 
 namespace SharedAppState {
 void recordHeartbeat(platform::Date date, platform::UserDefaults& defaults);

@@ -30,7 +30,3 @@ inline constexpr Shadow card{12, 0.08};
 inline constexpr Shadow hero{24, 0.12};
 inline constexpr Shadow selection{16, 0.2};
 } // namespace Elevation
-
-namespace SharedUIKit {
-inline constexpr char version[] = "0.1.0";
-} // namespace SharedUIKit

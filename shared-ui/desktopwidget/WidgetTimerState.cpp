@@ -1,7 +1,8 @@
 #include "shared-ui/desktopwidget/WidgetTimerState.h"
 
-#include "TimerCoreKit/store/SharedDefaultsKeys.h"
+#include "TimerCoreKit/engine/TimerPreset.h"
 #include "TimerCoreKit/engine/TimerStateSnapshot.h"
+#include "TimerCoreKit/store/SharedDefaultsKeys.h"
 
 #include <algorithm>
 
@@ -15,11 +16,12 @@ constexpr qint64 loadedRoundCount = 4;
 
 WidgetTimerState WidgetTimerState::idle()
 {
+    const TimerPreset first = TimerPresetLibrary::presets(TimerPresetLibrary::Constants::defaultCustomDuration).first();
     return {
         .mode = TimerMode::Idle,
-        .remaining = 300,
-        .duration = 300,
-        .selectedPresetID = QStringLiteral("preset.quick-5"),
+        .remaining = first.duration,
+        .duration = first.duration,
+        .selectedPresetID = first.id,
         .direction = TimerDirection::Countdown,
         .elapsed = 0,
         .pomodoroActive = false,

@@ -42,7 +42,7 @@ struct WidgetTimerState {
 
     friend bool operator==(const WidgetTimerState&, const WidgetTimerState&) = default;
 
-    // What a fresh install shows: an idle five-minute countdown.
+    // What a fresh install shows: the first preset, idle.
     static WidgetTimerState idle();
 
     // The state saved in `defaults` as of `now`; the idle state when nothing

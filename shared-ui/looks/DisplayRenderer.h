@@ -4,12 +4,15 @@
 #include "shared-ui/looks/DisplayLookState.h"
 
 #include "PlatformKit/core/Date.h"
+#include "TimerCoreKit/color/MulticolorPalette.h"
 #include "TimerCoreKit/options/DisplayOptions.h"
 
+#include <QColor>
 #include <QImage>
 #include <QSizeF>
 
 #include <optional>
+#include <utility>
 
 class QPainter;
 
@@ -47,4 +50,20 @@ protected:
     DisplayRenderer() = default;
     DisplayRenderer(const DisplayRenderer&) = default;
     DisplayRenderer& operator=(const DisplayRenderer&) = default;
+};
+
+// What the looks share of their settings: the current phase's colour, which
+// wins over everything else, and the multicolour palette of the looks that
+// paint with one.
+class TintedDisplayRenderer : public DisplayRenderer {
+public:
+    explicit TintedDisplayRenderer(std::optional<QColor> phaseTintColor = std::nullopt,
+                                   std::optional<MulticolorPalette> palette = std::nullopt)
+        : m_phaseTintColor(std::move(phaseTintColor)), m_palette(std::move(palette))
+    {
+    }
+
+protected:
+    std::optional<QColor> m_phaseTintColor;
+    std::optional<MulticolorPalette> m_palette;
 };

@@ -20,7 +20,7 @@ class GlyphFitting : public ::testing::TestWithParam<FitCase> {};
 TEST_P(GlyphFitting, FitsTheTighterAxisAndCentres)
 {
     const auto& c = GetParam();
-    const auto rects = glyphDotRects(DotGlyph(DigitMapper::digit8()), c.canvas);
+    const auto rects = glyphDotRects(DotGlyph(*DigitMapper::matrix(u"8")), c.canvas);
     ASSERT_EQ(rects.size(), 13u);
     EXPECT_NEAR(rects.front().x(), c.firstDot.x(), tolerance);
     EXPECT_NEAR(rects.front().y(), c.firstDot.y(), tolerance);
@@ -36,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(Canvases, GlyphFitting,
 
 TEST(GlyphFitting, OnlyLitCellsGetDots)
 {
-    const auto rects = glyphDotRects(DotGlyph(DigitMapper::digit1()), {30, 50});
+    const auto rects = glyphDotRects(DotGlyph(*DigitMapper::matrix(u"1")), {30, 50});
     ASSERT_EQ(rects.size(), 5u);
     for (const auto& rect : rects)
         EXPECT_NEAR(rect.x(), 21, tolerance);

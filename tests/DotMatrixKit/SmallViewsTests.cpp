@@ -11,7 +11,7 @@ namespace {
 
 TEST(DotGlyphView, DrawsIntoItsOwnSize)
 {
-    DotGlyphView view({DotGlyph(DigitMapper::digit1()), QColor(0, 200, 255), DotShape::Square});
+    DotGlyphView view({DotGlyph(*DigitMapper::matrix(u"1")), QColor(0, 200, 255), DotShape::Square});
     view.resize(30, 100);
     QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);

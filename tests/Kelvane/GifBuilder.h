@@ -14,12 +14,12 @@ class GifBuilder {
 public:
     GifBuilder(int width, int height) : m_width(width), m_height(height) {}
 
-    GifBuilder& frame(int colourIndex, std::optional<int> delayCentiseconds = std::nullopt, int width = 0,
+    GifBuilder& frame(int colorIndex, std::optional<int> delayCentiseconds = std::nullopt, int width = 0,
                       int height = 0, QPoint offset = {})
     {
         width = width ? width : m_width;
         height = height ? height : m_height;
-        m_frames.append({colourIndex, delayCentiseconds, width, height, offset, width * height});
+        m_frames.append({colorIndex, delayCentiseconds, width, height, offset, width * height});
         return *this;
     }
 
@@ -52,7 +52,7 @@ public:
             put16(out, f.height);
             out.append(char(0));
             out.append(char(2)); // LZW minimum code size
-            appendSubBlocks(out, lzw(f.colour, f.codedPixels));
+            appendSubBlocks(out, lzw(f.color, f.codedPixels));
         }
         out.append(char(0x3B));
         return out;
@@ -60,7 +60,7 @@ public:
 
 private:
     struct Frame {
-        int colour;
+        int color;
         std::optional<int> delay;
         int width;
         int height;
@@ -74,7 +74,7 @@ private:
         out.append(char((value >> 8) & 0xFF));
     }
 
-    static QByteArray lzw(int colour, int pixels)
+    static QByteArray lzw(int color, int pixels)
     {
         constexpr int clear = 4;
         constexpr int end = 5;
@@ -93,7 +93,7 @@ private:
         for (int i = 0; i < pixels; ++i) {
             if (i % 2 == 0)
                 put(clear);
-            put(colour);
+            put(color);
         }
         put(end);
         if (count > 0)

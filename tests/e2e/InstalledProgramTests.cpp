@@ -5,12 +5,16 @@
 // link handler away again.
 #include "EndToEndFixture.h"
 
+#include "support/Files.h"
+
 #include <QDBusConnectionInterface>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 using namespace std::chrono_literals;
+using platform::test::readFile;
+using platform::test::writeFile;
 
 namespace {
 
@@ -18,20 +22,6 @@ const QString toggleLink = QStringLiteral("kelvane://timer/toggle");
 const QString entryName = QStringLiteral("com.morrowfen.Kelvane.desktop");
 const QString serviceName = QStringLiteral("com.morrowfen.Kelvane");
 const QString manifestPath = QStringLiteral(E2E_BUILD_DIR "/install_manifest.txt");
-
-std::optional<QByteArray> readFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
-}
-
-bool writeFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
-}
 
 // Installs the build into `prefix`; the manifest it writes is moved to
 // `manifest`, and the build folder's own (of a real install) is put back.
@@ -45,8 +35,8 @@ QString installInto(const QString& prefix, const QString& manifest)
     const bool finished = install.waitForFinished(60000);
     const auto written = readFile(manifestPath);
     QFile::remove(manifestPath);
-    if (saved)
-        writeFile(manifestPath, *saved);
+    if (saved && !writeFile(manifestPath, *saved))
+        return QStringLiteral("the build's install manifest could not be put back");
     if (!finished || install.exitStatus() != QProcess::NormalExit || install.exitCode() != 0)
         return QStringLiteral("cmake --install failed: ") + QString::fromLocal8Bit(install.readAll());
     if (!written || !writeFile(manifest, *written))

@@ -13,6 +13,7 @@
 
 #include "support/PulseServer.h"
 #include "support/RequiredTools.h"
+#include "support/SampleEnergy.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -23,6 +24,7 @@
 namespace userday {
 
 using namespace std::chrono_literals;
+using platform::test::energy;
 using platform::test::MonitorRecording;
 using platform::test::PulseServer;
 using platform::test::runEventLoop;
@@ -31,15 +33,6 @@ using platform::test::waitUntil;
 
 inline const QString trayHost = QStringLiteral("trayer");
 inline constexpr int recordingRate = 48000;
-
-// The sum of the squared samples: zero for the null sink's silence.
-inline double energy(const std::vector<float>& samples)
-{
-    double sum = 0;
-    for (const float sample : samples)
-        sum += double(sample) * sample;
-    return sum;
-}
 
 // The seconds of `samples` that hold sound, for messages.
 inline std::string loudSeconds(const std::vector<float>& samples)

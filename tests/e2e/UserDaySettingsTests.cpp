@@ -60,19 +60,19 @@ private:
 
 // A lit pixel of a coloured display: bright and saturated, as neither the
 // tray's background nor white or grey dots are.
-bool isLitIn(QRgb pixel, const QColor& colour)
+bool isLitIn(QRgb pixel, const QColor& color)
 {
     const QColor seen(pixel);
-    const int hueApart = std::abs(seen.hsvHue() - colour.hsvHue());
+    const int hueApart = std::abs(seen.hsvHue() - color.hsvHue());
     return seen.hsvSaturation() > 100 && seen.value() > 100 && std::min(hueApart, 360 - hueApart) < 25;
 }
 
-int pixelsLitIn(const QImage& image, const QColor& colour)
+int pixelsLitIn(const QImage& image, const QColor& color)
 {
     int count = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x)
-            count += isLitIn(image.pixel(x, y), colour) ? 1 : 0;
+            count += isLitIn(image.pixel(x, y), color) ? 1 : 0;
     }
     return count;
 }
@@ -160,7 +160,7 @@ protected:
     }
 
     void generalShortcutsTurnedOff();
-    void appearanceDigitsInAnotherColour();
+    void appearanceDigitsInAnotherColor();
     void behaviorCompletionShowsACheckmark();
     void aboutChangesNothing();
 
@@ -168,7 +168,7 @@ protected:
     QRect m_windowArea;
     std::optional<LaidOutSettings> m_layout;
     // The digit colour chosen on the Appearance page.
-    QColor m_digitColour;
+    QColor m_digitColor;
 };
 
 // No switch of the General page draws into the tray icon. The global
@@ -203,7 +203,7 @@ void UserDaySettings::generalShortcutsTurnedOff()
 
 // The digit colour reaches the tray icon at once: its lit dots turn to the
 // chosen colour.
-void UserDaySettings::appearanceDigitsInAnotherColour()
+void UserDaySettings::appearanceDigitsInAnotherColor()
 {
     ASSERT_NO_FATAL_FAILURE(showTab(SettingsTab::Appearance, QStringLiteral("settings-05-appearance")));
     auto* page = qobject_cast<AppearancePage*>(m_layout->view().appearancePage());
@@ -237,17 +237,17 @@ void UserDaySettings::appearanceDigitsInAnotherColour()
             chosen = cell;
     }
     ASSERT_TRUE(chosen && chosen->fill().hsvSaturation() > 150) << "no saturated preset colour";
-    m_digitColour = chosen->fill();
+    m_digitColor = chosen->fill();
     const QPoint swatch = m_layout->middleOf(chosen);
     ASSERT_LT(swatch.y(), m_windowArea.height()) << "the swatch lies below the window";
 
     const QImage before = shoot(QStringLiteral("settings-06-appearance-before"));
-    ASSERT_LT(pixelsLitIn(before, m_digitColour), 3) << "the tray shows the colour before it is chosen";
+    ASSERT_LT(pixelsLitIn(before, m_digitColor), 3) << "the tray shows the colour before it is chosen";
     QImage after;
     ASSERT_TRUE(clickUntil(swatch, [&] {
         after = m_screen->capture(m_icon, QStringLiteral(USERDAY_SCREENSHOT_DIR "/settings-07-appearance-colour-tray.png"));
-        return pixelsLitIn(after, m_digitColour) >= 10;
-    })) << "the tray's dots did not take the colour " << m_digitColour.name().toStdString() << " of the clicked swatch";
+        return pixelsLitIn(after, m_digitColor) >= 10;
+    })) << "the tray's dots did not take the colour " << m_digitColor.name().toStdString() << " of the clicked swatch";
     captureSettings(QStringLiteral("settings-07-appearance-colour"));
     shoot(QStringLiteral("settings-07-appearance-colour"));
     EXPECT_NE(after, before);
@@ -276,7 +276,7 @@ void UserDaySettings::behaviorCompletionShowsACheckmark()
         << "the tray moves at the end: an animation, not a checkmark";
     const QImage completed = shoot(QStringLiteral("settings-11-behavior-completed"));
     EXPECT_NE(completed, running) << "the tray shows no change at the end";
-    EXPECT_GE(pixelsLitIn(completed, m_digitColour), 3) << "the checkmark is not in the chosen colour";
+    EXPECT_GE(pixelsLitIn(completed, m_digitColor), 3) << "the checkmark is not in the chosen colour";
 }
 
 // The About page holds no setting at all: showing it leaves the tray as it was.
@@ -294,7 +294,7 @@ TEST_F(UserDaySettings, EachPageChangedOnceShowsInTheTray)
     ASSERT_NO_FATAL_FAILURE(openSettingsFromThePopover());
     m_layout.emplace(m_windowArea.size());
     ASSERT_NO_FATAL_FAILURE(generalShortcutsTurnedOff());
-    ASSERT_NO_FATAL_FAILURE(appearanceDigitsInAnotherColour());
+    ASSERT_NO_FATAL_FAILURE(appearanceDigitsInAnotherColor());
     ASSERT_NO_FATAL_FAILURE(behaviorCompletionShowsACheckmark());
     ASSERT_NO_FATAL_FAILURE(aboutChangesNothing());
 }

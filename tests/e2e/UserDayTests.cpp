@@ -3,6 +3,8 @@
 // do-not-disturb, the widget and the floating panel.
 #include "UserDayFixture.h"
 
+#include "TimerCoreKit/engine/TimerPreset.h"
+
 namespace userday {
 
 void UserDay::firstLaunchShowsTheHintOnce()

@@ -3,6 +3,8 @@
 // A store's file as another program sees it: its bytes, the files beside it,
 // and plain SQLite statements run on it outside the store.
 
+#include "support/Files.h"
+
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QDir>
@@ -18,25 +20,12 @@
 
 namespace platform::test {
 
-inline QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-inline void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
 // A short stand-in for every byte of the file, to compare before and after.
 inline std::string fileHash(const QString& path)
 {
-    return QCryptographicHash::hash(readFile(path), QCryptographicHash::Sha256).toHex().toStdString();
+    return QCryptographicHash::hash(readFile(path).value_or(QByteArray()), QCryptographicHash::Sha256)
+        .toHex()
+        .toStdString();
 }
 
 // The names of the files in the folder of `path` (journals and logs beside it

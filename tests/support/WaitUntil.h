@@ -1,20 +1,20 @@
 #pragma once
 
-// Bounded waits for tests that need the event loop to run.
+// Bounded waits for tests that need the event loop to run: Qt's own waits,
+// taking the durations the tests write (Qt 6.4's take plain milliseconds).
 
-#include <QEventLoop>
-#include <QTimer>
+// QtCore's half of QTest, so that no test needs Qt Test for these.
+#include <QtCore/qtestsupport_core.h>
 
 #include <chrono>
+#include <utility>
 
 namespace platform::test {
 
 // Runs this thread's event loop for about `duration`.
 inline void runEventLoop(std::chrono::milliseconds duration)
 {
-    QEventLoop loop;
-    QTimer::singleShot(duration, &loop, &QEventLoop::quit);
-    loop.exec();
+    QTest::qWait(static_cast<int>(duration.count()));
 }
 
 // Runs this thread's event loop until `done()` holds or `timeout` passes;
@@ -22,13 +22,7 @@ inline void runEventLoop(std::chrono::milliseconds duration)
 template <typename Predicate>
 bool waitUntil(Predicate done, std::chrono::milliseconds timeout = std::chrono::seconds(5))
 {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() >= deadline)
-            return done();
-        runEventLoop(std::chrono::milliseconds(5));
-    }
-    return true;
+    return QTest::qWaitFor(std::move(done), static_cast<int>(timeout.count()));
 }
 
 } // namespace platform::test

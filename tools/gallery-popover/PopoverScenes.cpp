@@ -154,7 +154,7 @@ const Scene scenes[] = {
     {"custom preset chosen, floating display on, pointer on a timer",
      [](Model& m) { m.settings.setFloatingDisplayEnabled(true); },
      [](Model& m, PopoverFrame& frame) {
-         m.engine.selectPreset(QStringLiteral("preset.custom"));
+         m.engine.selectPreset(TimerPresetLibrary::Constants::customPresetID);
          QWidget* row = frame.contentView()->findChild<CustomTimerRow*>();
          QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
          QApplication::sendEvent(row, &enter);

@@ -172,7 +172,7 @@ GallerySheet styles(DisplayType type)
     return sheet;
 }
 
-GallerySheet colours(DisplayType type)
+GallerySheet colors(DisplayType type)
 {
     GallerySheet sheet(displayName(type) + u": palette, phase tint, schemes and texts (regular size)"_s, 3);
     const auto palette = MulticolorPalette::rainbow();
@@ -249,7 +249,7 @@ std::vector<NamedSheet> rendererSheets()
     for (const auto type : platform::allCases<DisplayType>()) {
         sheets.push_back({slug(type) + u"-scales.png"_s, scales(type)});
         sheets.push_back({slug(type) + u"-styles.png"_s, styles(type)});
-        sheets.push_back({slug(type) + u"-colours.png"_s, colours(type)});
+        sheets.push_back({slug(type) + u"-colours.png"_s, colors(type)});
     }
     sheets.push_back({u"flip-frames.png"_s, flipFrames()});
     return sheets;

@@ -71,7 +71,7 @@ std::vector<Scene> scenes()
     pomodoro.entry.timerState.pomodoroPhaseIndex = 3;
     list.push_back(pomodoro);
     Scene custom{QStringLiteral("custom selected"), make(TimerMode::Idle, 900)};
-    custom.entry.timerState.selectedPresetID = QStringLiteral("preset.custom");
+    custom.entry.timerState.selectedPresetID = QString(TimerPresetLibrary::Constants::customPresetID);
     list.push_back(custom);
     Scene corrupt{QStringLiteral("corrupt snapshot"), make(TimerMode::Idle, 300)};
     corrupt.entry.timerState = WidgetTimerState::idle();

@@ -114,7 +114,7 @@ GallerySheet glow()
     return sheet;
 }
 
-GallerySheet multicolour()
+GallerySheet multicolor()
 {
     GallerySheet sheet(QStringLiteral("Multicolour palettes"));
     const std::vector<QColor> rainbow{red, amber, QColor(255, 240, 60), green, cyan};
@@ -191,7 +191,7 @@ GallerySheet sizes()
     return sheet;
 }
 
-GallerySheet colours()
+GallerySheet colors()
 {
     GallerySheet sheet(QStringLiteral("Themes and colours"), 2);
     auto inputs = base(QStringLiteral("45:00"));
@@ -269,11 +269,11 @@ std::vector<NamedSheet> gallerySheets()
         {QStringLiteral("colon-modes.png"), colonModes()},
         {QStringLiteral("digit-scaling.png"), digitScaling()},
         {QStringLiteral("glow.png"), glow()},
-        {QStringLiteral("multicolour.png"), multicolour()},
+        {QStringLiteral("multicolour.png"), multicolor()},
         {QStringLiteral("completion.png"), completion()},
         {QStringLiteral("phase-strip.png"), phaseStrip()},
         {QStringLiteral("sizes.png"), sizes()},
-        {QStringLiteral("colours.png"), colours()},
+        {QStringLiteral("colours.png"), colors()},
         {QStringLiteral("texts.png"), texts()},
         {QStringLiteral("glyphs.png"), glyphs()},
         {QStringLiteral("glyph-fitting.png"), glyphFitting()},

@@ -28,7 +28,6 @@ public:
     void reload();
     // None before the first reload.
     const TimerWidgetEntry* currentEntry() const;
-    platform::Date reloadDate() const { return m_reloadAt; }
 
 private:
     void wake();

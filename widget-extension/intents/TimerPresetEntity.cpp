@@ -1,18 +1,16 @@
 #include "widget-extension/intents/TimerPresetEntity.h"
 
-#include "TimerCoreKit/store/SharedDefaultsKeys.h"
-
-using namespace Qt::Literals::StringLiterals;
+TimerPresetEntity TimerPresetEntity::from(const TimerPreset& preset)
+{
+    return {preset.id, preset.name, preset.isCustom ? 0 : static_cast<int>(preset.duration / 60)};
+}
 
 QList<TimerPresetEntity> allPresetEntities()
 {
-    return {
-        {u"preset.quick-5"_s, u"5 min"_s, 5},
-        {u"preset.quick-10"_s, u"10 min"_s, 10},
-        {u"preset.classic-25"_s, u"25 min"_s, 25},
-        {u"preset.deep-45"_s, u"45 min"_s, 45},
-        {QString(TimerPresetConstants::customPresetID), u"Custom"_s, 0},
-    };
+    QList<TimerPresetEntity> entities;
+    for (const TimerPreset& preset : TimerPresetLibrary::presets(TimerPresetLibrary::Constants::defaultCustomDuration))
+        entities.append(TimerPresetEntity::from(preset));
+    return entities;
 }
 
 QList<TimerPresetEntity> TimerPresetQuery::suggestedEntities() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TimerCoreKit/engine/TimerPreset.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -7,16 +9,20 @@
 // A preset the widget can start, as the widget's configuration and its preset
 // buttons name it.
 struct TimerPresetEntity {
-    QString id;           // the app's preset id, e.g. "preset.quick-5"
+    QString id;           // the app's preset id
     QString name;         // shown, e.g. "25 min"
     int durationMinutes = 0; // 0 for the custom preset
 
     static constexpr QLatin1StringView typeDisplayName{"Timer Preset"};
 
+    // The app's preset as the widget offers it: whole minutes, none for the
+    // custom one, whose length only the app knows.
+    static TimerPresetEntity from(const TimerPreset& preset);
+
     friend bool operator==(const TimerPresetEntity&, const TimerPresetEntity&) = default;
 };
 
-// The fixed list of presets, in the order the configuration offers them.
+// The app's presets, in the order the configuration offers them.
 QList<TimerPresetEntity> allPresetEntities();
 
 // Looks presets up for the widget's configuration. No state.

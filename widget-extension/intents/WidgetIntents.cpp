@@ -1,9 +1,6 @@
 #include "widget-extension/intents/WidgetIntents.h"
 
 #include "TimerCoreKit/commands/TimerCommandQueue.h"
-#include "TimerCoreKit/store/SharedDefaultsKeys.h"
-
-using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -42,12 +39,13 @@ void OpenSettingsIntent::perform(const IntentContext& context) const
 
 void SelectCustomPresetIntent::perform(const IntentContext& context) const
 {
-    enqueue(context, TimerCommand::selectPreset(QString(TimerPresetConstants::customPresetID)));
+    enqueue(context, TimerCommand::selectPreset(QString(TimerPresetLibrary::Constants::customPresetID)));
 }
 
 TimerPresetEntity TimerWidgetConfigurationIntent::defaultPreset()
 {
-    return {u"preset.classic-25"_s, u"25 min"_s, 25};
+    return TimerPresetEntity::from(TimerPresetLibrary::preset(QString(TimerPresetLibrary::Constants::defaultPresetID),
+                                                              TimerPresetLibrary::Constants::defaultCustomDuration));
 }
 
 void runIntent(const WidgetIntent& intent, const IntentContext& context)

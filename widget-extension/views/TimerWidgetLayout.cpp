@@ -2,8 +2,6 @@
 
 #include "widget-extension/views/TimerWidgetLook.h"
 
-#include "TimerCoreKit/store/SharedDefaultsKeys.h"
-
 #include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
@@ -16,7 +14,7 @@ WidgetIntent smallTimeAreaIntent(const TimerWidgetEntry& entry)
     if (entry.timerState.mode != TimerMode::Idle)
         return ToggleTimerIntent{};
     const TimerPresetEntity& preset = entry.configuration.selectedPreset;
-    if (preset.id == TimerPresetConstants::customPresetID)
+    if (preset.id == TimerPresetLibrary::Constants::customPresetID)
         return SelectCustomPresetIntent{};
     return SelectPresetIntent{preset};
 }
@@ -31,19 +29,21 @@ std::vector<WidgetControl> quickColumn(const TimerWidgetEntry& entry, const QRec
                       top + row * (rowHeight + G::quickSpacing), cellWidth, rowHeight);
     };
     const std::optional<QString>& selectedID = entry.timerState.selectedPresetID;
-    const auto preset = [&](int row, int side, const QString& label, const QString& id) {
-        return WidgetControl{WidgetControl::Kind::PresetButton, cell(row, side), label, selectedID == id,
-                             WidgetIntent{SelectPresetIntent{TimerWidgetLook::presetEntity(id)}}};
-    };
-    return {
-        preset(0, 0, u"5m"_s, u"preset.quick-5"_s),
-        preset(0, 1, u"10m"_s, u"preset.quick-10"_s),
-        preset(1, 0, u"25m"_s, u"preset.classic-25"_s),
-        preset(1, 1, u"45m"_s, u"preset.deep-45"_s),
-        {WidgetControl::Kind::SettingsLink, cell(2, 0), {}, false, settingsURL},
-        {WidgetControl::Kind::CustomLink, cell(2, 1), u"Custom"_s, selectedID == TimerPresetConstants::customPresetID,
-         customURL},
-    };
+    // The fixed presets two to a row, each labelled with its minutes; then the
+    // settings and custom links.
+    std::vector<WidgetControl> controls;
+    for (const TimerPresetEntity& preset : allPresetEntities()) {
+        if (preset.id == TimerPresetLibrary::Constants::customPresetID)
+            continue;
+        const int place = static_cast<int>(controls.size());
+        controls.push_back({WidgetControl::Kind::PresetButton, cell(place / 2, place % 2),
+                            QString::number(preset.durationMinutes) + u"m"_s, selectedID == preset.id,
+                            WidgetIntent{SelectPresetIntent{TimerWidgetLook::presetEntity(preset.id)}}});
+    }
+    controls.push_back({WidgetControl::Kind::SettingsLink, cell(2, 0), {}, false, settingsURL});
+    controls.push_back({WidgetControl::Kind::CustomLink, cell(2, 1), u"Custom"_s,
+                        selectedID == TimerPresetLibrary::Constants::customPresetID, customURL});
+    return controls;
 }
 
 } // namespace

@@ -102,14 +102,11 @@ WidgetDotMatrixInputs dotMatrixInputs(const TimerWidgetEntry& entry, WidgetFamil
 
 TimerPresetEntity presetEntity(const QString& id)
 {
-    int minutes = 5;
-    if (id == u"preset.quick-10")
-        minutes = 10;
-    else if (id == u"preset.classic-25")
-        minutes = 25;
-    else if (id == u"preset.deep-45")
-        minutes = 45;
-    return {id, QString::number(minutes) + u" min"_s, minutes};
+    // An unknown id falls back to the first preset's length but keeps its id.
+    TimerPresetEntity entity = TimerPresetEntity::from(
+        TimerPresetLibrary::preset(id, TimerPresetLibrary::Constants::defaultCustomDuration));
+    entity.id = id;
+    return entity;
 }
 
 } // namespace TimerWidgetLook

@@ -40,8 +40,8 @@ std::optional<std::vector<QColor>> dotColorPalette(const WidgetAppearanceSetting
 WidgetDotMatrixInputs dotMatrixInputs(const TimerWidgetEntry& entry, WidgetFamily family,
                                       WidgetRenderingMode renderingMode);
 
-// The entity a quick-preset button starts: the known presets by their
-// minutes, any other id as five minutes.
+// The entity a quick-preset button starts: the app's preset with this id,
+// any other id with the first preset's length.
 TimerPresetEntity presetEntity(const QString& id);
 
 } // namespace TimerWidgetLook

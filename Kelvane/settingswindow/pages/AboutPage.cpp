@@ -46,7 +46,7 @@ protected:
 } // namespace
 
 AboutPage::AboutPage(const QIcon& icon, const QString& versionText, QWidget* parent)
-    : QWidget(parent), m_icon(new QLabel), m_version(new TintedLabel(versionText, &secondaryLabelColor))
+    : QWidget(parent), m_icon(new QLabel)
 {
     if (icon.isNull())
         m_icon->setPixmap(timerSymbol(*this));
@@ -56,11 +56,12 @@ AboutPage::AboutPage(const QIcon& icon, const QString& versionText, QWidget* par
 
     auto* name = new QLabel(u"Kelvane"_s);
     name->setFont(pixelFont(font(), 22, QFont::DemiBold));
-    m_version->setFont(pixelFont(font(), 12));
+    auto* version = new TintedLabel(versionText, &secondaryLabelColor);
+    version->setFont(pixelFont(font(), 12));
     auto* titles = new QVBoxLayout;
     titles->setSpacing(8);
     titles->addWidget(name, 0, Qt::AlignHCenter);
-    titles->addWidget(m_version, 0, Qt::AlignHCenter);
+    titles->addWidget(version, 0, Qt::AlignHCenter);
 
     auto* description = new QVBoxLayout;
     description->setSpacing(4);

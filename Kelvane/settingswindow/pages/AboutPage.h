@@ -20,7 +20,6 @@ public:
     AboutPage(const QIcon& icon, const QString& versionText, QWidget* parent = nullptr);
 
     QLabel* iconLabel() const { return m_icon; }
-    QLabel* versionLabel() const { return m_version; }
 
     // "Version 2.1 (57)"; an absent or empty part takes its fallback, 1.0.0
     // for the version and 1 for the build.
@@ -28,5 +27,4 @@ public:
 
 private:
     QLabel* m_icon;
-    QLabel* m_version;
 };

@@ -30,7 +30,6 @@ public:
     void refresh();
 
     SwatchGridKind kind() const { return m_kind; }
-    QColor pendingColor() const { return m_pendingColor; }
     const std::optional<QString>& pendingSwatchID() const { return m_pendingSwatchID; }
 
     const QList<ColorSwatchCell*>& presetCells() const { return m_presetCells; }

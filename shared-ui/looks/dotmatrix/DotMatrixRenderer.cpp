@@ -91,7 +91,7 @@ void stampGlyphs(QPainter& painter, SpriteCache& sprites, const DotMatrixInputs&
 
 DotMatrixRenderer::DotMatrixRenderer(std::optional<QColor> phaseTintColor, DigitScaling digitScaling,
                                      std::optional<MulticolorPalette> palette)
-    : m_phaseTintColor(std::move(phaseTintColor)), m_digitScaling(digitScaling), m_palette(std::move(palette))
+    : TintedDisplayRenderer(std::move(phaseTintColor), std::move(palette)), m_digitScaling(digitScaling)
 {
 }
 

@@ -4,15 +4,11 @@
 
 #include "DotMatrixKit/DigitScaling.h"
 #include "DotMatrixKit/DotMatrixInputs.h"
-#include "TimerCoreKit/color/MulticolorPalette.h"
-
-#include <QColor>
-
 #include <optional>
 
 // The dot-matrix look: the frame handed to the dot-matrix view of the glyph
 // kit, with the size class's dots and glow.
-class DotMatrixRenderer final : public DisplayRenderer {
+class DotMatrixRenderer final : public TintedDisplayRenderer {
 public:
     explicit DotMatrixRenderer(std::optional<QColor> phaseTintColor = std::nullopt,
                                DigitScaling digitScaling = DigitScaling::uniform(),
@@ -31,7 +27,5 @@ public:
                                                  platform::Date now) const override;
 
 private:
-    std::optional<QColor> m_phaseTintColor;
     DigitScaling m_digitScaling;
-    std::optional<MulticolorPalette> m_palette;
 };

@@ -125,11 +125,6 @@ void stampCard(QPainter& painter, SpriteCache& sprites, const Card& card, QStrin
 
 } // namespace
 
-FlipClockRenderer::FlipClockRenderer(std::optional<QColor> phaseTintColor)
-    : m_phaseTintColor(std::move(phaseTintColor))
-{
-}
-
 QSizeF FlipClockRenderer::naturalSize(const DisplayFrame& frame) const
 {
     return FlipClock::naturalSize(splitCharacters(frame.text()), Metrics::of(frame.scale));

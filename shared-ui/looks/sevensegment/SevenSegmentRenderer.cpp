@@ -191,12 +191,6 @@ Metrics metricsOf(const DisplayFrame& frame)
 
 } // namespace
 
-SevenSegmentRenderer::SevenSegmentRenderer(std::optional<QColor> phaseTintColor,
-                                           std::optional<MulticolorPalette> palette)
-    : m_phaseTintColor(std::move(phaseTintColor)), m_palette(std::move(palette))
-{
-}
-
 QSizeF SevenSegmentRenderer::naturalSize(const DisplayFrame& frame) const
 {
     return metricsOf(frame).naturalSize(frame.text());

@@ -2,18 +2,13 @@
 
 #include "shared-ui/looks/DisplayRenderer.h"
 
-#include "TimerCoreKit/color/MulticolorPalette.h"
-
-#include <QColor>
-
 #include <optional>
 
 // The seven-segment look: slanted LED digits whose unlit bars stay faintly
 // visible, a two-dot colon, an optional check mark and an optional bloom.
-class SevenSegmentRenderer final : public DisplayRenderer {
+class SevenSegmentRenderer final : public TintedDisplayRenderer {
 public:
-    explicit SevenSegmentRenderer(std::optional<QColor> phaseTintColor = std::nullopt,
-                                  std::optional<MulticolorPalette> palette = std::nullopt);
+    using TintedDisplayRenderer::TintedDisplayRenderer;
 
     DisplayType displayType() const override { return DisplayType::SevenSegment; }
 
@@ -23,8 +18,4 @@ public:
     // Only a pulsing colon or a blink changes the look by itself, once a second.
     std::optional<platform::Date> nextLookChange(const DisplayFrame& frame, const DisplayLookState& state,
                                                  platform::Date now) const override;
-
-private:
-    std::optional<QColor> m_phaseTintColor;
-    std::optional<MulticolorPalette> m_palette;
 };

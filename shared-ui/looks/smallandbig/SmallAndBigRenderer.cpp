@@ -27,7 +27,7 @@ struct Ink {
     const MulticolorPalette* palette = nullptr;
 
     // The check mark never takes the palette's colours.
-    bool multicolour(const PlacedGlyph& placed) const { return palette && !placed.isCheckmark; }
+    bool multicolor(const PlacedGlyph& placed) const { return palette && !placed.isCheckmark; }
 };
 
 QPainterPath windingPath()
@@ -41,7 +41,7 @@ QPainterPath windingPath()
 // slot, filled in slot order.
 void drawGlyph(QPainter& painter, const PlacedGlyph& placed, const Ink& ink, qreal opacity)
 {
-    if (!ink.multicolour(placed)) {
+    if (!ink.multicolor(placed)) {
         QPainterPath path = windingPath();
         BlockGlyphCells::addLitCells(path, placed.glyph, placed.origin, placed.cell,
                                      placed.cell + BlockGlyphCells::seamOverlap);
@@ -66,7 +66,7 @@ QByteArray glyphKey(Pass pass, const PlacedGlyph& placed, const Ink& ink)
 {
     SpriteKey key("smallAndBig");
     key.add(pass == Pass::Glow).add(static_cast<int>(placed.character)).add(placed.cell);
-    if (ink.multicolour(placed)) {
+    if (ink.multicolor(placed)) {
         for (const QColor& color : ink.palette->colors())
             key.addColor(color);
     } else {
@@ -101,12 +101,6 @@ Metrics metricsOf(const DisplayFrame& frame)
 }
 
 } // namespace
-
-SmallAndBigRenderer::SmallAndBigRenderer(std::optional<QColor> phaseTintColor,
-                                         std::optional<MulticolorPalette> palette)
-    : m_phaseTintColor(std::move(phaseTintColor)), m_palette(std::move(palette))
-{
-}
 
 QSizeF SmallAndBigRenderer::naturalSize(const DisplayFrame& frame) const
 {

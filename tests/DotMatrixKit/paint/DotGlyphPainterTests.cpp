@@ -9,13 +9,14 @@
 
 namespace {
 
-TEST(DotGlyphPainting, FillsLitDotsInTheColourAndShape)
+TEST(DotGlyphPainting, FillsLitDotsInTheColorAndShape)
 {
     const auto draw = [](DotShape shape) {
         QImage image(30, 100, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter painter(&image);
-        DotGlyphPainter::paint(painter, image.size(), {DotGlyph(DigitMapper::digit8()), QColor(0, 200, 255), shape});
+        DotGlyphPainter::paint(painter, image.size(),
+                               {DotGlyph(*DigitMapper::matrix(u"8")), QColor(0, 200, 255), shape});
         return image;
     };
     // First dot: 8 x 8 at (1, 26).

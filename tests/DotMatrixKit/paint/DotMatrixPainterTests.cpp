@@ -60,7 +60,7 @@ TEST_F(DotMatrixPainting, ImageIsTheGridSize)
     EXPECT_EQ(probe.image().height(), static_cast<int>(std::ceil(grid.height() * RenderProbe::pixelsPerPoint)));
 }
 
-TEST_F(DotMatrixPainting, LitDotsInTheDotColourAndUnlitCellsLeftOut)
+TEST_F(DotMatrixPainting, LitDotsInTheDotColorAndUnlitCellsLeftOut)
 {
     const RenderProbe probe(inputs);
     for (const auto& dot : positions()) {
@@ -72,7 +72,7 @@ TEST_F(DotMatrixPainting, LitDotsInTheDotColourAndUnlitCellsLeftOut)
     }
 }
 
-TEST_F(DotMatrixPainting, DimmedOffCellsShowFaintlyInTheirPaletteColour)
+TEST_F(DotMatrixPainting, DimmedOffCellsShowFaintlyInTheirPaletteColor)
 {
     inputs.showDimmedOffCells = true;
     EXPECT_TRUE(closeToColor(RenderProbe(inputs).at(unlitDigitDot()), withAlpha(inputs.theme.dotColor, 15)));
@@ -81,7 +81,7 @@ TEST_F(DotMatrixPainting, DimmedOffCellsShowFaintlyInTheirPaletteColour)
     EXPECT_TRUE(closeToColor(RenderProbe(inputs).at(unlitDigitDot()), QColor(0, 255, 0, 15)));
 }
 
-TEST_F(DotMatrixPainting, PaletteColoursEachDotByItsSlot)
+TEST_F(DotMatrixPainting, PaletteColorsEachDotByItsSlot)
 {
     inputs.dotColorPalette = {Qt::red, Qt::green, Qt::blue, Qt::cyan, Qt::magenta};
     const RenderProbe probe(inputs);
@@ -94,7 +94,7 @@ TEST_F(DotMatrixPainting, PaletteColoursEachDotByItsSlot)
     }
 }
 
-TEST_F(DotMatrixPainting, BaseColourChoice)
+TEST_F(DotMatrixPainting, BaseColorChoice)
 {
     struct Case {
         const char* name;
@@ -175,7 +175,7 @@ TEST_F(GlowPainting, NoGlowLeavesTheGapsClear)
     EXPECT_EQ(RenderProbe(inputs).at(gapBelowFirstDot()).alpha(), 0);
 }
 
-TEST_F(GlowPainting, BlurredGlowFillsTheGapsAndKeepsDotsInTheirColour)
+TEST_F(GlowPainting, BlurredGlowFillsTheGapsAndKeepsDotsInTheirColor)
 {
     inputs.glowRadius = 2;
     const RenderProbe probe(inputs);

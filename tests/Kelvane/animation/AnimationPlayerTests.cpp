@@ -8,10 +8,10 @@
 
 namespace {
 
-QImage frameOf(QRgb colour)
+QImage frameOf(QRgb color)
 {
     QImage image(2, 2, QImage::Format_ARGB32);
-    image.fill(colour);
+    image.fill(color);
     return image;
 }
 

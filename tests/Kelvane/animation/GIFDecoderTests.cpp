@@ -38,10 +38,10 @@ QByteArray encoded(const QImage& image, const char* format)
     return bytes;
 }
 
-QImage filled(QSize size, QColor colour)
+QImage filled(QSize size, QColor color)
 {
     QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
+    image.fill(color);
     return image;
 }
 

@@ -1,6 +1,7 @@
 // The desktop starting the program through D-Bus activation: a bus of the
 // test's own, whose service directory holds the program's service file, starts
 // kelvane when a link is sent to its name, and the link's call is answered.
+#include "support/Files.h"
 #include "support/PrivateBusConfig.h"
 #include "support/WaitUntil.h"
 
@@ -22,16 +23,11 @@
 
 using namespace std::chrono_literals;
 using platform::test::waitUntil;
+using platform::test::writeFile;
 
 namespace {
 
 const QString busName = QStringLiteral("com.morrowfen.Kelvane");
-
-bool writeFile(const QString& path, const QString& text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) == text.toUtf8().size();
-}
 
 class ActivationBus : public ::testing::Test {
 protected:
@@ -43,9 +39,10 @@ protected:
         m_address = QStringLiteral("unix:path=") + m_dir.filePath(QStringLiteral("bus"));
         ASSERT_TRUE(writeFile(services + QStringLiteral("/com.morrowfen.Kelvane.service"),
                               QStringLiteral("[D-BUS Service]\nName=com.morrowfen.Kelvane\nExec=%1\n")
-                                  .arg(QStringLiteral(KELVANE_PROGRAM))));
+                                  .arg(QStringLiteral(KELVANE_PROGRAM))
+                                  .toUtf8()));
         const QString config = m_dir.filePath(QStringLiteral("session.conf"));
-        ASSERT_TRUE(writeFile(config, platform::test::privateBusConfig(m_address, services)));
+        ASSERT_TRUE(writeFile(config, platform::test::privateBusConfig(m_address, services).toUtf8()));
         // What the bus starts inherits its environment: this test's private
         // directories, and the bus itself as the session bus.
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -162,7 +162,7 @@ TEST_F(FloatingDisplayControllerTest, TheDisplaySettingsRedrawAndRefitItOthersDo
     EXPECT_EQ(floating->refreshTrigger().tick(), tick + 2);
 }
 
-TEST_F(FloatingDisplayControllerTest, TheEngineAndColoursRedrawItWhileHiddenNothingDoes)
+TEST_F(FloatingDisplayControllerTest, TheEngineAndColorsRedrawItWhileHiddenNothingDoes)
 {
     floating->showPanel();
     const auto tick = floating->refreshTrigger().tick();

@@ -86,7 +86,7 @@ TEST(FloatingDisplayPictureTest, TheCardIsTheSchemesBackgroundWithRoundedCorners
     }
 }
 
-TEST(FloatingDisplayPictureTest, ThePhaseStripRunsUnderTheDigitsInThePhasesColours)
+TEST(FloatingDisplayPictureTest, ThePhaseStripRunsUnderTheDigitsInThePhasesColors)
 {
     MenuBarContent content = card();
     const qreal plainHeight = cardSize(content).height();

@@ -145,7 +145,7 @@ TEST(PopoverContentViewTest, PomodoroPanelTakesThePlaceOfThePrimaryControls)
     EXPECT_TRUE(p.shows(QStringLiteral("Start")));
 }
 
-TEST(PopoverContentViewTest, PomodoroColoursFollowThePhase)
+TEST(PopoverContentViewTest, PomodoroColorsFollowThePhase)
 {
     PopoverRig p;
     p.open();

@@ -7,6 +7,8 @@
 #include "shared-ui/desktopwidget/WidgetAppearanceSettings.h"
 #include "shared-ui/desktopwidget/WidgetThemeLibrary.h"
 
+#include "support/DisplayColorParts.h"
+
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -17,16 +19,6 @@
 using platform::UserDefaults;
 
 namespace {
-
-ColorComponents dotsOf(const DisplayColor& color)
-{
-    return {color.dotR, color.dotG, color.dotB, color.dotA};
-}
-
-ColorComponents backgroundOf(const DisplayColor& color)
-{
-    return {color.bgR, color.bgG, color.bgB, color.bgA};
-}
 
 // What the widget reads once the app has written every default: the widget's
 // own defaults, those of an empty store, but where the widget takes its own
@@ -55,14 +47,14 @@ protected:
     WidgetAppearanceSettings widgetReads() const { return WidgetAppearanceSettings::current(*widgetStore); }
 
     // The colours the app draws with are those the widget draws with.
-    void expectTheSameColours(const WidgetAppearanceSettings& widget)
+    void expectTheSameColors(const WidgetAppearanceSettings& widget)
     {
-        const auto& colours = app->colorManager();
-        const DisplayColor drawnByApp = colours.resolvedDisplayColor();
+        const auto& colors = app->colorManager();
+        const DisplayColor drawnByApp = colors.resolvedDisplayColor();
         const DisplayColor drawnByWidget = WidgetThemeLibrary::resolvedDisplayColor(widget);
-        EXPECT_EQ(dotsOf(drawnByWidget), dotsOf(drawnByApp));
+        EXPECT_EQ(digitsOf(drawnByWidget), digitsOf(drawnByApp));
         EXPECT_EQ(backgroundOf(drawnByWidget), backgroundOf(drawnByApp));
-        EXPECT_EQ(WidgetThemeLibrary::resolvedPalette(widget), colours.activePalette());
+        EXPECT_EQ(WidgetThemeLibrary::resolvedPalette(widget), colors.activePalette());
         // The theme library reads the same key as the appearance reader.
         EXPECT_EQ(WidgetThemeLibrary::currentThemeIdentifier(*widgetStore),
                   DisplayColor::color(widget.selectedColorID).id);
@@ -87,7 +79,7 @@ TEST_F(AppToWidget, TheWidgetReadsTheAppsDefaultsButWhereItNamesItsOwn)
     app->resetToDefaults();
     const auto widget = widgetReads();
     EXPECT_EQ(widget, writtenByTheApp());
-    expectTheSameColours(widget);
+    expectTheSameColors(widget);
 
     // The app starts from the values it writes on a reset.
     AppSettings restarted(*appStore);
@@ -187,7 +179,7 @@ TEST_F(AppToWidget, EverySettingTheWidgetReadsComesAcross)
         c.expect(expected);
         const auto widget = widgetReads();
         EXPECT_EQ(widget, expected);
-        expectTheSameColours(widget);
+        expectTheSameColors(widget);
     }
 }
 

@@ -29,13 +29,13 @@ protected:
 
 TEST_F(ColorManagerTest, FreshStoreGivesTheDefaultsAndWritesNothing)
 {
-    ColorManager colours(store.defaults);
-    EXPECT_EQ(colours.digitMode(), DigitColorMode::solidPreset("dark"));
-    EXPECT_EQ(colours.backgroundMode(), BackgroundMode::preset("transparent"));
-    EXPECT_EQ(colours.customDotColor(), QColor(Qt::white));
-    EXPECT_EQ(colours.customBackgroundColor(), QColor(Qt::black));
-    EXPECT_EQ(colours.selectedPaletteID(), "rainbow");
-    EXPECT_TRUE(colours.customDigitSwatches().isEmpty());
+    ColorManager colors(store.defaults);
+    EXPECT_EQ(colors.digitMode(), DigitColorMode::solidPreset("dark"));
+    EXPECT_EQ(colors.backgroundMode(), BackgroundMode::preset("transparent"));
+    EXPECT_EQ(colors.customDotColor(), QColor(Qt::white));
+    EXPECT_EQ(colors.customBackgroundColor(), QColor(Qt::black));
+    EXPECT_EQ(colors.selectedPaletteID(), "rainbow");
+    EXPECT_TRUE(colors.customDigitSwatches().isEmpty());
     EXPECT_EQ(totalWrites(), 0);
 }
 
@@ -71,9 +71,9 @@ TEST_F(ColorManagerTest, OlderSettingsAreMovedOnce)
             fresh.defaults.setString("selectedTheme", *c.olderTheme);
         fresh.defaults.setBool(key("isCustomMode"), c.isCustom);
         fresh.defaults.setBool(key("isMulticolorMode"), c.isMulticolor);
-        ColorManager colours(fresh.defaults);
-        EXPECT_EQ(colours.digitMode(), c.digits);
-        EXPECT_EQ(colours.backgroundMode(), c.background);
+        ColorManager colors(fresh.defaults);
+        EXPECT_EQ(colors.digitMode(), c.digits);
+        EXPECT_EQ(colors.backgroundMode(), c.background);
         EXPECT_FALSE(fresh.defaults.object("selectedTheme"));
         EXPECT_TRUE(fresh.defaults.string(key("digitModeDiscriminator")));
         EXPECT_TRUE(fresh.defaults.string(key("backgroundModeDiscriminator")));
@@ -81,22 +81,22 @@ TEST_F(ColorManagerTest, OlderSettingsAreMovedOnce)
     // Once moved, the new keys win.
     store.defaults.setString("selectedTheme", "amber");
     store.defaults.setString(key("digitModeDiscriminator"), "multicolor");
-    ColorManager colours(store.defaults);
-    EXPECT_EQ(colours.digitMode(), DigitColorMode::multicolor());
+    ColorManager colors(store.defaults);
+    EXPECT_EQ(colors.digitMode(), DigitColorMode::multicolor());
     EXPECT_TRUE(store.defaults.string("selectedTheme"));
 }
 
 TEST_F(ColorManagerTest, ModesAreWrittenForTheWidgetToo)
 {
-    ColorManager colours(store.defaults);
-    colours.selectBackgroundPreset("light");
+    ColorManager colors(store.defaults);
+    colors.selectBackgroundPreset("light");
     EXPECT_EQ(stored("backgroundModeDiscriminator"), "preset");
     EXPECT_EQ(stored("selectedColorID"), "light");
-    colours.setBackgroundMode(BackgroundMode::custom());
+    colors.setBackgroundMode(BackgroundMode::custom());
     EXPECT_EQ(stored("selectedColorID"), "transparent");
-    colours.selectMulticolorDigits();
+    colors.selectMulticolorDigits();
     EXPECT_EQ(stored("digitModeDiscriminator"), "multicolor");
-    colours.selectDigitPreset("amber");
+    colors.selectDigitPreset("amber");
     EXPECT_EQ(stored("digitPresetID"), "amber");
 
     ColorManager reread(store.defaults);
@@ -106,78 +106,78 @@ TEST_F(ColorManagerTest, ModesAreWrittenForTheWidgetToo)
 
 TEST_F(ColorManagerTest, SwatchListsHoldEightEachAndFallBackWhenTheActiveOneGoes)
 {
-    ColorManager colours(store.defaults);
+    ColorManager colors(store.defaults);
     for (int i = 0; i < ColorManager::maximumSwatches; ++i)
-        EXPECT_TRUE(colours.addCustomDigitSwatch(QColor::fromRgbF(0.1f * float(i), 0.5f, 0.5f)));
-    EXPECT_FALSE(colours.addCustomDigitSwatch(Qt::red));
-    EXPECT_EQ(colours.customDigitSwatches().size(), 8);
-    EXPECT_TRUE(colours.addCustomBackgroundSwatch(Qt::blue)); // counted apart
-    EXPECT_EQ(colours.digitMode(), DigitColorMode::custom());
+        EXPECT_TRUE(colors.addCustomDigitSwatch(QColor::fromRgbF(0.1f * float(i), 0.5f, 0.5f)));
+    EXPECT_FALSE(colors.addCustomDigitSwatch(Qt::red));
+    EXPECT_EQ(colors.customDigitSwatches().size(), 8);
+    EXPECT_TRUE(colors.addCustomBackgroundSwatch(Qt::blue)); // counted apart
+    EXPECT_EQ(colors.digitMode(), DigitColorMode::custom());
 
-    const auto active = *colours.activeCustomDigitSwatchID();
-    EXPECT_EQ(active, colours.customDigitSwatches().last().id);
-    colours.deleteCustomDigitSwatch("no such id");
-    EXPECT_EQ(colours.customDigitSwatches().size(), 8);
-    colours.deleteCustomDigitSwatch(active);
-    EXPECT_EQ(colours.customDigitSwatches().size(), 7);
-    EXPECT_EQ(colours.digitMode(), DigitColorMode::solidPreset("dark"));
+    const auto active = *colors.activeCustomDigitSwatchID();
+    EXPECT_EQ(active, colors.customDigitSwatches().last().id);
+    colors.deleteCustomDigitSwatch("no such id");
+    EXPECT_EQ(colors.customDigitSwatches().size(), 8);
+    colors.deleteCustomDigitSwatch(active);
+    EXPECT_EQ(colors.customDigitSwatches().size(), 7);
+    EXPECT_EQ(colors.digitMode(), DigitColorMode::solidPreset("dark"));
 
     ColorManager reread(store.defaults);
-    EXPECT_EQ(reread.customDigitSwatches(), colours.customDigitSwatches());
+    EXPECT_EQ(reread.customDigitSwatches(), colors.customDigitSwatches());
     EXPECT_EQ(reread.customBackgroundSwatches().size(), 1);
 }
 
 TEST_F(ColorManagerTest, UpdatingASwatchKeepsItsPlace)
 {
-    ColorManager colours(store.defaults);
-    colours.addCustomBackgroundSwatch(Qt::red);
-    colours.addCustomBackgroundSwatch(Qt::green);
-    const auto first = colours.customBackgroundSwatches().first().id;
-    colours.updateCustomBackgroundSwatch(first, Qt::blue);
-    EXPECT_EQ(colours.customBackgroundSwatches().first().id, first);
-    EXPECT_EQ(colours.customBackgroundSwatches().first().b, 1.0);
-    EXPECT_EQ(colours.activeCustomBackgroundSwatchID(), first);
-    EXPECT_EQ(colours.customBackgroundColor(), QColor(Qt::blue));
+    ColorManager colors(store.defaults);
+    colors.addCustomBackgroundSwatch(Qt::red);
+    colors.addCustomBackgroundSwatch(Qt::green);
+    const auto first = colors.customBackgroundSwatches().first().id;
+    colors.updateCustomBackgroundSwatch(first, Qt::blue);
+    EXPECT_EQ(colors.customBackgroundSwatches().first().id, first);
+    EXPECT_EQ(colors.customBackgroundSwatches().first().b, 1.0);
+    EXPECT_EQ(colors.activeCustomBackgroundSwatchID(), first);
+    EXPECT_EQ(colors.customBackgroundColor(), QColor(Qt::blue));
     EXPECT_EQ(store.defaults.doubleValue(key("customBgB")), 1.0);
 }
 
-TEST_F(ColorManagerTest, ResolvedColourFollowsTheModes)
+TEST_F(ColorManagerTest, ResolvedColorFollowsTheModes)
 {
-    ColorManager colours(store.defaults);
-    colours.selectMulticolorDigits();
-    auto resolved = colours.resolvedDisplayColor();
+    ColorManager colors(store.defaults);
+    colors.selectMulticolorDigits();
+    auto resolved = colors.resolvedDisplayColor();
     EXPECT_EQ(resolved.id, "resolved");
     EXPECT_EQ((std::array{resolved.dotR, resolved.dotG, resolved.dotB, resolved.dotA}), (std::array{1.0, 1.0, 1.0, 1.0}));
-    ASSERT_TRUE(colours.activePalette());
-    EXPECT_EQ(colours.activePalette()->id, "rainbow");
+    ASSERT_TRUE(colors.activePalette());
+    EXPECT_EQ(colors.activePalette()->id, "rainbow");
 
-    colours.setCustomDotColor(QColor::fromRgbF(0.25f, 0.5f, 0.75f));
-    colours.setDigitMode(DigitColorMode::custom());
-    resolved = colours.resolvedDisplayColor();
+    colors.setCustomDotColor(QColor::fromRgbF(0.25f, 0.5f, 0.75f));
+    colors.setDigitMode(DigitColorMode::custom());
+    resolved = colors.resolvedDisplayColor();
     EXPECT_NEAR(resolved.dotB, 0.75, 1e-3);
-    EXPECT_FALSE(colours.activePalette());
+    EXPECT_FALSE(colors.activePalette());
 
-    colours.setCustomBackgroundColor(QColor::fromRgbF(0.2f, 0.3f, 0.4f, 0.5f));
-    colours.setBackgroundMode(BackgroundMode::custom());
-    EXPECT_NEAR(colours.resolvedDisplayColor().bgA, 0.5, 1e-3);
+    colors.setCustomBackgroundColor(QColor::fromRgbF(0.2f, 0.3f, 0.4f, 0.5f));
+    colors.setBackgroundMode(BackgroundMode::custom());
+    EXPECT_NEAR(colors.resolvedDisplayColor().bgA, 0.5, 1e-3);
 }
 
 TEST_F(ColorManagerTest, ReloadReadsWithoutWritingAndResetWritesTheDefaults)
 {
-    ColorManager colours(store.defaults);
-    colours.addCustomDigitSwatch(Qt::red);
+    ColorManager colors(store.defaults);
+    colors.addCustomDigitSwatch(Qt::red);
     store.defaults.setString(key("digitModeDiscriminator"), "multicolor");
     store.defaults.setString(key("multicolorPaletteID"), "neon");
     const int before = totalWrites();
-    colours.setSuppressingPersistence(true);
-    colours.reload();
-    colours.setSuppressingPersistence(false);
+    colors.setSuppressingPersistence(true);
+    colors.reload();
+    colors.setSuppressingPersistence(false);
     EXPECT_EQ(totalWrites(), before);
-    EXPECT_EQ(colours.digitMode(), DigitColorMode::multicolor());
-    EXPECT_EQ(colours.selectedPaletteID(), "neon");
-    EXPECT_FALSE(colours.activeCustomDigitSwatchID());
+    EXPECT_EQ(colors.digitMode(), DigitColorMode::multicolor());
+    EXPECT_EQ(colors.selectedPaletteID(), "neon");
+    EXPECT_FALSE(colors.activeCustomDigitSwatchID());
 
-    colours.resetToDefaults();
+    colors.resetToDefaults();
     EXPECT_EQ(stored("digitModeDiscriminator"), "preset");
     EXPECT_EQ(stored("digitPresetID"), "dark");
     EXPECT_EQ(stored("selectedColorID"), "transparent");

@@ -127,7 +127,7 @@ TEST_F(AnimationPickerTest, LoopToggleRestartsTheEndedPreviewLoopingOrNot)
     EXPECT_TRUE(view->previewPlayer().isPlaying());
 }
 
-TEST_F(AnimationPickerTest, PreviewTakesTheDisplayColours)
+TEST_F(AnimationPickerTest, PreviewTakesTheDisplayColors)
 {
     build();
     rig.settings.colorManager().selectDigitPreset(u"amber"_s);

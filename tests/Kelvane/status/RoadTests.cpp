@@ -15,8 +15,6 @@ void completeCountdown(ControllerRig& rig)
     ASSERT_EQ(rig.mode(), TimerMode::Completed);
 }
 
-// MARK: Completion
-
 TEST(CompletionRoadTest, AnimationThenSoundThenNotification)
 {
     ControllerRig rig;
@@ -127,8 +125,6 @@ TEST(CompletionRoadTest, SessionsKeepTheirStateInTheControllersStore)
     EXPECT_TRUE(rig.defaults->boolValue(QStringLiteral("com.morrowfen.kelvane.pomodoro.active")));
 }
 
-// MARK: Tick sounds
-
 TEST(TickRoadTest, TicksAreSpacedByAMonotonicClock)
 {
     const struct {
@@ -181,8 +177,6 @@ TEST(TickRoadTest, OnlyTheRunningDirectionsOwnValueTicks)
         EXPECT_EQ(*rig.tickSchedules, c.ticks) << int(c.direction) << " " << int(c.style);
     }
 }
-
-// MARK: Redraw throttle
 
 TEST(RefreshRoadTest, ChangesRedrawAtOnceThenAtMostOncePerWindow)
 {
@@ -255,8 +249,6 @@ TEST(RefreshRoadTest, TheTooltipIsTheAccessibleLabel)
     EXPECT_EQ(rig.statusItem->toolTip(), QStringLiteral("Timer running: 25 minutes 0 seconds remaining"));
 }
 
-// MARK: Sleep prevention
-
 TEST(SleepRoadTest, FollowsTheModeAndTheSetting)
 {
     const struct {
@@ -324,8 +316,6 @@ TEST(SleepRoadTest, TheStateAtLaunchIsNotApplied)
     rig.build(); // comes back paused
     EXPECT_EQ(rig.sleep->begins, 0);
 }
-
-// MARK: Floating panel and shortcuts
 
 TEST(SwitchRoadTest, TheFloatingPanelFollowsItsSetting)
 {

@@ -3,6 +3,8 @@
 #include "Kelvane/status/ClickHintView.h"
 #include "Kelvane/status/CustomDurationDialog.h"
 
+#include "support/LabelTexts.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,14 +17,6 @@
 #include <vector>
 
 namespace {
-
-QStringList labelTexts(const QWidget& widget)
-{
-    QStringList texts;
-    for (const QLabel* label : widget.findChildren<QLabel*>())
-        texts.append(label->text());
-    return texts;
-}
 
 TEST(CustomDurationDialogTest, AsksForMinutesWithTheCurrentValue)
 {

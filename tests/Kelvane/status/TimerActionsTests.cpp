@@ -145,8 +145,6 @@ TEST(TimerActionsTest, SettingsAndOpenLinks)
     EXPECT_EQ(rig.settingsWindow->shows, 1);
 }
 
-// MARK: Custom duration
-
 TEST(TimerActionsTest, CustomDurationAnswersAreHeldToOneToOneHundredEightyMinutes)
 {
     const struct {
@@ -231,8 +229,6 @@ TEST(TimerActionsTest, CustomDurationFieldStartsAtTheWholeMinutesOfTheCustomLeng
     EXPECT_EQ(rig.prompt->asked, std::vector<int>{2});
 }
 
-// MARK: Popover and windows
-
 TEST(TimerActionsTest, LeftClickOpensAndClosesThePopoverWithFreshContent)
 {
     ControllerRig rig;
@@ -302,8 +298,6 @@ TEST(TimerActionsTest, AnUpdateFlagChangeRebuildsOnlyAClosedPopover)
     Q_EMIT rig.statusItem->leftClicked(); // opens anew
     EXPECT_TRUE(rig.popover->content->updateAvailable);
 }
-
-// MARK: First-run hint
 
 TEST(TimerActionsTest, TheClickHintShowsOnceAfterTheFirstLaunch)
 {

@@ -2,11 +2,15 @@
 // XDG_CONFIG_HOME.
 #include "Kelvane/system/AutostartLaunchAtLoginManager.h"
 
+#include "support/Files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
+
+using platform::test::writeFile;
 
 namespace {
 
@@ -20,13 +24,6 @@ protected:
         QDir(platform::AutostartEntry::directory()).removeRecursively();
         QFile::remove(platform::AutostartEntry::directory());
     }
-    static void writeFile(const QString& path, const QByteArray& contents)
-    {
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(contents);
-    }
 
     platform::AutostartEntry entry{QStringLiteral("com.example.Test"), QStringLiteral("Test"),
                                    QStringLiteral("/opt/test/bin/test")};
@@ -35,9 +32,9 @@ protected:
 TEST_F(LaunchAtLogin, StartsFromWhatIsOnDisk)
 {
     EXPECT_FALSE(AutostartLaunchAtLoginManager(entry).isEnabled());
-    writeFile(entry.filePath(), "[Desktop Entry]\nType=Application\nExec=test\n");
+    ASSERT_TRUE(writeFile(entry.filePath(), "[Desktop Entry]\nType=Application\nExec=test\n"));
     EXPECT_TRUE(AutostartLaunchAtLoginManager(entry).isEnabled());
-    writeFile(entry.filePath(), "[Desktop Entry]\nType=Application\nExec=test\nHidden=true\n");
+    ASSERT_TRUE(writeFile(entry.filePath(), "[Desktop Entry]\nType=Application\nExec=test\nHidden=true\n"));
     EXPECT_FALSE(AutostartLaunchAtLoginManager(entry).isEnabled());
 }
 
@@ -57,7 +54,7 @@ TEST_F(LaunchAtLogin, EnableWritesAndDisableRemovesTheEntry)
 
 TEST_F(LaunchAtLogin, EnableOverAHiddenEntryShowsItAgain)
 {
-    writeFile(entry.filePath(), "[Desktop Entry]\nType=Application\nExec=old\nHidden=true\n");
+    ASSERT_TRUE(writeFile(entry.filePath(), "[Desktop Entry]\nType=Application\nExec=old\nHidden=true\n"));
     AutostartLaunchAtLoginManager manager(entry);
     manager.enable();
     EXPECT_TRUE(manager.isEnabled());
@@ -67,7 +64,7 @@ TEST_F(LaunchAtLogin, EnableOverAHiddenEntryShowsItAgain)
 TEST_F(LaunchAtLogin, FailedWriteLeavesTheStateAsItWas)
 {
     // A file where the autostart folder belongs: nothing can be written.
-    writeFile(platform::AutostartEntry::directory(), "not a folder");
+    ASSERT_TRUE(writeFile(platform::AutostartEntry::directory(), "not a folder"));
     AutostartLaunchAtLoginManager manager(entry);
     QSignalSpy changes(&manager, &LaunchAtLoginManager::isEnabledChanged);
     manager.enable();
@@ -82,7 +79,7 @@ TEST_F(LaunchAtLogin, FailedRemovalIsNotRefreshed)
     ASSERT_TRUE(manager.isEnabled());
     // A folder with something in it where the entry was: it cannot be removed.
     QFile::remove(entry.filePath());
-    writeFile(entry.filePath() + QStringLiteral("/inside"), "x");
+    ASSERT_TRUE(writeFile(entry.filePath() + QStringLiteral("/inside"), "x"));
     manager.disable();
     EXPECT_TRUE(manager.isEnabled());
 }

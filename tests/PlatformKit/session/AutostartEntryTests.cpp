@@ -2,6 +2,8 @@
 // as enabled.
 #include "PlatformKit/session/AutostartEntry.h"
 
+#include "support/Files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -9,6 +11,7 @@
 #include <gtest/gtest.h>
 
 using platform::AutostartEntry;
+using platform::test::writeFile;
 
 namespace {
 
@@ -71,13 +74,6 @@ TEST(AutostartEntry, ExecQuotesWhatTheFormatReserves)
 class AutostartFile : public ::testing::Test {
 protected:
     void TearDown() override { QDir(AutostartEntry::directory()).removeRecursively(); }
-    void writeFile(const QByteArray& contents)
-    {
-        QDir().mkpath(AutostartEntry::directory());
-        QFile file(entry.filePath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(contents);
-    }
 
     AutostartEntry entry{QStringLiteral("com.example.App"), QStringLiteral("App"),
                          QStringLiteral("/home/me/My Apps/app")};
@@ -116,7 +112,7 @@ TEST_F(AutostartFile, HiddenInTheMainGroupDisables)
         {"# Hidden=true\n[Desktop Entry]\nExec=app\n", true},
     };
     for (const Case& c : cases) {
-        writeFile(c.contents);
+        ASSERT_TRUE(writeFile(entry.filePath(), c.contents));
         EXPECT_EQ(entry.isEnabled(), c.enabled) << c.contents;
     }
 }

@@ -4,6 +4,7 @@
 // keeps its values in this process's memory.
 #include "PlatformKit/store/UserDefaults.h"
 #include "support/StoreFiles.h"
+#include "support/StoredCounter.h"
 
 #include <QTemporaryDir>
 
@@ -16,6 +17,7 @@ using platform::UserDefaults;
 using platform::test::execOn;
 using platform::test::fileHash;
 using platform::test::filesBeside;
+using platform::test::incremented;
 using platform::test::RawConnection;
 using platform::test::queryOn;
 
@@ -26,12 +28,6 @@ constexpr const char* ourApplicationId = "1263294030";
 
 // The table as every build so far has created it.
 constexpr const char* ourTable = "CREATE TABLE entries (key TEXT PRIMARY KEY NOT NULL, type TEXT NOT NULL, value);";
-
-std::optional<StoredValue> incremented(const std::optional<StoredValue>& current)
-{
-    const qint64* value = current ? std::get_if<qint64>(&*current) : nullptr;
-    return StoredValue(qint64{value ? *value + 1 : 1});
-}
 
 QString storePath(const QTemporaryDir& dir)
 {

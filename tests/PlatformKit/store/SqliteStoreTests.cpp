@@ -171,7 +171,7 @@ TEST(SqliteStore, RandomBytesFallBackToMemoryUntouched)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("store.sqlite"));
-    writeFile(path, randomBytes(8192, 2101));
+    ASSERT_TRUE(writeFile(path, randomBytes(8192, 2101)));
     expectFallbackLeavesFileAlone(path);
     // Nothing was made beside it either (no journal, no log).
     EXPECT_EQ(filesBeside(path), "store.sqlite");
@@ -181,7 +181,7 @@ TEST(SqliteStore, ShortFileFallsBackToMemoryUntouched)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("store.sqlite"));
-    writeFile(path, QByteArray("SQLite"));
+    ASSERT_TRUE(writeFile(path, QByteArray("SQLite")));
     expectFallbackLeavesFileAlone(path);
 }
 
@@ -189,10 +189,10 @@ TEST(SqliteStore, TruncatedHeaderFallsBackToMemoryUntouched)
 {
     QTemporaryDir dir;
     const QString path = makeStore(dir);
-    const QByteArray whole = readFile(path);
+    const QByteArray whole = readFile(path).value_or(QByteArray());
     ASSERT_GT(whole.size(), 100);
     ASSERT_TRUE(whole.startsWith("SQLite format 3"));
-    writeFile(path, whole.left(50));
+    ASSERT_TRUE(writeFile(path, whole.left(50)));
     expectFallbackLeavesFileAlone(path);
     EXPECT_EQ(filesBeside(path), "store.sqlite");
 }
@@ -201,12 +201,12 @@ TEST(SqliteStore, DamagedPagesFallBackToMemoryUntouched)
 {
     QTemporaryDir dir;
     const QString path = makeStore(dir);
-    QByteArray bytes = readFile(path);
+    QByteArray bytes = readFile(path).value_or(QByteArray());
     const int pageSize = (static_cast<unsigned char>(bytes[16]) << 8) | static_cast<unsigned char>(bytes[17]);
     ASSERT_GE(bytes.size(), 2 * pageSize);
     // A sound header and schema page, garbage after it.
     bytes.replace(pageSize, bytes.size() - pageSize, randomBytes(static_cast<int>(bytes.size()) - pageSize, 7));
-    writeFile(path, bytes);
+    ASSERT_TRUE(writeFile(path, bytes));
     expectFallbackLeavesFileAlone(path);
 }
 
@@ -240,7 +240,7 @@ TEST(SqliteStore, DirectoryPathFallsBackToMemory)
 TEST(SqliteStore, ParentThatIsAFileFallsBackToMemory)
 {
     QTemporaryDir dir;
-    writeFile(dir.filePath(QStringLiteral("plain")), "not a directory");
+    ASSERT_TRUE(writeFile(dir.filePath(QStringLiteral("plain")), "not a directory"));
     const auto defaults = UserDefaults::openFile(dir.filePath(QStringLiteral("plain/store.sqlite")));
     EXPECT_FALSE(defaults->isShared());
 }
@@ -266,7 +266,7 @@ TEST(SqliteStore, EmptyFileBecomesAStore)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("store.sqlite"));
-    writeFile(path, QByteArray());
+    ASSERT_TRUE(writeFile(path, QByteArray()));
     const auto defaults = UserDefaults::openFile(path);
     EXPECT_TRUE(defaults->isShared());
     defaults->setInteger(QStringLiteral("k"), 2);

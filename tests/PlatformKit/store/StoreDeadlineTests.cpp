@@ -6,6 +6,7 @@
 #include "PlatformKit/store/SqliteBackend.h"
 #include "PlatformKit/store/UserDefaults.h"
 #include "support/StoreWarnings.h"
+#include "support/StoredCounter.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -20,6 +21,7 @@ using platform::StoredValue;
 using platform::UserDefaults;
 using platform::detail::SqliteOptions;
 using platform::test::StoreWarnings;
+using platform::test::incremented;
 
 namespace {
 
@@ -87,12 +89,6 @@ std::chrono::milliseconds timed(F&& f)
     timer.start();
     f();
     return std::chrono::milliseconds(timer.elapsed());
-}
-
-std::optional<StoredValue> incremented(const std::optional<StoredValue>& current)
-{
-    const qint64* value = current ? std::get_if<qint64>(&*current) : nullptr;
-    return StoredValue(qint64{value ? *value + 1 : 1});
 }
 
 // A store file of its own in a fresh directory, for each test.

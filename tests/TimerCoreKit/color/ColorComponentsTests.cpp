@@ -11,7 +11,7 @@ constexpr double infinity = std::numeric_limits<double>::infinity();
 } // namespace
 
 // Whatever is stored, the drawn colour stays a plain sRGB colour.
-TEST(ColorComponentsTest, DrawnColourPinsEachComponentIntoRange)
+TEST(ColorComponentsTest, DrawnColorPinsEachComponentIntoRange)
 {
     const struct {
         ColorComponents stored;

@@ -6,7 +6,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-TEST(CustomColorSwatchTest, ColourIsTheStoredComponents)
+TEST(CustomColorSwatchTest, ColorIsTheStoredComponents)
 {
     const CustomColorSwatch swatch{u"s1"_s, 0.2, 0.4, 0.6, 0.5};
     EXPECT_EQ(swatch.color(), QColor::fromRgbF(0.2f, 0.4f, 0.6f, 0.5f));

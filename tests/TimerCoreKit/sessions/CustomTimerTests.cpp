@@ -24,7 +24,7 @@ void expectColor(const QColor& color, float r, float g, float b)
     EXPECT_EQ(color.alphaF(), 1.0f);
 }
 
-TEST(CustomTimerPaletteTest, EveryIndexGivesAColourAndStrayOnesGiveTheFirst)
+TEST(CustomTimerPaletteTest, EveryIndexGivesAColorAndStrayOnesGiveTheFirst)
 {
     struct Case {
         int index;
@@ -43,7 +43,7 @@ TEST(CustomTimerPaletteTest, EveryIndexGivesAColourAndStrayOnesGiveTheFirst)
     }
 }
 
-TEST(CustomTimerTest, PhaseSequenceKeepsIdsNamesAndLengthsWithPaletteColours)
+TEST(CustomTimerTest, PhaseSequenceKeepsIdsNamesAndLengthsWithPaletteColors)
 {
     auto timer = sampleTimer("Focus", {30, 45.5});
     timer.phases[0].colorIndex = 2;

@@ -34,7 +34,7 @@ protected:
     std::unique_ptr<PomodoroSession> session;
 };
 
-TEST(PomodoroPhaseTest, KindsCarryTheirNamesColoursAndLengths)
+TEST(PomodoroPhaseTest, KindsCarryTheirNamesColorsAndLengths)
 {
     struct Case {
         PomodoroPhase phase;

@@ -7,6 +7,8 @@
 #include "Palettes.h"
 #include "Pixels.h"
 
+#include "support/LabelTexts.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -31,14 +33,6 @@ std::unique_ptr<SettingsRow> row(bool showsDivider, std::optional<QString> subti
     result->resize(320, result->sizeHint().height());
     result->show();
     return result;
-}
-
-QStringList labelTexts(const QWidget& widget)
-{
-    QStringList texts;
-    for (const auto* label : widget.findChildren<QLabel*>())
-        texts.append(label->text());
-    return texts;
 }
 
 } // namespace

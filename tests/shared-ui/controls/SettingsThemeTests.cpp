@@ -32,7 +32,7 @@ TEST(AppearanceTest, DarkExactlyWhenTheWindowIsDarkerThanItsText)
         EXPECT_EQ(appearanceOf(c.palette), c.expected) << c.name;
 }
 
-TEST(SettingsThemeTest, DarkPalettesUseTheFixedDarkColours)
+TEST(SettingsThemeTest, DarkPalettesUseTheFixedDarkColors)
 {
     for (const auto& palette : {testpalettes::dark(), testpalettes::highContrastDark()}) {
         EXPECT_EQ(SettingsTheme::groupBackground(palette), QColor(36, 36, 36));
@@ -43,7 +43,7 @@ TEST(SettingsThemeTest, DarkPalettesUseTheFixedDarkColours)
     }
 }
 
-TEST(SettingsThemeTest, LightPalettesUseThePalettesOwnColours)
+TEST(SettingsThemeTest, LightPalettesUseThePalettesOwnColors)
 {
     const auto palette = testpalettes::light();
     EXPECT_EQ(SettingsTheme::groupBackground(palette), palette.color(QPalette::Window));

@@ -115,7 +115,7 @@ TEST_F(SoftSegmentedPickerTest, SegmentsAreButtonsAndOnlyTheSelectedOneIsSelecte
     EXPECT_EQ(picker.selection(), Shape::Circle);
 }
 
-TEST(SoftSegmentedColorsTest, OneColourSetPerAppearance)
+TEST(SoftSegmentedColorsTest, OneColorSetPerAppearance)
 {
     const auto dark = SoftSegmentedColors::forAppearance(Appearance::Dark);
     const auto light = SoftSegmentedColors::forAppearance(Appearance::Light);
@@ -156,7 +156,7 @@ TEST(SoftSegmentedControlTest, EmptyControlDrawsOnlyTheTrack)
     EXPECT_TRUE(nearPixel(renderedImage(control).pixelColor(60, 12), track, 1));
 }
 
-TEST(SoftSegmentedControlTest, SwitchingThePaletteSwitchesEveryColourAtOnce)
+TEST(SoftSegmentedControlTest, SwitchingThePaletteSwitchesEveryColorAtOnce)
 {
     SoftSegmentedControl control;
     control.setSegments(2, [](int index, bool) { return index == 0 ? u"Regular"_s : u"Bold"_s; });

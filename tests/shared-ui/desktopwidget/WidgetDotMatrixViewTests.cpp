@@ -123,7 +123,7 @@ TEST_F(WidgetDotMatrixViewTest, TintedModeIsWhiteOnClear)
         ASSERT_EQ(probe.at(cell).alpha(), 0);
 }
 
-TEST_F(WidgetDotMatrixViewTest, PaletteColoursEachCellAsTheDotMatrixViewDoes)
+TEST_F(WidgetDotMatrixViewTest, PaletteColorsEachCellAsTheDotMatrixViewDoes)
 {
     const std::vector<QColor> palette{QColor(255, 0, 0), QColor(0, 0, 255)};
     inputs.dotColorPalette = palette;

@@ -2,6 +2,8 @@
 
 #include "TimerCoreKit/store/SharedDefaultsKeys.h"
 
+#include "support/DisplayColorParts.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -24,16 +26,6 @@ void expectNear(const ColorComponents& actual, const ColorComponents& expected)
     EXPECT_NEAR(actual.a, expected.a, allowance);
 }
 
-ColorComponents digitsOf(const DisplayColor& color)
-{
-    return {color.dotR, color.dotG, color.dotB, color.dotA};
-}
-
-ColorComponents backgroundOf(const DisplayColor& color)
-{
-    return {color.bgR, color.bgG, color.bgB, color.bgA};
-}
-
 TEST(WidgetThemeLibraryCurrent, NothingOrAnUnknownIdIsTransparent)
 {
     const auto store = UserDefaults::inMemory();
@@ -53,7 +45,7 @@ TEST(WidgetThemeLibraryCurrent, NothingOrAnUnknownIdIsTransparent)
         << "the test's shared store is empty";
 }
 
-TEST(WidgetThemeLibraryResolved, DigitColourByMode)
+TEST(WidgetThemeLibraryResolved, DigitColorByMode)
 {
     WidgetAppearanceSettings settings;
     settings.digitPresetID = QStringLiteral("amber");
@@ -73,7 +65,7 @@ TEST(WidgetThemeLibraryResolved, DigitColourByMode)
     }
 }
 
-TEST(WidgetThemeLibraryResolved, BackgroundColourByMode)
+TEST(WidgetThemeLibraryResolved, BackgroundColorByMode)
 {
     WidgetAppearanceSettings settings;
     settings.backgroundPresetID = QStringLiteral("light");
@@ -128,7 +120,7 @@ TEST(WidgetThemeLibraryResolved, DisplayColorIsNamedResolvedWithoutGlow)
     EXPECT_EQ(theme.backgroundColor, DisplayColor::classicWhite().backgroundColor());
 }
 
-TEST(WidgetThemeLibraryResolved, ComponentsOutsideTheGamutStillMakeAColour)
+TEST(WidgetThemeLibraryResolved, ComponentsOutsideTheGamutStillMakeAColor)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();

@@ -92,7 +92,7 @@ TEST(CustomTimerEditorTest, PhaseLimitWarnsAtElevenAndStopsAddingAtTwelve)
     EXPECT_EQ(harness.draft().phases.size(), 12);
 }
 
-TEST(CustomTimerEditorTest, AddingAppendsTheNextNumberedPhaseWithTheNextColour)
+TEST(CustomTimerEditorTest, AddingAppendsTheNextNumberedPhaseWithTheNextColor)
 {
     EditorHarness harness(timerWithPhases(3));
     EXPECT_FALSE(harness.editor->findChild<PhaseCountBadge*>()->warns());

@@ -58,7 +58,7 @@ QList<bool> onlyAt(qsizetype index)
 
 } // namespace
 
-TEST_F(PhaseColorPickerTest, ShowsTheSelectedPaletteColourAndNamesIt)
+TEST_F(PhaseColorPickerTest, ShowsTheSelectedPaletteColorAndNamesIt)
 {
     picker->setSelection(2);
     EXPECT_TRUE(nearPixel(swatchColor(), CustomTimerPalette::color(2)));
@@ -71,7 +71,7 @@ TEST_F(PhaseColorPickerTest, ShowsTheSelectedPaletteColourAndNamesIt)
         EXPECT_EQ(choice->isSelected(), choice->paletteIndex() == 2);
 }
 
-TEST_F(PhaseColorPickerTest, StoredIndexOutsideThePaletteShowsColourZeroAndSelectsNothing)
+TEST_F(PhaseColorPickerTest, StoredIndexOutsideThePaletteShowsColorZeroAndSelectsNothing)
 {
     for (const int stored : {9, -1}) {
         SCOPED_TRACE(stored);
@@ -99,7 +99,7 @@ TEST_F(PhaseColorPickerTest, ClickingTheSwatchOpensThePaletteAndPickingClosesIt)
     EXPECT_EQ(selectedChoices(), onlyAt(5));
 }
 
-TEST_F(PhaseColorPickerTest, PickingTheSelectedColourStillCloses)
+TEST_F(PhaseColorPickerTest, PickingTheSelectedColorStillCloses)
 {
     picker->setSelection(3);
     picker->click();

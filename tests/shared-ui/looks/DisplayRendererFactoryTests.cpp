@@ -35,8 +35,8 @@ TEST(DisplayRendererFactoryTest, PerLookSettingsReachOnlyTheLooksThatUseThem)
     const DisplayLookSettings plain;
     DisplayLookSettings perspective;
     perspective.digitScaling = DigitScaling::perspectiveMinutes(1.5);
-    DisplayLookSettings multicolour;
-    multicolour.palette = MulticolorPalette::rainbow();
+    DisplayLookSettings multicolor;
+    multicolor.palette = MulticolorPalette::rainbow();
     DisplayLookSettings tinted;
     tinted.phaseTintColor = tint;
 
@@ -54,7 +54,7 @@ TEST(DisplayRendererFactoryTest, PerLookSettingsReachOnlyTheLooksThatUseThem)
         SCOPED_TRACE(platform::rawValueView(look.type));
         const QImage base = drawn(look.type, plain);
         EXPECT_EQ(drawn(look.type, perspective) != base, look.usesDigitScaling);
-        EXPECT_EQ(drawn(look.type, multicolour) != base, look.usesPalette);
+        EXPECT_EQ(drawn(look.type, multicolor) != base, look.usesPalette);
         EXPECT_NE(drawn(look.type, tinted), base) << "every look takes the phase tint";
     }
 }

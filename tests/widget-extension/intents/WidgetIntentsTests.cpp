@@ -119,6 +119,22 @@ TEST(TimerPresetQuery, SuggestsEveryPresetInOrder)
     EXPECT_EQ(TimerPresetQuery().results(), suggested);
 }
 
+// The widget starts presets by id: its list must be the app's, or a button
+// would start a preset the app does not know, or a different length.
+TEST(TimerPresetQuery, OffersTheAppsPresetsWithTheirIdsNamesAndMinutes)
+{
+    const auto entities = TimerPresetQuery().suggestedEntities();
+    const auto presets = TimerPresetLibrary::presets(TimerPresetLibrary::Constants::defaultCustomDuration);
+    ASSERT_EQ(entities.size(), presets.size());
+    ASSERT_EQ(entities.size(), 5);
+    for (qsizetype i = 0; i < presets.size(); ++i) {
+        SCOPED_TRACE(presets[i].id.toStdString());
+        EXPECT_EQ(entities[i].id, presets[i].id);
+        EXPECT_EQ(entities[i].name, presets[i].name);
+        EXPECT_EQ(entities[i].durationMinutes * 60.0, presets[i].isCustom ? 0 : presets[i].duration);
+    }
+}
+
 TEST(TimerPresetQuery, EntitiesComeInListOrderOnceAndUnknownIdsAreDropped)
 {
     const auto found = TimerPresetQuery().entities(

@@ -130,7 +130,7 @@ TEST_P(EachFamily, ACorruptSnapshotOutlinesTheTimeArea)
     EXPECT_TRUE(closeToColor(marked.at({area.center().x(), area.top() + 0.5}), over(Look::widgetSecondaryColor, 0.5, blue), 6));
 }
 
-TEST_P(EachFamily, TextDisplayShowsTimeInTheDigitColourAndStatusInGrey)
+TEST_P(EachFamily, TextDisplayShowsTimeInTheDigitColorAndStatusInGrey)
 {
     TimerWidgetEntry entry = entryWith(TimerMode::Paused);
     entry.appearanceSettings.displayType = WidgetDisplayType::SevenSegment;
@@ -161,7 +161,7 @@ TEST_P(EachFamily, TintedModeHasNoBackground)
 INSTANTIATE_TEST_SUITE_P(Families, EachFamily, ::testing::Values(WidgetFamily::Small, WidgetFamily::Medium),
                          [](const auto& testCase) { return platform::rawValue(testCase.param).toStdString(); });
 
-TEST(TimerWidgetPainter, TheSelectedPresetButtonIsFilledAndOutlinedInTheDigitColour)
+TEST(TimerWidgetPainter, TheSelectedPresetButtonIsFilledAndOutlinedInTheDigitColor)
 {
     TimerWidgetEntry entry = entryWith(TimerMode::Idle);
     entry.timerState.selectedPresetID = QStringLiteral("preset.deep-45");

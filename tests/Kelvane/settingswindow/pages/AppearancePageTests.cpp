@@ -241,7 +241,7 @@ TEST_F(AppearancePageTest, ThePickerIsPartOfThePage)
 
 // The preview in every look: "25:00" stopped, in the chosen colours, on the
 // scheme's background, filling its frame.
-TEST_F(AppearancePageTest, PreviewShowsTheChosenLookAndColours)
+TEST_F(AppearancePageTest, PreviewShowsTheChosenLookAndColors)
 {
     colors.selectDigitPreset(u"amber"_s);
     colors.selectBackgroundPreset(u"light"_s);

@@ -41,14 +41,14 @@ protected:
 
     // One visit to the colour dialog: open it from the add tile, drag
     // through `colours`, and leave it open.
-    QColorDialog* visit(ColorSwatchGrid& grid, const QList<QColor>& colours)
+    QColorDialog* visit(ColorSwatchGrid& grid, const QList<QColor>& colors)
     {
         EXPECT_NE(grid.addTile(), nullptr);
         click(grid.addTile());
         QColorDialog* dialog = grid.openDialog();
         EXPECT_NE(dialog, nullptr);
-        for (const QColor& colour : colours)
-            dialog->setCurrentColor(colour);
+        for (const QColor& color : colors)
+            dialog->setCurrentColor(color);
         return dialog;
     }
 
@@ -86,7 +86,7 @@ TEST_F(ColorSchemePickerTest, OneDialogVisitLeavesOneSwatchThatFollowsTheDialog)
     EXPECT_TRUE(colors.customBackgroundSwatches().isEmpty());
 }
 
-TEST_F(ColorSchemePickerTest, TheDialogOpensOnThePendingColourWithoutMakingASwatch)
+TEST_F(ColorSchemePickerTest, TheDialogOpensOnThePendingColorWithoutMakingASwatch)
 {
     QColorDialog* dialog = visit(backgrounds(), {});
     EXPECT_EQ(dialog->currentColor(), QColor(Qt::white));
@@ -193,7 +193,7 @@ TEST_F(ColorSchemePickerTest, ARefusedAddLeavesTheUsersSwatchesAlone)
     EXPECT_EQ(colors.customDigitSwatches(), before);
 }
 
-TEST_F(ColorSchemePickerTest, MulticolourSwapsTheDigitGridForThePaletteMenu)
+TEST_F(ColorSchemePickerTest, MulticolorSwapsTheDigitGridForThePaletteMenu)
 {
     EXPECT_TRUE(picker.digitBlock()->isVisible());
     EXPECT_FALSE(picker.paletteMenu()->isVisible());
@@ -219,7 +219,7 @@ TEST_F(ColorSchemePickerTest, MulticolourSwapsTheDigitGridForThePaletteMenu)
     EXPECT_TRUE(picker.preview()->inputs().dotColorPalette.empty());
 }
 
-TEST_F(ColorSchemePickerTest, LeavingMulticolourRestoresTheStoredPresetAndSingleChangesNothingElse)
+TEST_F(ColorSchemePickerTest, LeavingMulticolorRestoresTheStoredPresetAndSingleChangesNothingElse)
 {
     click(digits().presetCells().at(2)); // Amber
     clickScheme(1);
@@ -273,7 +273,7 @@ TEST_F(ColorSchemePickerTest, ContrastWarningShowsOnlyWhenItApplies)
 
 // The preview is probed where its layout puts a lit dot and where there is
 // only background.
-TEST_F(ColorSchemePickerTest, PreviewDrawsTheChosenColours)
+TEST_F(ColorSchemePickerTest, PreviewDrawsTheChosenColors)
 {
     colors.selectDigitPreset(u"amber"_s);
     colors.selectBackgroundPreset(u"light"_s);

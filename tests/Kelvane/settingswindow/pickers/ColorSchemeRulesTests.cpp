@@ -16,7 +16,7 @@ QStringList ids(const QList<DisplayColor>& presets)
     return result;
 }
 
-DisplayColor colours(QColor digits, QColor background)
+DisplayColor colors(QColor digits, QColor background)
 {
     return DisplayColor(u"test"_s, u"Test"_s, {digits.redF(), digits.greenF(), digits.blueF(), digits.alphaF()},
                         {background.redF(), background.greenF(), background.blueF(), background.alphaF()});
@@ -94,7 +94,7 @@ TEST(ColorSchemeRulesTest, SelectionMarksNeedTheSameModeAndID)
     EXPECT_FALSE(isCustomSwatchSelected(std::nullopt, u""_s));
 }
 
-TEST(ColorSchemeRulesTest, CaptionsNameAndShowTheChosenColour)
+TEST(ColorSchemeRulesTest, CaptionsNameAndShowTheChosenColor)
 {
     const QColor custom(10, 20, 30, 200);
     struct DigitCase {
@@ -152,19 +152,19 @@ TEST(ColorSchemeRulesTest, LowContrastWarningConditions)
     const QColor grey(170, 170, 170);
     const Case cases[] = {
         {"white on transparent", DigitColorMode::solidPreset(u"dark"_s), DisplayColor::transparent(), false},
-        {"white on white", DigitColorMode::solidPreset(u"dark"_s), colours(Qt::white, Qt::white), true},
-        {"white on black", DigitColorMode::solidPreset(u"dark"_s), colours(Qt::white, Qt::black), false},
-        {"grey on white, custom", DigitColorMode::custom(), colours(grey, Qt::white), true},
-        {"white on white, multicolour", DigitColorMode::multicolor(), colours(Qt::white, Qt::white), false},
-        {"white on a faint white", DigitColorMode::custom(), colours(Qt::white, QColor(255, 255, 255, 20)), false},
-        {"white on a white just opaque enough", DigitColorMode::custom(), colours(Qt::white, QColor(255, 255, 255, 26)),
+        {"white on white", DigitColorMode::solidPreset(u"dark"_s), colors(Qt::white, Qt::white), true},
+        {"white on black", DigitColorMode::solidPreset(u"dark"_s), colors(Qt::white, Qt::black), false},
+        {"grey on white, custom", DigitColorMode::custom(), colors(grey, Qt::white), true},
+        {"white on white, multicolour", DigitColorMode::multicolor(), colors(Qt::white, Qt::white), false},
+        {"white on a faint white", DigitColorMode::custom(), colors(Qt::white, QColor(255, 255, 255, 20)), false},
+        {"white on a white just opaque enough", DigitColorMode::custom(), colors(Qt::white, QColor(255, 255, 255, 26)),
          true},
     };
     for (const Case& c : cases)
         EXPECT_EQ(showsLowContrastWarning(c.mode, c.resolved), c.warns) << c.name;
 }
 
-TEST(ColorSchemeRulesTest, PreviewPaletteOnlyInMulticolour)
+TEST(ColorSchemeRulesTest, PreviewPaletteOnlyInMulticolor)
 {
     const auto rainbow = MulticolorPalette::rainbow();
     EXPECT_EQ(previewPalette(DigitColorMode::multicolor(), rainbow), rainbow.colors());

@@ -5,6 +5,7 @@
 
 #include "support/PulseServer.h"
 #include "support/RequiredTools.h"
+#include "support/SampleEnergy.h"
 #include "support/WaitUntil.h"
 
 #include <QFile>
@@ -25,6 +26,7 @@ using namespace std::chrono_literals;
 using platform::AudioOutput;
 using platform::AudioSamples;
 using platform::audioSampleRate;
+using platform::test::energy;
 using platform::test::runEventLoop;
 using platform::test::MonitorRecording;
 using platform::test::PulseServer;
@@ -70,14 +72,6 @@ std::vector<std::size_t> onsets(const std::vector<float>& recording)
         lastLoud = i;
     }
     return result;
-}
-
-double energy(const std::vector<float>& recording, std::size_t from, std::size_t count)
-{
-    double sum = 0;
-    for (std::size_t i = from; i < std::min(recording.size(), from + count); ++i)
-        sum += double(recording[i]) * recording[i];
-    return sum;
 }
 
 class AudioOutputSinkOnPulse : public ::testing::Test {

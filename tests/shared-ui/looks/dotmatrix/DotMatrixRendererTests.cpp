@@ -87,9 +87,9 @@ TEST(DotMatrixRendererTest, APhaseTintSwitchesThePaletteOff)
     const auto palette = MulticolorPalette::sunset();
     const auto frame = frameAt(DisplayScale::Regular, false);
 
-    const DotMatrixRenderer multicolour(std::nullopt, DigitScaling::uniform(), palette);
+    const DotMatrixRenderer multicolor(std::nullopt, DigitScaling::uniform(), palette);
     const QList<QColor> colors = palette.colors();
-    EXPECT_EQ(multicolour.inputs(frame).dotColorPalette, std::vector<QColor>(colors.begin(), colors.end()));
+    EXPECT_EQ(multicolor.inputs(frame).dotColorPalette, std::vector<QColor>(colors.begin(), colors.end()));
 
     const DotMatrixRenderer tinted(tint, DigitScaling::uniform(), palette);
     const DotMatrixInputs inputs = tinted.inputs(frame);

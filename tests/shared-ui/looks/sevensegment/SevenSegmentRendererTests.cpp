@@ -67,15 +67,15 @@ TEST_F(SevenSegmentLookTest, LitBarsAreSolidAndUnlitOnesFaint)
     }
 }
 
-TEST_F(SevenSegmentLookTest, PaletteColoursEachBarBySlotAndATintWinsOverIt)
+TEST_F(SevenSegmentLookTest, PaletteColorsEachBarBySlotAndATintWinsOverIt)
 {
     const auto palette = MulticolorPalette::rainbow();
     const auto one = frameShowing(u"1"_qs);
-    const LookProbe multicolour(SevenSegmentRenderer(std::nullopt, palette), one);
-    EXPECT_TRUE(nearColor(multicolour.at(segmentCentre(one, 0, Segment::B)), palette.color(1)));
-    EXPECT_TRUE(nearColor(multicolour.at(segmentCentre(one, 0, Segment::C)), palette.color(2)));
+    const LookProbe multicolor(SevenSegmentRenderer(std::nullopt, palette), one);
+    EXPECT_TRUE(nearColor(multicolor.at(segmentCentre(one, 0, Segment::B)), palette.color(1)));
+    EXPECT_TRUE(nearColor(multicolor.at(segmentCentre(one, 0, Segment::C)), palette.color(2)));
     // Unlit bars stay in the single lit colour.
-    EXPECT_TRUE(nearColor(multicolour.at(segmentCentre(one, 0, Segment::A)), withAlphaF(amber, 0.06)));
+    EXPECT_TRUE(nearColor(multicolor.at(segmentCentre(one, 0, Segment::A)), withAlphaF(amber, 0.06)));
 
     const auto eight = frameShowing(u"8"_qs);
     const LookProbe tinted(SevenSegmentRenderer(tint, palette), eight);
@@ -83,7 +83,7 @@ TEST_F(SevenSegmentLookTest, PaletteColoursEachBarBySlotAndATintWinsOverIt)
         EXPECT_TRUE(nearColor(tinted.at(segmentCentre(eight, 0, segment)), tint)) << slot(segment);
 }
 
-TEST_F(SevenSegmentLookTest, APaletteWithoutColoursLeavesTheDigitsInTheSchemeColour)
+TEST_F(SevenSegmentLookTest, APaletteWithoutColorsLeavesTheDigitsInTheSchemeColor)
 {
     auto eight = frameShowing(u"8:8"_qs);
     eight.style.colonMode = ColonMode::Always; // a contextual colon hides under a minute
@@ -115,9 +115,9 @@ TEST_F(SevenSegmentLookTest, ColonFollowsItsMode)
         EXPECT_TRUE(nearColor(plain.at(colonDotCentre(frame, 2, 0)), withAlphaF(amber, c.opacity)));
         EXPECT_TRUE(nearColor(plain.at(colonDotCentre(frame, 2, 1)), withAlphaF(amber, c.opacity)));
         // The upper dot takes palette slot 0, the lower slot 1.
-        const LookProbe multicolour(SevenSegmentRenderer(std::nullopt, palette), frame, second(c.now));
-        EXPECT_TRUE(nearColor(multicolour.at(colonDotCentre(frame, 2, 0)), withAlphaF(palette.color(0), c.opacity)));
-        EXPECT_TRUE(nearColor(multicolour.at(colonDotCentre(frame, 2, 1)), withAlphaF(palette.color(1), c.opacity)));
+        const LookProbe multicolor(SevenSegmentRenderer(std::nullopt, palette), frame, second(c.now));
+        EXPECT_TRUE(nearColor(multicolor.at(colonDotCentre(frame, 2, 0)), withAlphaF(palette.color(0), c.opacity)));
+        EXPECT_TRUE(nearColor(multicolor.at(colonDotCentre(frame, 2, 1)), withAlphaF(palette.color(1), c.opacity)));
     }
 }
 
@@ -154,7 +154,7 @@ TEST_F(SevenSegmentLookTest, BlinkingShowsEvenSecondsAndHidesOddOnes)
     EXPECT_EQ(hidden.image().size(), shown.image().size()) << "a hidden display keeps its room";
 }
 
-TEST_F(SevenSegmentLookTest, CheckMarkAndTextKeepTheSchemeColourUnderATint)
+TEST_F(SevenSegmentLookTest, CheckMarkAndTextKeepTheSchemeColorUnderATint)
 {
     const auto check = frameShowing(u"\u2713"_qs);
     const auto strokes = checkmarkStrokes(0, 18, metricsOf(check).thickness);

@@ -46,7 +46,7 @@ TEST_F(SmallAndBigLookTest, NaturalSizeIsTheFrameWithItsPadding)
     EXPECT_EQ(renderer.naturalSize(timed), renderer.naturalSize(frameShowing("25:00")));
 }
 
-TEST_F(SmallAndBigLookTest, LitCellsTakeTheDotColourAndUnlitOnesStayClear)
+TEST_F(SmallAndBigLookTest, LitCellsTakeTheDotColorAndUnlitOnesStayClear)
 {
     const DisplayFrame frame = frameShowing("25:00");
     const LookProbe probe(SmallAndBigRenderer(), frame);
@@ -65,7 +65,7 @@ TEST_F(SmallAndBigLookTest, LitCellsTakeTheDotColourAndUnlitOnesStayClear)
     EXPECT_EQ(probe.at(colon).alpha(), 0);
 }
 
-TEST_F(SmallAndBigLookTest, PaletteColoursEachCellByItsPlaceInTheGlyph)
+TEST_F(SmallAndBigLookTest, PaletteColorsEachCellByItsPlaceInTheGlyph)
 {
     const DisplayFrame frame = frameShowing("80:08");
     const auto palette = MulticolorPalette::sunset();
@@ -86,7 +86,7 @@ TEST_F(SmallAndBigLookTest, PaletteColoursEachCellByItsPlaceInTheGlyph)
     }
 }
 
-TEST_F(SmallAndBigLookTest, SingleColourWinsOverThePaletteWhereItShould)
+TEST_F(SmallAndBigLookTest, SingleColorWinsOverThePaletteWhereItShould)
 {
     const auto palette = MulticolorPalette::sunset();
     // A phase tint colours every cell.

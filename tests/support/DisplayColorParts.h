@@ -1,0 +1,15 @@
+#pragma once
+
+#include "TimerCoreKit/color/DisplayColor.h"
+
+// A colour scheme's two colours as components, to compare with what a reader
+// resolved.
+inline ColorComponents digitsOf(const DisplayColor& color)
+{
+    return {color.dotR, color.dotG, color.dotB, color.dotA};
+}
+
+inline ColorComponents backgroundOf(const DisplayColor& color)
+{
+    return {color.bgR, color.bgG, color.bgB, color.bgA};
+}
