@@ -5,6 +5,7 @@
 
 #include "PlatformKit/window/WindowHints.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainterPath>
 #include <QRegion>
@@ -14,6 +15,7 @@ FloatingPanel::FloatingPanel(FloatingDisplayView* view)
     : QWidget(nullptr,
               Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
     , m_view(view)
+    , m_drag(QApplication::startDragDistance())
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -59,8 +61,34 @@ void FloatingPanel::updateMask()
 
 void FloatingPanel::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && windowHandle() && windowHandle()->startSystemMove())
-        event->accept();
-    else
+    if (event->button() != Qt::LeftButton) {
         event->ignore();
+        return;
+    }
+    m_drag.press(event->globalPosition().toPoint());
+    event->accept();
+}
+
+void FloatingPanel::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!(event->buttons() & Qt::LeftButton)) {
+        event->ignore();
+        return;
+    }
+    const auto travelled = m_drag.moveTo(event->globalPosition().toPoint());
+    if (travelled && windowHandle()) {
+        // The window manager moves the window from where the pointer is now:
+        // caught up first, the panel stays under the point that was pressed.
+        const QPoint start = pos();
+        move(start + *travelled);
+        if (!windowHandle()->startSystemMove())
+            move(start);
+    }
+    event->accept();
+}
+
+void FloatingPanel::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_drag.release();
+    event->ignore();
 }
