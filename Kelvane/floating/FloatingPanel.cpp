@@ -75,15 +75,8 @@ void FloatingPanel::mouseMoveEvent(QMouseEvent* event)
         event->ignore();
         return;
     }
-    const auto travelled = m_drag.moveTo(event->globalPosition().toPoint());
-    if (travelled && windowHandle()) {
-        // The window manager moves the window from where the pointer is now:
-        // caught up first, the panel stays under the point that was pressed.
-        const QPoint start = pos();
-        move(start + *travelled);
-        if (!windowHandle()->startSystemMove())
-            move(start);
-    }
+    if (const auto pressedAt = m_drag.moveTo(event->globalPosition().toPoint()); pressedAt && windowHandle())
+        platform::WindowHints::startMove(*windowHandle(), *pressedAt);
     event->accept();
 }
 

@@ -1,12 +1,12 @@
 #include "Kelvane/floating/PanelDrag.h"
 
+#include <utility>
+
 std::optional<QPoint> PanelDrag::moveTo(QPoint at)
 {
     if (!m_pressedAt)
         return std::nullopt;
-    const QPoint travelled = at - *m_pressedAt;
-    if (travelled.manhattanLength() < m_dragDistance)
+    if ((at - *m_pressedAt).manhattanLength() < m_dragDistance)
         return std::nullopt;
-    m_pressedAt.reset();
-    return travelled;
+    return std::exchange(m_pressedAt, std::nullopt);
 }

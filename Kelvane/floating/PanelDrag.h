@@ -15,8 +15,8 @@ public:
     void press(QPoint at) { m_pressedAt = at; }
     void release() { m_pressedAt.reset(); }
 
-    // The pointer is at `at` with the button held: how far it has come since
-    // the press when this makes the press a drag, once; none otherwise.
+    // The pointer is at `at` with the button held: where it was pressed, when
+    // this makes the press a drag, once; none otherwise.
     std::optional<QPoint> moveTo(QPoint at);
 
 private:
