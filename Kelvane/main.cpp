@@ -1,9 +1,14 @@
 #include "Kelvane/app/CompositionRoot.h"
 
+#include "shared-ui/identity/ProgramIcon.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // Every window's title bar and task: desktops that do not find it by the
+    // desktop file show a generic icon otherwise.
+    QApplication::setWindowIcon(ProgramIcon::icon());
     return CompositionRoot(app).run();
 }

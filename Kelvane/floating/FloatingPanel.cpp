@@ -5,6 +5,7 @@
 
 #include "PlatformKit/window/WindowHints.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainterPath>
 #include <QRegion>
@@ -14,6 +15,7 @@ FloatingPanel::FloatingPanel(FloatingDisplayView* view)
     : QWidget(nullptr,
               Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
     , m_view(view)
+    , m_drag(QApplication::startDragDistance())
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -59,8 +61,27 @@ void FloatingPanel::updateMask()
 
 void FloatingPanel::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && windowHandle() && windowHandle()->startSystemMove())
-        event->accept();
-    else
+    if (event->button() != Qt::LeftButton) {
         event->ignore();
+        return;
+    }
+    m_drag.press(event->globalPosition().toPoint());
+    event->accept();
+}
+
+void FloatingPanel::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!(event->buttons() & Qt::LeftButton)) {
+        event->ignore();
+        return;
+    }
+    if (const auto pressedAt = m_drag.moveTo(event->globalPosition().toPoint()); pressedAt && windowHandle())
+        platform::WindowHints::startMove(*windowHandle(), *pressedAt);
+    event->accept();
+}
+
+void FloatingPanel::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_drag.release();
+    event->ignore();
 }

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "Kelvane/floating/PanelDrag.h"
+
 #include <QWidget>
 
 class FloatingDisplayView;
 
 // The window around the floating display: frameless and translucent, above
 // other windows, on every workspace, out of the taskbar and pager, shown
-// without taking the keyboard focus; a press on its background drags it.
-// Without a compositor it is clipped to the card's rounded shape, so no
-// square corners show.
+// without taking the keyboard focus; a press on its background drags it once
+// the pointer moves. Without a compositor it is clipped to the card's rounded
+// shape, so no square corners show.
 class FloatingPanel final : public QWidget {
     Q_OBJECT
 
@@ -26,10 +28,13 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void updateMask();
 
     FloatingDisplayView* m_view;
     bool m_composited = true;
+    PanelDrag m_drag;
 };

@@ -5,6 +5,8 @@
 #include "Kelvane/settingswindow/SettingsWindowController.h"
 #include "Kelvane/system/SystemManagers.h"
 
+#include "shared-ui/identity/ProgramIcon.h"
+
 #include <QPointer>
 
 std::unique_ptr<SettingsWindowOpener> makeSettingsWindow(AppModel& model, SystemManagers& managers,
@@ -25,7 +27,7 @@ std::unique_ptr<SettingsWindowOpener> makeSettingsWindow(AppModel& model, System
                 updates->checkAfresh();
         };
     }
-    parts.icon = &ProgramIdentity::icon;
+    parts.icon = &ProgramIcon::icon;
     parts.shortVersion = ProgramIdentity::shortVersion();
     parts.buildNumber = ProgramIdentity::buildNumber();
     return std::make_unique<SettingsWindowController>(std::move(parts));

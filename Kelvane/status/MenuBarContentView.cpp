@@ -1,5 +1,6 @@
 #include "Kelvane/status/MenuBarContentView.h"
 
+#include "Kelvane/animation/BuiltInAnimationFrames.h"
 #include "Kelvane/status/IconFallbackView.h"
 #include "Kelvane/status/TrayImageFitting.h"
 
@@ -20,8 +21,6 @@ namespace {
 constexpr PerScale<qreal> frameHeights{18, 24, 96};
 constexpr PerScale<qreal> cornerRadii{4.5, 6, 24};
 constexpr PerScale<qreal> checkmarkDotSizes{1.5, 2, 8};
-// The animation frames' height in the natural form.
-constexpr qreal animationHeight = 18;
 constexpr qreal animationCornerRadius = 4;
 constexpr qreal stripHeight = 3;
 constexpr qreal stripPadding = 2;
@@ -102,7 +101,7 @@ QSizeF animationSize(const MenuBarContent& content)
     const QSizeF frame = content.animationFrame.deviceIndependentSize();
     if (!(frame.height() > 0))
         return {};
-    return {frame.width() * animationHeight / frame.height(), animationHeight};
+    return {frame.width() * trayAnimationHeight / frame.height(), trayAnimationHeight};
 }
 
 void paintAnimationFrame(QPainter& painter, const MenuBarContent& content, const QRectF& target, qreal radius)
@@ -196,7 +195,7 @@ void paintCellDisplay(QPainter& painter, const MenuBarContent& content, const QR
 {
     if (content.showsAnimation()) {
         const QRectF target = TrayImageFitting::fitInto(animationSize(content), area);
-        paintAnimationFrame(painter, content, target, target.height() * animationCornerRadius / animationHeight);
+        paintAnimationFrame(painter, content, target, target.height() * animationCornerRadius / trayAnimationHeight);
         return;
     }
     if (content.showsCheckmark()) {
@@ -362,7 +361,10 @@ QImage renderNatural(const MenuBarContent& content, DisplayLookState& state, pla
         const qreal room = frameRect.height() - (content.phaseIndicators ? stripHeight : 0);
         const QRectF displayArea(frameRect.left(), frameRect.top(), frameRect.width(), room);
         if (content.showsAnimation()) {
-            const QRectF target = TrayImageFitting::fitInto(animationSize(content), displayArea);
+            // At its own height, not the frame's, centred in the room above the strip.
+            const qreal height = std::min(trayAnimationHeight, displayArea.height());
+            const QRectF band(displayArea.left(), displayArea.center().y() - height / 2, displayArea.width(), height);
+            const QRectF target = TrayImageFitting::fitInto(animationSize(content), band);
             paintAnimationFrame(painter, content, target, animationCornerRadius);
         } else if (content.showsCheckmark()) {
             const QSizeF size = checkmarkSize(content);

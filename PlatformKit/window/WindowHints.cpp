@@ -1,6 +1,7 @@
 #include "PlatformKit/window/WindowHints.h"
 
 #include <QGuiApplication>
+#include <QPointF>
 #include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
 
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -23,6 +25,9 @@ constexpr std::uint32_t allDesktops = 0xFFFFFFFF;
 // _NET_WM_STATE client message actions and source (a normal application).
 constexpr std::uint32_t stateAdd = 1;
 constexpr std::uint32_t sourceApplication = 1;
+// _NET_WM_MOVERESIZE's direction for a move, and the first button.
+constexpr std::uint32_t moveResizeMove = 8;
+constexpr std::uint32_t firstButton = 1;
 
 xcb_connection_t* x11Connection()
 {
@@ -61,11 +66,12 @@ int screenNumber(xcb_connection_t* connection, xcb_window_t root)
     return 0;
 }
 
-std::vector<xcb_atom_t> currentStates(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t netWmState)
+// The atoms a list property of `window` holds, as _NET_WM_STATE or _NET_SUPPORTED.
+std::vector<xcb_atom_t> atomList(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property)
 {
     const ReplyPointer<xcb_get_property_reply_t> reply(
         xcb_get_property_reply(connection,
-                               xcb_get_property(connection, 0, window, netWmState, XCB_ATOM_ATOM, 0, 1024), nullptr),
+                               xcb_get_property(connection, 0, window, property, XCB_ATOM_ATOM, 0, 1024), nullptr),
         &std::free);
     if (!reply || reply->format != 32 || reply->type != XCB_ATOM_ATOM)
         return {};
@@ -102,7 +108,7 @@ void addStatesOnEveryDesktop(QWindow& window, const std::vector<const char*>& na
     if (!window.isVisible()) {
         // Read by the manager when the window is mapped; Qt keeps the states
         // it does not set itself.
-        std::vector<xcb_atom_t> states = currentStates(connection, id, netWmState);
+        std::vector<xcb_atom_t> states = atomList(connection, id, netWmState);
         for (const xcb_atom_t state : wanted) {
             if (std::find(states.begin(), states.end(), state) == states.end())
                 states.push_back(state);
@@ -150,6 +156,28 @@ bool compositorRunning(const QWindow& window)
                                       nullptr),
         &std::free);
     return reply && reply->owner != XCB_WINDOW_NONE;
+}
+
+bool startMove(QWindow& window, QPointF pressedAt)
+{
+    xcb_connection_t* connection = x11Connection();
+    if (!connection)
+        return window.startSystemMove();
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    const xcb_window_t root = rootOf(connection, id);
+    const xcb_atom_t moveResize = atom(connection, "_NET_WM_MOVERESIZE");
+    const std::vector<xcb_atom_t> supported = atomList(connection, root, atom(connection, "_NET_SUPPORTED"));
+    if (moveResize == XCB_ATOM_NONE || std::find(supported.begin(), supported.end(), moveResize) == supported.end())
+        return false;
+    const QPointF native = pressedAt * window.devicePixelRatio();
+    // The manager grabs the pointer for the move, which it cannot while the
+    // press's own grab holds it.
+    xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
+    sendToRoot(connection, root, id, moveResize,
+               {static_cast<std::uint32_t>(std::lround(native.x())), static_cast<std::uint32_t>(std::lround(native.y())),
+                moveResizeMove, firstButton, sourceApplication});
+    xcb_flush(connection);
+    return true;
 }
 
 } // namespace platform::WindowHints

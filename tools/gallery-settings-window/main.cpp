@@ -9,6 +9,8 @@
 #include "Kelvane/settingswindow/SettingsWindowController.h"
 #include "Kelvane/system/NullSystemManagers.h"
 
+#include "shared-ui/identity/ProgramIcon.h"
+
 #include "PlatformKit/core/OneShotTimer.h"
 
 #include <QApplication>
@@ -56,7 +58,7 @@ int main(int argc, char** argv)
     parts.makeLaunchAtLogin = [] { return std::make_unique<NullLaunchAtLoginManager>(); };
     parts.makeOneShotTimer = [] { return std::make_unique<platform::QtOneShotTimer>(); };
     parts.onCheckForUpdates = [] {};
-    parts.icon = &ProgramIdentity::icon;
+    parts.icon = &ProgramIcon::icon;
     parts.shortVersion = ProgramIdentity::shortVersion();
     parts.buildNumber = ProgramIdentity::buildNumber();
 

@@ -109,6 +109,25 @@ TEST(FloatingDisplayPictureTest, ThePhaseStripRunsUnderTheDigitsInThePhasesColor
               0);
 }
 
+TEST(FloatingDisplayPictureTest, TheStripsBarsStandOnePointApart)
+{
+    MenuBarContent content = card();
+    content.phaseIndicators =
+        MenuBarContent::indicators({MenuBarContent::workColor(), MenuBarContent::breakColor()}, 1);
+    // Four pixels a point, so the gap is measured in whole pixels.
+    constexpr int ratio = 4;
+    DisplayLookState state;
+    const QImage image = render(content, false, state, now, ratio);
+    const QSizeF size = cardSize(content);
+    const int stripY = int((size.height() - padding - stripHeight / 2) * ratio);
+    const int left = int((padding + stripInset) * ratio) + 2;
+    const int right = int((size.width() - padding - stripInset) * ratio) - 2;
+    int gap = 0;
+    for (int x = left; x < right; ++x)
+        gap += near(image.pixelColor(x, stripY), content.color.backgroundColor(), 8) ? 1 : 0;
+    EXPECT_NEAR(gap, ratio, 1) << "the bars stand " << double(gap) / ratio << " points apart";
+}
+
 TEST(FloatingDisplayPictureTest, TheCloseButtonShowsOnlyWithThePointerOnTheCard)
 {
     const MenuBarContent content = card();

@@ -2,6 +2,8 @@
 // which row, the paused look, the update dot and the phase bars.
 #include "Kelvane/status/MenuBarContentView.h"
 
+#include "Kelvane/animation/BuiltInAnimationFrames.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -126,6 +128,24 @@ TEST(MenuBarContentViewTest, TheCheckmarkFillsTheCell)
         }
     }
     EXPECT_GT(bottom - top, 44 / 2);
+}
+
+TEST(MenuBarContentViewTest, TheCompletionAnimationIsItsOwnHeightAtEveryScale)
+{
+    for (const DisplayScale scale : {DisplayScale::Compact, DisplayScale::Regular, DisplayScale::Floating}) {
+        MenuBarContent content = amberClock();
+        content.scale = scale;
+        content.mode = TimerMode::Completed;
+        content.completionBehavior = CompletionBehavior::PlayAnimation;
+        content.animationFrame = QImage(30, 20, QImage::Format_ARGB32_Premultiplied);
+        content.animationFrame.fill(Qt::white);
+        DisplayLookState state;
+        const QImage image = MenuBarContentView::renderNatural(content, state, now, 1);
+        int rows = 0;
+        for (int y = 0; y < image.height(); ++y)
+            rows += litPixels(image, y, y + 1) > 0 ? 1 : 0;
+        EXPECT_NEAR(rows, trayAnimationHeight, 1) << "scale " << int(scale) << ", frame " << image.height();
+    }
 }
 
 TEST(MenuBarContentViewTest, TheSamePictureTwiceIsPixelEqual)

@@ -1,15 +1,15 @@
 // The program's own icon, drawn from the copy it carries where the desktop's
 // icon theme does not have it.
-#include "Kelvane/settingswindow/ProgramIdentity.h"
+#include "shared-ui/identity/ProgramIcon.h"
 
 #include <QImage>
 #include <QPixmap>
 
 #include <gtest/gtest.h>
 
-TEST(ProgramIdentity, TheIconIsDrawnWithoutAnInstalledTheme)
+TEST(ProgramIcon, TheIconIsDrawnWithoutAnInstalledTheme)
 {
-    const QImage drawn = ProgramIdentity::icon().pixmap(QSize(128, 128)).toImage();
+    const QImage drawn = ProgramIcon::icon().pixmap(QSize(128, 128)).toImage();
     ASSERT_FALSE(drawn.isNull());
     // Something of the picture, not a transparent square.
     int opaque = 0;
