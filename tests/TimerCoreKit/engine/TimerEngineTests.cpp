@@ -122,6 +122,42 @@ TEST_F(TimerEngineTest, RestoredRunningTimerComesBackPausedCompletedOrIdle)
     }
 }
 
+// Values no build of this program writes: dates of another clock, numbers
+// out of range. The timer comes back within its bounds and startable (the
+// numbers JSON cannot hold are in RestoreBoundsTests).
+TEST_F(TimerEngineTest, RestoredValuesOutOfRangeAreBroughtWithinBounds)
+{
+    const auto at = [](double seconds) { return Date::fromSecondsSinceReferenceDate(seconds); };
+    const double farFuture = 251'605'346'606.0;
+    const RestoreCase cases[] = {
+        {"countdown ending in a far year", {TimerMode::Running, 300, 300, at(farFuture)}, TimerMode::Paused, 300, 0,
+         true},
+        {"countdown ending later than its duration", {TimerMode::Running, 300, 300, at(301)}, TimerMode::Paused, 300,
+         0, true},
+        {"count-up started in a far year",
+         {TimerMode::Running, 300, 300, {}, {}, TimerDirection::CountUp, 10, at(farFuture)}, TimerMode::Paused, 300,
+         10, true},
+        {"paused with hugely negative time left", {TimerMode::Paused, 300, -1e308}, TimerMode::Paused, 0, 0, true},
+        {"paused with more left than its duration", {TimerMode::Paused, 300, 1e308}, TimerMode::Paused, 300, 0, true},
+        {"count-up paused with negative elapsed",
+         {TimerMode::Paused, 300, 300, {}, {}, TimerDirection::CountUp, -50}, TimerMode::Paused, 300, 0, true},
+        {"negative duration", {TimerMode::Idle, -5, -5}, TimerMode::Idle, 0, 0, true},
+        {"values within bounds are left alone", {TimerMode::Paused, 300, 300}, TimerMode::Paused, 300, 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        store.backend->writes.clear();
+        storeSnapshot(snapshotAt(clock.now().secondsSinceReferenceDate(), c.saved));
+        makeEngine();
+        EXPECT_EQ(state().mode(), c.mode);
+        EXPECT_DOUBLE_EQ(state().remaining(), c.remaining);
+        EXPECT_DOUBLE_EQ(state().elapsed(), c.elapsed);
+        EXPECT_GE(state().duration(), 0);
+        EXPECT_LE(state().remaining(), state().duration());
+        EXPECT_EQ(saves(), c.savedAgain ? 2 : 1);
+    }
+}
+
 TEST_F(TimerEngineTest, PauseKeepsTheTimeLeftAndStartContinuesFromIt)
 {
     makeEngine().selectPreset("preset.quick-5");
