@@ -2,6 +2,7 @@
 // through the queue, and engine ticks with their periodic save.
 #include "TimerCoreKit/commands/TimerCommandQueue.h"
 #include "TimerCoreKit/engine/TimerEngine.h"
+#include "TimerCoreKit/store/SharedDefaultsKeys.h"
 
 #include "support/FakeTicker.h"
 #include "support/RecordingNotifier.h"
@@ -30,6 +31,27 @@ void enqueueAndDequeueOneCommand(benchmark::State& state)
     }
 }
 BENCHMARK(enqueueAndDequeueOneCommand);
+
+// One drain of a queue that another process filled with `state.range(0)`
+// commands, past the capacity or not.
+void takeAllCommands(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const auto defaults = storeIn(dir);
+    RecordingNotifier notifier;
+    const TimerCommandQueue queue(*defaults, notifier);
+    QList<TimerCommand> written;
+    for (qint64 i = 0; i < state.range(0); ++i)
+        written.append(i % 2 ? TimerCommand::toggle() : TimerCommand::selectPreset("preset.deep-45"));
+    const QByteArray data = *TimerCommandQueue::encode(written);
+    for (auto _ : state) {
+        state.PauseTiming();
+        defaults->setData(SharedDefaultsKeys::commandQueue, data);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(queue.takeAll());
+    }
+}
+BENCHMARK(takeAllCommands)->Arg(100)->Arg(20000)->Unit(benchmark::kMillisecond);
 
 // Ticks of a running countdown; every fifth one saves the snapshot.
 void engineTick(benchmark::State& state)

@@ -146,6 +146,9 @@ int CompositionRoot::run()
     case platform::SingleInstance::Role::OwnerNotAnswering:
         std::fprintf(stderr, "kelvane: another copy is running but did not answer\n");
         return EXIT_FAILURE;
+    case platform::SingleInstance::Role::Unreachable:
+        std::fprintf(stderr, "kelvane: another copy is running but cannot be reached without a session bus\n");
+        return EXIT_FAILURE;
     case platform::SingleInstance::Role::Primary:
     case platform::SingleInstance::Role::Alone:
         break;

@@ -70,6 +70,10 @@ std::optional<DeepLinkAction> timerAction(const QUrl& url)
 
 std::optional<DeepLinkAction> parseDeepLink(const QUrl& url)
 {
+    // A malformed link (a bad port, a character no URL may hold) is ignored,
+    // whichever road it came by.
+    if (!url.isValid())
+        return std::nullopt;
     if (url.scheme().toLower() != QLatin1String("kelvane"))
         return std::nullopt;
     const QString host = url.host(QUrl::FullyDecoded).toLower();

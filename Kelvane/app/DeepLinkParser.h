@@ -10,5 +10,5 @@
 // kelvane://custom, kelvane://timer/<toggle|start|pause|reset> and
 // kelvane://timer/preset?id=<preset id>. Scheme, host and action word match in
 // any letter case; the query name "id" and the identifier are taken as
-// written. Anything else gives no action. Pure.
+// written. An invalid URL and anything else give no action. Pure.
 std::optional<DeepLinkAction> parseDeepLink(const QUrl& url);

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLoggingCategory>
 
 #include <sqlite3.h>
@@ -18,6 +19,8 @@
 #include <thread>
 #include <type_traits>
 #include <variant>
+
+#include <unistd.h>
 
 namespace platform::detail {
 namespace {
@@ -44,6 +47,32 @@ bool isTransient(int rc)
     }
 }
 
+// Failures of the file itself to take a write: the change is kept for later.
+bool isStorageFailure(int rc)
+{
+    switch (rc & 0xff) {
+    case SQLITE_FULL:
+    case SQLITE_IOERR:
+    case SQLITE_READONLY:
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Why the existing file at `path` cannot be written; empty when it can. A
+// journal or log is made beside the file, so its folder must be writable too.
+QString whyNotWritable(const QString& path)
+{
+    if (::access(QFile::encodeName(path).constData(), W_OK) != 0)
+        return QStringLiteral("the file is not writable");
+    if (::access(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), W_OK) != 0)
+        return QStringLiteral("its folder is not writable");
+    return {};
+}
+
 QString errorText(sqlite3* db, int rc)
 {
     // The connection's own message is the more precise one, unless a later
@@ -65,6 +94,9 @@ struct FileHeader {
 FileHeader readHeader(const QString& path)
 {
     const QFileInfo info(path);
+    // Followed, a link would make the store wherever it points.
+    if (info.isSymLink())
+        return {.reason = QStringLiteral("a symbolic link, not followed")};
     if (!info.exists())
         return {.isNew = true};
     if (!info.isFile())
@@ -227,6 +259,10 @@ public:
     void remove(const QString& key) override;
     void update(const QString& key, const ValueChange& change) override;
     bool isShared() const override { return true; }
+    std::optional<QString> persistenceProblem() const override;
+    void setOnPersistenceProblem(std::function<void(const QString&)> onProblem) override;
+    // Why the file is read and not written; empty when it is written.
+    const QString& readOnlyReason() const { return m_readOnlyReason; }
 
 private:
     enum class Outcome { Done, Retry, Failed };
@@ -246,6 +282,24 @@ private:
     bool stepRetrying(const Statement& statement, const char* what, const QString& key);
     Outcome readLocked(const QString& key, std::optional<StoredValue>& result, int& rc);
     int writeLocked(const QString& key, const std::optional<StoredValue>& value);
+    // Writes or removes `key` until done, refused for a moment past the
+    // deadline, or failed; the last step's result code.
+    int writeRetryingLocked(const QString& key, const std::optional<StoredValue>& value);
+    // Sets or removes `key` (`what` names the step in a warning): the changes
+    // kept from earlier first, then this one; one the file cannot take is
+    // kept. True when the caller is to announce a new problem.
+    bool changeLocked(const char* what, const QString& key, const std::optional<StoredValue>& value);
+    // Writes the changes kept in memory; false when one still fails.
+    bool flushLocked(int& rc, QString& failedKey);
+    // Keeps `value` for `key` in memory; true when the problem is new.
+    bool keepLocked(const QString& key, const std::optional<StoredValue>& value, const QString& reason);
+    std::optional<StoredValue> readRetryingLocked(const QString& key);
+    // The update's steps; see update().
+    bool updateLocked(const QString& key, const ValueChange& change);
+    void updateInFileLocked(const QString& key, const ValueChange& change,
+                            std::optional<std::optional<StoredValue>>& computed, QString& storageError);
+    // Announces a new problem, outside the lock.
+    void announce(bool isNew);
     void rollbackLocked();
     // `error` is the failed step's message, when a later step (a rollback)
     // has replaced the connection's own.
@@ -260,14 +314,14 @@ private:
     QString connect(const QByteArray& name, int flags, sqlite3*& db);
     // Empty when the existing file at m_path, looked at read-only and without a
     // file made beside it, is a healthy database of ours.
-    QString probe(const FileHeader& header);
+    QString probe(const FileHeader& header, Connection& kept);
     // Empty when the open file is ours to use; marks a new file (`isNew`) and
     // one of an earlier build as ours.
     QString claim(bool isNew);
 
     const QString m_path;
     const SqliteOptions m_options;
-    std::mutex m_mutex;
+    mutable std::mutex m_mutex;
     sqlite3* m_db = nullptr;
     // When the current call gives up waiting for a lock, and when SQLite's
     // busy handler began waiting in the current step. Used under m_mutex.
@@ -279,6 +333,12 @@ private:
     Statement m_begin;
     Statement m_commit;
     Statement m_rollback;
+    // Why the file is only read; changes then all stay in m_unsaved.
+    QString m_readOnlyReason;
+    // Changes not yet in the file (none: removed), read in place of its values.
+    QHash<QString, std::optional<StoredValue>> m_unsaved;
+    std::optional<QString> m_problem;
+    std::function<void(const QString&)> m_onProblem;
 };
 
 SqliteBackend::~SqliteBackend()
@@ -347,7 +407,7 @@ int SqliteBackend::queryTextRetrying(sqlite3* db, const char* sql, QByteArray& f
 
 QString SqliteBackend::connect(const QByteArray& name, int flags, sqlite3*& db)
 {
-    int rc = sqlite3_open_v2(name.constData(), &db, flags | SQLITE_OPEN_FULLMUTEX, nullptr);
+    int rc = sqlite3_open_v2(name.constData(), &db, flags | SQLITE_OPEN_FULLMUTEX | SQLITE_OPEN_NOFOLLOW, nullptr);
     if (rc != SQLITE_OK)
         return QStringLiteral("cannot open: %1").arg(errorText(db, rc));
     sqlite3_extended_result_codes(db, 1);
@@ -363,7 +423,7 @@ QString SqliteBackend::connect(const QByteArray& name, int flags, sqlite3*& db)
     return {};
 }
 
-QString SqliteBackend::probe(const FileHeader& header)
+QString SqliteBackend::probe(const FileHeader& header, Connection& kept)
 {
     // A log that another connection still uses must be read for the file's
     // true state, through its shared memory, which then exists. Otherwise the
@@ -374,7 +434,7 @@ QString SqliteBackend::probe(const FileHeader& header)
     const bool immutable = header.writeAheadLog && !logInUse;
     sqlite3* raw = nullptr;
     const QString failure = connect(readOnlyUri(m_path, immutable), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, raw);
-    const Connection db(raw);
+    Connection db(raw);
     if (!failure.isEmpty())
         return failure;
 
@@ -391,7 +451,10 @@ QString SqliteBackend::probe(const FileHeader& header)
                         ownership, why);
     if (rc != SQLITE_OK)
         return QStringLiteral("cannot read the schema: %1").arg(errorText(raw, rc));
-    return mayClaim(ownership, false) ? QString() : notOurs(ownership, why);
+    if (!mayClaim(ownership, false))
+        return notOurs(ownership, why);
+    kept = std::move(db);
+    return {};
 }
 
 QString SqliteBackend::claim(bool isNew)
@@ -453,9 +516,23 @@ QString SqliteBackend::open()
     // An existing file is judged read-only first, so a foreign or damaged
     // one is never written to.
     if (!header.isNew) {
-        const QString reason = probe(header);
+        Connection readOnly;
+        const QString reason = probe(header, readOnly);
         if (!reason.isEmpty())
             return reason;
+        // A file that is ours but cannot be written is read through the
+        // probe's connection, which makes nothing beside it.
+        if (m_readOnlyReason = whyNotWritable(m_path); !m_readOnlyReason.isEmpty()) {
+            m_db = readOnly.release();
+            int rc = SQLITE_OK;
+            do {
+                rc = m_select.prepare(m_db, "SELECT type, value FROM entries WHERE key = ?1");
+            } while (retryAfter(rc));
+            if (rc != SQLITE_OK)
+                return QStringLiteral("not a store of ours: %1").arg(errorText(m_db, rc));
+            m_problem = QStringLiteral("read-only: %1").arg(m_readOnlyReason);
+            return {};
+        }
     }
 
     const QFileInfo info(m_path);
@@ -479,6 +556,10 @@ QString SqliteBackend::open()
         // Safe with a write-ahead log: a power cut may lose the last changes,
         // never the database.
         execRetrying("PRAGMA synchronous=NORMAL");
+    }
+    if (m_options.maxPageCount) {
+        const QByteArray limit = "PRAGMA max_page_count = " + QByteArray::number(*m_options.maxPageCount);
+        queryTextRetrying(m_db, limit.constData(), answer);
     }
 
     const std::pair<Statement*, const char*> statements[] = {
@@ -564,7 +645,14 @@ void SqliteBackend::rollbackLocked()
 std::optional<StoredValue> SqliteBackend::read(const QString& key)
 {
     const std::lock_guard lock(m_mutex);
+    if (const auto it = m_unsaved.constFind(key); it != m_unsaved.cend())
+        return *it;
     startDeadline(m_options.accessDeadline);
+    return readRetryingLocked(key);
+}
+
+std::optional<StoredValue> SqliteBackend::readRetryingLocked(const QString& key)
+{
     std::optional<StoredValue> result;
     int rc = SQLITE_OK;
     for (;;) {
@@ -577,52 +665,186 @@ std::optional<StoredValue> SqliteBackend::read(const QString& key)
     }
 }
 
-void SqliteBackend::write(const QString& key, const StoredValue& value)
+int SqliteBackend::writeRetryingLocked(const QString& key, const std::optional<StoredValue>& value)
 {
-    const std::lock_guard lock(m_mutex);
-    startDeadline(m_options.accessDeadline);
     for (;;) {
         const int rc = writeLocked(key, value);
-        if (rc == SQLITE_DONE)
-            return;
-        if (!retryAfter(rc)) {
-            warn("write", key, rc);
-            return;
-        }
+        if (rc == SQLITE_DONE || !retryAfter(rc))
+            return rc;
     }
+}
+
+bool SqliteBackend::keepLocked(const QString& key, const std::optional<StoredValue>& value, const QString& reason)
+{
+    m_unsaved.insert(key, value);
+    if (m_problem)
+        return false;
+    m_problem = reason;
+    return true;
+}
+
+bool SqliteBackend::flushLocked(int& rc, QString& failedKey)
+{
+    rc = SQLITE_DONE;
+    for (auto it = m_unsaved.begin(); it != m_unsaved.end();) {
+        rc = writeRetryingLocked(it.key(), it.value());
+        if (rc != SQLITE_DONE) {
+            failedKey = it.key();
+            return false;
+        }
+        it = m_unsaved.erase(it);
+    }
+    if (m_problem) {
+        qCWarning(lcStore).noquote() << "Shared store" << m_path << "takes changes again";
+        m_problem.reset();
+    }
+    return true;
+}
+
+bool SqliteBackend::changeLocked(const char* what, const QString& key, const std::optional<StoredValue>& value)
+{
+    if (!m_readOnlyReason.isEmpty()) {
+        m_unsaved.insert(key, value);
+        return false;
+    }
+    int rc = SQLITE_DONE;
+    QString failedKey;
+    // While an earlier change waits, this one waits behind it, so the file
+    // never holds a later value under an earlier one.
+    if (!flushLocked(rc, failedKey)) {
+        if (!isStorageFailure(rc))
+            warn("write", failedKey, rc);
+        m_unsaved.insert(key, value);
+        return false;
+    }
+    rc = writeRetryingLocked(key, value);
+    if (rc == SQLITE_DONE)
+        return false;
+    if (!isStorageFailure(rc)) {
+        warn(what, key, rc);
+        return false;
+    }
+    const QString reason = errorText(m_db, rc);
+    const bool isNew = keepLocked(key, value, reason);
+    if (isNew) {
+        qCWarning(lcStore).noquote() << "Shared store" << m_path << "could not" << what << key << ":" << reason
+                                     << "- keeping changes in memory until it takes them";
+    }
+    return isNew;
+}
+
+void SqliteBackend::announce(bool isNew)
+{
+    if (!isNew)
+        return;
+    std::function<void(const QString&)> onProblem;
+    QString reason;
+    {
+        const std::lock_guard lock(m_mutex);
+        onProblem = m_onProblem;
+        reason = m_problem.value_or(QString());
+    }
+    if (onProblem)
+        onProblem(reason);
+}
+
+void SqliteBackend::write(const QString& key, const StoredValue& value)
+{
+    bool isNew = false;
+    {
+        const std::lock_guard lock(m_mutex);
+        startDeadline(m_options.accessDeadline);
+        isNew = changeLocked("write", key, value);
+    }
+    announce(isNew);
 }
 
 void SqliteBackend::remove(const QString& key)
 {
-    const std::lock_guard lock(m_mutex);
-    startDeadline(m_options.accessDeadline);
-    for (;;) {
-        const int rc = writeLocked(key, std::nullopt);
-        if (rc == SQLITE_DONE)
-            return;
-        if (!retryAfter(rc)) {
-            warn("remove", key, rc);
-            return;
-        }
+    bool isNew = false;
+    {
+        const std::lock_guard lock(m_mutex);
+        startDeadline(m_options.accessDeadline);
+        isNew = changeLocked("remove", key, std::nullopt);
     }
+    announce(isNew);
+}
+
+std::optional<QString> SqliteBackend::persistenceProblem() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_problem;
+}
+
+void SqliteBackend::setOnPersistenceProblem(std::function<void(const QString&)> onProblem)
+{
+    const std::lock_guard lock(m_mutex);
+    m_onProblem = std::move(onProblem);
 }
 
 void SqliteBackend::update(const QString& key, const ValueChange& change)
 {
-    const std::lock_guard lock(m_mutex);
-    startDeadline(m_options.accessDeadline);
+    bool isNew = false;
+    {
+        const std::lock_guard lock(m_mutex);
+        startDeadline(m_options.accessDeadline);
+        isNew = updateLocked(key, change);
+    }
+    announce(isNew);
+}
+
+bool SqliteBackend::updateLocked(const QString& key, const ValueChange& change)
+{
+    int rc = SQLITE_DONE;
+    QString failedKey;
+    if (m_readOnlyReason.isEmpty() && flushLocked(rc, failedKey)) {
+        std::optional<std::optional<StoredValue>> computed;
+        QString storageError;
+        updateInFileLocked(key, change, computed, storageError);
+        if (storageError.isEmpty())
+            return false;
+        const bool isNew = keepLocked(key, *computed, storageError);
+        if (isNew) {
+            qCWarning(lcStore).noquote() << "Shared store" << m_path << "could not update" << key << ":"
+                                         << storageError << "- keeping changes in memory until it takes them";
+        }
+        return isNew;
+    }
+    if (m_readOnlyReason.isEmpty() && !isStorageFailure(rc))
+        warn("write", failedKey, rc);
+    // In memory, over the file's value or an earlier change kept here.
+    std::optional<StoredValue> current;
+    if (const auto it = m_unsaved.constFind(key); it != m_unsaved.cend())
+        current = *it;
+    else
+        current = readRetryingLocked(key);
+    const auto next = change(current);
+    if (next != current)
+        m_unsaved.insert(key, next);
+    return false;
+}
+
+void SqliteBackend::updateInFileLocked(const QString& key, const ValueChange& change,
+                                       std::optional<std::optional<StoredValue>>& computed, QString& storageError)
+{
     // Ends the transaction after a step failed with `rc`: true when the
     // update is to be tried again, else false with a warning that names the
-    // step's own error, which the rollback replaces on the connection.
+    // step's own error, which the rollback replaces on the connection. A
+    // change the file cannot take is left for the caller to keep.
     const auto rolledBackForRetry = [&](int rc, const char* what) {
         const QString error = errorText(m_db, rc);
         rollbackLocked();
         if (retryAfter(rc))
             return true;
+        if (computed && isStorageFailure(rc)) {
+            storageError = error;
+            return false;
+        }
         warn(what, key, rc, error);
         return false;
     };
     for (;;) {
+        computed.reset();
         // The write lock first, so no other writer can come between the read
         // and the write and the snapshot read below is the newest.
         if (!stepRetrying(m_begin, "begin updating", key))
@@ -636,20 +858,19 @@ void SqliteBackend::update(const QString& key, const ValueChange& change)
             continue;
         }
 
-        std::optional<StoredValue> next;
         try {
-            next = change(current);
+            computed = change(current);
         } catch (...) {
             rollbackLocked();
             throw;
         }
-        if (next == current) {
+        if (*computed == current) {
             // Nothing to write: end the transaction without touching the file.
             rollbackLocked();
             return;
         }
 
-        rc = writeLocked(key, next);
+        rc = writeLocked(key, *computed);
         if (rc != SQLITE_DONE) {
             if (!rolledBackForRetry(rc, "write for updating"))
                 return;
@@ -672,14 +893,21 @@ void SqliteBackend::update(const QString& key, const ValueChange& change)
 
 } // namespace
 
-std::unique_ptr<KeyValueBackend> openSqliteBackend(const QString& path, const SqliteOptions& options)
+std::unique_ptr<KeyValueBackend> openSqliteBackend(const QString& path, const SqliteOptions& options,
+                                                   QString* failure)
 {
     auto backend = std::make_unique<SqliteBackend>(path, options);
     const QString reason = backend->open();
     if (!reason.isEmpty()) {
         qCWarning(lcStore).noquote() << "Shared store" << path << reason
                                      << "- keeping this process's values in memory";
+        if (failure)
+            *failure = reason;
         return nullptr;
+    }
+    if (!backend->readOnlyReason().isEmpty()) {
+        qCWarning(lcStore).noquote() << "Shared store" << path << "is read-only:" << backend->readOnlyReason()
+                                     << "- reading it and keeping changes in memory";
     }
     return backend;
 }

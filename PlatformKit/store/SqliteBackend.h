@@ -16,14 +16,22 @@
 // the other one out; but only until the access deadline, which bounds the
 // whole call, SQLite's own waiting for a lock included, so the GUI thread never
 // hangs on another process's long transaction. Past the deadline, as on other
-// failures (a disk error, a file corrupted while open), a read reads as absent
-// and a write is dropped, with a warning under the logging category
-// "kelvane.store".
+// failures (a file corrupted while open, a write refused by the file's own
+// rules), a read reads as absent and a write is dropped, with a warning under
+// the logging category "kelvane.store".
+//
+// A write that the file cannot take (a full disk, an I/O error) is kept in
+// memory, read back from there, and written before the next change. A file
+// that can be read but not written is opened read-only (immutable when no log
+// is in use, so nothing is made beside it) and every change stays in memory.
+// Both are a persistence problem, warned of once. A symbolic link at the path
+// is refused, never followed.
 
 #include "PlatformKit/store/UserDefaults.h"
 
 #include <chrono>
 #include <memory>
+#include <optional>
 
 namespace platform::detail {
 
@@ -44,12 +52,16 @@ struct SqliteOptions {
     // Tests switch it off to get a rollback journal, whose write lock also
     // holds readers off, to prove the read retry.
     bool writeAheadLog = true;
+    // The most pages the database may grow to through this connection; tests
+    // set it to run out of room as a full disk does.
+    std::optional<int> maxPageCount;
 };
 
 // The database at `path` (parent directories created), or null when it cannot
 // be opened or is not a healthy database of ours. A file that is not ours (not
 // a database, damaged, or another program's database) is never written to,
-// and nothing is made beside it.
-std::unique_ptr<KeyValueBackend> openSqliteBackend(const QString& path, const SqliteOptions& options = {});
+// and nothing is made beside it. On failure `failure`, when given, says why.
+std::unique_ptr<KeyValueBackend> openSqliteBackend(const QString& path, const SqliteOptions& options = {},
+                                                   QString* failure = nullptr);
 
 } // namespace platform::detail

@@ -46,14 +46,22 @@ UserDefaults::UserDefaults(std::unique_ptr<KeyValueBackend> backend) : m_backend
         m_backend = std::make_unique<detail::MemoryBackend>();
 }
 
+UserDefaults::UserDefaults(std::unique_ptr<KeyValueBackend> backend, QString path,
+                           std::optional<QString> fallbackReason)
+    : UserDefaults(std::move(backend))
+{
+    m_path = std::move(path);
+    m_fallbackReason = std::move(fallbackReason);
+}
+
 UserDefaults::~UserDefaults() = default;
 
 std::unique_ptr<UserDefaults> UserDefaults::openFile(const QString& path)
 {
-    auto backend = detail::openSqliteBackend(path);
-    if (!backend)
-        backend = detail::MemoryBackend::processFallback();
-    return std::make_unique<UserDefaults>(std::move(backend));
+    QString failure;
+    if (auto backend = detail::openSqliteBackend(path, {}, &failure))
+        return std::make_unique<UserDefaults>(std::move(backend), path, std::nullopt);
+    return std::make_unique<UserDefaults>(detail::MemoryBackend::processFallback(), path, failure);
 }
 
 std::unique_ptr<UserDefaults> UserDefaults::inMemory()
@@ -214,6 +222,25 @@ void UserDefaults::update(const QString& key, const ValueChange& change)
 bool UserDefaults::isShared() const
 {
     return m_backend->isShared();
+}
+
+std::optional<PersistenceProblem> UserDefaults::persistenceProblem() const
+{
+    if (m_fallbackReason)
+        return PersistenceProblem{m_path, *m_fallbackReason};
+    if (auto reason = m_backend->persistenceProblem())
+        return PersistenceProblem{m_path, *reason};
+    return std::nullopt;
+}
+
+void UserDefaults::setOnPersistenceProblem(std::function<void(const PersistenceProblem&)> onProblem)
+{
+    if (!onProblem) {
+        m_backend->setOnPersistenceProblem({});
+        return;
+    }
+    m_backend->setOnPersistenceProblem(
+        [path = m_path, onProblem = std::move(onProblem)](const QString& reason) { onProblem({path, reason}); });
 }
 
 } // namespace platform

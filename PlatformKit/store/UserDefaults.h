@@ -36,6 +36,20 @@ public:
     // thread can interleave with.
     virtual void update(const QString& key, const ValueChange& change) = 0;
     virtual bool isShared() const = 0;
+    // Why changes are not reaching the file just now; none while they are.
+    virtual std::optional<QString> persistenceProblem() const { return std::nullopt; }
+    // Called, on the thread that made the change, when a problem appears
+    // where there was none.
+    virtual void setOnPersistenceProblem(std::function<void(const QString& reason)> onProblem)
+    {
+        static_cast<void>(onProblem);
+    }
+};
+
+// Why the changes of this run may be lost: the file and what is wrong with it.
+struct PersistenceProblem {
+    QString path;
+    QString reason;
 };
 
 // A typed key-value store. Getters convert between numeric kinds the way a
@@ -60,10 +74,20 @@ public:
 // waits. The wait is bounded (about two seconds in all), so no call hangs on
 // another program's long transaction: past it, a write is dropped and a read
 // reads as absent, with a warning, as after a failure of the file.
+//
+// A file that can be read but not written (a read-only file or folder) is read
+// as it is, nothing made beside it, and changes are kept in this process's
+// memory over its values. A change that the file cannot take (a full disk) is
+// kept in memory too and written with the next change. Either way the values
+// read are this process's own, and `persistenceProblem()` says why they may
+// not last.
 class UserDefaults {
 public:
     // A null backend is replaced by a new memory one.
     explicit UserDefaults(std::unique_ptr<KeyValueBackend> backend);
+    // A store that belongs to the file at `path`; `fallbackReason` says why it
+    // has had to fall back to `backend` in memory instead.
+    UserDefaults(std::unique_ptr<KeyValueBackend> backend, QString path, std::optional<QString> fallbackReason);
     ~UserDefaults();
     UserDefaults(const UserDefaults&) = delete;
     UserDefaults& operator=(const UserDefaults&) = delete;
@@ -102,8 +126,19 @@ public:
     // False when this store fell back to process memory.
     bool isShared() const;
 
+    // Why this run's changes may not reach the store's file: it could not be
+    // opened, it is read-only, or a write has failed and waits for the next;
+    // none otherwise (and always for a store in memory by choice).
+    std::optional<PersistenceProblem> persistenceProblem() const;
+    // Called when a problem appears after the store was opened, on the thread
+    // whose change met it; one that was there at opening is for the caller to
+    // ask `persistenceProblem()`. An empty function stops the calls.
+    void setOnPersistenceProblem(std::function<void(const PersistenceProblem&)> onProblem);
+
 private:
     std::unique_ptr<KeyValueBackend> m_backend;
+    QString m_path;
+    std::optional<QString> m_fallbackReason;
 };
 
 } // namespace platform

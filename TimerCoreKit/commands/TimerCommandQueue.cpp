@@ -78,6 +78,23 @@ std::optional<TimerCommand> TimerCommandQueue::dequeue() const
     return oldest;
 }
 
+QList<TimerCommand> TimerCommandQueue::takeAll() const
+{
+    QList<TimerCommand> taken;
+    m_defaults->update(SharedDefaultsKeys::commandQueue, [&](const std::optional<platform::StoredValue>& stored)
+                                                             -> std::optional<platform::StoredValue> {
+        taken = commandsIn(stored);
+        if (taken.isEmpty())
+            return stored;
+        // Another process may have written past the capacity; what enqueue
+        // would have refused is dropped here.
+        if (taken.size() > capacity)
+            taken.remove(capacity, taken.size() - capacity);
+        return std::nullopt;
+    });
+    return taken;
+}
+
 QList<TimerCommand> TimerCommandQueue::pendingCommands() const
 {
     return commandsIn(m_defaults->object(SharedDefaultsKeys::commandQueue));

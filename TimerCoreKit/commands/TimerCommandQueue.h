@@ -31,6 +31,11 @@ public:
     // Removes and returns the oldest command; none when the queue is empty or
     // unreadable (unreadable data is left as it is).
     std::optional<TimerCommand> dequeue() const;
+    // Removes and returns the whole queue, oldest first, in one step. Past
+    // the capacity only the oldest `capacity` commands are returned, as an
+    // append to a full queue would have dropped the rest. Unreadable data is
+    // left as it is and reads as an empty queue.
+    QList<TimerCommand> takeAll() const;
     QList<TimerCommand> pendingCommands() const;
     void clearQueue() const;
 

@@ -1,5 +1,7 @@
 #include "TimerCoreKit/engine/TimerEngine.h"
 
+#include "TimerCoreKit/engine/RestoreBounds.h"
+
 #include <QtGlobal>
 
 #include <algorithm>
@@ -32,10 +34,17 @@ TimerEngine::TimerEngine(TimerPersistence persistence, std::shared_ptr<Countdown
     m_customDuration = m_persistence.loadCustomDuration();
 
     if (const auto restored = m_persistence.restore()) {
-        m_state = std::make_unique<TimerState>(*restored);
+        const auto bounded = withinRestoreBounds(
+            *restored, TimerPresetLibrary::preset(restored->selectedPresetID, m_customDuration).duration);
+        const bool mended = !(bounded.duration == restored->duration && bounded.remaining == restored->remaining
+                              && bounded.elapsed == restored->elapsed);
+        m_state = std::make_unique<TimerState>(bounded);
         // Nobody can listen yet; published all the same, so the next
         // operation announces only its own change.
-        operation([this] { reconcileRestoredState(); });
+        operation([this, mended] {
+            if (!reconcileRestoredState() && mended)
+                save();
+        });
     } else {
         auto snapshot = TimerStateSnapshot::defaultSnapshot();
         const auto preset = TimerPresetLibrary::preset(snapshot.selectedPresetID, m_customDuration);
@@ -62,18 +71,20 @@ QList<TimerPreset> TimerEngine::presets() const
     return TimerPresetLibrary::presets(m_customDuration);
 }
 
-void TimerEngine::reconcileRestoredState()
+bool TimerEngine::reconcileRestoredState()
 {
     auto& state = *m_state;
     if (state.mode() != TimerMode::Running)
-        return;
+        return false;
 
     if (state.direction() == TimerDirection::Countdown) {
         if (!state.endDate()) {
             state.setMode(TimerMode::Idle);
             state.setRemaining(state.duration());
         } else {
-            const double left = secondsUntil(*state.endDate());
+            // An end further away than the whole duration was set by another
+            // clock: the countdown has at most its duration left.
+            const double left = std::min(secondsUntil(*state.endDate()), state.duration());
             if (left <= 0) {
                 state.setMode(TimerMode::Completed);
                 state.setRemaining(0);
@@ -84,12 +95,14 @@ void TimerEngine::reconcileRestoredState()
             state.setEndDate(std::nullopt);
         }
     } else {
+        // A start in the future adds nothing rather than taking time away.
         if (const auto startDate = state.startDate())
-            state.setElapsed(state.elapsed() + m_dateProvider().secondsSince(*startDate));
+            state.setElapsed(state.elapsed() + std::max(0.0, m_dateProvider().secondsSince(*startDate)));
         state.setMode(TimerMode::Paused);
         state.setStartDate(std::nullopt);
     }
     save();
+    return true;
 }
 
 double TimerEngine::effectiveStartDuration() const

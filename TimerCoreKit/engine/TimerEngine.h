@@ -75,7 +75,8 @@ private:
     template <typename Body>
     void operation(Body body);
 
-    void reconcileRestoredState();
+    // Brings a restored running timer to rest; true when it saved.
+    bool reconcileRestoredState();
     void startTicker();
     void handleTick();
     void restartTickerIfRunning();

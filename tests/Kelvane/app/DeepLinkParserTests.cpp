@@ -81,4 +81,28 @@ TEST(DeepLinkParser, ReadsEveryLinkOfTheGrammar)
     }
 }
 
+TEST(DeepLinkParser, IgnoresMalformedLinksHoweverTheyWereRead)
+{
+    const char* malformed[] = {
+        "kelvane://timer:notaport/reset",
+        "kelvane://timer:99999/toggle",
+        "kelvane://ti mer/start",
+        "kelvane://timer/preset?id=%zz",
+        "kelvane://[timer]/reset",
+    };
+    for (const char* url : malformed) {
+        for (const auto mode : {QUrl::TolerantMode, QUrl::StrictMode}) {
+            SCOPED_TRACE(::testing::Message() << url << (mode == QUrl::StrictMode ? " (strict)" : " (tolerant)"));
+            const QUrl read(QString::fromUtf8(url), mode);
+            if (read.isValid()) {
+                // Tolerant reading mends some links; those are no longer malformed.
+                EXPECT_EQ(mode, QUrl::TolerantMode);
+                continue;
+            }
+            EXPECT_FALSE(parseDeepLink(read));
+        }
+    }
+    EXPECT_FALSE(parseDeepLink(QUrl(QStringLiteral("kelvane://timer:notaport/reset"))));
+}
+
 } // namespace

@@ -1,8 +1,9 @@
 // kelvane-test-single-instance NAME PATH [URL...]
 // Claims NAME with SingleInstance and prints its role on a line: "primary",
-// "forwarded", "alone" or "not answering". As primary it stays and prints
-// "open URL..." or "activate" for each call it takes, until it is terminated.
-// Exits 0 when forwarded, 3 when alone, 4 when the owner did not answer.
+// "forwarded", "alone", "not answering" or "unreachable". As primary it stays
+// and prints "open URL..." or "activate" for each call it takes, until it is
+// terminated; alone it stays too, holding the session's lock. Exits 0 when
+// forwarded, 4 when the owner did not answer, 5 when unreachable.
 #include "PlatformKit/dbus/SingleInstance.h"
 
 #include <QCoreApplication>
@@ -50,10 +51,13 @@ int main(int argc, char** argv)
         return 0;
     case platform::SingleInstance::Role::Alone:
         say(QStringLiteral("alone"));
-        return 3;
+        return app.exec();
     case platform::SingleInstance::Role::OwnerNotAnswering:
         say(QStringLiteral("not answering"));
         return 4;
+    case platform::SingleInstance::Role::Unreachable:
+        say(QStringLiteral("unreachable"));
+        return 5;
     }
     return 1;
 }

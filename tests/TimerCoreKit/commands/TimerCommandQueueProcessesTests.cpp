@@ -8,13 +8,42 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <ostream>
+#include <string>
 #include <thread>
 
 namespace {
 
+// The consumer's two ways of taking commands: one at a time, or the whole
+// queue at once.
+QList<TimerCommand> takeOne(const TimerCommandQueue& queue)
+{
+    if (const auto command = queue.dequeue())
+        return {*command};
+    return {};
+}
+
+QList<TimerCommand> takeAll(const TimerCommandQueue& queue)
+{
+    return queue.takeAll();
+}
+
+struct Drain {
+    const char* name;
+    QList<TimerCommand> (*take)(const TimerCommandQueue&);
+};
+
+void PrintTo(const Drain& drain, std::ostream* out)
+{
+    *out << drain.name;
+}
+
+class TimerCommandQueueProcesses : public ::testing::TestWithParam<Drain> {
+};
+
 // Two producer processes and this consumer share one store file: every command
 // must arrive exactly once and in each producer's order.
-TEST(TimerCommandQueueProcesses, ConcurrentProducersLoseNoCommand)
+TEST_P(TimerCommandQueueProcesses, ConcurrentProducersLoseNoCommand)
 {
     constexpr int perProducer = 500;
     QTemporaryDir dir;
@@ -40,18 +69,20 @@ TEST(TimerCommandQueueProcesses, ConcurrentProducersLoseNoCommand)
     };
     while (std::chrono::steady_clock::now() < deadline) {
         const bool stillRunning = running();
-        const auto command = queue.dequeue();
-        if (!command) {
+        const auto commands = GetParam().take(queue);
+        if (commands.isEmpty()) {
             if (!stillRunning)
                 break;
             producers[0].waitForFinished(1);
             producers[1].waitForFinished(1);
             continue;
         }
-        const auto parts = command->presetID().split(':');
-        ASSERT_EQ(parts.size(), 2);
-        EXPECT_EQ(parts[1].toInt(), nextExpected[parts[0]]++) << "out of order from " << parts[0].toStdString();
-        ++received;
+        for (const auto& command : commands) {
+            const auto parts = command.presetID().split(':');
+            ASSERT_EQ(parts.size(), 2);
+            EXPECT_EQ(parts[1].toInt(), nextExpected[parts[0]]++) << "out of order from " << parts[0].toStdString();
+            ++received;
+        }
     }
     for (auto& producer : producers) {
         producer.waitForFinished(5000);
@@ -62,5 +93,9 @@ TEST(TimerCommandQueueProcesses, ConcurrentProducersLoseNoCommand)
     EXPECT_EQ(nextExpected.value("a"), perProducer);
     EXPECT_EQ(nextExpected.value("b"), perProducer);
 }
+
+INSTANTIATE_TEST_SUITE_P(Drains, TimerCommandQueueProcesses,
+                         ::testing::Values(Drain{"OneAtATime", &takeOne}, Drain{"AllAtOnce", &takeAll}),
+                         [](const ::testing::TestParamInfo<Drain>& drain) { return std::string(drain.param.name); });
 
 } // namespace

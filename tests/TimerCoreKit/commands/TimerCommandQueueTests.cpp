@@ -120,6 +120,34 @@ TEST_F(TimerCommandQueueTest, DequeuesOldestFirstAndRemovesTheKeyWhenEmpty)
     EXPECT_FALSE(defaults->object(SharedDefaultsKeys::commandQueue));
 }
 
+TEST_F(TimerCommandQueueTest, TakingAllEmptiesTheQueueOldestFirst)
+{
+    EXPECT_TRUE(queue.takeAll().isEmpty());
+    queue.enqueue(TimerCommand::selectPreset("a"));
+    queue.enqueue(TimerCommand::toggle());
+    EXPECT_EQ(queue.takeAll(), (QList{TimerCommand::selectPreset("a"), TimerCommand::toggle()}));
+    EXPECT_FALSE(defaults->object(SharedDefaultsKeys::commandQueue));
+    EXPECT_TRUE(queue.takeAll().isEmpty());
+
+    // Unreadable data reads as empty and stays for the next append to replace.
+    defaults->setData(SharedDefaultsKeys::commandQueue, R"([{"type":"dance"}])");
+    EXPECT_TRUE(queue.takeAll().isEmpty());
+    EXPECT_TRUE(defaults->data(SharedDefaultsKeys::commandQueue));
+}
+
+// Another process may write more than the capacity; the taker keeps what an
+// append to a full queue would have kept.
+TEST_F(TimerCommandQueueTest, TakingAllKeepsTheOldestCommandsUpToTheCapacity)
+{
+    QList<TimerCommand> written;
+    for (int i = 0; i < 3 * TimerCommandQueue::capacity; ++i)
+        written.append(TimerCommand::selectPreset(QString::number(i)));
+    defaults->setData(SharedDefaultsKeys::commandQueue, *TimerCommandQueue::encode(written));
+
+    EXPECT_EQ(queue.takeAll(), written.first(TimerCommandQueue::capacity));
+    EXPECT_FALSE(defaults->object(SharedDefaultsKeys::commandQueue));
+}
+
 TEST_F(TimerCommandQueueTest, AFullQueueDropsNewCommandsSilently)
 {
     for (int i = 0; i < TimerCommandQueue::capacity; ++i)

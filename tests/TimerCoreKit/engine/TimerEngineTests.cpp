@@ -96,6 +96,7 @@ TimerStateSnapshot snapshotAt(double now, TimerStateSnapshot s)
 TEST_F(TimerEngineTest, RestoredRunningTimerComesBackPausedCompletedOrIdle)
 {
     const auto at = [](double seconds) { return Date::fromSecondsSinceReferenceDate(seconds); };
+    const double farFuture = 251'605'346'606.0;
     const RestoreCase cases[] = {
         {"countdown with time left", {TimerMode::Running, 10, 10, at(6)}, TimerMode::Paused, 6, 0, true},
         {"countdown past its end", {TimerMode::Running, 10, 10, at(-10)}, TimerMode::Completed, 0, 0, true},
@@ -104,6 +105,21 @@ TEST_F(TimerEngineTest, RestoredRunningTimerComesBackPausedCompletedOrIdle)
          TimerMode::Paused, 300, 14, true},
         {"paused stays as stored", {TimerMode::Paused, 300, 120}, TimerMode::Paused, 120, 0, false},
         {"completed stays as stored", {TimerMode::Completed, 300, 0}, TimerMode::Completed, 0, 0, false},
+        // Values no build of this program writes: dates of another clock,
+        // numbers out of range (those JSON cannot hold: RestoreBoundsTests).
+        // The timer comes back within its bounds and startable.
+        {"countdown ending in a far year", {TimerMode::Running, 300, 300, at(farFuture)}, TimerMode::Paused, 300, 0,
+         true},
+        {"countdown ending later than its duration", {TimerMode::Running, 300, 300, at(301)}, TimerMode::Paused, 300,
+         0, true},
+        {"count-up started in a far year",
+         {TimerMode::Running, 300, 300, {}, {}, TimerDirection::CountUp, 10, at(farFuture)}, TimerMode::Paused, 300,
+         10, true},
+        {"paused with hugely negative time left", {TimerMode::Paused, 300, -1e308}, TimerMode::Paused, 0, 0, true},
+        {"paused with more left than its duration", {TimerMode::Paused, 300, 1e308}, TimerMode::Paused, 300, 0, true},
+        {"count-up paused with negative elapsed",
+         {TimerMode::Paused, 300, 300, {}, {}, TimerDirection::CountUp, -50}, TimerMode::Paused, 300, 0, true},
+        {"negative duration", {TimerMode::Idle, -5, -5}, TimerMode::Idle, 0, 0, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -113,6 +129,8 @@ TEST_F(TimerEngineTest, RestoredRunningTimerComesBackPausedCompletedOrIdle)
         EXPECT_EQ(state().mode(), c.mode);
         EXPECT_DOUBLE_EQ(state().remaining(), c.remaining);
         EXPECT_DOUBLE_EQ(state().elapsed(), c.elapsed);
+        EXPECT_GE(state().duration(), 0);
+        EXPECT_LE(state().remaining(), state().duration());
         EXPECT_FALSE(state().endDate());
         EXPECT_FALSE(state().startDate());
         EXPECT_EQ(saves(), c.savedAgain ? 2 : 1);

@@ -39,8 +39,9 @@ QList<QUrl> urls(std::initializer_list<const char*> texts)
 // The other copy of the program.
 class Helper {
 public:
-    explicit Helper(const QStringList& urlArguments)
+    explicit Helper(const QStringList& urlArguments, const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
     {
+        m_process.setProcessEnvironment(environment);
         m_process.start(QStringLiteral(KELVANE_SINGLE_INSTANCE_HELPER),
                         QStringList{serviceName, objectPath} + urlArguments);
     }
@@ -153,6 +154,24 @@ TEST_F(SingleInstanceOnBus, ThisCopyForwardsToAnOwnerElsewhereAndTakesOverWhenIt
     EXPECT_EQ(instance->claim({}), SingleInstance::Role::Primary);
 }
 
+// A copy started where there is no bus (a terminal without a session) runs on
+// the same store: the desktop's copy must not start beside it.
+TEST_F(SingleInstanceOnBus, ACopyWithoutTheBusKeepsTheDesktopsCopyFromStarting)
+{
+    QProcessEnvironment noBus = QProcessEnvironment::systemEnvironment();
+    noBus.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=/nonexistent/bus"));
+    Helper first({}, noBus);
+    ASSERT_EQ(first.nextLine(), QStringLiteral("alone"));
+
+    EXPECT_EQ(instance->claim(urls({"kelvane://open"})), SingleInstance::Role::Unreachable);
+    EXPECT_FALSE(QDBusConnection::sessionBus().interface()->isServiceRegistered(serviceName).value())
+        << "the name stayed taken";
+
+    // A lock whose holder died is no one's.
+    first.terminate();
+    EXPECT_EQ(instance->claim({}), SingleInstance::Role::Primary);
+}
+
 TEST_F(SingleInstanceOnBus, DestroyingTheOwnerGivesTheNameBack)
 {
     ASSERT_EQ(instance->claim({}), SingleInstance::Role::Primary);
@@ -168,11 +187,13 @@ TEST_F(SingleInstanceOnBus, TakesTheInterfaceCallsAsTheDesktopSendsThem)
     // Open(as uris, a{sv} platform_data)
     const QVariantMap platformData{{QStringLiteral("desktop-startup-id"), QStringLiteral("x")}};
     QDBusMessage reply = callFromElsewhere(
-        QStringLiteral("Open"), {QStringList{QStringLiteral("kelvane://settings"), QStringLiteral("not a url")},
+        QStringLiteral("Open"), {QStringList{QStringLiteral("kelvane://settings"), QStringLiteral("not a url"),
+                                             QStringLiteral("kelvane://timer:notaport/reset")},
                                  platformData});
     EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
-    ASSERT_TRUE(waitUntil([&] { return opened.size() == 2; }));
-    EXPECT_EQ(opened.first(), QUrl(QStringLiteral("kelvane://settings")));
+    ASSERT_TRUE(waitUntil([&] { return !opened.isEmpty(); }));
+    // Malformed links are dropped at the door.
+    EXPECT_EQ(opened, QList{QUrl(QStringLiteral("kelvane://settings"))});
 
     // Activate(a{sv} platform_data)
     reply = callFromElsewhere(QStringLiteral("Activate"), {platformData});
@@ -185,7 +206,21 @@ TEST_F(SingleInstanceOnBus, TakesTheInterfaceCallsAsTheDesktopSendsThem)
     EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
     runEventLoop(50ms);
     EXPECT_EQ(activations, 1);
-    EXPECT_EQ(opened.size(), 2);
+    EXPECT_EQ(opened.size(), 1);
+}
+
+TEST_F(SingleInstanceOnBus, OneCallCarriesABoundedNumberOfLinks)
+{
+    ASSERT_EQ(instance->claim({}), SingleInstance::Role::Primary);
+    QStringList many;
+    for (int i = 0; i < 10 * SingleInstance::maxLinksPerCall; ++i)
+        many.append(QStringLiteral("kelvane://timer/preset?id=%1").arg(i));
+    const QDBusMessage reply = callFromElsewhere(QStringLiteral("Open"), {many, QVariantMap()});
+    EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+    ASSERT_TRUE(waitUntil([&] { return !opened.isEmpty(); }));
+    runEventLoop(50ms);
+    ASSERT_EQ(opened.size(), SingleInstance::maxLinksPerCall);
+    EXPECT_EQ(opened.first(), QUrl(many.first()));
 }
 
 TEST_F(SingleInstanceOnBus, ACallerHasItsAnswerBeforeTheLinkIsPerformed)
