@@ -4,9 +4,19 @@
 
 namespace platform {
 
-void callSleepService(const QDBusConnection& bus, const QDBusMessage& call, const QObject& context,
+void callSleepService(const QDBusConnection& bus, const QDBusMessage& call, QObject& context,
                       std::function<void(const QDBusMessage& reply)> answered)
 {
+    // Without a connection Qt's pending call never finishes.
+    if (!bus.isConnected()) {
+        QMetaObject::invokeMethod(
+            &context,
+            [answered = std::move(answered)] {
+                answered(QDBusMessage::createError(QDBusError::Disconnected, QStringLiteral("not connected")));
+            },
+            Qt::QueuedConnection);
+        return;
+    }
     auto* watcher = new QDBusPendingCallWatcher(
         bus.asyncCall(call, static_cast<int>(sleepInhibitorCallTimeout.count())));
     // The watcher goes with its answer even when nobody is left to hear it.

@@ -19,7 +19,7 @@ inline constexpr std::chrono::milliseconds sleepInhibitorCallTimeout{25000};
 // Sends `call` on `bus` without waiting; `answered` gets the reply (an error
 // message on a timeout) on a later turn of the event loop, unless `context`
 // is gone by then.
-void callSleepService(const QDBusConnection& bus, const QDBusMessage& call, const QObject& context,
+void callSleepService(const QDBusConnection& bus, const QDBusMessage& call, QObject& context,
                       std::function<void(const QDBusMessage& reply)> answered);
 
 // An inhibition that a service keeps for this connection until it is sent
