@@ -123,19 +123,6 @@ TEST_F(HungDesktopServices, LinksActAtOnceWhileEveryServiceHangs)
     EXPECT_LT(slowest, 1000) << "a link waited for a hung service";
 }
 
-TEST_F(HungDesktopServices, ACompletionWithAHungNotificationServerLeavesTheProgramResponsive)
-{
-    ASSERT_TRUE(seed(1));
-    ASSERT_TRUE(startAndWait());
-    sendLink(QStringLiteral("kelvane://timer/start"));
-    ASSERT_TRUE(waitForMode(TimerMode::Completed, 15s));
-    QElapsedTimer acted;
-    acted.start();
-    sendLink(QStringLiteral("kelvane://timer/reset"));
-    ASSERT_TRUE(waitForMode(TimerMode::Idle, 15s));
-    EXPECT_LT(acted.elapsed(), 1000) << "the reset waited for the notification server";
-}
-
 // One Notify the server received, as dbus-monitor printed it.
 struct SeenNotify {
     uint replacesId = 0;
@@ -270,8 +257,7 @@ TEST_F(CompletionNotifications, EachCompletionIsShownAndOneStillOnScreenIsReplac
     // Closed, as a click or an expiry does: the next is a new one.
     ASSERT_TRUE(m_desktop->run(QStringLiteral("dunstctl"), {QStringLiteral("close-all")}));
     ASSERT_TRUE(waitUntil([&] { return displayed() == 0; }, 10s));
-    // The closing signal reaches the program through the same bus soon after.
-    runEventLoop(500ms);
+    // The closing signal reaches the program long before the next end.
     ASSERT_TRUE(complete());
     ASSERT_TRUE(waitForNotifies(3));
     EXPECT_TRUE(waitUntil([&] { return displayed() == 1; }, 10s)) << "the completion after the close was not shown";
