@@ -244,8 +244,9 @@ TEST_F(SleepPolicy, ALateGrantIsHeldWhileWantedAndLetGoOnceNot)
     for (const Case& c : cases) {
         SetUp();
         manager->beginPreventingSleep();
-        if (c.releasedMeanwhile)
+        if (c.releasedMeanwhile) {
             EXPECT_TRUE(manager->release()) << c.label;
+        }
         if (c.startedAgain)
             manager->beginPreventingSleep();
         answerAll();
