@@ -1,5 +1,6 @@
 #include "PlatformKit/dbus/DesktopNotifications.h"
 
+#include "PlatformKit/core/Logging.h"
 #include "PlatformKit/dbus/NotificationServer.h"
 
 #include <QDBusConnection>
@@ -10,6 +11,8 @@
 #include <QTimer>
 #include <QVariantMap>
 
+#include <limits>
+
 namespace platform {
 namespace {
 
@@ -18,14 +21,30 @@ using notificationServer::objectPath;
 using notificationServer::serviceName;
 
 const QString applicationName = QStringLiteral("Kelvane");
+// The themed icon and the desktop file the server shows the program by.
+const QString applicationID = QStringLiteral("com.morrowfen.Kelvane");
 // The freedesktop sound theme's sound for a new message.
 const QString defaultSoundName = QStringLiteral("message-new-instant");
 
-// A service being started on demand may take a while; one that never answers
-// must not keep a reply pending for ever.
-constexpr int callTimeoutMs = 10000;
+// A notification waits for its server however long it takes: the server has
+// it, and a reply that comes at last still tells what it replaces.
+constexpr int notifyTimeoutMs = std::numeric_limits<int>::max();
 // Let the service decide how long the notification stays.
 constexpr int serverDefaultExpiry = -1;
+
+// Whether an error to a question means nobody is there to show anything; a
+// service that took too long, or does not know the question, is there.
+bool nobodyThere(const QDBusError& error)
+{
+    switch (error.type()) {
+    case QDBusError::ServiceUnknown:
+    case QDBusError::Disconnected:
+    case QDBusError::AccessDenied:
+        return true;
+    default:
+        return error.name() == QStringLiteral("org.freedesktop.DBus.Error.NameHasNoOwner");
+    }
+}
 
 QDBusMessage notificationsCall(const QString& method)
 {
@@ -34,8 +53,20 @@ QDBusMessage notificationsCall(const QString& method)
 
 } // namespace
 
-FreedesktopNotifications::FreedesktopNotifications() = default;
-FreedesktopNotifications::~FreedesktopNotifications() = default;
+FreedesktopNotifications::FreedesktopNotifications(QDBusConnection bus, std::chrono::milliseconds patience)
+    : m_bus(std::move(bus)), m_patience(patience)
+{
+    if (m_bus.isConnected())
+        m_bus.connect(serviceName, objectPath, interfaceName, QStringLiteral("NotificationClosed"), this,
+                      SLOT(closed(uint, uint)));
+}
+
+FreedesktopNotifications::~FreedesktopNotifications()
+{
+    if (m_bus.isConnected())
+        m_bus.disconnect(serviceName, objectPath, interfaceName, QStringLiteral("NotificationClosed"), this,
+                         SLOT(closed(uint, uint)));
+}
 
 void FreedesktopNotifications::answerLater(Answer answer, bool value)
 {
@@ -47,18 +78,19 @@ void FreedesktopNotifications::checkAuthorization(Answer answer)
 {
     if (!answer)
         answer = [](bool) {};
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected()) {
+    if (!m_bus.isConnected()) {
         answerLater(std::move(answer), false);
         return;
     }
-    // Any method will do: what matters is that someone answers it.
-    auto* watcher =
-        new QDBusPendingCallWatcher(bus.asyncCall(notificationsCall(QStringLiteral("GetCapabilities")), callTimeoutMs),
-                                    this);
+    // Any method will do: what matters is that someone is there.
+    auto* watcher = new QDBusPendingCallWatcher(
+        m_bus.asyncCall(notificationsCall(QStringLiteral("GetCapabilities")), static_cast<int>(m_patience.count())),
+        this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [answer = std::move(answer)](QDBusPendingCallWatcher* call) {
         call->deleteLater();
-        answer(!call->isError());
+        if (call->isError() && !nobodyThere(call->error()))
+            qCDebug(lcNotify) << "the notification server is slow to answer:" << call->error().message();
+        answer(!call->isError() || !nobodyThere(call->error()));
     });
 }
 
@@ -93,8 +125,7 @@ void FreedesktopNotifications::send(Pending pending)
 
 void FreedesktopNotifications::sendNow(Pending pending)
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected()) {
+    if (!m_bus.isConnected()) {
         pending.done();
         return;
     }
@@ -102,18 +133,21 @@ void FreedesktopNotifications::sendNow(Pending pending)
     Slot& slot = m_slots[notification.identifier];
     slot.inFlight = true;
 
-    QVariantMap hints;
+    QVariantMap hints{{QStringLiteral("desktop-entry"), applicationID}};
     if (notification.playsDefaultSound)
         hints.insert(QStringLiteral("sound-name"), defaultSoundName);
     QDBusMessage call = notificationsCall(QStringLiteral("Notify"));
-    call << applicationName << slot.serverID.value_or(0u) << QString() << notification.title << notification.body
-         << QStringList() << hints << serverDefaultExpiry;
+    call << applicationName << slot.serverID.value_or(0u) << applicationID << notification.title
+         << notification.body << QStringList() << hints << serverDefaultExpiry;
 
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, callTimeoutMs), this);
+    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, notifyTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, identifier = notification.identifier, done = std::move(pending.done)](QDBusPendingCallWatcher* w) {
                 w->deleteLater();
                 const QDBusPendingReply<uint> reply = *w;
+                if (reply.isError())
+                    qCDebug(lcNotify) << "the notification server did not take a notification:"
+                                      << reply.error().message();
                 replied(identifier, reply.isValid() ? std::optional<uint>(reply.value()) : std::nullopt);
                 done();
             });
@@ -130,6 +164,16 @@ void FreedesktopNotifications::replied(const QString& identifier, std::optional<
     Pending next = std::move(slot.waiting.front());
     slot.waiting.pop_front();
     sendNow(std::move(next));
+}
+
+void FreedesktopNotifications::closed(uint serverID, uint)
+{
+    // Replacing a notification the server no longer shows would, on some
+    // servers, file the new one away unseen.
+    for (auto& [identifier, slot] : m_slots) {
+        if (slot.serverID == serverID)
+            slot.serverID.reset();
+    }
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDBusConnection>
 #include <QObject>
 #include <QString>
 
@@ -46,13 +47,20 @@ protected:
 };
 
 // org.freedesktop.Notifications on the session bus. There is no permission to
-// ask for: notifications are allowed exactly when the service is there and
-// answers. Without a bus or a service nothing is shown and nothing reported.
+// ask for: notifications are allowed when a service is there, even one slow
+// to answer, whose notifications then wait for it. Without a bus or a service
+// nothing is shown and nothing reported. A notification replaces the last of
+// its identifier only while the server still shows it.
 // Needs a QCoreApplication; use it from one thread.
 class FreedesktopNotifications final : public QObject, public DesktopNotifications {
     Q_OBJECT
 public:
-    FreedesktopNotifications();
+    // How long a question is waited for before the service counts as there
+    // but slow.
+    static constexpr std::chrono::milliseconds defaultPatience{25000};
+
+    explicit FreedesktopNotifications(QDBusConnection bus = QDBusConnection::sessionBus(),
+                                      std::chrono::milliseconds patience = defaultPatience);
     ~FreedesktopNotifications() override;
 
     void checkAuthorization(Answer answer) override;
@@ -67,7 +75,7 @@ private:
     // The notifications of one identifier go out one at a time, so each
     // knows which earlier one it replaces.
     struct Slot {
-        std::optional<uint> serverID; // the service's id of the last one shown
+        std::optional<uint> serverID; // the service's id of the last one, while it is shown
         bool inFlight = false;
         std::deque<Pending> waiting;
     };
@@ -77,6 +85,12 @@ private:
     void sendNow(Pending pending);
     void replied(const QString& identifier, std::optional<uint> serverID);
 
+private Q_SLOTS:
+    void closed(uint serverID, uint reason);
+
+private:
+    QDBusConnection m_bus;
+    std::chrono::milliseconds m_patience;
     std::map<QString, Slot> m_slots;
 };
 

@@ -1,5 +1,7 @@
 #include "PlatformKit/input/PortalShortcutWatch.h"
 
+#include "PlatformKit/core/Logging.h"
+
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusMetaType>
@@ -90,8 +92,13 @@ void PortalShortcutWatch::request(const QString& method, QVariantList arguments,
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, slot](QDBusPendingCallWatcher* finished) {
         finished->deleteLater();
         const QDBusPendingReply<QDBusObjectPath> reply = *finished;
+        if (reply.isError()) {
+            qCWarning(lcInput).noquote() << "no global shortcuts: the desktop portal did not take them:"
+                                         << reply.error().message();
+            return;
+        }
         // An older portal may pick another path than the one predicted.
-        if (!reply.isError() && reply.value().path() != m_pendingRequest) {
+        if (reply.value().path() != m_pendingRequest) {
             m_pendingRequest = reply.value().path();
             listenForResponse(m_pendingRequest, slot);
         }
@@ -105,14 +112,18 @@ void PortalShortcutWatch::listenForResponse(const QString& path, const char* slo
 
 void PortalShortcutWatch::sessionCreated(uint response, const QVariantMap& results)
 {
-    if (response != 0)
+    if (response != 0) {
+        refused(response);
         return;
+    }
     const QVariant handle = results.value(QStringLiteral("session_handle"));
     // A string by the portal's documentation; some send an object path.
     m_session = handle.metaType() == QMetaType::fromType<QDBusObjectPath>() ? handle.value<QDBusObjectPath>().path()
                                                                              : handle.toString();
-    if (m_session.isEmpty())
+    if (m_session.isEmpty()) {
+        qCWarning(lcInput) << "no global shortcuts: the desktop portal named no session";
         return;
+    }
 
     QList<PortalShortcut> entries;
     for (const Shortcut& shortcut : m_shortcuts) {
@@ -127,10 +138,20 @@ void PortalShortcutWatch::sessionCreated(uint response, const QVariantMap& resul
 
 void PortalShortcutWatch::shortcutsBound(uint response, const QVariantMap&)
 {
-    if (response != 0)
+    if (response != 0) {
+        refused(response);
         return;
+    }
+    qCWarning(lcInput) << "global shortcuts through the desktop portal";
     m_bound = true;
     Q_EMIT bound();
+}
+
+void PortalShortcutWatch::refused(uint response)
+{
+    // 1: the user said no; 2: the portal ended it otherwise.
+    qCWarning(lcInput) << "no global shortcuts: the desktop portal refused them"
+                       << (response == 1 ? "(cancelled by the user)" : "(ended by the portal)");
 }
 
 void PortalShortcutWatch::activated(const QDBusMessage& message)

@@ -36,6 +36,8 @@ private:
     // the handle token is added.
     void request(const QString& method, QVariantList arguments, const char* slot);
     void listenForResponse(const QString& path, const char* slot);
+    // Says once in the log that the portal would not take the shortcuts.
+    void refused(uint response);
 
     QDBusConnection m_bus;
     QList<Shortcut> m_shortcuts;

@@ -1,5 +1,6 @@
 #include "PlatformKit/input/ShortcutWatch.h"
 
+#include "PlatformKit/core/Logging.h"
 #include "PlatformKit/input/OwnWindowShortcutFilter.h"
 #include "PlatformKit/input/PortalShortcutWatch.h"
 #include "PlatformKit/input/X11ShortcutWatch.h"
@@ -14,9 +15,15 @@ std::unique_ptr<ShortcutWatch> watchGlobalShortcuts(const QList<Shortcut>& short
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         // The raw events also report presses in this program's own windows;
         // those belong to the own-window filter.
-        return X11ShortcutWatch::connect({}, shortcuts, std::move(onActivated),
-                                         [] { return QGuiApplication::focusWindow() != nullptr; });
+        auto watch = X11ShortcutWatch::connect({}, shortcuts, std::move(onActivated),
+                                               [] { return QGuiApplication::focusWindow() != nullptr; });
+        if (watch)
+            qCWarning(lcInput) << "global shortcuts through the X server's raw key events";
+        else
+            qCWarning(lcInput) << "no global shortcuts: the X server offers no raw key events";
+        return watch;
     }
+    // The portal says itself whether it takes them.
     return std::make_unique<PortalShortcutWatch>(QDBusConnection::sessionBus(), shortcuts, std::move(onActivated));
 }
 

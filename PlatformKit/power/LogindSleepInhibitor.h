@@ -3,6 +3,7 @@
 #include "PlatformKit/power/SleepInhibitor.h"
 
 #include <QDBusConnection>
+#include <QObject>
 
 namespace platform {
 
@@ -12,10 +13,12 @@ namespace platform {
 class LogindSleepInhibitor final : public SleepInhibitor {
 public:
     explicit LogindSleepInhibitor(QDBusConnection bus = QDBusConnection::systemBus());
-    std::unique_ptr<SleepInhibition> inhibit(const QString& reason) override;
+    QString name() const override { return QStringLiteral("logind"); }
+    void inhibit(const QString& reason, Granted granted) override;
 
 private:
     QDBusConnection m_bus;
+    QObject m_context;
 };
 
 } // namespace platform

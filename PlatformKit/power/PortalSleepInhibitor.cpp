@@ -17,22 +17,24 @@ constexpr uint suspendFlag = 4;
 
 PortalSleepInhibitor::PortalSleepInhibitor(QDBusConnection bus) : m_bus(std::move(bus)) {}
 
-std::unique_ptr<SleepInhibition> PortalSleepInhibitor::inhibit(const QString& reason)
+void PortalSleepInhibitor::inhibit(const QString& reason, Granted granted)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(portalService, portalPath,
                                                        QStringLiteral("org.freedesktop.portal.Inhibit"),
                                                        QStringLiteral("Inhibit"));
     // No window of ours to name.
     call << QString() << suspendFlag << QVariantMap{{QStringLiteral("reason"), reason}};
-    const QDBusMessage reply = callSleepService(m_bus, call);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1)
-        return nullptr;
-    const auto handle = qvariant_cast<QDBusObjectPath>(reply.arguments().constFirst());
-    if (handle.path().isEmpty())
-        return nullptr;
-    return std::make_unique<BusSleepInhibition>(
-        m_bus, QDBusMessage::createMethodCall(portalService, handle.path(), QStringLiteral("org.freedesktop.portal.Request"),
-                                              QStringLiteral("Close")));
+    callSleepService(m_bus, call, m_context, [bus = m_bus, granted = std::move(granted)](const QDBusMessage& reply) {
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1)
+            return granted(nullptr);
+        const auto handle = qvariant_cast<QDBusObjectPath>(reply.arguments().constFirst());
+        if (handle.path().isEmpty())
+            return granted(nullptr);
+        granted(std::make_unique<BusSleepInhibition>(
+            bus, QDBusMessage::createMethodCall(portalService, handle.path(),
+                                                QStringLiteral("org.freedesktop.portal.Request"),
+                                                QStringLiteral("Close"))));
+    });
 }
 
 } // namespace platform

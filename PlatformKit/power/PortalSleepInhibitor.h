@@ -3,6 +3,7 @@
 #include "PlatformKit/power/SleepInhibitor.h"
 
 #include <QDBusConnection>
+#include <QObject>
 
 namespace platform {
 
@@ -12,10 +13,12 @@ namespace platform {
 class PortalSleepInhibitor final : public SleepInhibitor {
 public:
     explicit PortalSleepInhibitor(QDBusConnection bus = QDBusConnection::sessionBus());
-    std::unique_ptr<SleepInhibition> inhibit(const QString& reason) override;
+    QString name() const override { return QStringLiteral("the desktop portal"); }
+    void inhibit(const QString& reason, Granted granted) override;
 
 private:
     QDBusConnection m_bus;
+    QObject m_context;
 };
 
 } // namespace platform

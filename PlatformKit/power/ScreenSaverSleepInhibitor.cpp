@@ -13,21 +13,22 @@ const QString screenSaverInterface = QStringLiteral("org.freedesktop.ScreenSaver
 
 ScreenSaverSleepInhibitor::ScreenSaverSleepInhibitor(QDBusConnection bus) : m_bus(std::move(bus)) {}
 
-std::unique_ptr<SleepInhibition> ScreenSaverSleepInhibitor::inhibit(const QString& reason)
+void ScreenSaverSleepInhibitor::inhibit(const QString& reason, Granted granted)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(screenSaverService, screenSaverPath, screenSaverInterface,
                                                        QStringLiteral("Inhibit"));
     call << QStringLiteral("Kelvane") << reason;
-    const QDBusMessage reply = callSleepService(m_bus, call);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1)
-        return nullptr;
-    const QVariant cookie = reply.arguments().constFirst();
-    if (cookie.typeId() != QMetaType::UInt)
-        return nullptr;
-    QDBusMessage release = QDBusMessage::createMethodCall(screenSaverService, screenSaverPath, screenSaverInterface,
-                                                          QStringLiteral("UnInhibit"));
-    release << cookie.toUInt();
-    return std::make_unique<BusSleepInhibition>(m_bus, std::move(release));
+    callSleepService(m_bus, call, m_context, [bus = m_bus, granted = std::move(granted)](const QDBusMessage& reply) {
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1)
+            return granted(nullptr);
+        const QVariant cookie = reply.arguments().constFirst();
+        if (cookie.typeId() != QMetaType::UInt)
+            return granted(nullptr);
+        QDBusMessage release = QDBusMessage::createMethodCall(screenSaverService, screenSaverPath,
+                                                              screenSaverInterface, QStringLiteral("UnInhibit"));
+        release << cookie.toUInt();
+        granted(std::make_unique<BusSleepInhibition>(bus, std::move(release)));
+    });
 }
 
 } // namespace platform

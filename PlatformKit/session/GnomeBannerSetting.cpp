@@ -1,5 +1,7 @@
 #include "PlatformKit/session/GnomeBannerSetting.h"
 
+#include "PlatformKit/core/Logging.h"
+
 // GIO names a struct member `signals`, which Qt defines as a keyword.
 #pragma push_macro("signals")
 #undef signals
@@ -39,8 +41,12 @@ void GnomeBannerSetting::open() const
     if (m_opened)
         return;
     m_opened = true;
-    if (schemaHasBannersKey())
-        m_settings = g_settings_new(schemaID);
+    if (!schemaHasBannersKey()) {
+        qCDebug(lcSession) << "no GNOME banner setting";
+        return;
+    }
+    m_settings = g_settings_new(schemaID);
+    qCWarning(lcSession) << "following do-not-disturb through GNOME's show-banners setting";
 }
 
 bool GnomeBannerSetting::isAvailable() const

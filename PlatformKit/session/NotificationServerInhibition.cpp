@@ -1,5 +1,6 @@
 #include "PlatformKit/session/NotificationServerInhibition.h"
 
+#include "PlatformKit/core/Logging.h"
 #include "PlatformKit/dbus/NotificationServer.h"
 
 #include <QDBusMessage>
@@ -82,9 +83,14 @@ void NotificationServerInhibition::read(std::size_t flag)
     connect(pending, &QDBusPendingCallWatcher::finished, this, [this, flag](QDBusPendingCallWatcher* finished) {
         finished->deleteLater();
         const QDBusMessage reply = finished->reply();
+        const bool offered = reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty();
+        if (offered && !m_told) {
+            m_told = true;
+            qCWarning(lcSession).noquote() << "following do-not-disturb through the notification server's"
+                                           << holdFlags[flag].interface << holdFlags[flag].property;
+        }
         // A server without the property never holds notifications back.
-        m_held[flag] = reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()
-                       && qvariant_cast<QDBusVariant>(reply.arguments().constFirst()).variant().toBool();
+        m_held[flag] = offered && qvariant_cast<QDBusVariant>(reply.arguments().constFirst()).variant().toBool();
     });
 }
 

@@ -36,6 +36,8 @@ private:
     QDBusConnection m_bus;
     // Per property a server may tell it by (the standard one, dunst's), whether it does.
     std::array<bool, 2> m_held{};
+    // Which flag the server offers is logged once.
+    bool m_told = false;
 };
 
 } // namespace platform

@@ -2,6 +2,7 @@
 // our own on this test's private session bus.
 #include "PlatformKit/dbus/DesktopNotifications.h"
 
+#include "support/FakeDesktopServices.h"
 #include "support/WaitUntil.h"
 
 #include <QDBusConnection>
@@ -22,6 +23,7 @@ const QString serviceName = QStringLiteral("org.freedesktop.Notifications");
 struct NotifyCall {
     QString appName;
     uint replacesID;
+    QString appIcon;
     QString summary;
     QString body;
     QVariantMap hints;
@@ -35,13 +37,14 @@ class FakeNotificationService final : public QObject {
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
 public:
     std::vector<NotifyCall> calls;
+    uint lastID() const { return m_lastID; }
 
 public slots:
     QStringList GetCapabilities() { return {QStringLiteral("body"), QStringLiteral("sound")}; }
-    uint Notify(const QString& appName, uint replacesID, const QString&, const QString& summary,
+    uint Notify(const QString& appName, uint replacesID, const QString& appIcon, const QString& summary,
                 const QString& body, const QStringList&, const QVariantMap& hints, int expireTimeout)
     {
-        calls.push_back({appName, replacesID, summary, body, hints, expireTimeout});
+        calls.push_back({appName, replacesID, appIcon, summary, body, hints, expireTimeout});
         return replacesID != 0 ? replacesID : ++m_lastID;
     }
 
@@ -110,6 +113,8 @@ TEST_F(NotificationServiceOnBus, PostsTitleBodyAndSound)
     ASSERT_EQ(service.calls.size(), 1u);
     const auto& call = service.calls.front();
     EXPECT_EQ(call.appName, u"Kelvane");
+    EXPECT_EQ(call.appIcon, u"com.morrowfen.Kelvane");
+    EXPECT_EQ(call.hints.value(QStringLiteral("desktop-entry")).toString(), u"com.morrowfen.Kelvane");
     EXPECT_EQ(call.replacesID, 0u);
     EXPECT_EQ(call.summary, u"Timer Completed");
     EXPECT_EQ(call.body, u"body of Timer Completed");
@@ -141,6 +146,44 @@ TEST_F(NotificationServiceOnBus, SameIdentifierReplacesEvenInQuickSuccession)
     EXPECT_EQ(service.calls[3].replacesID, 0u) << "another identifier is another notification";
 }
 
+TEST_F(NotificationServiceOnBus, ReplacesOnlyANotificationStillShown)
+{
+    struct Case {
+        const char* label;
+        // Closed by the server between the two posts: the first, another, none.
+        std::optional<bool> closesTheFirst;
+        bool replaces;
+    };
+    const Case cases[] = {
+        {"still shown", std::nullopt, true},
+        {"closed", true, false},
+        {"another one closed", false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        FreedesktopNotifications fresh;
+        service.calls.clear();
+        const auto postOne = [&] {
+            bool done = false;
+            fresh.post(notification(QStringLiteral("done"), QStringLiteral("done")), [&] { done = true; });
+            return waitUntil([&] { return done; });
+        };
+        ASSERT_TRUE(postOne());
+        const uint first = service.lastID();
+        if (c.closesTheFirst) {
+            QDBusMessage closed = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/Notifications"),
+                                                             serviceName, QStringLiteral("NotificationClosed"));
+            closed << (*c.closesTheFirst ? first : first + 100) << 1u;
+            ASSERT_TRUE(connection.send(closed));
+            // A question sent after the signal is answered after it arrives.
+            ASSERT_TRUE(authorized());
+        }
+        ASSERT_TRUE(postOne());
+        ASSERT_EQ(service.calls.size(), 2u);
+        EXPECT_EQ(service.calls[1].replacesID, c.replaces ? first : 0u);
+    }
+}
+
 TEST_F(NotificationServiceOnBus, NothingArrivesAfterTheBackendIsGone)
 {
     bool done = false;
@@ -162,6 +205,57 @@ TEST_F(DesktopNotificationsOnBus, NoServiceMeansNotAuthorizedAndNothingShown)
 
     EXPECT_FALSE(authorized());
     post(notification(QStringLiteral("a"), QStringLiteral("lost")));
+}
+
+// A server that takes its time over the question whether it is there, or
+// never answers it: it is there, so what it is sent still goes out.
+class SlowNotificationServer : public DesktopNotificationsOnBus {
+protected:
+    void SetUp() override
+    {
+        DesktopNotificationsOnBus::SetUp();
+        ASSERT_TRUE(connection.isConnected());
+        server.hold({QStringLiteral("GetCapabilities")});
+        ASSERT_TRUE(platform::test::serve(connection, server));
+    }
+    void TearDown() override { QDBusConnection::disconnectFromBus(connection.name()); }
+
+    platform::test::FakeNotificationServer server;
+    QDBusConnection connection = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("slow"));
+};
+
+TEST_F(SlowNotificationServer, ALateAnswerOrNoneStillAuthorizesAndTheNotificationGoesOut)
+{
+    struct Case {
+        const char* label;
+        std::chrono::milliseconds patience;
+        bool answersLate;
+    };
+    const Case cases[] = {
+        {"answers after a while", std::chrono::milliseconds(20000), true},
+        {"never answers", std::chrono::milliseconds(300), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        FreedesktopNotifications slowBackend(QDBusConnection::sessionBus(), c.patience);
+        std::optional<bool> answer;
+        slowBackend.checkAuthorization([&](bool value) { answer = value; });
+        const int held = server.heldCount();
+        ASSERT_TRUE(waitUntil([&] { return server.heldCount() > held || answer.has_value(); }));
+        if (c.answersLate) {
+            platform::test::runEventLoop(std::chrono::milliseconds(300));
+            EXPECT_FALSE(answer) << "answered before the server did";
+            server.answerHeld();
+        }
+        ASSERT_TRUE(waitUntil([&] { return answer.has_value(); }, std::chrono::seconds(10)));
+        EXPECT_EQ(answer, true) << "a slow server counted as none";
+
+        const std::size_t received = server.received().size();
+        bool done = false;
+        slowBackend.post(notification(QStringLiteral("late"), QStringLiteral("Timer Completed")), [&] { done = true; });
+        ASSERT_TRUE(waitUntil([&] { return done; }));
+        EXPECT_EQ(server.received().size(), received + 1);
+    }
 }
 
 } // namespace

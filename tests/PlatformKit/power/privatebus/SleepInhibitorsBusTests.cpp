@@ -1,15 +1,20 @@
 // The three sleep inhibitors against small services of our own on this
-// test's private session bus. The services answer from a thread of their
-// own, since the inhibitors wait for their answers.
+// test's private session bus. Most services answer from a thread of their
+// own; the hung and slow ones live on the test's thread, which nothing of
+// the inhibitors may hold up.
 #include "PlatformKit/power/LogindSleepInhibitor.h"
 #include "PlatformKit/power/PortalSleepInhibitor.h"
 #include "PlatformKit/power/ScreenSaverSleepInhibitor.h"
+
+#include "support/FakeDesktopServices.h"
+#include "support/WaitUntil.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusContext>
 #include <QDBusObjectPath>
 #include <QDBusUnixFileDescriptor>
+#include <QElapsedTimer>
 #include <QThread>
 #include <QVariantMap>
 
@@ -17,14 +22,38 @@
 
 #include <chrono>
 #include <mutex>
+#include <optional>
 #include <poll.h>
 #include <unistd.h>
 
 using namespace std::chrono_literals;
+using platform::test::waitUntil;
 
 namespace {
 
 const QString reason = QStringLiteral("Kelvane: Timer is running");
+
+// Asks `inhibitor` and waits for its answer.
+std::unique_ptr<platform::SleepInhibition> inhibitNow(platform::SleepInhibitor& inhibitor)
+{
+    bool answered = false;
+    std::unique_ptr<platform::SleepInhibition> granted;
+    inhibitor.inhibit(reason, [&](std::unique_ptr<platform::SleepInhibition> inhibition) {
+        granted = std::move(inhibition);
+        answered = true;
+    });
+    EXPECT_TRUE(waitUntil([&] { return answered; }, 10s)) << "no answer";
+    return granted;
+}
+
+// Releases `inhibition` and waits for the service's answer.
+bool releaseNow(platform::SleepInhibition& inhibition)
+{
+    std::optional<bool> released;
+    inhibition.release([&](bool answer) { released = answer; });
+    EXPECT_TRUE(waitUntil([&] { return released.has_value(); }, 10s)) << "no answer";
+    return released.value_or(false);
+}
 
 // What a fake service was asked, readable from the test's thread.
 struct Calls {
@@ -218,7 +247,7 @@ protected:
                     std::make_unique<FakePortal>(calls));
   }
   void inhibit() {
-    inhibition = inhibitor.inhibit(reason);
+    inhibition = inhibitNow(inhibitor);
     ASSERT_TRUE(inhibition);
   }
 
@@ -231,20 +260,20 @@ TEST_F(PortalInhibitor, InhibitsSuspendUntilTheRequestIsClosed) {
   inhibit();
   EXPECT_EQ(calls.all(), QStringList{QStringLiteral(
                              "Inhibit [] 4 Kelvane: Timer is running")});
-  EXPECT_TRUE(inhibition->release());
+  EXPECT_TRUE(releaseNow(*inhibition));
   EXPECT_EQ(calls.all().value(1), u"Close by owner");
 }
 
 TEST_F(PortalInhibitor, RefusedCloseKeepsTheInhibition) {
   portal->refusesClose = true;
   inhibit();
-  EXPECT_FALSE(inhibition->release());
+  EXPECT_FALSE(releaseNow(*inhibition));
 }
 
 TEST_F(PortalInhibitor, PortalThatLeftTookItsInhibitionsAlong) {
   inhibit();
   drop(QStringLiteral("org.freedesktop.portal.Desktop"));
-  EXPECT_TRUE(inhibition->release());
+  EXPECT_TRUE(releaseNow(*inhibition));
   EXPECT_EQ(calls.all().size(), 1)
       << "nothing to close, and no portal started to close it";
 }
@@ -253,13 +282,15 @@ TEST_F(FakeServices, NoServiceNoInhibition) {
   // A service of another kind is there; the others are not.
   serve(QStringLiteral("org.example.Other"), QStringLiteral("/"),
         std::make_unique<FakeScreenSaver>(calls));
-  EXPECT_FALSE(platform::PortalSleepInhibitor().inhibit(reason));
-  EXPECT_FALSE(platform::LogindSleepInhibitor(QDBusConnection::sessionBus())
-                   .inhibit(reason));
-  EXPECT_FALSE(platform::ScreenSaverSleepInhibitor().inhibit(reason));
-  EXPECT_FALSE(platform::LogindSleepInhibitor(
-                   QDBusConnection(QStringLiteral("not connected")))
-                   .inhibit(reason));
+  platform::PortalSleepInhibitor portal;
+  platform::LogindSleepInhibitor logind(QDBusConnection::sessionBus());
+  platform::ScreenSaverSleepInhibitor screenSaver;
+  platform::LogindSleepInhibitor unconnected(
+      QDBusConnection(QStringLiteral("not connected")));
+  EXPECT_FALSE(inhibitNow(portal));
+  EXPECT_FALSE(inhibitNow(logind));
+  EXPECT_FALSE(inhibitNow(screenSaver));
+  EXPECT_FALSE(inhibitNow(unconnected));
   EXPECT_TRUE(calls.all().isEmpty());
 }
 
@@ -268,9 +299,9 @@ TEST_F(FakeServices, ScreenSaverCookieIsHandedBack) {
         QStringLiteral("/org/freedesktop/ScreenSaver"),
         std::make_unique<FakeScreenSaver>(calls));
   platform::ScreenSaverSleepInhibitor inhibitor;
-  auto inhibition = inhibitor.inhibit(reason);
+  auto inhibition = inhibitNow(inhibitor);
   ASSERT_TRUE(inhibition);
-  EXPECT_TRUE(inhibition->release());
+  EXPECT_TRUE(releaseNow(*inhibition));
   EXPECT_EQ(
       calls.all(),
       (QStringList{QStringLiteral("Inhibit Kelvane Kelvane: Timer is running"),
@@ -285,7 +316,7 @@ TEST_F(FakeServices, LogindIdleInhibitorIsHeldUntilReleased) {
         std::make_unique<FakeLogind>(calls, pipeEnds[1]));
   // logind lives on the system bus; here it is this test's bus.
   platform::LogindSleepInhibitor inhibitor(QDBusConnection::sessionBus());
-  auto inhibition = inhibitor.inhibit(reason);
+  auto inhibition = inhibitNow(inhibitor);
   ASSERT_TRUE(inhibition);
   EXPECT_EQ(calls.all(),
             QStringList{QStringLiteral(
@@ -294,9 +325,80 @@ TEST_F(FakeServices, LogindIdleInhibitorIsHeldUntilReleased) {
   EXPECT_FALSE(writeEndClosed(pipeEnds[0], 200ms))
       << "the inhibitor's descriptor is held";
 
-  EXPECT_TRUE(inhibition->release());
+  EXPECT_TRUE(releaseNow(*inhibition));
   EXPECT_TRUE(writeEndClosed(pipeEnds[0], 2s)) << "releasing closes it";
   ::close(pipeEnds[0]);
+}
+
+// Hung services on the test's own thread, on a connection of their own.
+class HungServices : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ASSERT_TRUE(m_connection.isConnected());
+    for (platform::test::FakeDesktopService *service :
+         std::initializer_list<platform::test::FakeDesktopService *>{
+             &portal, &logind, &screenSaver})
+      service->hold({QStringLiteral("Inhibit")});
+    ASSERT_TRUE(platform::test::serve(m_connection, portal));
+    ASSERT_TRUE(platform::test::serve(m_connection, logind));
+    ASSERT_TRUE(platform::test::serve(m_connection, screenSaver));
+  }
+  void TearDown() override {
+    QDBusConnection::disconnectFromBus(m_connection.name());
+  }
+
+  platform::test::FakePortalInhibit portal;
+  platform::test::FakeLogind logind;
+  platform::test::FakeScreenSaver screenSaver;
+
+private:
+  QDBusConnection m_connection = QDBusConnection::connectToBus(
+      QDBusConnection::SessionBus, QStringLiteral("hung"));
+};
+
+TEST_F(HungServices, NoInhibitorWaitsAndALateGrantStillArrives) {
+  platform::PortalSleepInhibitor portalInhibitor;
+  platform::LogindSleepInhibitor logindInhibitor(QDBusConnection::sessionBus());
+  platform::ScreenSaverSleepInhibitor screenSaverInhibitor;
+  struct Case {
+    platform::SleepInhibitor &inhibitor;
+    platform::test::FakeDesktopService &service;
+  };
+  const Case cases[] = {{portalInhibitor, portal},
+                        {logindInhibitor, logind},
+                        {screenSaverInhibitor, screenSaver}};
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.inhibitor.name().toStdString());
+    bool answered = false;
+    std::unique_ptr<platform::SleepInhibition> granted;
+    QElapsedTimer call;
+    call.start();
+    c.inhibitor.inhibit(reason,
+                        [&](std::unique_ptr<platform::SleepInhibition> got) {
+                          granted = std::move(got);
+                          answered = true;
+                        });
+    // A blocking call would take the whole timeout, seconds.
+    EXPECT_LT(call.elapsed(), 500) << "the caller waited for the service";
+    ASSERT_TRUE(waitUntil([&] { return c.service.heldCount() == 1; }, 10s));
+    EXPECT_FALSE(answered);
+
+    c.service.answerHeld();
+    ASSERT_TRUE(waitUntil([&] { return answered; }, 10s));
+    EXPECT_TRUE(granted) << "the late grant was dropped";
+  }
+}
+
+TEST_F(HungServices, AnInhibitorGoneBeforeTheAnswerIsNotCalled) {
+  bool answered = false;
+  {
+    platform::PortalSleepInhibitor inhibitor;
+    inhibitor.inhibit(reason, [&](auto) { answered = true; });
+    ASSERT_TRUE(waitUntil([&] { return portal.heldCount() == 1; }, 10s));
+  }
+  portal.answerHeld();
+  platform::test::runEventLoop(200ms);
+  EXPECT_FALSE(answered);
 }
 
 } // namespace
