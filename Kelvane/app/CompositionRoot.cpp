@@ -14,6 +14,7 @@
 #include "Kelvane/system/AutostartLaunchAtLoginManager.h"
 #include "Kelvane/system/DoNotDisturbFocusStatusManager.h"
 #include "Kelvane/system/InhibitingSleepPreventionManager.h"
+#include "Kelvane/system/StorageProblemNotice.h"
 
 #include "TimerCoreKit/engine/DispatchCountdownTicker.h"
 #include "TimerCoreKit/store/SharedDefaultsKeys.h"
@@ -22,11 +23,8 @@
 #include "PlatformKit/audio/EventSoundPlayer.h"
 #include "PlatformKit/dbus/DBusNotifier.h"
 #include "PlatformKit/dbus/SingleInstance.h"
-#include "PlatformKit/power/LogindSleepInhibitor.h"
-#include "PlatformKit/power/PortalSleepInhibitor.h"
-#include "PlatformKit/power/ScreenSaverSleepInhibitor.h"
-#include "PlatformKit/session/GnomeBannerSetting.h"
-#include "PlatformKit/session/NotificationServerInhibition.h"
+#include "PlatformKit/power/DesktopSleepInhibitors.h"
+#include "PlatformKit/session/DesktopDoNotDisturbSources.h"
 #include "PlatformKit/tray/StatusItem.h"
 
 #include <QApplication>
@@ -36,25 +34,6 @@
 #include <cstdlib>
 
 namespace {
-
-// The portal first: it is the one that also works inside a sandbox and
-// speaks for the desktop's own power settings.
-std::unique_ptr<SleepPreventionManager> makeSleepPrevention()
-{
-    std::vector<std::unique_ptr<platform::SleepInhibitor>> inhibitors;
-    inhibitors.push_back(std::make_unique<platform::PortalSleepInhibitor>());
-    inhibitors.push_back(std::make_unique<platform::LogindSleepInhibitor>());
-    inhibitors.push_back(std::make_unique<platform::ScreenSaverSleepInhibitor>());
-    return std::make_unique<InhibitingSleepPreventionManager>(std::move(inhibitors));
-}
-
-std::unique_ptr<FocusStatusManager> makeFocus()
-{
-    std::vector<std::unique_ptr<platform::DoNotDisturbSource>> sources;
-    sources.push_back(std::make_unique<platform::NotificationServerInhibition>());
-    sources.push_back(std::make_unique<platform::GnomeBannerSetting>());
-    return std::make_unique<DoNotDisturbFocusStatusManager>(std::move(sources));
-}
 
 std::unique_ptr<LaunchAtLoginManager> makeLaunchAtLogin()
 {
@@ -82,8 +61,8 @@ std::unique_ptr<RunningProgram> makeController(platform::UserDefaults& defaults,
     parts.updates = update::makeUpdateController(defaults, backends.now); // none without a feed address
     parts.sounds = std::make_unique<ThemeSoundManager>(platform::makeThemeSoundPlayer(), &QApplication::beep);
     parts.hotkeys = std::make_unique<DesktopHotkeyManager>();
-    parts.sleepPrevention = makeSleepPrevention();
-    parts.focus = makeFocus();
+    parts.sleepPrevention = std::make_unique<InhibitingSleepPreventionManager>(platform::desktopSleepInhibitors());
+    parts.focus = std::make_unique<DoNotDisturbFocusStatusManager>(platform::desktopDoNotDisturbSources());
     parts.makeLaunchAtLogin = makeLaunchAtLogin;
     parts.customDurationPrompt = std::make_unique<CustomDurationDialogPrompt>();
     parts.clickHint = std::make_unique<ClickHintPopup>();
@@ -108,7 +87,11 @@ CompositionRoot::CompositionRoot(QApplication& app)
     : m_app(app), m_backends(realBackends()),
       m_startup(std::make_unique<AppStartup>(
           []() -> platform::UserDefaults& { return AppGroup::userDefaults(); },
-          [this](platform::UserDefaults& defaults) { return makeController(defaults, m_backends); },
+          [this](platform::UserDefaults& defaults) {
+              m_storageNotifications = m_backends.makeDesktopNotifications();
+              m_storageNotice = std::make_unique<StorageProblemNotice>(defaults, *m_storageNotifications);
+              return makeController(defaults, m_backends);
+          },
           m_backends.now)),
       m_singleInstance(std::make_unique<platform::SingleInstance>(QString::fromLatin1(applicationID),
                                                                   QString::fromLatin1(objectPath)))

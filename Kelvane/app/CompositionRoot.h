@@ -5,6 +5,7 @@
 #include <memory>
 
 class AppStartup;
+class StorageProblemNotice;
 class QApplication;
 
 namespace platform {
@@ -36,6 +37,9 @@ public:
 private:
     QApplication& m_app;
     AppBackends m_backends;
+    // Tells the user when the shared store cannot keep their changes.
+    std::unique_ptr<platform::DesktopNotifications> m_storageNotifications;
+    std::unique_ptr<StorageProblemNotice> m_storageNotice;
     std::unique_ptr<AppStartup> m_startup;
     // Destroyed first: no call from the bus reaches a half-destroyed program.
     std::unique_ptr<platform::SingleInstance> m_singleInstance;

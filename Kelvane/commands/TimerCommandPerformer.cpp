@@ -63,9 +63,9 @@ void TimerCommandPerformer::processPendingCommands()
     // Commands that arrive while the user enters a length wait for the answer.
     if (m_prompt.isOpen())
         return;
-    const TimerCommandQueue queue(m_defaults, m_notifier);
-    while (const auto command = queue.dequeue())
-        perform(TimerAction::of(*command));
+    const QList<TimerCommand> commands = TimerCommandQueue(m_defaults, m_notifier).takeAll();
+    for (const TimerCommand& command : commands)
+        perform(TimerAction::of(command));
 }
 
 void TimerCommandPerformer::handleApplicationStateChanged(Qt::ApplicationState state)
