@@ -127,6 +127,27 @@ TEST_F(AnimationPickerTest, LoopToggleRestartsTheEndedPreviewLoopingOrNot)
     EXPECT_TRUE(view->previewPlayer().isPlaying());
 }
 
+TEST_F(AnimationPickerTest, AWriteThatKeepsTheLoopSettingLeavesTheEndedPreviewEnded)
+{
+    completion().setSelectedAnimationID(AnimationLibrary::animations().first().id);
+    completion().setAnimationLoopsEnabled(false);
+    build();
+    for (int i = 0; i < 500 && view->previewPlayer().isPlaying(); ++i)
+        frameTimer->fire();
+    ASSERT_FALSE(view->previewPlayer().isPlaying());
+    const QImage last = view->previewPlayer().currentFrame();
+
+    // Written again, as a reset to defaults or another window may.
+    completion().setAnimationLoopsEnabled(false);
+    EXPECT_FALSE(view->previewPlayer().isPlaying()) << "an unchanged loop setting restarted the preview";
+    EXPECT_EQ(view->previewPlayer().currentFrame(), last);
+
+    // Changed from elsewhere than the toggle: the preview follows.
+    completion().setAnimationLoopsEnabled(true);
+    EXPECT_TRUE(view->previewPlayer().isPlaying());
+    EXPECT_TRUE(view->loopToggle()->isChecked());
+}
+
 TEST_F(AnimationPickerTest, PreviewTakesTheDisplayColours)
 {
     build();
