@@ -36,6 +36,17 @@ protected:
         Q_EMIT view->picker()->activated(index);
     }
 
+    // Builds the view on the first animation, not looping, and plays the
+    // one-shot preview to its end.
+    void buildWithAnEndedOneShotPreview()
+    {
+        completion().setSelectedAnimationID(AnimationLibrary::animations().first().id);
+        completion().setAnimationLoopsEnabled(false);
+        build();
+        for (int i = 0; i < 500 && view->previewPlayer().isPlaying(); ++i)
+            frameTimer->fire();
+    }
+
     // Steps the preview on until it is not on its first frame.
     void advance()
     {
@@ -106,12 +117,7 @@ TEST_F(AnimationPickerTest, TheStoresChangeRedrawsThePicker)
 
 TEST_F(AnimationPickerTest, LoopToggleRestartsTheEndedPreviewLoopingOrNot)
 {
-    completion().setSelectedAnimationID(AnimationLibrary::animations().first().id);
-    completion().setAnimationLoopsEnabled(false);
-    build();
-    // Play the one-shot preview to its end.
-    for (int i = 0; i < 500 && view->previewPlayer().isPlaying(); ++i)
-        frameTimer->fire();
+    buildWithAnEndedOneShotPreview();
     ASSERT_FALSE(view->previewPlayer().isPlaying());
 
     for (const bool loops : {true, false}) {
@@ -129,11 +135,7 @@ TEST_F(AnimationPickerTest, LoopToggleRestartsTheEndedPreviewLoopingOrNot)
 
 TEST_F(AnimationPickerTest, AWriteThatKeepsTheLoopSettingLeavesTheEndedPreviewEnded)
 {
-    completion().setSelectedAnimationID(AnimationLibrary::animations().first().id);
-    completion().setAnimationLoopsEnabled(false);
-    build();
-    for (int i = 0; i < 500 && view->previewPlayer().isPlaying(); ++i)
-        frameTimer->fire();
+    buildWithAnEndedOneShotPreview();
     ASSERT_FALSE(view->previewPlayer().isPlaying());
     const QImage last = view->previewPlayer().currentFrame();
 
