@@ -74,19 +74,27 @@ bool storedFloatingDisplay(const QString& storePath)
 class SettingsLink : public OnDesktop<TestDesktop::Tray::None> {
 protected:
     QStringList moreTools() const override { return {QStringLiteral("import"), QStringLiteral("xprop")}; }
+
+    // The program started on the settings link, and the windows titled
+    // Settings it shows.
+    QStringList openSettings()
+    {
+        startProgram({QStringLiteral("kelvane://settings")});
+        QStringList settingsWindows;
+        platform::test::waitUntil(
+            [&] {
+                settingsWindows = m_screen->search({QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                                                    QStringLiteral("^Settings$")});
+                return !settingsWindows.isEmpty();
+            },
+            15s);
+        return settingsWindows;
+    }
 };
 
 TEST_F(SettingsLink, FloatingDisplayTurnedOnWithAClick)
 {
-    startProgram({QStringLiteral("kelvane://settings")});
-    QStringList settingsWindows;
-    platform::test::waitUntil(
-        [&] {
-            settingsWindows = m_screen->search({QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                                                QStringLiteral("^Settings$")});
-            return !settingsWindows.isEmpty();
-        },
-        15s);
+    const QStringList settingsWindows = openSettings();
     ASSERT_EQ(settingsWindows.size(), 1) << "no one window titled Settings";
     const QString window = settingsWindows.first();
     const QStringList before = m_screen->programWindows();
@@ -147,15 +155,7 @@ TEST_F(SettingsLink, FloatingDisplayTurnedOnWithAClick)
 
 TEST_F(SettingsLink, TheWindowManagerOffersCloseAndResizeButNeitherMinimiseNorMaximise)
 {
-    startProgram({QStringLiteral("kelvane://settings")});
-    QStringList settingsWindows;
-    platform::test::waitUntil(
-        [&] {
-            settingsWindows = m_screen->search({QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                                                QStringLiteral("^Settings$")});
-            return !settingsWindows.isEmpty();
-        },
-        15s);
+    const QStringList settingsWindows = openSettings();
     ASSERT_EQ(settingsWindows.size(), 1) << "no one window titled Settings";
     // Openbox writes what it allows once it manages the window.
     std::optional<QString> allowed;
