@@ -6,6 +6,7 @@
 
 #include "shared-ui/controls/ControlPainting.h"
 
+#include <QEvent>
 #include <QMenu>
 #include <QPainter>
 
@@ -34,6 +35,7 @@ CustomTimerRow::CustomTimerRow(const CustomTimer& timer, Actions actions, QWidge
     setAccessibleName(timer.name);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_options->hide();
+    m_options->installEventFilter(this);
     connect(m_options, &QAbstractButton::clicked, this, &CustomTimerRow::showOptions);
 }
 
@@ -54,9 +56,35 @@ QSize CustomTimerRow::sizeHint() const
 
 void CustomTimerRow::setHovered(bool hovered)
 {
-    m_options->setVisible(hovered);
-    m_options->move(width() - 12 - SymbolButton::side, (height() - SymbolButton::side) / 2);
     PopoverButton::setHovered(hovered);
+    placeOptionsButton();
+}
+
+void CustomTimerRow::placeOptionsButton()
+{
+    m_options->setVisible(isHovered() || hasFocus() || m_options->hasFocus());
+    m_options->move(width() - 12 - SymbolButton::side, (height() - SymbolButton::side) / 2);
+    update();
+}
+
+bool CustomTimerRow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_options && event->type() == QEvent::FocusOut)
+        QMetaObject::invokeMethod(this, &CustomTimerRow::placeOptionsButton, Qt::QueuedConnection);
+    return PopoverButton::eventFilter(watched, event);
+}
+
+void CustomTimerRow::focusInEvent(QFocusEvent* event)
+{
+    placeOptionsButton();
+    PopoverButton::focusInEvent(event);
+}
+
+void CustomTimerRow::focusOutEvent(QFocusEvent* event)
+{
+    // Later: the focus may be on its way to the options button.
+    QMetaObject::invokeMethod(this, &CustomTimerRow::placeOptionsButton, Qt::QueuedConnection);
+    PopoverButton::focusOutEvent(event);
 }
 
 void CustomTimerRow::leaveEvent(QEvent* event)
@@ -97,7 +125,7 @@ void CustomTimerRow::paintEvent(QPaintEvent*)
     if (m_active)
         paintPopoverSymbol(painter, u"checkmark", QRectF(x, 0, 12, height()), 11, PopoverColors::accent(pal));
     x += 12 + 8;
-    const qreal right = isHovered() ? width() - 12 - SymbolButton::side - 8 : width() - 12;
+    const qreal right = m_options->isVisible() ? width() - 12 - SymbolButton::side - 8 : width() - 12;
     const QFont nameFont = pixelFont(font(), 13);
     const QFont summaryFont = pixelFont(font(), 11);
     const qreal nameHeight = QFontMetricsF(nameFont).height();

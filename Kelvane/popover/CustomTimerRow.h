@@ -43,9 +43,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void setHovered(bool hovered) override;
     void leaveEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void showOptions();
+    // The options button shows under the pointer, and while the row or the
+    // button has the focus, so that Tab reaches it too.
+    void placeOptionsButton();
 
     CustomTimer m_timer;
     Actions m_actions;

@@ -11,6 +11,7 @@
 #include "Kelvane/status/MenuBarContent.h"
 #include "Kelvane/commands/TimerCommandPerformer.h"
 
+#include "shared-ui/accessibility/AccessibleGroup.h"
 #include "shared-ui/accessibility/AccessibilityHints.h"
 #include "shared-ui/accessibility/AccessibilityIdentifiers.h"
 #include "shared-ui/accessibility/AccessibilityLabels.h"
@@ -267,7 +268,8 @@ QWidget* PopoverContentView::makeCustomDurationRow()
     connect(m_minutesField, &WholeNumberField::valueTyped, this, &PopoverContentView::setCustomMinutes);
     line->addWidget(m_minutesField);
 
-    auto* stepper = new QWidget(row);
+    m_stepper = new AccessibleGroup(QString(), row);
+    auto* stepper = m_stepper;
     stepper->setObjectName(AccessibilityIdentifiers::Popover::customDurationStepper);
     auto* buttons = new QHBoxLayout(stepper);
     buttons->setContentsMargins(0, 0, 0, 0);
@@ -324,6 +326,8 @@ QWidget* PopoverContentView::makeControls()
     connect(m_primaryButton, &QAbstractButton::clicked, this, &PopoverContentView::pressPrimary);
     m_resetButton = new CapsuleButton(QStringLiteral("Reset"), m_primaryControls);
     m_resetButton->setObjectName(AccessibilityIdentifiers::Popover::resetButton);
+    m_resetButton->setAccessibleName(AccessibilityLabels::Popover::resetButton);
+    m_resetButton->setAccessibleDescription(AccessibilityHints::Popover::resetButton);
     m_resetButton->setSymbol(QStringLiteral("arrow.counterclockwise"));
     m_resetButton->setLook(CapsuleButton::outlined(palette(), PopoverColors::secondary(palette())));
     connect(m_resetButton, &QAbstractButton::clicked, this, [this] { m_model.engine.reset(); });
@@ -374,6 +378,8 @@ QWidget* PopoverContentView::makeFooter()
 
     auto* settings = new PopoverRow(QStringLiteral("gearshape"), QStringLiteral("Settings..."), footer);
     settings->setObjectName(AccessibilityIdentifiers::Popover::settingsButton);
+    settings->setAccessibleName(AccessibilityLabels::Popover::settingsButton);
+    settings->setAccessibleDescription(AccessibilityHints::Popover::settingsButton);
     connect(settings, &QAbstractButton::clicked, this, call(m_content.onOpenSettings));
     stack->addWidget(settings);
 
@@ -514,6 +520,7 @@ void PopoverContentView::refresh()
         break;
     }
     m_statusText->setText(line.text);
+    m_statusText->setAccessibleName(AccessibilityLabels::Popover::stateLabel(line.text));
     m_roundText->setText(line.roundText);
 
     const PopoverRules::Sections shown =
@@ -563,6 +570,7 @@ void PopoverContentView::refresh()
     m_customDurationBox->setVisible(m_showCustomDuration);
     m_minutesField->showValue(m_customMinutes);
     m_minutesField->setAccessibleName(AccessibilityLabels::Popover::customDuration(m_customMinutes));
+    m_stepper->setAccessibleName(AccessibilityLabels::Popover::customDuration(m_customMinutes));
     m_minus->setDisabled(m_customMinutes <= PopoverRules::customMinutesMin);
     m_plus->setDisabled(m_customMinutes >= PopoverRules::customMinutesMax);
     for (CustomTimerRow* row : std::as_const(m_customTimerRows)) {
@@ -576,10 +584,10 @@ void PopoverContentView::refresh()
     const PopoverRules::PrimaryButton primary = PopoverRules::primaryButton(mode);
     m_primaryButton->setText(primary.text);
     m_primaryButton->setSymbol(primary.symbol);
-    m_primaryButton->setObjectName(mode == TimerMode::Running  ? AccessibilityIdentifiers::Popover::pauseButton
-                                   : mode == TimerMode::Paused ? AccessibilityIdentifiers::Popover::resumeButton
-                                                               : AccessibilityIdentifiers::Popover::startButton);
-    m_primaryButton->setAccessibleName(primary.text);
+    const PopoverRules::SpokenButton spoken = PopoverRules::spokenPrimaryButton(mode);
+    m_primaryButton->setObjectName(spoken.identifier);
+    m_primaryButton->setAccessibleName(spoken.label);
+    m_primaryButton->setAccessibleDescription(spoken.hint);
     m_resetButton->setVisible(PopoverRules::showsResetButton(mode));
     const PopoverRules::PomodoroButton pomodoroButton = PopoverRules::pomodoroButton(mode);
     m_pomodoroButton->setText(pomodoroButton.text);

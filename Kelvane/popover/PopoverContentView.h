@@ -78,6 +78,7 @@ private:
     WholeNumberField* m_minutesField = nullptr;
     BezellessStepperButton* m_minus = nullptr;
     BezellessStepperButton* m_plus = nullptr;
+    QWidget* m_stepper = nullptr;
     QVBoxLayout* m_customTimerList = nullptr;
     QList<CustomTimerRow*> m_customTimerRows;
     QLabel* m_noCustomTimers = nullptr;

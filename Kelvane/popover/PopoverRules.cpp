@@ -2,6 +2,10 @@
 
 #include "Kelvane/status/MenuBarContent.h"
 
+#include "shared-ui/accessibility/AccessibilityHints.h"
+#include "shared-ui/accessibility/AccessibilityIdentifiers.h"
+#include "shared-ui/accessibility/AccessibilityLabels.h"
+
 #include "TimerCoreKit/engine/TimerPreset.h"
 
 #include <algorithm>
@@ -127,6 +131,23 @@ PrimaryButton primaryButton(TimerMode mode)
         return {play, QStringLiteral("Start Again"), PrimaryButton::Action::StartAgain};
     }
     return {};
+}
+
+SpokenButton spokenPrimaryButton(TimerMode mode)
+{
+    namespace Ids = AccessibilityIdentifiers::Popover;
+    namespace Labels = AccessibilityLabels::Popover;
+    namespace Hints = AccessibilityHints::Popover;
+    switch (mode) {
+    case TimerMode::Running:
+        return {Ids::pauseButton, Labels::pauseButton, Hints::pauseButton};
+    case TimerMode::Paused:
+        return {Ids::resumeButton, Labels::resumeButton, Hints::resumeButton};
+    case TimerMode::Idle:
+    case TimerMode::Completed:
+        break;
+    }
+    return {Ids::startButton, Labels::startButton, Hints::startButton};
 }
 
 bool showsResetButton(TimerMode mode)

@@ -83,6 +83,15 @@ struct PrimaryButton {
     friend bool operator==(const PrimaryButton&, const PrimaryButton&) = default;
 };
 PrimaryButton primaryButton(TimerMode mode);
+// What assistive technologies are told of the primary button in `mode`: its
+// identifier, spoken label and hint. "Start Again" starts, so it is told as Start.
+struct SpokenButton {
+    QString identifier;
+    QString label;
+    QString hint;
+    friend bool operator==(const SpokenButton&, const SpokenButton&) = default;
+};
+SpokenButton spokenPrimaryButton(TimerMode mode);
 bool showsResetButton(TimerMode mode);
 
 // The Pomodoro panel's primary button.

@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -48,6 +49,8 @@ QScrollArea* scrolling(QWidget* page)
     auto* scroll = new QScrollArea;
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // Tab goes from control to control; the area scrolls to the one focused.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidget(page);
     return scroll;
 }
@@ -101,6 +104,11 @@ SettingsView::SettingsView(const SettingsWindowParts& parts, QWidget* parent)
         connect(shortcut, &QShortcut::activated, this, [this, tab] { setSelectedTab(tab); });
     }
     m_tabs->setCurrentIndex(static_cast<int>(SettingsTab::General));
+    // The tab bar is the stop Tab makes; the widget around it would be an
+    // unnamed second one that hands the focus on. Its policy passes to its
+    // focus proxy, the tab bar, which keeps its own.
+    m_tabs->setFocusPolicy(Qt::NoFocus);
+    m_tabs->tabBar()->setFocusPolicy(Qt::TabFocus);
 
     setMinimumSize(smallestSize);
     auto* layout = new QVBoxLayout(this);

@@ -35,7 +35,7 @@ void SettingsWindowController::showSettings()
 
 void SettingsWindowController::buildWindow()
 {
-    auto* window = new QWidget(nullptr, Qt::Window);
+    auto* window = new QWidget(nullptr, windowFlags);
     // Closing is the end of this window and everything it shows.
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(u"Settings"_s);

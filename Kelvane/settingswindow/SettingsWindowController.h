@@ -17,6 +17,9 @@ public:
     static constexpr QSize initialSize{700, 650};
     static constexpr QSize minimumSize{700, 600};
     static constexpr QSize maximumSize{1000, 900};
+    // Titled, closable and resizable, with neither a minimise nor a maximise button.
+    static constexpr Qt::WindowFlags windowFlags =
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
     explicit SettingsWindowController(SettingsWindowParts parts);
     ~SettingsWindowController() override;

@@ -18,7 +18,8 @@ BezellessStepperButton::BezellessStepperButton(const QString& systemName, const 
 {
     installAccessibleTraits();
     setFixedSize(side, side);
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it, as every control, but a click leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
     setToolTip(helpText);
     setAccessibleName(accessibilityLabelText);
 }

@@ -27,6 +27,8 @@ SettingsRow::SettingsRow(const QString& title, const std::optional<QString>& sub
     titleLabel->setTextFormat(Qt::PlainText);
     titleLabel->setFont(pixelFont(font(), titlePixelSize));
     m_titles->addWidget(titleLabel);
+    if (m_control && !title.isEmpty())
+        labelControl(titleLabel, title);
     if (subtitle)
         setSubtitle(*subtitle);
 
@@ -71,6 +73,19 @@ void SettingsRow::placeDivider()
     const int dividerHeight = m_showsDivider ? 1 : 0;
     m_row->setContentsMargins(horizontalPadding, 0, horizontalPadding, dividerHeight);
     setMinimumHeight(minimumContentHeight + dividerHeight);
+}
+
+void SettingsRow::labelControl(QLabel* titleLabel, const QString& title)
+{
+    // The title labels the control for assistive technologies: a control
+    // without a name of its own is called by it, and the title speaks the
+    // name a control has, as Qt names a drop-down by its value and leaves
+    // its label to this relation.
+    titleLabel->setBuddy(m_control);
+    if (m_control->accessibleName().isEmpty())
+        m_control->setAccessibleName(title);
+    else
+        titleLabel->setAccessibleName(m_control->accessibleName());
 }
 
 QSize SettingsRow::sizeHint() const

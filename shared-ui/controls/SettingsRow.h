@@ -6,11 +6,13 @@
 #include <optional>
 
 class QHBoxLayout;
+class QLabel;
 class QVBoxLayout;
 class TintedLabel;
 
 // One row of a settings card: a title, an optional subtitle under it, the
 // row's control at the trailing edge, and optionally a divider underneath.
+// The title is the control's label for assistive technologies.
 class SettingsRow : public QWidget {
     Q_OBJECT
 
@@ -37,6 +39,7 @@ protected:
 
 private:
     void placeDivider();
+    void labelControl(QLabel* titleLabel, const QString& title);
 
     QWidget* m_control;
     bool m_showsDivider;

@@ -17,6 +17,7 @@ constexpr qreal trackRadius = 6;
 
 SoftSegmentedControl::SoftSegmentedControl(QWidget* parent) : QWidget(parent)
 {
+    installAccessibleTraits();
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(trackPadding, trackPadding, trackPadding, trackPadding);
     row->setSpacing(0);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared-ui/accessibility/AccessibleTraits.h"
+
 #include <QList>
 #include <QWidget>
 
@@ -9,8 +11,9 @@ class SoftSegment;
 
 // A row of equal-width, borderless segments in a soft rounded track, the
 // selected one drawn as a raised pill. It works on segment positions; see
-// SoftSegmentedPicker for a control over a list of option values.
-class SoftSegmentedControl : public QWidget {
+// SoftSegmentedPicker for a control over a list of option values. Assistive
+// technologies see one named group holding its segments.
+class SoftSegmentedControl : public QWidget, public AccessibleTraits {
     Q_OBJECT
 
 public:
@@ -26,6 +29,8 @@ public:
     // Any index outside the segments, such as -1, selects none.
     void setSelectedIndex(int index);
     int selectedIndex() const;
+
+    QAccessible::Role accessibleRole() const override { return QAccessible::Grouping; }
 
 signals:
     // A segment was clicked, also when it already was the selected one. The

@@ -206,6 +206,7 @@ QWidget* CustomTimerEditorView::makeRoundsRow()
     m_decrementRounds->setObjectName(u"customTimerEditor.decreaseRounds"_s);
     m_roundsField = new WholeNumberField(row);
     m_roundsField->setObjectName(u"customTimerEditor.rounds"_s);
+    m_roundsField->setAccessibleName(u"Rounds"_s);
     m_incrementRounds = new BezellessStepperButton(u"plus"_s, u"Increase rounds"_s, u"Increase rounds"_s, row);
     m_incrementRounds->setObjectName(u"customTimerEditor.increaseRounds"_s);
     connect(m_decrementRounds, &QAbstractButton::clicked, m_draft, &CustomTimerDraft::decrementRounds);

@@ -17,7 +17,8 @@ PhaseDeleteButton::PhaseDeleteButton(QWidget* parent) : QAbstractButton(parent)
 {
     installAccessibleTraits();
     setFixedSize(side, side);
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it, as every control, but a click leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
     setToolTip(u"Delete phase"_s);
     setAccessibleName(u"Delete phase"_s);
 }

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 constexpr int dropIndicatorHeight = 2;
@@ -23,6 +25,9 @@ PhaseListView::PhaseListView(CustomTimerDraft& draft, QWidget* parent)
 {
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab goes from control to control; the list scrolls to the one focused.
+    setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(u"Phases"_s);
     setWidgetResizable(true);
     auto* column = new QVBoxLayout(m_content);
     column->setContentsMargins(0, 0, 0, 0);

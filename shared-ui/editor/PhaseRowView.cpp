@@ -43,6 +43,7 @@ PhaseRowView::PhaseRowView(QWidget* parent)
     m_nameField->setPlaceholderText(u"Phase name"_s);
     m_nameField->setMinimumWidth(nameMinimumWidth);
     m_nameField->setAccessibleName(u"Phase name"_s);
+    m_minutesField->setAccessibleName(u"Minutes"_s);
 
     auto* unit = new TintedLabel(u"min"_s, &secondaryLabelColor, this);
     unit->setFont(pixelFont(font(), unitPixelSize));
@@ -79,6 +80,8 @@ void PhaseRowView::showPhase(const CustomTimerPhase& phase)
 {
     if (m_nameField->text() != phase.name)
         m_nameField->setText(phase.name);
+    // The row is the group of its phase's controls.
+    setAccessibleName(phase.name.isEmpty() ? u"Phase"_s : phase.name);
     const auto minutes = rules::wholeMinutes(phase.duration);
     m_minutesField->showValue(minutes);
     m_decrement->setDisabled(!rules::phaseMinutes.canDecrement(minutes));

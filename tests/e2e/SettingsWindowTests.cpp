@@ -1,6 +1,7 @@
 // The settings window opened by a link: "Floating Display" turned on with a
 // click is stored at once, and the floating panel, where the program has one,
-// comes up.
+// comes up; the window manager offers to close and resize it, never to
+// minimise or maximise it.
 #include "EndToEndFixture.h"
 
 #include "TimerCoreKit/store/SharedDefaultsKeys.h"
@@ -72,20 +73,28 @@ bool storedFloatingDisplay(const QString& storePath)
 
 class SettingsLink : public OnDesktop<TestDesktop::Tray::None> {
 protected:
-    QStringList moreTools() const override { return {QStringLiteral("import")}; }
+    QStringList moreTools() const override { return {QStringLiteral("import"), QStringLiteral("xprop")}; }
+
+    // The program started on the settings link, and the windows titled
+    // Settings it shows.
+    QStringList openSettings()
+    {
+        startProgram({QStringLiteral("kelvane://settings")});
+        QStringList settingsWindows;
+        platform::test::waitUntil(
+            [&] {
+                settingsWindows = m_screen->search({QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                                                    QStringLiteral("^Settings$")});
+                return !settingsWindows.isEmpty();
+            },
+            15s);
+        return settingsWindows;
+    }
 };
 
 TEST_F(SettingsLink, FloatingDisplayTurnedOnWithAClick)
 {
-    startProgram({QStringLiteral("kelvane://settings")});
-    QStringList settingsWindows;
-    platform::test::waitUntil(
-        [&] {
-            settingsWindows = m_screen->search({QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                                                QStringLiteral("^Settings$")});
-            return !settingsWindows.isEmpty();
-        },
-        15s);
+    const QStringList settingsWindows = openSettings();
     ASSERT_EQ(settingsWindows.size(), 1) << "no one window titled Settings";
     const QString window = settingsWindows.first();
     const QStringList before = m_screen->programWindows();
@@ -142,6 +151,26 @@ TEST_F(SettingsLink, FloatingDisplayTurnedOnWithAClick)
     }
     const auto still = m_screen->state(window);
     EXPECT_TRUE(still && still->viewable) << "the settings window went away";
+}
+
+TEST_F(SettingsLink, TheWindowManagerOffersCloseAndResizeButNeitherMinimiseNorMaximise)
+{
+    const QStringList settingsWindows = openSettings();
+    ASSERT_EQ(settingsWindows.size(), 1) << "no one window titled Settings";
+    // Openbox writes what it allows once it manages the window.
+    std::optional<QString> allowed;
+    platform::test::waitUntil(
+        [&] {
+            allowed = m_desktop->run(QStringLiteral("xprop"),
+                                     {QStringLiteral("-id"), settingsWindows.first(), QStringLiteral("_NET_WM_ALLOWED_ACTIONS")});
+            return allowed && allowed->contains(QStringLiteral("_NET_WM_ACTION_CLOSE"));
+        },
+        10s);
+    ASSERT_TRUE(allowed.has_value());
+    EXPECT_TRUE(allowed->contains(QStringLiteral("_NET_WM_ACTION_CLOSE"))) << allowed->toStdString();
+    EXPECT_TRUE(allowed->contains(QStringLiteral("_NET_WM_ACTION_RESIZE"))) << allowed->toStdString();
+    EXPECT_FALSE(allowed->contains(QStringLiteral("_NET_WM_ACTION_MINIMIZE"))) << allowed->toStdString();
+    EXPECT_FALSE(allowed->contains(QStringLiteral("_NET_WM_ACTION_MAXIMIZE"))) << allowed->toStdString();
 }
 
 } // namespace

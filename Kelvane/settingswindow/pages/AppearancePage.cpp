@@ -7,12 +7,15 @@
 #include "Kelvane/settingswindow/pages/appearance/SettingsDivider.h"
 #include "Kelvane/settingswindow/pickers/ColorSchemePicker.h"
 
+#include "shared-ui/accessibility/AccessibilityHints.h"
 #include "shared-ui/accessibility/AccessibilityIdentifiers.h"
+#include "shared-ui/accessibility/AccessibilityLabels.h"
 #include "shared-ui/controls/LivePreviewPanel.h"
 #include "shared-ui/controls/SettingsCard.h"
 #include "shared-ui/controls/SettingsRow.h"
 #include "shared-ui/controls/SettingsSectionHeader.h"
 #include "shared-ui/controls/SoftSegmentedPicker.h"
+#include "shared-ui/controls/TabOrder.h"
 
 #include "PlatformKit/core/RawValueEnum.h"
 
@@ -24,6 +27,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 namespace Ids = AccessibilityIdentifiers::Settings;
+namespace Labels = AccessibilityLabels::Settings;
 
 namespace {
 
@@ -41,16 +45,19 @@ QList<E> casesOf()
 }
 
 // A segmented control over `options`, labelled by `label`, that calls
-// `write` with the clicked option.
+// `write` with the clicked option. Without a spoken name it is called by its
+// row's title.
 template <typename E>
 SoftSegmentedPicker<E>* segmented(QList<E> options, E selection, QString (*label)(E), std::function<void(E)> write,
-                                  const QString& identifier = {})
+                                  const QString& identifier = {}, const QString& spokenName = {})
 {
     auto* control =
         new SoftSegmentedPicker<E>(std::move(options), selection, [label](const E& option, bool) { return label(option); });
     control->setOnSelect([write = std::move(write)](const E& option) { write(option); });
     if (!identifier.isEmpty())
         control->setObjectName(identifier);
+    if (!spokenName.isEmpty())
+        control->setAccessibleName(spokenName);
     return control;
 }
 
@@ -114,12 +121,16 @@ AppearancePage::AppearancePage(AppSettings& settings, ColorManager& colorManager
     colorColumn->addWidget(new SettingsSectionHeader(u"Color"_s));
     m_picker = new ColorSchemePicker(m_colors);
     m_picker->setObjectName(Ids::themeChangeButton);
+    m_picker->setAccessibleName(u"Color"_s);
+    m_picker->setAccessibleDescription(AccessibilityHints::Settings::themeChangeButton);
     colorColumn->addWidget(m_picker);
     column->addWidget(colorSection);
 
     m_scrollArea->setWidget(content);
     m_scrollArea->setWidgetResizable(true);
     m_scrollArea->setFrameShape(QFrame::NoFrame);
+    // Tab goes from control to control; the area scrolls to the one focused.
+    m_scrollArea->setFocusPolicy(Qt::NoFocus);
     m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     stack->addWidget(m_scrollArea, 1);
@@ -149,7 +160,8 @@ QWidget* AppearancePage::buildDisplaySection()
 
     auto* type = segmented<DisplayType>(
         casesOf<DisplayType>(), m_settings.displayType(), &displayName,
-        [this](DisplayType value) { m_settings.setDisplayType(value); }, Ids::displayTypePicker);
+        [this](DisplayType value) { m_settings.setDisplayType(value); }, Ids::displayTypePicker,
+        Labels::displayTypePicker);
     m_refreshers.append(shows<DisplayType>(type, [this] { return m_settings.displayType(); }));
     card->addContent(new SettingsRow(u"Display Type"_s, std::nullopt, false, type));
     return section(u"Display"_s, card);
@@ -166,7 +178,8 @@ QWidget* AppearancePage::buildMenuBarSection()
 
     auto* scale = segmented<DisplayScale>(
         AppearanceOptions::menuBarScales(), m_settings.displayScale(), &displayName,
-        [this](DisplayScale value) { m_settings.setDisplayScale(value); }, Ids::displayScalePicker);
+        [this](DisplayScale value) { m_settings.setDisplayScale(value); }, Ids::displayScalePicker,
+        Labels::displayScalePicker);
     m_scaleControl = scale;
     m_refreshers.append([this, scale] {
         scale->setSelection(m_settings.displayScale());
@@ -220,11 +233,11 @@ std::function<void(T)> AppearancePage::styleFieldWriter(T DisplayStyleConfig::*f
 }
 
 template <typename E>
-QWidget* AppearancePage::stylePicker(E DisplayStyleConfig::*field, const QString& identifier)
+QWidget* AppearancePage::stylePicker(E DisplayStyleConfig::*field, const QString& identifier, const QString& spokenName)
 {
     auto* picker = segmented<E>(
         casesOf<E>(), m_settings.styleConfig().*field, &displayName,
-        styleFieldWriter(field), identifier);
+        styleFieldWriter(field), identifier, spokenName);
     m_styleRefreshers.append(shows<E>(picker, [this, field] { return m_settings.styleConfig().*field; }));
     return picker;
 }
@@ -234,7 +247,7 @@ SettingsRow* AppearancePage::styleOptionRow(const AppearanceOptions::StyleRow& r
     QWidget* control = nullptr;
     switch (row.option) {
     case DisplayStyleOption::DotWeight:
-        control = stylePicker(&DisplayStyleConfig::dotWeight, row.identifier);
+        control = stylePicker(&DisplayStyleConfig::dotWeight, row.identifier, Labels::dotWeightPicker);
         break;
     case DisplayStyleOption::DotShape:
         control = stylePicker(&DisplayStyleConfig::dotShape, row.identifier);
@@ -247,7 +260,7 @@ SettingsRow* AppearancePage::styleOptionRow(const AppearanceOptions::StyleRow& r
         break;
     }
     case DisplayStyleOption::ColonMode:
-        control = stylePicker(&DisplayStyleConfig::colonMode, row.identifier);
+        control = stylePicker(&DisplayStyleConfig::colonMode, row.identifier, Labels::colonModePicker);
         break;
     case DisplayStyleOption::SegmentThickness:
         control = stylePicker(&DisplayStyleConfig::segmentThickness, row.identifier);
@@ -279,6 +292,8 @@ void AppearancePage::rebuildStyleCard(bool animated)
     for (const auto& row : rows)
         m_styleCard->addContent(styleOptionRow(row));
     m_styleSection->layout()->addWidget(m_styleCard);
+    // The new rows are the last to arrive; Tab takes them where they stand.
+    followTreeOrderWithTab(this);
     if (animated && isVisible())
         growStyleCard(heightBefore);
 }

@@ -55,7 +55,7 @@ private:
     void growStyleCard(int fromHeight);
     SettingsRow* styleOptionRow(const AppearanceOptions::StyleRow& row);
     template <typename E>
-    QWidget* stylePicker(E DisplayStyleConfig::*field, const QString& identifier);
+    QWidget* stylePicker(E DisplayStyleConfig::*field, const QString& identifier, const QString& spokenName = {});
     template <typename T>
     std::function<void(T)> styleFieldWriter(T DisplayStyleConfig::*field);
     void refreshPreview();

@@ -8,9 +8,13 @@
 
 #include "TimerCoreKit/audio/SoundPlaying.h"
 
+#include "shared-ui/accessibility/AccessibleGroup.h"
+#include "shared-ui/accessibility/AccessibilityHints.h"
 #include "shared-ui/accessibility/AccessibilityIdentifiers.h"
+#include "shared-ui/accessibility/AccessibilityLabels.h"
 #include "shared-ui/controls/SettingsCard.h"
 #include "shared-ui/controls/SettingsRow.h"
+#include "shared-ui/controls/TabOrder.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -73,8 +77,10 @@ BehaviorPage::BehaviorPage(AppSettings& settings, FocusStatusManager& focus, Sou
     , m_makePreviewPlayer(std::move(makePreviewPlayer))
     , m_confirmReset(std::move(confirmReset))
     , m_completionBehavior(new QButtonGroup(this))
-    , m_notification(PageColumn::makeToggle(u"Show Notification"_s, AccessibilityIdentifiers::Settings::notificationToggle))
-    , m_sound(casePicker<CompletionSound>(u"Completion Sound"_s, AccessibilityIdentifiers::Settings::soundToggle))
+    , m_notification(PageColumn::makeToggle(AccessibilityLabels::Settings::notificationToggle,
+                                            AccessibilityIdentifiers::Settings::notificationToggle))
+    , m_sound(casePicker<CompletionSound>(AccessibilityLabels::Settings::soundToggle,
+                                          AccessibilityIdentifiers::Settings::soundToggle))
     , m_tick(casePicker<TickStyle>(u"Tick Sound"_s))
     , m_respectFocus(PageColumn::makeToggle(u"Respect Do Not Disturb"_s))
     , m_preventSleep(PageColumn::makeToggle(u"Prevent Sleep"_s, AccessibilityIdentifiers::Settings::preventSleepToggle))
@@ -82,9 +88,8 @@ BehaviorPage::BehaviorPage(AppSettings& settings, FocusStatusManager& focus, Sou
 {
     CompletionSettings& completion = m_settings.completionSettings();
 
-    auto* behaviors = new QWidget;
+    auto* behaviors = new AccessibleGroup(AccessibilityLabels::Settings::completionBehaviorPicker);
     behaviors->setObjectName(AccessibilityIdentifiers::Settings::completionBehaviorPicker);
-    behaviors->setAccessibleName(u"When countdown finishes"_s);
     auto* behaviorStack = new QVBoxLayout(behaviors);
     behaviorStack->setContentsMargins(0, 6, 0, 6);
     behaviorStack->setSpacing(4);
@@ -97,6 +102,8 @@ BehaviorPage::BehaviorPage(AppSettings& settings, FocusStatusManager& focus, Sou
                                       behaviors);
 
     m_resetAll->setObjectName(AccessibilityIdentifiers::Settings::resetAllButton);
+    m_resetAll->setAccessibleName(AccessibilityLabels::Settings::resetAllButton);
+    m_resetAll->setAccessibleDescription(AccessibilityHints::Settings::resetAllButton);
     // Drawn as destructive: its text in red.
     QPalette destructive = m_resetAll->palette();
     destructive.setColor(QPalette::ButtonText, QColor(215, 0, 21));
@@ -190,4 +197,6 @@ void BehaviorPage::showAnimationRow(bool shown)
                                                     m_makePreviewPlayer());
     m_animationRow = new SettingsRow(u"Animation"_s, std::nullopt, false, m_animationSelector);
     m_completionCard->addContent(m_animationRow);
+    // The row arrives last; Tab takes it where it stands.
+    followTreeOrderWithTab(this);
 }

@@ -4,7 +4,9 @@
 #include "Kelvane/settingswindow/pages/PageColumn.h"
 #include "Kelvane/system/LaunchAtLoginManager.h"
 
+#include "shared-ui/accessibility/AccessibilityHints.h"
 #include "shared-ui/accessibility/AccessibilityIdentifiers.h"
+#include "shared-ui/accessibility/AccessibilityLabels.h"
 #include "shared-ui/controls/SettingsRow.h"
 
 #include <QCheckBox>
@@ -21,11 +23,13 @@ GeneralPage::GeneralPage(AppSettings& settings, LaunchAtLoginManager& launchAtLo
     : QWidget(parent)
     , m_settings(settings)
     , m_launchAtLoginManager(launchAtLogin)
-    , m_launchAtLogin(PageColumn::makeToggle(u"Launch at Login"_s, AccessibilityIdentifiers::Settings::launchAtLoginToggle))
+    , m_launchAtLogin(PageColumn::makeToggle(AccessibilityLabels::Settings::launchAtLoginToggle,
+                                             AccessibilityIdentifiers::Settings::launchAtLoginToggle))
     , m_floatingDisplay(PageColumn::makeToggle(u"Floating Display"_s))
     , m_globalShortcuts(PageColumn::makeToggle(u"Global Keyboard Shortcuts"_s,
                                                AccessibilityIdentifiers::Settings::globalShortcutsToggle))
 {
+    m_launchAtLogin->setAccessibleDescription(AccessibilityHints::Settings::launchAtLoginToggle);
     QVBoxLayout* column = PageColumn::install(this);
     PageColumn::addSection(column, u"Startup"_s,
                            {new SettingsRow(u"Launch at Login"_s, u"Open Kelvane when you log in"_s, false, m_launchAtLogin)});

@@ -25,6 +25,7 @@ AnimationSelectorView::AnimationSelectorView(CompletionSettings& completionSetti
     , m_picker(new QComboBox)
     , m_loopToggle(new QCheckBox(u"Loop animation"_s))
     , m_previewBox(new AnimationPreviewBox)
+    , m_previewLoops(m_completionSettings.animationLoopsEnabled())
 {
     m_picker->setAccessibleName(u"Animation"_s);
     m_picker->setObjectName(AccessibilityIdentifiers::Settings::animationPicker);
@@ -50,8 +51,14 @@ AnimationSelectorView::AnimationSelectorView(CompletionSettings& completionSetti
             [this](bool checked) { m_completionSettings.setAnimationLoopsEnabled(checked); });
     connect(&m_completionSettings, &CompletionSettings::selectedAnimationIDChanged, this,
             &AnimationSelectorView::showSelection);
+    // The store tells of every write, also of one that keeps the value; only
+    // a new value replays the preview, so an ended one-shot stays ended.
     connect(&m_completionSettings, &CompletionSettings::animationLoopsEnabledChanged, this, [this] {
         showSelection();
+        const bool loops = m_completionSettings.animationLoopsEnabled();
+        if (loops == m_previewLoops)
+            return;
+        m_previewLoops = loops;
         reloadPreview();
     });
     connect(&m_colorManager, &ColorManager::changed, this,

@@ -43,4 +43,6 @@ private:
     QComboBox* m_picker;
     QCheckBox* m_loopToggle;
     AnimationPreviewBox* m_previewBox;
+    // The loop setting the preview last followed.
+    bool m_previewLoops;
 };

@@ -244,6 +244,26 @@ TEST(PopoverContentViewTest, HoverShowsTheOptionsOfOneRowOnly)
     EXPECT_TRUE(rows[1]->optionsButton()->isVisible());
 }
 
+TEST(PopoverContentViewTest, TabFromARowReachesItsOptionsButtonAndLeavingHidesIt)
+{
+    PopoverRig p;
+    p.store().add(sampleTimer(QStringLiteral("One"), {60}));
+    p.open();
+    p.view->activateWindow();
+    auto* row = p.view->findChildren<CustomTimerRow*>().first();
+    QAbstractButton* options = row->optionsButton();
+    row->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(row->hasFocus());
+    EXPECT_TRUE(options->isVisible()) << "a focused row hides its options";
+
+    QTest::keyClick(row, Qt::Key_Tab);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return options->hasFocus(); })) << "Tab skipped the options button";
+    EXPECT_TRUE(options->isVisible());
+
+    QTest::keyClick(options, Qt::Key_Tab);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !options->isVisible(); })) << "the options stayed after the focus left";
+}
+
 TEST(PopoverContentViewTest, OptionsMenuEditsDuplicatesAndDeletes)
 {
     PopoverRig p;
@@ -478,6 +498,28 @@ TEST(PopoverContentViewTest, PresetsIdentifyThemselvesFromTheTables)
         EXPECT_EQ(row->text(), c.title);
     }
     EXPECT_EQ(p.view->objectName(), "popover.container");
+}
+
+TEST(PopoverContentViewTest, ControlsSpeakTheTablesLabelsAndHints)
+{
+    PopoverRig p;
+    p.open();
+    auto* settings = p.named(QStringLiteral("popover.settingsButton"));
+    EXPECT_EQ(settings->accessibleName(), "Settings");
+    EXPECT_EQ(settings->accessibleDescription(), "Opens settings window");
+    auto* state = p.named(QStringLiteral("popover.stateLabel"));
+    EXPECT_TRUE(state->accessibleName().startsWith(QStringLiteral("Timer is "))) << state->accessibleName().toStdString();
+
+    auto* start = p.named(QStringLiteral("popover.button.start"));
+    EXPECT_EQ(start->accessibleName(), "Start timer");
+    EXPECT_EQ(start->accessibleDescription(), "Double tap to start the countdown");
+    p.click(start);
+    auto* pause = p.named(QStringLiteral("popover.button.pause"));
+    EXPECT_EQ(pause->accessibleName(), "Pause timer");
+    EXPECT_EQ(pause->accessibleDescription(), "Double tap to pause the countdown");
+    auto* reset = p.named(QStringLiteral("popover.button.reset"));
+    EXPECT_EQ(reset->accessibleName(), "Reset timer");
+    EXPECT_EQ(reset->accessibleDescription(), "Double tap to reset the timer to idle state");
 }
 
 } // namespace

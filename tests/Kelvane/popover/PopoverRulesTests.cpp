@@ -142,6 +142,22 @@ TEST(PopoverRulesTest, PrimaryButtonAndResetFollowTheMode)
     }
 }
 
+TEST(PopoverRulesTest, ThePrimaryButtonIsToldByTheTablesEntryForWhatItDoes)
+{
+    struct Case {
+        TimerMode mode;
+        SpokenButton spoken;
+    };
+    const Case cases[] = {
+        {TimerMode::Idle, {"popover.button.start", "Start timer", "Double tap to start the countdown"}},
+        {TimerMode::Running, {"popover.button.pause", "Pause timer", "Double tap to pause the countdown"}},
+        {TimerMode::Paused, {"popover.button.resume", "Resume timer", "Double tap to resume the countdown"}},
+        {TimerMode::Completed, {"popover.button.start", "Start timer", "Double tap to start the countdown"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(spokenPrimaryButton(c.mode), c.spoken) << int(c.mode);
+}
+
 TEST(PopoverRulesTest, PomodoroButtonFollowsTheMode)
 {
     const QString resume = QStringLiteral("Double-tap to resume the Pomodoro timer");

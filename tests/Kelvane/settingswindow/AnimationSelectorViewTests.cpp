@@ -36,6 +36,17 @@ protected:
         Q_EMIT view->picker()->activated(index);
     }
 
+    // Builds the view on the first animation, not looping, and plays the
+    // one-shot preview to its end.
+    void buildWithAnEndedOneShotPreview()
+    {
+        completion().setSelectedAnimationID(AnimationLibrary::animations().first().id);
+        completion().setAnimationLoopsEnabled(false);
+        build();
+        for (int i = 0; i < 500 && view->previewPlayer().isPlaying(); ++i)
+            frameTimer->fire();
+    }
+
     // Steps the preview on until it is not on its first frame.
     void advance()
     {
@@ -106,12 +117,7 @@ TEST_F(AnimationPickerTest, TheStoresChangeRedrawsThePicker)
 
 TEST_F(AnimationPickerTest, LoopToggleRestartsTheEndedPreviewLoopingOrNot)
 {
-    completion().setSelectedAnimationID(AnimationLibrary::animations().first().id);
-    completion().setAnimationLoopsEnabled(false);
-    build();
-    // Play the one-shot preview to its end.
-    for (int i = 0; i < 500 && view->previewPlayer().isPlaying(); ++i)
-        frameTimer->fire();
+    buildWithAnEndedOneShotPreview();
     ASSERT_FALSE(view->previewPlayer().isPlaying());
 
     for (const bool loops : {true, false}) {
@@ -125,6 +131,23 @@ TEST_F(AnimationPickerTest, LoopToggleRestartsTheEndedPreviewLoopingOrNot)
     for (int i = 0; i < 500; ++i)
         frameTimer->fire();
     EXPECT_TRUE(view->previewPlayer().isPlaying());
+}
+
+TEST_F(AnimationPickerTest, AWriteThatKeepsTheLoopSettingLeavesTheEndedPreviewEnded)
+{
+    buildWithAnEndedOneShotPreview();
+    ASSERT_FALSE(view->previewPlayer().isPlaying());
+    const QImage last = view->previewPlayer().currentFrame();
+
+    // Written again, as a reset to defaults or another window may.
+    completion().setAnimationLoopsEnabled(false);
+    EXPECT_FALSE(view->previewPlayer().isPlaying()) << "an unchanged loop setting restarted the preview";
+    EXPECT_EQ(view->previewPlayer().currentFrame(), last);
+
+    // Changed from elsewhere than the toggle: the preview follows.
+    completion().setAnimationLoopsEnabled(true);
+    EXPECT_TRUE(view->previewPlayer().isPlaying());
+    EXPECT_TRUE(view->loopToggle()->isChecked());
 }
 
 TEST_F(AnimationPickerTest, PreviewTakesTheDisplayColors)

@@ -61,6 +61,22 @@ TEST_F(SettingsWindowLife, NothingIsBuiltBeforeTheFirstOpening)
     EXPECT_EQ(rig.launchAtLoginManagersMade, 0);
 }
 
+TEST_F(SettingsWindowLife, HasATitleAndACloseButtonButNeitherMinimiseNorMaximise)
+{
+    controller.showSettings();
+    QWidget* window = controller.window();
+    ASSERT_NE(window, nullptr);
+    const Qt::WindowFlags flags = window->windowFlags();
+    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Window);
+    // Without the customise hint the window manager's defaults apply, buttons and all.
+    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowFullscreenButtonHint));
+}
+
 TEST_F(SettingsWindowLife, OpensOneTitledWindowOfTheFirstSizeCentredOnTheGeneralTab)
 {
     controller.showSettings();

@@ -9,6 +9,9 @@
 
 #include "support/LabelTexts.h"
 
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -74,6 +77,27 @@ TEST(SettingsRowTest, DividerIsDrawnInsetFromTheLeadingEdgeOnlyWhenAsked)
     const auto plain = row(false);
     const auto plainImage = renderedImage(*plain);
     EXPECT_TRUE(nearPixel(plainImage.pixelColor(100, plainImage.height() - 1), window));
+}
+
+TEST(SettingsRowTest, TheTitleLabelsItsControlForAssistiveTechnologies)
+{
+    // A control without a name of its own is called by the title.
+    auto* unnamed = new QCheckBox;
+    SettingsRow plain(u"Bloom"_s, std::nullopt, false, unnamed);
+    EXPECT_EQ(unnamed->accessibleName(), u"Bloom"_s);
+
+    // A drop-down is named by its value on Linux; the title, its label, says
+    // the control's own spoken name.
+    auto* sounds = new QComboBox;
+    sounds->addItem(u"None"_s);
+    sounds->setAccessibleName(u"Play sound on completion"_s);
+    SettingsRow row(u"Completion Sound"_s, std::nullopt, false, sounds);
+    EXPECT_EQ(sounds->accessibleName(), u"Play sound on completion"_s);
+    auto* control = QAccessible::queryAccessibleInterface(sounds);
+    ASSERT_NE(control, nullptr);
+    const auto labels = control->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels.first().first->text(QAccessible::Name), u"Play sound on completion"_s);
 }
 
 TEST(SettingsSectionHeaderTest, UpperCasesTheTitleItIsGiven)

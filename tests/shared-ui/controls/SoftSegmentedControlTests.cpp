@@ -115,6 +115,22 @@ TEST_F(SoftSegmentedPickerTest, SegmentsAreButtonsAndOnlyTheSelectedOneIsSelecte
     EXPECT_EQ(picker.selection(), Shape::Circle);
 }
 
+TEST_F(SoftSegmentedPickerTest, TheControlIsOneNamedGroupAndTabReachesEverySegment)
+{
+    picker.setAccessibleName(u"Dot shape"_s);
+    auto* control = QAccessible::queryAccessibleInterface(&picker);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->role(), QAccessible::Grouping);
+    EXPECT_EQ(control->text(QAccessible::Name), u"Dot shape"_s);
+    for (int i = 0; i < control->childCount(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_TRUE(control->child(i)->state().focusable);
+        auto* segment = qobject_cast<QWidget*>(control->child(i)->object());
+        ASSERT_NE(segment, nullptr);
+        EXPECT_TRUE(segment->focusPolicy() & Qt::TabFocus);
+    }
+}
+
 TEST(SoftSegmentedColorsTest, OneColorSetPerAppearance)
 {
     const auto dark = SoftSegmentedColors::forAppearance(Appearance::Dark);
