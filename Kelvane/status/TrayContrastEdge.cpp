@@ -25,9 +25,7 @@ QColor edgeColorAround(const QColor& lit)
     const QColor rgb = lit.toRgb();
     // Above a fifth of white's luminance a dark rim stands out more than a light one.
     const bool light = DisplayColor::relativeLuminance(rgb.redF(), rgb.greenF(), rgb.blueF()) > 0.2;
-    QColor edge = light ? QColor(0, 0, 0) : QColor(255, 255, 255);
-    edge.setAlphaF(edgeOpacity);
-    return edge;
+    return light ? QColor(0, 0, 0, edgeAlpha) : QColor(255, 255, 255, edgeAlpha);
 }
 
 int edgeWidth(qreal pixels)

@@ -17,7 +17,7 @@ namespace TrayContrastEdge {
 // are not, and get no rim.
 inline constexpr int litAlpha = 128;
 // The rim's opacity: enough to read on a light panel, soft on a dark one.
-inline constexpr qreal edgeOpacity = 0.8;
+inline constexpr int edgeAlpha = 204;
 
 // The rim for `content`'s picture, or none when it has a background.
 std::optional<QColor> edgeColor(const MenuBarContent& content);
