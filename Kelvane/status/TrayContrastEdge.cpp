@@ -42,7 +42,7 @@ void surround(QImage& image, int width, const QColor& color)
         image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const int w = image.width();
     const int h = image.height();
-    // Which pixels the rim covers: those within `width` of a lit one.
+    // Which pixels the rim covers: those within `width` right of or below a lit one.
     std::vector<bool> covered(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), false);
     const int reach = width * width;
     for (int y = 0; y < h; ++y) {
@@ -50,8 +50,8 @@ void surround(QImage& image, int width, const QColor& color)
         for (int x = 0; x < w; ++x) {
             if (qAlpha(line[x]) < litAlpha)
                 continue;
-            for (int dy = -width; dy <= width; ++dy) {
-                for (int dx = -width; dx <= width; ++dx) {
+            for (int dy = 0; dy <= width; ++dy) {
+                for (int dx = 0; dx <= width; ++dx) {
                     const int cx = x + dx;
                     const int cy = y + dy;
                     if (dx * dx + dy * dy > reach || cx < 0 || cy < 0 || cx >= w || cy >= h)

@@ -9,7 +9,7 @@ struct MenuBarContent;
 
 // A tray picture drawn on nothing lands on whatever the panel is: white
 // digits vanish on a light one, dark ones on a dark one. Such a picture gets a
-// thin rim of the opposite shade around its lit pixels, so it reads on both.
+// thin rim of the opposite shade along its lit pixels, so it reads on both.
 // A picture with a background of its own is left as the user chose it.
 namespace TrayContrastEdge {
 
@@ -27,7 +27,9 @@ QColor edgeColorAround(const QColor& lit);
 // The rim's width in pixels for a picture `pixels` tall in device pixels.
 int edgeWidth(qreal pixels);
 
-// Lays a rim `width` pixels wide in `color` under every lit pixel of `image`.
+// Lays a rim `width` pixels wide in `color` under every lit pixel of `image`,
+// to its right and below it: a rim all round would fill the one-pixel gaps of
+// a small dot matrix and leave a dark block.
 void surround(QImage& image, int width, const QColor& color);
 
 } // namespace TrayContrastEdge

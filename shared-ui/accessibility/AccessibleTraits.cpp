@@ -52,8 +52,8 @@ public:
 
     void doAction(const QString& name) override
     {
-        if (name == pressAction()) {
-            if (auto* target = button(); target && target->isEnabled())
+        if (auto* target = button(); target && name == pressAction()) {
+            if (target->isEnabled())
                 target->click();
             return;
         }

@@ -158,9 +158,14 @@ TEST(TrayContrastTest, TheRimLiesUnderTheLitPixelsOnly)
     image.setPixelColor(0, 0, QColor(255, 255, 255, 20)); // an unlit dot
     TrayContrastEdge::surround(image, 1, QColor(0, 0, 0, 200));
     EXPECT_EQ(image.pixelColor(4, 4), QColor(Qt::white)) << "the digit stays on top";
-    for (const QPoint p : {QPoint(3, 4), QPoint(5, 4), QPoint(4, 3), QPoint(4, 5)})
-        EXPECT_EQ(image.pixelColor(p).alpha(), 200) << p.x() << "," << p.y();
-    EXPECT_EQ(image.pixelColor(6, 4).alpha(), 0) << "one pixel wide";
+    // Right of and below the lit pixel, so the gaps between dots to its
+    // upper left stay open and a row of dots still reads as dots.
+    const struct {
+        QPoint at;
+        int alpha;
+    } pixels[] = {{{5, 4}, 200}, {{4, 5}, 200}, {{3, 4}, 0}, {{4, 3}, 0}, {{5, 5}, 0}, {{6, 4}, 0}};
+    for (const auto& p : pixels)
+        EXPECT_EQ(image.pixelColor(p.at).alpha(), p.alpha) << p.at.x() << "," << p.at.y();
     EXPECT_EQ(image.pixelColor(1, 0).alpha(), 0) << "no rim around an unlit dot";
 }
 
