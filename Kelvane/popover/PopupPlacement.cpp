@@ -13,32 +13,35 @@ constexpr int gap = 4;
 
 enum class Edge { Top, Bottom, Left, Right };
 
+// How far `inner` stays from each edge of `outer`, edge by edge.
+std::array<std::pair<int, Edge>, 4> gaps(const QRect& inner, const QRect& outer)
+{
+    return {{
+        {inner.top() - outer.top(), Edge::Top},
+        {outer.bottom() - inner.bottom(), Edge::Bottom},
+        {inner.left() - outer.left(), Edge::Left},
+        {outer.right() - inner.right(), Edge::Right},
+    }};
+}
+
+bool nearer(const std::pair<int, Edge>& a, const std::pair<int, Edge>& b)
+{
+    return a.first < b.first;
+}
+
 // The edge a panel at `anchor` runs along: the nearest, a horizontal one on a tie.
 Edge panelEdge(const QRect& anchor, const QRect& screen)
 {
-    const std::array<std::pair<int, Edge>, 4> distances{{
-        {anchor.top() - screen.top(), Edge::Top},
-        {screen.bottom() - anchor.bottom(), Edge::Bottom},
-        {anchor.left() - screen.left(), Edge::Left},
-        {screen.right() - anchor.right(), Edge::Right},
-    }};
-    return std::min_element(distances.begin(), distances.end(),
-                            [](const auto& a, const auto& b) { return a.first < b.first; })
-        ->second;
+    const auto edges = gaps(anchor, screen);
+    return std::min_element(edges.begin(), edges.end(), nearer)->second;
 }
 
 // The edge whose panel takes room from the screen: the widest strip left out
 // of the free area; the top when none is.
 Edge reservedEdge(const QRect& screen, const QRect& available)
 {
-    const std::array<std::pair<int, Edge>, 4> strips{{
-        {available.top() - screen.top(), Edge::Top},
-        {screen.bottom() - available.bottom(), Edge::Bottom},
-        {available.left() - screen.left(), Edge::Left},
-        {screen.right() - available.right(), Edge::Right},
-    }};
-    const auto widest = std::max_element(strips.begin(), strips.end(),
-                                         [](const auto& a, const auto& b) { return a.first < b.first; });
+    const auto edges = gaps(available, screen);
+    const auto widest = std::max_element(edges.begin(), edges.end(), nearer);
     return widest->first > 0 ? widest->second : Edge::Top;
 }
 
