@@ -2,17 +2,18 @@
 
 #include "Kelvane/popover/CustomTimerEditorDialog.h"
 #include "Kelvane/popover/PopoverContentView.h"
+#include "Kelvane/popover/PopupDismissal.h"
 #include "Kelvane/popover/PopupPlacement.h"
 
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 #include <QVBoxLayout>
 
 PopoverFrame::PopoverFrame(PopoverModel model, QWidget* parent)
     : QWidget(parent, Qt::Popup), m_model(model)
 {
     setAccessibleName(QStringLiteral("Kelvane"));
+    if (PopupDismissal::neededForPopups())
+        new PopupDismissal(*this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -74,12 +75,7 @@ void PopoverFrame::openEditor(const CustomTimer& timer)
 
 void PopoverFrame::place()
 {
-    const QScreen* screen = m_anchor.isEmpty() ? QGuiApplication::primaryScreen()
-                                               : QGuiApplication::screenAt(m_anchor.center());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), size());
-    move(popupPlacement(m_anchor, size(), available));
+    move(popupPosition(m_anchor, size()));
 }
 
 void PopoverFrame::dropView()

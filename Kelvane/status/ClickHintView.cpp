@@ -1,15 +1,18 @@
 #include "Kelvane/status/ClickHintView.h"
 
+#include "Kelvane/popover/PopupDismissal.h"
 #include "Kelvane/popover/PopupPlacement.h"
 
-#include <QGuiApplication>
+#include "PlatformKit/window/WindowHints.h"
+
+#include <QAccessibleActionInterface>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -64,6 +67,7 @@ ClickHintView::ClickHintView(std::function<void()> onDismiss, QWidget* parent)
     , m_onDismiss(std::move(onDismiss))
     , m_gotIt(new QPushButton(QStringLiteral("Got it"), this))
 {
+    installAccessibleTraits();
     setFixedWidth(cardWidth);
     setAccessibleName(QStringLiteral("Welcome to Kelvane. Left-click for controls. Right-click to start or stop."));
 
@@ -101,6 +105,17 @@ ClickHintView::ClickHintView(std::function<void()> onDismiss, QWidget* parent)
     });
 }
 
+QStringList ClickHintView::accessibleActionNames() const
+{
+    return {QAccessibleActionInterface::pressAction()};
+}
+
+void ClickHintView::doAccessibleAction(const QString& name)
+{
+    if (name == QAccessibleActionInterface::pressAction())
+        m_gotIt->click();
+}
+
 ClickHintPopup::~ClickHintPopup()
 {
     delete m_popup;
@@ -109,18 +124,22 @@ ClickHintPopup::~ClickHintPopup()
 void ClickHintPopup::showHint(const QRect& anchor)
 {
     delete m_popup;
-    m_popup = new QWidget(nullptr, Qt::Popup);
+    // Not a popup: one would grab the pointer, and the right click the card
+    // asks for would only close it.
+    m_popup = new QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                                       Qt::WindowDoesNotAcceptFocus);
     m_popup->setAttribute(Qt::WA_DeleteOnClose, false);
+    m_popup->setAttribute(Qt::WA_ShowWithoutActivating);
+    m_popup->setWindowTitle(QStringLiteral("Kelvane"));
+    new PopupDismissal(*m_popup);
     auto* layout = new QVBoxLayout(m_popup);
     layout->setContentsMargins(0, 0, 0, 0);
     QWidget* popup = m_popup;
     layout->addWidget(new ClickHintView([popup] { popup->hide(); }, m_popup));
     m_popup->adjustSize();
-    const QScreen* screen = anchor.isEmpty() ? QGuiApplication::primaryScreen()
-                                             : QGuiApplication::screenAt(anchor.center());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (screen)
-        m_popup->move(popupPlacement(anchor, m_popup->size(), screen->availableGeometry()));
+    m_popup->move(popupPosition(anchor, m_popup->size()));
+    m_popup->winId(); // the native window, for the hints read when it is mapped
+    platform::WindowHints::showOnEveryWorkspace(*m_popup->windowHandle());
     m_popup->show();
+    platform::WindowHints::showOnEveryWorkspace(*m_popup->windowHandle());
 }

@@ -2,20 +2,29 @@
 
 #include "Kelvane/status/ClickHintPresenter.h"
 
+#include "shared-ui/accessibility/AccessibleTraits.h"
+
 #include <QWidget>
 
 #include <functional>
 
 class QPushButton;
 
-// The one-time card that explains the two clicks of the tray item.
-class ClickHintView final : public QWidget {
+// The one-time card that explains the two clicks of the tray item. To
+// assistive technologies it is one element saying it all in one sentence,
+// whose press is "Got it".
+class ClickHintView final : public QWidget, public AccessibleTraits {
     Q_OBJECT
 
 public:
     explicit ClickHintView(std::function<void()> onDismiss, QWidget* parent = nullptr);
 
     QPushButton& gotItButton() { return *m_gotIt; }
+
+    QAccessible::Role accessibleRole() const override { return QAccessible::Grouping; }
+    bool combinesChildren() const override { return true; }
+    QStringList accessibleActionNames() const override;
+    void doAccessibleAction(const QString& name) override;
 
     static constexpr int cardWidth = 252;
     static constexpr int padding = 16;
@@ -25,8 +34,10 @@ private:
     QPushButton* m_gotIt;
 };
 
-// Shows the card as a transient popup under the tray item; a click anywhere
-// else closes it too.
+// Shows the card next to the tray item, in a window that takes neither the
+// pointer nor the focus, so the clicks it explains reach the item while it is
+// up. "Got it" closes it, and so does another of the program's windows (the
+// popover) taking the focus.
 class ClickHintPopup final : public ClickHintPresenter {
 public:
     ~ClickHintPopup() override;

@@ -2,6 +2,7 @@
 
 #include "Kelvane/animation/BuiltInAnimationFrames.h"
 #include "Kelvane/status/IconFallbackView.h"
+#include "Kelvane/status/TrayContrastEdge.h"
 #include "Kelvane/status/TrayImageFitting.h"
 
 #include "shared-ui/looks/DisplayRendererFactory.h"
@@ -250,6 +251,20 @@ void paintCellDisplay(QPainter& painter, const MenuBarContent& content, const QR
     paintRow(painter, *renderer, bottom, states.bottom, now, bottomTarget);
 }
 
+// Draws the picture into the blank `image`: rimmed when it has no background
+// of its own, then faded and greyed when paused.
+void paintPicture(QImage& image, const MenuBarContent& content, const std::function<void(QPainter&)>& paintContent)
+{
+    const std::optional<QColor> edge = TrayContrastEdge::edgeColor(content);
+    paintWithPausedLook(image, content.mode == TimerMode::Paused, [&](QPainter& painter) {
+        paintContent(painter);
+        if (!edge)
+            return;
+        painter.end();
+        TrayContrastEdge::surround(image, TrayContrastEdge::edgeWidth(image.height()), *edge);
+    });
+}
+
 } // namespace
 
 qreal frameHeight(DisplayScale scale)
@@ -349,7 +364,7 @@ QImage renderNatural(const MenuBarContent& content, DisplayLookState& state, pla
     QImage image = blankImage(layout.total, devicePixelRatio);
     const QRectF frameRect(QPointF(horizontalPadding, verticalPadding), layout.frame);
 
-    paintWithPausedLook(image, content.mode == TimerMode::Paused, [&](QPainter& painter) {
+    paintPicture(image, content, [&](QPainter& painter) {
         painter.setRenderHint(QPainter::Antialiasing);
         if (content.displayMode != MenuBarDisplayMode::Full) {
             painter.translate(frameRect.topLeft());
@@ -407,7 +422,7 @@ QImage renderCell(const MenuBarContent& content, int pixels, MenuBarLookStates& 
     const qreal unit = side / 22; // one pixel of the common cell
     const QRectF cell(0, 0, side, side);
 
-    paintWithPausedLook(image, content.mode == TimerMode::Paused, [&](QPainter& painter) {
+    paintPicture(image, content, [&](QPainter& painter) {
         painter.setRenderHint(QPainter::Antialiasing);
         QRectF area = cell.adjusted(unit, unit, -unit, -unit);
         if (content.displayMode != MenuBarDisplayMode::Full) {

@@ -25,6 +25,23 @@ public:
         return state;
     }
 
+    int childCount() const override { return m_traits->combinesChildren() ? 0 : QAccessibleWidget::childCount(); }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        return m_traits->combinesChildren() ? nullptr : QAccessibleWidget::child(index);
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return m_traits->combinesChildren() ? -1 : QAccessibleWidget::indexOfChild(child);
+    }
+
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        return m_traits->combinesChildren() ? nullptr : QAccessibleWidget::childAt(x, y);
+    }
+
     QStringList actionNames() const override
     {
         auto names = QAccessibleWidget::actionNames();
@@ -35,8 +52,8 @@ public:
 
     void doAction(const QString& name) override
     {
-        if (name == pressAction()) {
-            if (auto* target = button(); target && target->isEnabled())
+        if (auto* target = button(); target && name == pressAction()) {
+            if (target->isEnabled())
                 target->click();
             return;
         }

@@ -1,9 +1,10 @@
 #pragma once
 
 // What the kit's own widgets tell assistive technologies beyond Qt's stock
-// interfaces: a role, a selected state, being hidden while still laid out, and
-// named actions such as "Move Up". A widget opts in by deriving from
-// AccessibleTraits and calling installAccessibleTraits() once.
+// interfaces: a role, a selected state, being hidden while still laid out,
+// named actions such as "Move Up", and children combined into one element. A
+// widget opts in by deriving from AccessibleTraits and calling
+// installAccessibleTraits() once.
 
 #include <QAccessible>
 #include <QStringList>
@@ -18,6 +19,9 @@ public:
     virtual bool isAccessiblySelected() const { return false; }
     // Hidden from assistive technologies while still taking up its place.
     virtual bool isAccessiblyHidden() const { return false; }
+    // One element for the whole widget: its name says what its children show,
+    // and they are not offered one by one.
+    virtual bool combinesChildren() const { return false; }
     // Named actions besides the press of a button.
     virtual QStringList accessibleActionNames() const { return {}; }
     virtual void doAccessibleAction(const QString& name) { Q_UNUSED(name); }

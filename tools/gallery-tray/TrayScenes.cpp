@@ -24,6 +24,13 @@ QImage onPanel(const QImage& cell, QColor panel, int zoom)
     return image;
 }
 
+// The panels the picture must read on, and the cell sizes panels use.
+const struct {
+    const char* name;
+    QColor color;
+} panels[] = {{"light", QColor(0xED, 0xED, 0xED)}, {"dark", QColor(0x26, 0x26, 0x26)}};
+constexpr int panelSizes[] = {16, 22, 24, 32, 48};
+
 struct State {
     const char* name;
     TimerMode mode;
@@ -54,37 +61,44 @@ MenuBarContent sample(DisplayType type, const State& state)
     content.mode = state.mode;
     content.duration = 1500;
     content.remaining = state.remaining;
-    content.color = DisplayColor::amber();
+    // The default theme: white digits on nothing.
+    content.color = DisplayColor::transparent();
     content.completionBehavior = CompletionBehavior::FreezeAtZero;
     return content;
 }
 
-void addCells(GallerySheet& sheet, const QString& label, const MenuBarContent& content, QColor panel)
+// The cell at each panel size on a light and a dark panel, each blown up to
+// the same width so single pixels show.
+void addPanelCells(GallerySheet& sheet, const QString& label, const MenuBarContent& content)
 {
-    for (const int pixels : MenuBarContentView::cellSizes) {
-        MenuBarLookStates states;
-        const QImage cell = MenuBarContentView::renderCell(content, pixels, states, at(0));
-        sheet.add(QStringLiteral("%1, %2 px").arg(label).arg(pixels), onPanel(cell, panel, 1));
-        sheet.add(QStringLiteral("%1, %2 px x%3").arg(label).arg(pixels).arg(176 / pixels),
-                  onPanel(cell, panel, 176 / pixels));
+    for (const auto& panel : panels) {
+        for (const int pixels : panelSizes) {
+            MenuBarLookStates states;
+            const QImage cell = MenuBarContentView::renderCell(content, pixels, states, at(0));
+            sheet.add(QStringLiteral("%1, %2, %3 px").arg(label, QString::fromLatin1(panel.name)).arg(pixels),
+                      onPanel(cell, panel.color, 96 / pixels));
+        }
     }
 }
 
 NamedSheet lookSheet(const char* name, DisplayType type)
 {
-    GallerySheet sheet(QStringLiteral("Tray cell: %1").arg(QString::fromLatin1(name)), 4);
+    GallerySheet sheet(QStringLiteral("Tray cell: %1").arg(QString::fromLatin1(name)), 5);
     for (const State& state : timerStates)
-        addCells(sheet, QString::fromLatin1(state.name), sample(type, state), QColor(40, 40, 40));
+        addPanelCells(sheet, QString::fromLatin1(state.name), sample(type, state));
+    MenuBarContent amber = sample(type, timerStates[1]);
+    amber.color = DisplayColor::amber();
+    addPanelCells(sheet, QStringLiteral("amber theme"), amber);
     QString file = QString::fromLatin1(name).replace(QLatin1Char(' '), QLatin1Char('-'));
     return {QStringLiteral("tray-%1.png").arg(file), std::move(sheet)};
 }
 
 NamedSheet completionSheet()
 {
-    GallerySheet sheet(QStringLiteral("Tray cell: completion and extras"), 4);
+    GallerySheet sheet(QStringLiteral("Tray cell: completion and extras"), 5);
     MenuBarContent checkmark = sample(DisplayType::DotMatrix, timerStates[3]);
     checkmark.completionBehavior = CompletionBehavior::ShowCheckmark;
-    addCells(sheet, QStringLiteral("checkmark"), checkmark, QColor(40, 40, 40));
+    addPanelCells(sheet, QStringLiteral("checkmark"), checkmark);
 
     MenuBarContent animation = checkmark;
     animation.completionBehavior = CompletionBehavior::PlayAnimation;
@@ -95,7 +109,7 @@ NamedSheet completionSheet()
         painter.fillRect(4, 4, 10, 10, Qt::white);
         painter.fillRect(18, 8, 10, 6, QColor(200, 200, 200));
     }
-    addCells(sheet, QStringLiteral("animation frame"), animation, QColor(40, 40, 40));
+    addPanelCells(sheet, QStringLiteral("animation frame"), animation);
 
     MenuBarContent pomodoro = sample(DisplayType::DotMatrix, timerStates[1]);
     pomodoro.phaseIndicators = MenuBarContent::indicators(
@@ -103,34 +117,34 @@ NamedSheet completionSheet()
          MenuBarContent::breakColor()},
         1);
     pomodoro.updateAvailable = true;
-    addCells(sheet, QStringLiteral("phases + update"), pomodoro, QColor(40, 40, 40));
+    addPanelCells(sheet, QStringLiteral("phases + update"), pomodoro);
 
     MenuBarContent light = sample(DisplayType::DotMatrix, timerStates[1]);
     light.color = DisplayColor::classicBlack();
-    addCells(sheet, QStringLiteral("light scheme"), light, QColor(230, 230, 230));
+    addPanelCells(sheet, QStringLiteral("light scheme"), light);
 
-    MenuBarContent transparent = sample(DisplayType::SevenSegment, timerStates[1]);
-    transparent.color = DisplayColor::transparent();
-    addCells(sheet, QStringLiteral("transparent"), transparent, QColor(40, 40, 40));
+    MenuBarContent dark = sample(DisplayType::SevenSegment, timerStates[1]);
+    dark.color = DisplayColor::classicWhite();
+    addPanelCells(sheet, QStringLiteral("dark scheme"), dark);
 
     MenuBarContent minimal = sample(DisplayType::DotMatrix, timerStates[1]);
     minimal.timeFormat = TimeFormat::Minimal;
-    addCells(sheet, QStringLiteral("minutes only"), minimal, QColor(40, 40, 40));
+    addPanelCells(sheet, QStringLiteral("minutes only"), minimal);
     return {QStringLiteral("tray-completion.png"), std::move(sheet)};
 }
 
 NamedSheet iconFormsSheet()
 {
-    GallerySheet sheet(QStringLiteral("Tray cell: compact and icon-only"), 4);
+    GallerySheet sheet(QStringLiteral("Tray cell: compact and icon-only"), 5);
     for (const State& state : timerStates) {
         for (const MenuBarDisplayMode mode : {MenuBarDisplayMode::Compact, MenuBarDisplayMode::IconOnly}) {
             MenuBarContent content = sample(DisplayType::DotMatrix, state);
             content.displayMode = mode;
-            addCells(sheet,
-                     QStringLiteral("%1 %2").arg(QString::fromLatin1(state.name),
-                                                 mode == MenuBarDisplayMode::Compact ? QStringLiteral("compact")
-                                                                                     : QStringLiteral("icon")),
-                     content, QColor(40, 40, 40));
+            addPanelCells(sheet,
+                          QStringLiteral("%1 %2").arg(QString::fromLatin1(state.name),
+                                                      mode == MenuBarDisplayMode::Compact ? QStringLiteral("compact")
+                                                                                          : QStringLiteral("icon")),
+                          content);
         }
     }
     return {QStringLiteral("tray-icon-forms.png"), std::move(sheet)};

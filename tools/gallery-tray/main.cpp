@@ -1,5 +1,6 @@
 // kelvane-gallery-tray <outdir>: draws the tray item as the tray shows it, at
-// 22 and 44 pixels, for every look and timer state, and as the strip.
+// the panel sizes from 16 to 48 pixels on a light and a dark panel, for every
+// look and timer state, and as the strip.
 #include "GalleryMain.h"
 #include "TrayScenes.h"
 

@@ -5,6 +5,8 @@
 
 #include "support/LabelTexts.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -92,16 +94,50 @@ TEST(ClickHintViewTest, OneCardOfTheRightWidthThatGotItDismisses)
     EXPECT_EQ(dismissed, 1);
 }
 
-TEST(ClickHintViewTest, ThePopupClosesFromItsButton)
+TEST(ClickHintViewTest, AssistiveTechnologiesGetOneElementThatSaysItAll)
+{
+    int dismissed = 0;
+    ClickHintView card([&] { ++dismissed; });
+    QAccessibleInterface* element = QAccessible::queryAccessibleInterface(&card);
+    ASSERT_NE(element, nullptr);
+    EXPECT_EQ(element->text(QAccessible::Name),
+              QStringLiteral("Welcome to Kelvane. Left-click for controls. Right-click to start or stop."));
+    EXPECT_EQ(element->childCount(), 0) << "the texts and the button are not offered one by one";
+    QAccessibleActionInterface* actions = element->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(dismissed, 1) << "its press is \"Got it\"";
+}
+
+TEST(ClickHintViewTest, TheCardTakesNeitherThePointerNorTheFocusAndGotItClosesIt)
 {
     ClickHintPopup popup;
-    popup.showHint(QRect(900, 0, 22, 22));
+    popup.showHint(QRect(300, 0, 22, 22));
     ASSERT_NE(popup.popup(), nullptr);
     EXPECT_TRUE(popup.popup()->isVisible());
+    // A popup would grab the pointer, and the click the card asks for would only close it.
+    EXPECT_NE(popup.popup()->windowType(), Qt::Popup);
+    EXPECT_TRUE(popup.popup()->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+    EXPECT_TRUE(popup.popup()->testAttribute(Qt::WA_ShowWithoutActivating));
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    // Under the icon.
+    EXPECT_GT(popup.popup()->geometry().top(), 22);
     auto* card = popup.popup()->findChild<ClickHintView*>();
     ASSERT_NE(card, nullptr);
     QTest::mouseClick(&card->gotItButton(), Qt::LeftButton);
     EXPECT_FALSE(popup.popup()->isVisible());
+}
+
+TEST(ClickHintViewTest, AnotherWindowOfTheProgramTakingTheFocusClosesTheCard)
+{
+    ClickHintPopup popup;
+    popup.showHint(QRect(300, 0, 22, 22));
+    ASSERT_TRUE(popup.popup()->isVisible());
+    QWidget popover;
+    popover.show();
+    popover.activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !popup.popup()->isVisible(); }, 5000));
 }
 
 } // namespace

@@ -1,0 +1,81 @@
+#include "Kelvane/status/TrayContrastEdge.h"
+
+#include "Kelvane/status/MenuBarContent.h"
+
+#include "TimerCoreKit/color/DisplayColor.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace TrayContrastEdge {
+
+std::optional<QColor> edgeColor(const MenuBarContent& content)
+{
+    // The icon forms never draw a background.
+    if (content.displayMode == MenuBarDisplayMode::Full && !content.color.backgroundIsEffectivelyTransparent())
+        return std::nullopt;
+    const QColor lit = content.displayMode == MenuBarDisplayMode::Full ? content.color.dotColor()
+                                                                       : content.phaseTint.value_or(content.primaryColor);
+    return edgeColorAround(lit);
+}
+
+QColor edgeColorAround(const QColor& lit)
+{
+    const QColor rgb = lit.toRgb();
+    // Above a fifth of white's luminance a dark rim stands out more than a light one.
+    const bool light = DisplayColor::relativeLuminance(rgb.redF(), rgb.greenF(), rgb.blueF()) > 0.2;
+    return light ? QColor(0, 0, 0, edgeAlpha) : QColor(255, 255, 255, edgeAlpha);
+}
+
+int edgeWidth(qreal pixels)
+{
+    // One pixel in a common tray cell, two from twice its size.
+    return std::max(1, static_cast<int>(std::floor(pixels / 24)));
+}
+
+void surround(QImage& image, int width, const QColor& color)
+{
+    if (width <= 0 || image.isNull())
+        return;
+    if (image.format() != QImage::Format_ARGB32_Premultiplied)
+        image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const int w = image.width();
+    const int h = image.height();
+    // Which pixels the rim covers: those within `width` right of or below a lit one.
+    std::vector<bool> covered(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), false);
+    const int reach = width * width;
+    for (int y = 0; y < h; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < w; ++x) {
+            if (qAlpha(line[x]) < litAlpha)
+                continue;
+            for (int dy = 0; dy <= width; ++dy) {
+                for (int dx = 0; dx <= width; ++dx) {
+                    const int cx = x + dx;
+                    const int cy = y + dy;
+                    if (dx * dx + dy * dy > reach || cx < 0 || cy < 0 || cx >= w || cy >= h)
+                        continue;
+                    covered[static_cast<std::size_t>(cy) * static_cast<std::size_t>(w) + static_cast<std::size_t>(cx)] =
+                        true;
+                }
+            }
+        }
+    }
+    // The picture over the rim.
+    const QRgb edge = color.rgba64().premultiplied().toArgb32();
+    for (int y = 0; y < h; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            if (!covered[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x)])
+                continue;
+            const QRgb p = line[x];
+            const int under = 255 - qAlpha(p);
+            const auto over = [&](int top, int bottom) { return top + (bottom * under + 127) / 255; };
+            line[x] = qRgba(over(qRed(p), qRed(edge)), over(qGreen(p), qGreen(edge)), over(qBlue(p), qBlue(edge)),
+                            over(qAlpha(p), qAlpha(edge)));
+        }
+    }
+}
+
+} // namespace TrayContrastEdge
