@@ -55,7 +55,9 @@ public:
     QStringList iconThemePath() const { return {}; }
 
 public Q_SLOTS:
-    uint GetLayout(int parentId, int recursionDepth, const QStringList& propertyNames, DBusMenuLayoutItem& layout)
+    // Types spelt as registered: QtDBus matches the calls by their names.
+    uint GetLayout(int parentId, int recursionDepth, const QStringList& propertyNames,
+                   platform::DBusMenuLayoutItem& layout)
     {
         Q_UNUSED(propertyNames);
         m_menu.refresh();
@@ -74,7 +76,7 @@ public Q_SLOTS:
         return m_menu.revision();
     }
 
-    DBusMenuItemPropertiesList GetGroupProperties(const QList<int>& ids, const QStringList& propertyNames)
+    QList<platform::DBusMenuItemProperties> GetGroupProperties(const QList<int>& ids, const QStringList& propertyNames)
     {
         Q_UNUSED(propertyNames);
         DBusMenuItemPropertiesList result;
@@ -101,7 +103,7 @@ public Q_SLOTS:
             m_menu.trigger(id);
     }
 
-    QList<int> EventGroup(const DBusMenuEventList& events)
+    QList<int> EventGroup(const QList<platform::DBusMenuEvent>& events)
     {
         QList<int> unknown;
         for (const DBusMenuEvent& event : events) {

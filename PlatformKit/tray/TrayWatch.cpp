@@ -21,12 +21,6 @@ const QString watcherName = QStringLiteral("org.kde.StatusNotifierWatcher");
 // to a user's eye; each look is one small round trip to the X server.
 constexpr int xembedPollMs = 1000;
 
-QString programOf(uint pid)
-{
-    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
-    return comm.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(comm.readAll()).trimmed() : QString();
-}
-
 xcb_connection_t* xcbConnection(int* screen)
 {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -63,7 +57,13 @@ TrayWatch::TrayWatch(QDBusConnection bus, QObject* parent)
 {
     if (m_bus.isConnected()) {
         m_watcher = new QDBusServiceWatcher(watcherName, m_bus, QDBusServiceWatcher::WatchForOwnerChange, this);
-        connect(m_watcher, &QDBusServiceWatcher::serviceOwnerChanged, this, &TrayWatch::update);
+        connect(m_watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+                [this](const QString&, const QString&, const QString& owner) {
+                    TrayPresence now = m_presence;
+                    now.notifierWatcher = owner;
+                    now.notifierWatcherProgram = programOf(owner);
+                    update(now);
+                });
     }
     int screen = 0;
     m_x = xcbConnection(&screen);
@@ -75,33 +75,35 @@ TrayWatch::TrayWatch(QDBusConnection bus, QObject* parent)
             std::free(atom);
         }
         m_poll.setInterval(xembedPollMs);
-        connect(&m_poll, &QTimer::timeout, this, &TrayWatch::update);
+        connect(&m_poll, &QTimer::timeout, this, [this] {
+            TrayPresence now = m_presence;
+            now.xembedTray = xembedTrayPresent();
+            update(now);
+        });
         m_poll.start();
     }
     m_presence.notifierWatcher = watcherOwner();
-    if (!m_presence.notifierWatcher.isEmpty())
-        m_presence.notifierWatcherProgram =
-            programOf(m_bus.interface()->servicePid(m_presence.notifierWatcher).value());
+    m_presence.notifierWatcherProgram = programOf(m_presence.notifierWatcher);
     m_presence.xembedTray = xembedTrayPresent();
 }
 
 TrayWatch::~TrayWatch() = default;
 
-void TrayWatch::update()
+void TrayWatch::update(const TrayPresence& now)
 {
-    TrayPresence now;
-    now.notifierWatcher = watcherOwner();
-    if (!now.notifierWatcher.isEmpty()) {
-        now.notifierWatcherProgram = now.notifierWatcher == m_presence.notifierWatcher
-                                         ? m_presence.notifierWatcherProgram
-                                         : programOf(m_bus.interface()->servicePid(now.notifierWatcher).value());
-    }
-    now.xembedTray = xembedTrayPresent();
     if (now == m_presence)
         return;
     qCDebug(lcTray) << "tray watcher" << now.notifierWatcher << now.notifierWatcherProgram << "xembed" << now.xembedTray;
     m_presence = now;
     Q_EMIT changed();
+}
+
+QString TrayWatch::programOf(const QString& owner) const
+{
+    if (owner.isEmpty())
+        return {};
+    QFile comm(QStringLiteral("/proc/%1/comm").arg(m_bus.interface()->servicePid(owner).value()));
+    return comm.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(comm.readAll()).trimmed() : QString();
 }
 
 QString TrayWatch::watcherOwner() const

@@ -51,8 +51,9 @@ Q_SIGNALS:
     void changed();
 
 private:
-    void update();
+    void update(const TrayPresence& now);
     QString watcherOwner() const;
+    QString programOf(const QString& owner) const;
     bool xembedTrayPresent() const;
 
     QDBusConnection m_bus;
