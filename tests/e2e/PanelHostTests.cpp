@@ -5,6 +5,7 @@
 // panel, and a panel started after the program takes the icon from the strip.
 #include "EndToEndFixture.h"
 #include "PanelHosts.h"
+#include "StandingOut.h"
 
 #include "Kelvane/status/ClickHintView.h"
 
@@ -12,7 +13,6 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QDir>
-#include <QHash>
 
 #include <functional>
 
@@ -23,34 +23,6 @@ using Edge = PanelHost::Edge;
 using Shade = PanelHost::Shade;
 
 namespace {
-
-// The area of the pixels that differ from the picture's most common colour.
-QRect standingOut(const QImage& image)
-{
-    QHash<QRgb, int> counts;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            ++counts[image.pixel(x, y)];
-    QRgb background = 0;
-    int most = -1;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (it.value() > most) {
-            most = it.value();
-            background = it.key();
-        }
-    }
-    QRect area;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            if (std::abs(qRed(pixel) - qRed(background)) + std::abs(qGreen(pixel) - qGreen(background)) +
-                    std::abs(qBlue(pixel) - qBlue(background)) >
-                60)
-                area |= QRect(x, y, 1, 1);
-        }
-    }
-    return area;
-}
 
 const char* edgeName(Edge edge)
 {
@@ -117,7 +89,7 @@ protected:
                 const auto state = panel.isEmpty() ? std::nullopt : m_screen->state(panel);
                 if (!state)
                     return false;
-                const QRect drawn = standingOut(m_screen->capture(panel, m_desktop->path(QStringLiteral("panel.png"))));
+                const QRect drawn = StandingOut::area(m_screen->capture(panel, m_desktop->path(QStringLiteral("panel.png"))));
                 area = drawn.isEmpty() ? QRect() : drawn.translated(state->geometry.topLeft());
                 return area.width() >= 8 && area.height() >= 8;
             },
