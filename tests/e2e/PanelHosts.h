@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <ostream>
+
 struct PanelHost {
     enum class Edge { Top, Bottom };
     enum class Shade { Light, Dark };
@@ -23,6 +25,12 @@ struct PanelHost {
     // Writes its settings and starts it; empty, or what failed.
     QString (*start)(TestDesktop& desktop, Edge edge, Shade shade) = nullptr;
 };
+
+// For test names and failures: the host's program.
+inline void PrintTo(const PanelHost& host, std::ostream* out)
+{
+    *out << host.program.toStdString();
+}
 
 // xfce4-panel, lxqt-panel, tint2, lxpanel and trayer.
 const QList<PanelHost>& panelHosts();
