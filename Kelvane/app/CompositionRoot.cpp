@@ -8,6 +8,7 @@
 #include "Kelvane/status/ClickHintView.h"
 #include "Kelvane/status/CustomDurationDialog.h"
 #include "Kelvane/status/StatusItemController.h"
+#include "Kelvane/status/StripPlace.h"
 #include "Kelvane/update/UpdateControllerFactory.h"
 #include "Kelvane/system/DesktopHotkeyManager.h"
 #include "Kelvane/system/ThemeSoundManager.h"
@@ -57,7 +58,7 @@ std::unique_ptr<RunningProgram> makeController(platform::UserDefaults& defaults,
     parts.makeOneShotTimer = backends.makeOneShotTimer;
     parts.clock = backends.now;
     parts.monotonicSeconds = platform::bootTimeSeconds;
-    parts.statusItem = platform::makeStatusItem();
+    parts.statusItem = platform::makeStatusItem(stripPlaceStore(defaults));
     parts.updates = update::makeUpdateController(defaults, backends.now); // none without a feed address
     parts.sounds = std::make_unique<ThemeSoundManager>(platform::makeThemeSoundPlayer(), &QApplication::beep);
     parts.hotkeys = std::make_unique<DesktopHotkeyManager>();

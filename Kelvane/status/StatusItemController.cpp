@@ -1,7 +1,10 @@
 #include "Kelvane/status/StatusItemController.h"
 
+#include "Kelvane/status/TrayMenu.h"
+
 #include "Kelvane/popover/PopoverRules.h"
 #include "Kelvane/status/MenuBarContent.h"
+#include "Kelvane/status/TrayMenu.h"
 #include "Kelvane/system/NullSystemManagers.h"
 
 #include "PlatformKit/dbus/NullDesktopNotifications.h"
@@ -105,6 +108,10 @@ void StatusItemController::followModel()
 {
     connect(m_statusItem.get(), &platform::StatusItem::leftClicked, &m_subscriptions, [this] { handleLeftClick(); });
     connect(m_statusItem.get(), &platform::StatusItem::rightClicked, &m_subscriptions, [this] { handleRightClick(); });
+    // Hosts that show a menu on a right click pass the middle click on.
+    connect(m_statusItem.get(), &platform::StatusItem::middleClicked, &m_subscriptions, [this] { handleRightClick(); });
+    connect(m_statusItem.get(), &platform::StatusItem::shapeChanged, &m_subscriptions, [this] { redrawStatusItem(); });
+    m_statusItem->setMenuSource([this] { return trayMenuEntries(); });
 
     // The objects whose changes redraw the tray, merged and throttled. The
     // colours and the completion's look are stores of their own, apart from
@@ -158,6 +165,7 @@ void StatusItemController::redrawStatusItem()
     const auto shape = m_statusItem->shape();
     m_statusItem->setToolTip(content.accessibilityLabel());
     m_statusItem->setImages(MenuBarContentView::render(content, shape, m_lookStates, now, stripPixelRatio()));
+    m_statusItem->refreshMenu();
 
     const auto next = MenuBarContentView::nextLookChange(content, shape, m_lookStates, now);
     if (!next) {
@@ -176,6 +184,31 @@ void StatusItemController::handleLeftClick()
 void StatusItemController::handleRightClick()
 {
     m_commands->perform({.kind = TimerAction::Kind::Toggle});
+}
+
+QList<platform::StatusMenuEntry> StatusItemController::trayMenuEntries()
+{
+    QPointer<StatusItemController> self(this);
+    const auto perform = [self](TimerAction::Kind kind) {
+        return [self, kind] {
+            if (self)
+                self->m_commands->perform({.kind = kind});
+        };
+    };
+    return TrayMenu::entries(m_model->engine().state().mode(),
+                             {.toggle = perform(TimerAction::Kind::Toggle),
+                              .reset = perform(TimerAction::Kind::Reset),
+                              .openControls =
+                                  [self] {
+                                      if (self && !self->m_popover->isShown())
+                                          self->togglePopover();
+                                  },
+                              .openSettings = perform(TimerAction::Kind::OpenSettings),
+                              .quit =
+                                  [self] {
+                                      if (self)
+                                          self->m_quit();
+                                  }});
 }
 
 void StatusItemController::togglePopover()

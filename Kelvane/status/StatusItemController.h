@@ -37,6 +37,8 @@ public:
 
     void handleLeftClick();
     void handleRightClick();
+    // The menu hosts show instead of passing the right click on.
+    QList<platform::StatusMenuEntry> trayMenuEntries();
     void togglePopover();
     void toggleFloatingDisplay();
     void checkForUpdates();

@@ -1,9 +1,11 @@
 #include "PlatformKit/tray/StatusItem.h"
 
+#include "PlatformKit/tray/NotifierStatusItem.h"
 #include "PlatformKit/tray/StripStatusItem.h"
 #include "PlatformKit/tray/SystemTrayStatusItem.h"
+#include "PlatformKit/tray/TrayFollowingStatusItem.h"
 
-#include <QSystemTrayIcon>
+#include <QDBusConnection>
 
 namespace platform {
 
@@ -24,11 +26,28 @@ void StatusItem::setToolTip(const QString& text)
     showToolTip(m_toolTip);
 }
 
-std::unique_ptr<StatusItem> makeStatusItem()
+void StatusItem::setMenuSource(MenuSource source)
 {
-    if (QSystemTrayIcon::isSystemTrayAvailable())
-        return std::make_unique<SystemTrayStatusItem>();
-    return std::make_unique<StripStatusItem>();
+    m_menuSource = std::move(source);
+    refreshMenu();
+}
+
+std::unique_ptr<StatusItem> makeStatusItem(StripPlaceStore store)
+{
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    auto factory = [bus, store](TrayRoad road, const TrayPresence& presence) -> std::unique_ptr<StatusItem> {
+        switch (road) {
+        case TrayRoad::Notifier:
+            return std::make_unique<NotifierStatusItem>(
+                bus, !notifierHostPassesRightClick(presence.notifierWatcherProgram));
+        case TrayRoad::XEmbed:
+            return std::make_unique<SystemTrayStatusItem>();
+        case TrayRoad::Strip:
+            break;
+        }
+        return std::make_unique<StripStatusItem>(store);
+    };
+    return std::make_unique<TrayFollowingStatusItem>(std::make_unique<TrayWatch>(bus), std::move(factory));
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "PlatformKit/tray/SystemTrayStatusItem.h"
 
+#include <QCursor>
 #include <QIcon>
 #include <QPixmap>
 #include <QSystemTrayIcon>
@@ -11,12 +12,16 @@ SystemTrayStatusItem::SystemTrayStatusItem(QObject* parent)
     , m_icon(std::make_unique<QSystemTrayIcon>())
 {
     connect(m_icon.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        m_clickPoint = QCursor::pos();
         switch (reason) {
         case QSystemTrayIcon::Trigger:
             Q_EMIT leftClicked();
             break;
         case QSystemTrayIcon::Context:
             Q_EMIT rightClicked();
+            break;
+        case QSystemTrayIcon::MiddleClick:
+            Q_EMIT middleClicked();
             break;
         default:
             break;
@@ -28,7 +33,10 @@ SystemTrayStatusItem::~SystemTrayStatusItem() = default;
 
 QRect SystemTrayStatusItem::anchorRect() const
 {
-    return m_icon->geometry();
+    const QRect icon = m_icon->geometry();
+    if (!icon.isEmpty() || !m_clickPoint)
+        return icon;
+    return QRect(*m_clickPoint, QSize(1, 1));
 }
 
 void SystemTrayStatusItem::showImages(const QList<QImage>& images)

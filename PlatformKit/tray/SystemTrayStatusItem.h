@@ -3,13 +3,14 @@
 #include "PlatformKit/tray/StatusItem.h"
 
 #include <memory>
+#include <optional>
 
 class QSystemTrayIcon;
 
 namespace platform {
 
-// The item as a tray icon: a StatusNotifierItem where a watcher is on the
-// session bus, an XEmbed icon otherwise (Qt picks). Tray icons are square.
+// The item as an XEmbed tray icon. The tray passes every click on, and its
+// icon's area is known. Tray icons are square.
 class SystemTrayStatusItem final : public StatusItem {
     Q_OBJECT
 
@@ -18,7 +19,7 @@ public:
     ~SystemTrayStatusItem() override;
 
     Shape shape() const override { return Shape::SquareCell; }
-    // Empty where the tray does not tell (StatusNotifierItem).
+    // The icon's area; the last click's point where the tray does not tell.
     QRect anchorRect() const override;
 
 protected:
@@ -27,6 +28,7 @@ protected:
 
 private:
     std::unique_ptr<QSystemTrayIcon> m_icon;
+    std::optional<QPoint> m_clickPoint;
 };
 
 } // namespace platform

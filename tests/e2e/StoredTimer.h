@@ -44,6 +44,16 @@ public:
         return true;
     }
 
+    // The first-run card marked as seen, as on any day after the first.
+    static bool markClickHintSeen(const QString& path)
+    {
+        const auto store = platform::UserDefaults::openFile(path);
+        if (!store || !store->isShared())
+            return false;
+        store->setBool(SharedDefaultsKeys::hasSeenClickHint.name, true);
+        return true;
+    }
+
     std::optional<TimerMode> mode()
     {
         const auto stored = snapshot();

@@ -83,10 +83,13 @@ public:
     // The StatusNotifierWatcher's lines ("item <sender> <argument>"), read so far.
     QStringList watcherLines(std::chrono::milliseconds wait);
 
-private:
-    bool startServices(Tray tray, const QString& serviceDir);
+    // Starts a service of this desktop, ended with it (or by `killService(name)`).
     DesktopProcess& launch(const QString& name, const QString& program, const QStringList& arguments);
     bool busNameOwned(const QString& name) const;
+    bool hasSelectionOwner(const char* name) const { return m_x && m_x->hasSelectionOwner(name); }
+
+private:
+    bool startServices(Tray tray, const QString& serviceDir);
 
     QTemporaryDir m_root;
     QProcessEnvironment m_environment;

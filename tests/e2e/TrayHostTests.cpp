@@ -2,10 +2,10 @@
 // click and a deep link start and pause the timer, the widget's queued
 // commands are performed at once, and a killed program comes back paused.
 #include "EndToEndFixture.h"
+#include "StandingOut.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QHash>
 
 using namespace std::chrono_literals;
 using platform::test::runEventLoop;
@@ -14,33 +14,6 @@ namespace {
 
 const QString trayHost = QStringLiteral("trayer");
 const QString toggleLink = QStringLiteral("kelvane://timer/toggle");
-
-// Pixels that stand out from the picture's most common colour.
-int litPixels(const QImage& image)
-{
-    QHash<QRgb, int> counts;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            ++counts[image.pixel(x, y)];
-    QRgb background = 0;
-    int most = -1;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (it.value() > most) {
-            most = it.value();
-            background = it.key();
-        }
-    }
-    const auto far = [background](QRgb pixel) {
-        return std::abs(qRed(pixel) - qRed(background)) + std::abs(qGreen(pixel) - qGreen(background)) +
-                   std::abs(qBlue(pixel) - qBlue(background)) >
-               60;
-    };
-    int lit = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            lit += far(image.pixel(x, y)) ? 1 : 0;
-    return lit;
-}
 
 class TrayHost : public OnDesktop<TestDesktop::Tray::XEmbedHost> {
 protected:
@@ -76,7 +49,7 @@ TEST_F(TrayHost, TheIconShowsInTheTrayAndIsDrawn)
     QDir().mkpath(QStringLiteral(E2E_OUTPUT_DIR));
     const QImage shot = m_screen->capture(m_icon, QStringLiteral(E2E_OUTPUT_DIR "/tray-icon.png"));
     ASSERT_FALSE(shot.isNull()) << "import could not capture the icon";
-    EXPECT_GE(litPixels(shot), 8) << "the icon is blank";
+    EXPECT_GE(StandingOut::pixels(shot), 8) << "the icon is blank";
 }
 
 TEST_F(TrayHost, RightClickStartsTheTimerAndADeepLinkPausesIt)

@@ -116,9 +116,7 @@ protected:
     // For the steps that start on a later day: the hint was seen then.
     void markClickHintSeen()
     {
-        const auto store = platform::UserDefaults::openFile(m_desktop->storePath());
-        ASSERT_TRUE(store && store->isShared());
-        store->setBool(SharedDefaultsKeys::hasSeenClickHint.name, true);
+        ASSERT_TRUE(StoredTimer::markClickHintSeen(m_desktop->storePath()));
     }
 
     // The program started on a day after the first: the hint seen, the timer

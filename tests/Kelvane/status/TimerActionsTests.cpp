@@ -44,6 +44,13 @@ struct ToggleRoute {
 
 const ToggleRoute toggleRoutes[] = {
     {"right click", [](ControllerRig& rig) { Q_EMIT rig.statusItem->rightClicked(); }},
+    {"middle click", [](ControllerRig& rig) { Q_EMIT rig.statusItem->middleClicked(); }},
+    {"tray menu's first entry",
+     [](ControllerRig& rig) {
+         const auto entries = rig.statusItem->menuEntries();
+         if (!entries.isEmpty() && entries.first().trigger)
+             entries.first().trigger();
+     }},
     {"shortcut", [](ControllerRig& rig) { rig.hotkeys->pressToggle(); }},
     {"deep link", [](ControllerRig& rig) { rig.commands().handleDeepLink({DeepLinkAction::Kind::Toggle, {}}); }},
     {"widget command", [](ControllerRig& rig) { enqueue(rig, TimerCommand::toggle()); }},

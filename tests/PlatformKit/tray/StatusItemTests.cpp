@@ -1,4 +1,7 @@
 #include "PlatformKit/tray/StripStatusItem.h"
+#include "PlatformKit/tray/TrayWatch.h"
+
+#include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 
@@ -38,19 +41,37 @@ TEST(StatusItemTest, PassesOnOnlyPicturesWhosePixelsChanged)
     EXPECT_EQ(item.toolTipSends, 1);
 }
 
-TEST(StatusItemTest, TheStripSitsAtTheTopRightOfTheFreeArea)
+TEST(StatusItemTest, TheStripSitsAtTheTopMiddleOrWhereTheUserLeftIt)
 {
+    const QList<QRect> twoScreens{{0, 32, 1920, 1048}, {1920, 0, 1280, 1024}};
     const struct {
+        const char* name;
         QSize size;
-        QRect available;
+        std::optional<QPoint> saved;
+        QList<QRect> available;
         QRect placed;
     } cases[] = {
-        {{60, 28}, {0, 0, 1920, 1080}, {1856, 4, 60, 28}},
-        {{60, 28}, {0, 32, 1920, 1048}, {1856, 36, 60, 28}},
-        {{80, 28}, {1920, 0, 1280, 1024}, {3116, 4, 80, 28}},
+        {"first start", {60, 28}, std::nullopt, {{0, 0, 1920, 1080}}, {930, 4, 60, 28}},
+        {"below a top panel", {60, 28}, std::nullopt, twoScreens, {930, 36, 60, 28}},
+        {"kept on the second screen", {80, 28}, QPoint(3000, 900), twoScreens, {3000, 900, 80, 28}},
+        {"kept while partly on a screen", {80, 28}, QPoint(1900, 50), twoScreens, {1900, 50, 80, 28}},
+        {"a screen since unplugged", {80, 28}, QPoint(4000, 100), twoScreens, {920, 36, 80, 28}},
     };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(platform::StripStatusItem::placement(c.size, c.saved, c.available, c.available.first()), c.placed);
+    }
+}
+
+TEST(StatusItemTest, OnlyPlasmaIsTrustedToPassTheRightClick)
+{
+    const struct {
+        const char* program;
+        bool passes;
+    } cases[] = {{"kded5", true}, {"plasmashell", true}, {"xfce4-panel", false}, {"lxqt-panel", false},
+                 {"gnome-shell", false}, {"", false}};
     for (const auto& c : cases)
-        EXPECT_EQ(platform::StripStatusItem::placement(c.size, c.available), c.placed);
+        EXPECT_EQ(platform::notifierHostPassesRightClick(QString::fromLatin1(c.program)), c.passes) << c.program;
 }
 
 } // namespace
@@ -63,20 +84,30 @@ TEST(StatusItemTest, TheStripSitsAtTheTopRightOfTheFreeArea)
 
 namespace {
 
-void release(QWidget* window, Qt::MouseButton button)
+void send(QWidget* window, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
 {
-    QMouseEvent event(QEvent::MouseButtonRelease, QPointF(5, 5), window->mapToGlobal(QPointF(5, 5)), button,
-                      Qt::NoButton, Qt::NoModifier);
+    QMouseEvent event(type, QPointF(at), window->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
     QCoreApplication::sendEvent(window, &event);
 }
 
-TEST(StatusItemTest, TheStripShowsThePictureAtItsSizeAndTakesBothClicks)
+void click(QWidget* window, Qt::MouseButton button)
+{
+    send(window, QEvent::MouseButtonPress, {5, 5}, button, button);
+    send(window, QEvent::MouseButtonRelease, {5, 5}, button, Qt::NoButton);
+}
+
+QImage picture()
+{
+    QImage image(120, 56, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(2);
+    image.fill(Qt::red);
+    return image;
+}
+
+TEST(StatusItemTest, TheStripShowsThePictureAtItsSizeAndTakesTheClicks)
 {
     platform::StripStatusItem item;
-    QImage picture(120, 56, QImage::Format_ARGB32_Premultiplied);
-    picture.setDevicePixelRatio(2);
-    picture.fill(Qt::red);
-    item.setImages({picture});
+    item.setImages({picture()});
     item.setToolTip("Timer ready: 25 minutes 0 seconds");
 
     QWidget* window = item.window();
@@ -84,17 +115,46 @@ TEST(StatusItemTest, TheStripShowsThePictureAtItsSizeAndTakesBothClicks)
     EXPECT_EQ(window->size(), QSize(60, 28));
     EXPECT_EQ(window->accessibleName(), "Timer ready: 25 minutes 0 seconds");
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_EQ(window->geometry(), platform::StripStatusItem::placement(QSize(60, 28), available));
+    EXPECT_EQ(window->geometry(), platform::StripStatusItem::placement(QSize(60, 28), std::nullopt, {available}, available));
 
     int left = 0;
     int right = 0;
+    int middle = 0;
     QObject::connect(&item, &platform::StatusItem::leftClicked, [&] { ++left; });
     QObject::connect(&item, &platform::StatusItem::rightClicked, [&] { ++right; });
-    release(window, Qt::LeftButton);
-    release(window, Qt::RightButton);
-    release(window, Qt::MiddleButton);
+    QObject::connect(&item, &platform::StatusItem::middleClicked, [&] { ++middle; });
+    click(window, Qt::LeftButton);
+    click(window, Qt::RightButton);
+    click(window, Qt::MiddleButton);
     EXPECT_EQ(left, 1);
     EXPECT_EQ(right, 1);
+    EXPECT_EQ(middle, 1);
+}
+
+TEST(StatusItemTest, ADraggedStripIsNoClickAndKeepsItsNewPlace)
+{
+    std::optional<QPoint> saved;
+    platform::StripStatusItem item({[] { return std::optional(QPoint(200, 300)); }, [&](QPoint at) { saved = at; }});
+    item.setImages({picture()});
+    QWidget* window = item.window();
+    ASSERT_EQ(window->pos(), QPoint(200, 300)) << "not at the stored place";
+    int clicks = 0;
+    QObject::connect(&item, &platform::StatusItem::leftClicked, [&] { ++clicks; });
+
+    send(window, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+    for (int step = 1; step <= 10; ++step)
+        send(window, QEvent::MouseMove, window->mapFromGlobal(QPoint(205 + 10 * step, 305 + 4 * step)), Qt::NoButton,
+             Qt::LeftButton);
+    send(window, QEvent::MouseButtonRelease, window->mapFromGlobal(QPoint(305, 345)), Qt::LeftButton, Qt::NoButton);
+
+    EXPECT_EQ(clicks, 0) << "the drag also opened the popover";
+    EXPECT_EQ(window->pos(), QPoint(300, 340));
+    ASSERT_TRUE(platform::test::waitUntil([&] { return saved.has_value(); })) << "the new place was not kept";
+    EXPECT_EQ(*saved, QPoint(300, 340));
+
+    // A new picture keeps the place.
+    item.setImages({picture().scaled(140, 56)});
+    EXPECT_EQ(window->pos(), QPoint(300, 340));
 }
 
 } // namespace

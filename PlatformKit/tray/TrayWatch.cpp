@@ -1,0 +1,128 @@
+#include "PlatformKit/tray/TrayWatch.h"
+
+#include "PlatformKit/core/Logging.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusServiceWatcher>
+#include <QFile>
+#include <QGuiApplication>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+const QString watcherName = QStringLiteral("org.kde.StatusNotifierWatcher");
+// Often enough that a panel started after the program takes its icon at once
+// to a user's eye; each look is one small round trip to the X server.
+constexpr int xembedPollMs = 1000;
+
+xcb_connection_t* xcbConnection(int* screen)
+{
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11)
+        return nullptr;
+    // Qt's connection is to the default screen of $DISPLAY.
+    *screen = 0;
+    if (const char* display = std::getenv("DISPLAY")) {
+        if (const char* dot = std::strrchr(display, '.'); dot && std::strchr(display, ':') < dot)
+            *screen = std::atoi(dot + 1);
+    }
+    return x11->connection();
+}
+
+} // namespace
+
+TrayRoad trayRoad(const TrayPresence& presence)
+{
+    if (!presence.notifierWatcher.isEmpty())
+        return TrayRoad::Notifier;
+    return presence.xembedTray ? TrayRoad::XEmbed : TrayRoad::Strip;
+}
+
+bool notifierHostPassesRightClick(const QString& watcherProgram)
+{
+    // Plasma's watcher lives in kded; plasmashell hosts the items.
+    static const QStringList plasma{QStringLiteral("kded5"), QStringLiteral("kded6"), QStringLiteral("plasmashell")};
+    return plasma.contains(watcherProgram);
+}
+
+TrayWatch::TrayWatch(QDBusConnection bus, QObject* parent)
+    : QObject(parent)
+    , m_bus(std::move(bus))
+{
+    if (m_bus.isConnected()) {
+        m_watcher = new QDBusServiceWatcher(watcherName, m_bus, QDBusServiceWatcher::WatchForOwnerChange, this);
+        connect(m_watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+                [this](const QString&, const QString&, const QString& owner) {
+                    TrayPresence now = m_presence;
+                    now.notifierWatcher = owner;
+                    now.notifierWatcherProgram = programOf(owner);
+                    update(now);
+                });
+    }
+    int screen = 0;
+    m_x = xcbConnection(&screen);
+    if (m_x) {
+        const QByteArray name = "_NET_SYSTEM_TRAY_S" + QByteArray::number(screen);
+        if (auto* atom = xcb_intern_atom_reply(m_x, xcb_intern_atom(m_x, 0, uint16_t(name.size()), name.constData()),
+                                               nullptr)) {
+            m_trayAtom = atom->atom;
+            std::free(atom);
+        }
+        m_poll.setInterval(xembedPollMs);
+        connect(&m_poll, &QTimer::timeout, this, [this] {
+            TrayPresence now = m_presence;
+            now.xembedTray = xembedTrayPresent();
+            update(now);
+        });
+        m_poll.start();
+    }
+    m_presence.notifierWatcher = watcherOwner();
+    m_presence.notifierWatcherProgram = programOf(m_presence.notifierWatcher);
+    m_presence.xembedTray = xembedTrayPresent();
+}
+
+TrayWatch::~TrayWatch() = default;
+
+void TrayWatch::update(const TrayPresence& now)
+{
+    if (now == m_presence)
+        return;
+    qCDebug(lcTray) << "tray watcher" << now.notifierWatcher << now.notifierWatcherProgram << "xembed" << now.xembedTray;
+    m_presence = now;
+    Q_EMIT changed();
+}
+
+QString TrayWatch::programOf(const QString& owner) const
+{
+    if (owner.isEmpty())
+        return {};
+    QFile comm(QStringLiteral("/proc/%1/comm").arg(m_bus.interface()->servicePid(owner).value()));
+    return comm.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(comm.readAll()).trimmed() : QString();
+}
+
+QString TrayWatch::watcherOwner() const
+{
+    if (!m_bus.isConnected())
+        return {};
+    const auto owner = m_bus.interface()->serviceOwner(watcherName);
+    return owner.isValid() ? owner.value() : QString();
+}
+
+bool TrayWatch::xembedTrayPresent() const
+{
+    if (!m_x || !m_trayAtom)
+        return false;
+    xcb_get_selection_owner_reply_t* owner =
+        xcb_get_selection_owner_reply(m_x, xcb_get_selection_owner(m_x, m_trayAtom), nullptr);
+    const bool owned = owner && owner->owner != XCB_NONE;
+    std::free(owner);
+    return owned;
+}
+
+} // namespace platform

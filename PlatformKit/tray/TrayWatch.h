@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <cstdint>
+
+class QDBusServiceWatcher;
+struct xcb_connection_t;
+
+namespace platform {
+
+// Which trays the desktop has right now.
+struct TrayPresence {
+    // The owner of org.kde.StatusNotifierWatcher on the session bus; empty
+    // when none.
+    QString notifierWatcher;
+    // The program that owner runs, as /proc names it ("kded5").
+    QString notifierWatcherProgram;
+    // Whether an XEmbed tray owns the screen's _NET_SYSTEM_TRAY_S<n>.
+    bool xembedTray = false;
+
+    bool operator==(const TrayPresence&) const = default;
+};
+
+// Where the item goes: on the bus where a watcher is (it also covers hosts
+// that take both), in the XEmbed tray otherwise, else in the strip.
+enum class TrayRoad { Notifier, XEmbed, Strip };
+TrayRoad trayRoad(const TrayPresence& presence);
+
+// Whether the host behind this watcher passes a right click on as
+// ContextMenu, so the item must not offer it a menu: Plasma shows an item's
+// menu instead when it has one.
+bool notifierHostPassesRightClick(const QString& watcherProgram);
+
+// Watches for trays coming and going: the watcher's name through the bus,
+// the XEmbed selection by asking the X server now and then (a tray taking
+// it announces that to the root window, which Qt does not pass on).
+class TrayWatch final : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TrayWatch(QDBusConnection bus, QObject* parent = nullptr);
+    ~TrayWatch() override;
+
+    const TrayPresence& presence() const { return m_presence; }
+
+Q_SIGNALS:
+    void changed();
+
+private:
+    void update(const TrayPresence& now);
+    QString watcherOwner() const;
+    QString programOf(const QString& owner) const;
+    bool xembedTrayPresent() const;
+
+    QDBusConnection m_bus;
+    QDBusServiceWatcher* m_watcher = nullptr;
+    QTimer m_poll;
+    xcb_connection_t* m_x = nullptr;
+    uint32_t m_trayAtom = 0;
+    TrayPresence m_presence;
+};
+
+} // namespace platform

@@ -1,0 +1,265 @@
+// The program on the tray hosts Linux users have, each started by the test
+// as its users run it: the icon shows in the panel, a right click (or, where
+// the host shows the item's menu instead, that menu's first entry) starts the
+// timer, a left click opens the popover at the icon along a top and a bottom
+// panel, and a panel started after the program takes the icon from the strip.
+#include "EndToEndFixture.h"
+#include "PanelHosts.h"
+#include "StandingOut.h"
+
+#include "Kelvane/status/ClickHintView.h"
+
+#include <QDBusArgument>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QDir>
+
+#include <functional>
+
+using namespace std::chrono_literals;
+using platform::test::runEventLoop;
+using platform::test::waitUntil;
+using Edge = PanelHost::Edge;
+using Shade = PanelHost::Shade;
+
+namespace {
+
+const char* edgeName(Edge edge)
+{
+    return edge == Edge::Top ? "top" : "bottom";
+}
+
+class OnPanel : public OnDesktop<TestDesktop::Tray::None>, public ::testing::WithParamInterface<PanelHost> {
+protected:
+    QStringList moreTools() const override { return GetParam().tools + QStringList{QStringLiteral("import")}; }
+
+    void startPanel(Edge edge = Edge::Top, Shade shade = Shade::Dark)
+    {
+        const QString failure = ::startPanel(*m_desktop, GetParam(), edge, shade);
+        ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+        m_edge = edge;
+    }
+
+    // The panel's widest viewable window.
+    QString panelWindow() const
+    {
+        QString widest;
+        int width = 0;
+        for (const QString& window :
+             m_screen->search({QStringLiteral("--onlyvisible"), QStringLiteral("--class"), GetParam().windowClass})) {
+            const auto state = m_screen->state(window);
+            if (state && state->viewable && state->geometry.width() > width) {
+                width = state->geometry.width();
+                widest = window;
+            }
+        }
+        return widest;
+    }
+
+    // Whether the program's item is registered with the host's watcher.
+    bool registeredWithWatcher() const
+    {
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            QStringLiteral("org.kde.StatusNotifierWatcher"), QStringLiteral("/StatusNotifierWatcher"),
+            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+        call << QStringLiteral("org.kde.StatusNotifierWatcher") << QStringLiteral("RegisteredStatusNotifierItems");
+        const QDBusMessage reply = m_desktop->bus().call(call, QDBus::Block, 2000);
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+            return false;
+        return !reply.arguments().first().value<QDBusVariant>().variant().toStringList().isEmpty();
+    }
+
+    // Where the icon shows in the panel, in root coordinates; empty when it
+    // does not within `timeout`. XEmbed icons are the program's own window;
+    // a StatusNotifierItem is drawn by the panel, the only thing on it.
+    QRect waitForIcon(std::chrono::milliseconds timeout = 15s)
+    {
+        QRect area;
+        waitUntil(
+            [&] {
+                if (!GetParam().statusNotifier) {
+                    const QStringList icons = m_screen->programWindows(GetParam().windowClass);
+                    const auto state = icons.isEmpty() ? std::nullopt : m_screen->state(icons.first());
+                    area = state && state->viewable ? state->geometry : QRect();
+                    return !area.isEmpty();
+                }
+                m_lastLook = QStringLiteral("not registered with the watcher");
+                if (!registeredWithWatcher())
+                    return false;
+                const QString panel = panelWindow();
+                const std::optional<WindowState> state =
+                    panel.isEmpty() ? std::nullopt : m_screen->state(panel);
+                const QRect frame = state ? state->geometry : QRect();
+                m_lastLook = QStringLiteral("no panel window");
+                if (frame.isEmpty())
+                    return false;
+                const QRect drawn = StandingOut::area(m_screen->capture(panel, m_desktop->path(QStringLiteral("panel.png"))));
+                area = drawn.isEmpty() ? QRect() : drawn.translated(frame.topLeft());
+                m_lastLook = QStringLiteral("drawn at %1,%2 %3x%4 in the panel at %5,%6 %7x%8")
+                                 .arg(drawn.x()).arg(drawn.y()).arg(drawn.width()).arg(drawn.height())
+                                 .arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height());
+                return area.width() >= 8 && area.height() >= 8;
+            },
+            timeout);
+        return area;
+    }
+
+    // Writes what the panel shows to the screens folder.
+    void shoot(const QString& name)
+    {
+        QDir().mkpath(QStringLiteral(E2E_OUTPUT_DIR "/hosts"));
+        const QString panel = panelWindow();
+        if (!panel.isEmpty())
+            m_screen->capture(panel, QStringLiteral(E2E_OUTPUT_DIR "/hosts/%1-%2.png").arg(GetParam().program, name));
+    }
+
+    QStringList topLevelWindows() const
+    {
+        return m_screen->search({QStringLiteral("--onlyvisible"), QStringLiteral("--maxdepth"), QStringLiteral("1"),
+                                 QStringLiteral("--name"), QString()});
+    }
+
+    // A viewable window of the program outside the panel whose area passes
+    // `wanted`, within `timeout`; empty when none shows.
+    QString waitForOwnWindow(const std::function<bool(const QRect&)>& wanted, std::chrono::milliseconds timeout = 10s)
+    {
+        const QStringList hosts = m_screen->search({QStringLiteral("--class"), GetParam().windowClass});
+        QString found;
+        waitUntil(
+            [&] {
+                for (const QString& window : m_screen->programWindows()) {
+                    const auto state = m_screen->state(window);
+                    if (state && state->viewable && wanted(state->geometry) && !m_screen->isInside(window, hosts)) {
+                        found = window;
+                        return true;
+                    }
+                }
+                return false;
+            },
+            timeout);
+        return found;
+    }
+    QString waitForHint()
+    {
+        return waitForOwnWindow([](const QRect& area) { return area.width() == ClickHintView::cardWidth; });
+    }
+    QString waitForPopover()
+    {
+        return waitForOwnWindow([](const QRect& area) { return area.width() != ClickHintView::cardWidth; });
+    }
+
+    // A right click on the icon; where the host shows the item's menu, its
+    // first entry.
+    void rightClick(const QRect& icon)
+    {
+        const QStringList before = topLevelWindows();
+        ASSERT_TRUE(m_screen->click(icon, 3));
+        if (!GetParam().statusNotifier)
+            return;
+        // The host's menu is a window of its own.
+        const bool menuShown = waitUntil(
+            [&] {
+                for (const QString& window : topLevelWindows()) {
+                    if (!before.contains(window))
+                        return true;
+                }
+                return false;
+            },
+            5s);
+        ASSERT_TRUE(menuShown) << "no menu on a right click";
+        runEventLoop(300ms);
+        ASSERT_TRUE(m_desktop->run(QStringLiteral("xdotool"),
+                                   {QStringLiteral("key"), QStringLiteral("Down"), QStringLiteral("Return")}));
+    }
+
+    Edge m_edge = Edge::Top;
+    // What the last look for a panel-drawn icon saw.
+    QString m_lastLook;
+};
+
+TEST_P(OnPanel, TheIconShowsAndTheFirstRightClickStartsTheTimer)
+{
+    ASSERT_NO_FATAL_FAILURE(startPanel(Edge::Top, Shade::Light));
+    startProgram();
+    const QRect icon = waitForIcon();
+    ASSERT_FALSE(icon.isEmpty()) << "no icon in " << GetParam().program.toStdString() << ": "
+                                   << m_lastLook.toStdString();
+    EXPECT_LE(icon.height(), panelHeight);
+    EXPECT_LE(icon.top(), panelHeight) << "not in the panel at the top";
+    ASSERT_TRUE(waitForMode(TimerMode::Idle)) << "no idle timer stored at start";
+    shoot(QStringLiteral("light"));
+
+    // On a fresh store the welcome card is up: the click goes past it.
+    EXPECT_FALSE(waitForHint().isEmpty()) << "no welcome card on the first start";
+    rightClick(icon);
+    EXPECT_TRUE(waitForMode(TimerMode::Running)) << "the first right click did not start the timer";
+}
+
+TEST_P(OnPanel, ALeftClickOpensThePopoverAtTheIcon)
+{
+    // The welcome card is the first start's, and out of the way here.
+    ASSERT_TRUE(StoredTimer::markClickHintSeen(m_desktop->storePath()));
+    for (const Edge edge : {Edge::Top, Edge::Bottom}) {
+        SCOPED_TRACE(edgeName(edge));
+        if (edge == Edge::Bottom) {
+            m_program.reset();
+            m_desktop->killService(QStringLiteral("panel"));
+            m_desktop->killService(QStringLiteral("xfconfd"));
+        }
+        ASSERT_NO_FATAL_FAILURE(startPanel(edge, Shade::Dark));
+        startProgram();
+        const QRect icon = waitForIcon();
+        ASSERT_FALSE(icon.isEmpty()) << "no icon in " << GetParam().program.toStdString() << ": "
+                                   << m_lastLook.toStdString();
+        shoot(QStringLiteral("dark-%1").arg(QLatin1String(edgeName(edge))));
+
+        ASSERT_TRUE(m_screen->click(icon, 1));
+        const QString popover = waitForPopover();
+        ASSERT_FALSE(popover.isEmpty()) << "no popover on a left click";
+        const auto placed = m_screen->waitForStill(popover);
+        ASSERT_TRUE(placed);
+        const QSize screen = m_desktop->screenSize();
+        EXPECT_LE(placed->left(), icon.center().x()) << "the popover is not above or below the icon";
+        EXPECT_GE(placed->right(), icon.center().x()) << "the popover is not above or below the icon";
+        if (edge == Edge::Top)
+            EXPECT_LE(placed->top(), panelHeight + 40) << "the popover is far from a top panel";
+        else
+            EXPECT_GE(placed->bottom(), screen.height() - panelHeight - 40) << "the popover is far from a bottom panel";
+    }
+}
+
+TEST_P(OnPanel, APanelStartedAfterTheProgramTakesTheIcon)
+{
+    // The welcome card is the first start's own case.
+    ASSERT_TRUE(StoredTimer::markClickHintSeen(m_desktop->storePath()));
+    startProgram();
+    const QString strip = waitForProgramWindow({});
+    ASSERT_FALSE(strip.isEmpty()) << "no strip without a tray";
+    // As at login, where the panel comes up a little after the program.
+    runEventLoop(3s);
+    ASSERT_NO_FATAL_FAILURE(startPanel());
+    const QRect icon = waitForIcon();
+    ASSERT_FALSE(icon.isEmpty()) << "the icon did not move into the panel started later";
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            const auto state = m_screen->state(strip);
+            return !state || !state->viewable;
+        },
+        5s))
+        << "the strip stayed beside the icon";
+
+    ASSERT_TRUE(waitForMode(TimerMode::Idle));
+    rightClick(icon);
+    EXPECT_TRUE(waitForMode(TimerMode::Running)) << "the icon in the late panel does not take the right click";
+}
+
+std::string hostName(const ::testing::TestParamInfo<PanelHost>& info)
+{
+    std::string name = info.param.program.toStdString();
+    std::erase(name, '-');
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Hosts, OnPanel, ::testing::ValuesIn(panelHosts()), hostName);
+
+} // namespace

@@ -1,0 +1,43 @@
+#pragma once
+
+// The tray hosts Linux users have, each started on a test desktop as its
+// users run it: one panel along the top or the bottom edge, light or dark,
+// holding only its tray.
+
+#include "TestDesktop.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <ostream>
+
+struct PanelHost {
+    enum class Edge { Top, Bottom };
+    enum class Shade { Light, Dark };
+
+    QString program;
+    // Items go on the bus (StatusNotifierItem) rather than into an XEmbed socket.
+    bool statusNotifier = false;
+    // The panel's window class, as xdotool searches it.
+    QString windowClass;
+    // The programs it needs besides the desktop's.
+    QStringList tools;
+    // Writes its settings and starts it; empty, or what failed.
+    QString (*start)(TestDesktop& desktop, Edge edge, Shade shade) = nullptr;
+};
+
+// For test names and failures: the host's program.
+inline void PrintTo(const PanelHost& host, std::ostream* out)
+{
+    *out << host.program.toStdString();
+}
+
+// xfce4-panel, lxqt-panel, tint2, lxpanel and trayer.
+const QList<PanelHost>& panelHosts();
+
+// Starts `host` on `desktop` and waits until it takes tray items; empty once
+// it does, otherwise what failed.
+QString startPanel(TestDesktop& desktop, const PanelHost& host, PanelHost::Edge edge, PanelHost::Shade shade);
+
+// The panel's height: every host is given the same.
+inline constexpr int panelHeight = 30;
