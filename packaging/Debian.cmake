@@ -20,14 +20,14 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_CONTACT "Kelvane developers <kelvane@morrowfen.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "countdown timer in the tray with a retro LED display")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "countdown timer in the tray with a retro LED display
- Kelvane lives in the system tray and draws its time as a dot matrix,
- slanted seven-segment digits, flip-clock cards or blocks. It has presets,
- a stopwatch, Pomodoro and custom multi-phase timers, completion sounds,
- notifications and animations, a floating always-on-top panel and global
- shortcuts.
- .
- The kelvane-widget program puts the timer on the desktop as widgets.")
+# CPack puts the summary first and indents these lines as Debian wants.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Kelvane lives in the system tray and draws its time as a dot matrix,
+slanted seven-segment digits, flip-clock cards or blocks. It has presets,
+a stopwatch, Pomodoro and custom multi-phase timers, completion sounds,
+notifications and animations, a floating always-on-top panel and global
+shortcuts.
+
+The kelvane-widget program puts the timer on the desktop as widgets.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
