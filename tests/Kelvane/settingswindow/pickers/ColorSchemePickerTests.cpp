@@ -40,14 +40,14 @@ protected:
     ColorSwatchGrid& backgrounds() { return *picker.backgroundGrid(); }
 
     // One visit to the colour dialog: open it from the add tile, drag
-    // through `colours`, and leave it open.
-    QColorDialog* visit(ColorSwatchGrid& grid, const QList<QColor>& colors)
+    // through `dragged`, and leave it open.
+    QColorDialog* visit(ColorSwatchGrid& grid, const QList<QColor>& dragged)
     {
         EXPECT_NE(grid.addTile(), nullptr);
         click(grid.addTile());
         QColorDialog* dialog = grid.openDialog();
         EXPECT_NE(dialog, nullptr);
-        for (const QColor& color : colors)
+        for (const QColor& color : dragged)
             dialog->setCurrentColor(color);
         return dialog;
     }
