@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "DotMatrixKit/GlyphPattern.h"
 
 GlyphPattern GlyphPattern::fromRows(std::initializer_list<std::string_view> rows)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One frame of each display look as a host draws it: build the renderer,
 // bring its state to now, and paint into an image the size of the look. The
 // compact scale is what the tray redraws; the floating one is the big window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The timer core's hot paths against a real store file: one widget command
 // through the queue, and engine ticks with their periodic save.
 #include "TimerCoreKit/commands/TimerCommandQueue.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What kelvane costs on a desktop, beside what a user would otherwise run: a
 # bare Qt tray program that redraws a 22 px icon once a second, and KTeaTime
 # (Debian's kteatime, `kteatime --time 1500`). Measured for each: resident and

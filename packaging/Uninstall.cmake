@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 cmake_minimum_required(VERSION 3.25)
 # Removes what `cmake --install` put in place, as its manifest lists it
 # (DESTDIR is honoured as for the install). Folders stay: others may share them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvane-render-icon SVG PNG SIZE
 // Renders the scalable icon into a square PNG of SIZE pixels, for the icon
 // theme's fixed sizes.

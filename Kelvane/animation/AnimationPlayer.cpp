@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Kelvane/animation/AnimationPlayer.h"
 
 AnimationPlayer::AnimationPlayer(std::unique_ptr<platform::OneShotTimer> timer, QObject* parent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Kelvane/animation/BuiltInAnimationFrames.h"
 
 #include "shared-ui/animations/BuiltInAnimationData.h"

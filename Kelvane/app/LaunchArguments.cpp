@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Kelvane/app/LaunchArguments.h"
 
 QList<QUrl> linksFromArguments(const QStringList& arguments)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Kelvane/floating/FloatingDisplayPicture.h"
 
 #include "Kelvane/status/IconFallbackView.h"

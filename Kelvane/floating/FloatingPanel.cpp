@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Kelvane/floating/FloatingPanel.h"
 
 #include "Kelvane/floating/FloatingDisplayPicture.h"

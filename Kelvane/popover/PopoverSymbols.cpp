@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Kelvane/popover/PopoverSymbols.h"
 
 #include "shared-ui/controls/SymbolPainter.h"

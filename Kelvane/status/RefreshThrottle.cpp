@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Kelvane/status/RefreshThrottle.h"
 
 RefreshThrottle::RefreshThrottle(std::unique_ptr<platform::OneShotTimer> timer, double window,

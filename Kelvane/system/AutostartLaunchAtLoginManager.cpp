@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Kelvane/system/AutostartLaunchAtLoginManager.h"
 
 AutostartLaunchAtLoginManager::AutostartLaunchAtLoginManager(platform::AutostartEntry entry, QObject* parent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The audio output on the desktop's default device, through QAudioSink in
 // pull mode: the sink reads the queue, which is silent when empty. A stream
 // that dies with its server is opened again when the next sound comes.

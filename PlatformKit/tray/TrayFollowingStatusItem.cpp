@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlatformKit/tray/TrayFollowingStatusItem.h"
 
 #include "PlatformKit/core/Logging.h"

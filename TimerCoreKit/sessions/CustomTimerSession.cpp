@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TimerCoreKit/sessions/CustomTimerSession.h"
 
 #include "TimerCoreKit/sessions/CustomTimerStore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The least a tray program can be: a QSystemTrayIcon whose 22 px picture is
 // drawn afresh once a second. The baseline the tray benchmark holds kelvane
 // against.

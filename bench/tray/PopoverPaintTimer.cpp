@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the tray popover from outside the program: clicks at a point with
 // xdotool and measures, from the moment the X server took the button press
 // (an XInput raw event) to the moment the popover's window is mapped and to

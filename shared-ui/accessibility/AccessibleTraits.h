@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the kit's own widgets tell assistive technologies beyond Qt's stock

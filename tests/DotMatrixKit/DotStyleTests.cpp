@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "DotMatrixKit/DigitScaling.h"
 #include "DotMatrixKit/DotStyle.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "DotMatrixKit/DigitMapper.h"
 #include "DotMatrixKit/DotGlyphView.h"
 #include "DotMatrixKit/DotMatrixPlaceholderView.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faults a running countdown meets on a user's desktop: the program killed
 // outright, stopped and continued, the wall clock stepped, the sound and
 // notification servers gone and back. Each time the timer keeps its time, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floating panel on a desktop with a real window manager (openbox): it is
 // kept above other windows and on every workspace, never takes the focus,
 // moves when dragged but not when tapped, comes back where it was left, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as a user installs it: `cmake --install` into a prefix of the
 // test's own, the desktop database updated, and then kelvane:// links opened
 // the desktop's ways (xdg-open runs the entry's command, gio starts it through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Without any tray the program shows its strip window at the top of the
 // screen, clear of a maximised window's buttons, on every workspace and off
 // the taskbar; a right click on it works as on a tray icon, and a strip the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A test on a desktop whose tray is a StatusNotifierWatcher on the bus: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program against the desktop services it talks to: with every one of
 // them hung, links still act at once; against dunst, every completion is a
 // notification the server shows, replacing one only while it is on screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program on the tray hosts Linux users have, each started by the test
 // as its users run it: the icon shows in the panel, a right click (or, where
 // the host shows the item's menu instead, that menu's first entry) starts the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The popover on a real desktop: a left click on the tray icon opens it, a
 // click on the 5-minute preset and one on Start run the timer, and the tray
 // item's tooltip then reads the time left.

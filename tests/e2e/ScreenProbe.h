@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the screen shows, read with the tools a user's desktop has (xdotool,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds of the program over a private AT-SPI bus: the
 // first-run hint, the popover, the custom-timer editor and the settings
 // window's four pages, every control named and with a role, with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings window opened by a link: "Floating Display" turned on with a
 // click is stored at once, and the floating panel, where the program has one,
 // comes up; the window asks to be closed and resized, never minimised or

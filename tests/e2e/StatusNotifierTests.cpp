@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // With a StatusNotifierWatcher on the bus the program's item goes on the bus
 // instead of into an XEmbed host; the host's requests reach the timer.
 #include "NotifierItemFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program in an XEmbed tray host (trayer): its icon shows there, a right
 // click and a deep link start and pause the timer, the widget's queued
 // commands are performed at once, and a killed program comes back paused.

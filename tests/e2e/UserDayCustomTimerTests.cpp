@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A later day: a custom timer of two one-minute phases made in the editor,
 // started from the popover and stopped from its stop bar, all with the
 // pointer and the keyboard.

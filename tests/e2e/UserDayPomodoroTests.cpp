@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Pomodoro on a user's day: work gives way to a break and the break to work,
 // with the phase strip in the tray. Its phases are 25 and 5 minutes long; the
 // test stores a cycle with one minute left of a phase before each launch, as

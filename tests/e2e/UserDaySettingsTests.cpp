@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A later day: the settings window opened from the popover, each of its pages
 // changed once with the pointer and the keys, and what each change does seen
 // in the tray icon where it reaches it, elsewhere where it does not.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A user's day, from the first launch on: the hint, a preset from the
 // popover, clicks and shortcuts, one-minute completions with and without
 // do-not-disturb, the widget and the floating panel.

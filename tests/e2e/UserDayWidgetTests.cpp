@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A later day: the user turns the widget into the medium one from its own
 // menu and tries every button of it, each confirmed by what it does in the
 // program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // On a Wayland compositor (weston, headless, on the desktop's own runtime
 // folder and socket) the program starts, its strip is mapped where the
 // compositor puts it, and it stays up and takes links.

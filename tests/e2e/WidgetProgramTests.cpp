@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both programs on one desktop: a click on the small widget's time area
 // starts the program's timer, the widget follows the program's changes, and a
 // snapshot it cannot read marks the widget.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window of both programs carries the program's icon for the window
 // manager (_NET_WM_ICON), so title bars and task lists do not fall back to a
 // generic one: the floating panel, the settings window, the custom-duration

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the GIF decoder: it must return frames or a typed
 // error, never crash, hang or allocate without bound.
 #include "Kelvane/animation/GIFDecoder.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 cmake_minimum_required(VERSION 3.25)
 # Installs the build into STAGE and checks that the program and every desktop
 # file arrive where the desktop looks for them and agree with each other; then

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // An editor on screen (offscreen) with its parts at hand, recording what it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every test binary starts here: a private home and XDG tree so no test reads
 // or writes the user's own files, no session bus unless the binary runs under
 // its own private one, and an offscreen application for drawing and widgets.

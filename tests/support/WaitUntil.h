@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Bounded waits for tests that need the event loop to run: Qt's own waits,

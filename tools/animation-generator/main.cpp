@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the built-in completion animations as the generated source file
 // shared-ui/CompletionAnimationData.cpp, and on request the GIF files and an
 // enlarged contact sheet of each for looking at.

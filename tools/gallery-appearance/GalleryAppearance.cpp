@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gallery-appearance [output directory]
 //
 // Draws the Appearance page for each display type and the colour-scheme

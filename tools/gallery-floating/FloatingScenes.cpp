@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FloatingScenes.h"
 
 #include "Kelvane/floating/FloatingDisplayPicture.h"

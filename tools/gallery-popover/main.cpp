@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvane-gallery-popover <outdir>: draws the popover in its main states, in
 // a light and a dark palette, and writes one PNG sheet per appearance.
 #include "PopoverScenes.h"

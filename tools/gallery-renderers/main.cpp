@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvane-gallery-renderers <outdir>: draws every display look at every size
 // class and style worth checking by eye, one PNG contact sheet per subject.
 #include "GalleryMain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvane-gallery-settings-window [output directory]
 //
 // Opens the settings window offscreen over a store in memory and writes one

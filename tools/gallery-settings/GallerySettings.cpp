@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gallery-settings [output directory]
 //
 // Draws the settings kit offscreen and writes one PNG per sample and

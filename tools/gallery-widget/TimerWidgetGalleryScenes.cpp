@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TimerWidgetGalleryScenes.h"
 
 #include "widget-extension/views/TimerWidgetPainter.h"

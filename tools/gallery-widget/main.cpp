@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvane-gallery-widget <outdir>: draws the desktop widget's dot-matrix view,
 // plain and tinted, with and without its phase row, and the whole widget in
 // both families, as PNG sheets in <outdir>.

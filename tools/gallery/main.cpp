@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvane-gallery <outdir>: draws the dot-matrix display in every look worth
 // checking by eye and writes one PNG contact sheet per theme into <outdir>.
 #include "GalleryMain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widget-extension/host/WidgetHost.h"
 
 #include "widget-extension/provider/KelvaneWidget.h"

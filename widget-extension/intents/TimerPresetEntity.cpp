@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widget-extension/intents/TimerPresetEntity.h"
 
 TimerPresetEntity TimerPresetEntity::from(const TimerPreset& preset)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widget-extension/views/TimerWidgetLayout.h"
 
 #include "widget-extension/views/TimerWidgetLook.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Kelvane/settingswindow/pages/TickPreview.h"
 
 TickPreview::TickPreview(std::unique_ptr<TickSoundGenerator> generator, std::unique_ptr<platform::OneShotTimer> stopTimer)

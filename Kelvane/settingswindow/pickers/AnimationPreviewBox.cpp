@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Kelvane/settingswindow/pickers/AnimationPreviewBox.h"
 
 #include "Kelvane/settingswindow/pickers/TintedFrame.h"

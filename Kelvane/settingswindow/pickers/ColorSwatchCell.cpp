@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Kelvane/settingswindow/pickers/ColorSwatchCell.h"
 
 #include "Kelvane/settingswindow/pickers/ColorSchemeRules.h"

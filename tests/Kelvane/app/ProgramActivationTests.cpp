@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop starting the program through D-Bus activation: a bus of the
 // test's own, whose service directory holds the program's service file, starts
 // kelvane when a link is sent to its name, and the link's call is answered.

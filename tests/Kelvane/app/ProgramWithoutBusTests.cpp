@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Without a session bus (this binary's main points it at a missing socket)
 // the program runs alone: it starts, and keeps running, whatever its links;
 // but only one copy runs, as one would with a bus.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floating panel's controller over the real model and an offscreen
 // window: where a new panel goes, what hiding saves, which changes redraw and
 // re-fit it, and the close button.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floating card, probed at pixels its layout decides: the card in the
 // scheme's background with rounded corners, the phase strip, the close button
 // only with the pointer on the card, and the paused look; and its spoken name.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the floating panel goes and how big it is, on screens given as
 // rectangles: the minimum size, the saved corner or the centre, the re-fit
 // tolerance and the corner that is saved.

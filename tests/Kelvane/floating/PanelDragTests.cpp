@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A press on the floating panel becomes a drag only once the pointer has
 // moved the drag distance with the button held, and only once per press.
 #include "Kelvane/floating/PanelDrag.h"

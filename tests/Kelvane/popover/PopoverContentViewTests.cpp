@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The popover's controls driven with the pointer and the keyboard: what they
 // call on the engine and the sessions, what they show, and the colours the
 // layout fixes.

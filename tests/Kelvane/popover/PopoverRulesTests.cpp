@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the popover shows, decided from the timer and the sessions.
 #include "Kelvane/popover/PopoverRules.h"
 #include "Kelvane/popover/PopoverSymbols.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the app's settings stores write is what the widget reads: the app
 // writes through its stores to a store file, and the widget reads through its
 // readers from a second store object opened on the same file, as the two

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About page: the version text and its fallbacks, the icon or the timer
 // symbol in its place.
 #include "Kelvane/settingswindow/pages/AboutPage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The completion-animation picker on a manual timer: selection, replay, the
 // loop toggle, and the preview tinted in the display's colours.
 #include "SettingsWindowRig.h"

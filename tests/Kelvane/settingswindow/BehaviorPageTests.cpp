@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Behavior page: every control writes its store at once and follows it,
 // the Animation row comes and goes with the completion behaviour, the sound
 // previews play on a change only, and reset asks first.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The General page: each switch writes its setting at once and follows the
 // store; launch at login shows only what the system accepted.
 #include "SettingsWindowRig.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings window's life: one at a time, closed and built anew on the
 // General tab, its size limits and the Control-digit tab keys.
 #include "SettingsWindowRig.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The widget's queued commands: what each does, and the three ways a drain
 // starts.
 #include "ControllerRig.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the tray item shows and says, as pure rules of its content.
 #include "Kelvane/status/IconFallbackView.h"
 #include "Kelvane/status/MenuBarContent.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tray picture, probed at pixels the layout decides: which half holds
 // which row, the paused look, the update dot and the phase bars.
 #include "Kelvane/status/MenuBarContentView.h"

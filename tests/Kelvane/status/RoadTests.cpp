@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the controller does on its own while the timer runs: redraws,
 // completion, tick sounds, sleep prevention, the floating panel, shortcuts.
 #include "ControllerRig.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One session at a time: what starting a custom timer, a Pomodoro or a preset
 // does to the session already running.
 #include "ControllerRig.h"

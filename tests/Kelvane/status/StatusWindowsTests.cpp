@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small windows of the tray item: the custom-duration dialog and the
 // first-run card.
 #include "Kelvane/status/ClickHintView.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toggle rule and its guarded variants, by every route that uses them.
 #include "ControllerRig.h"
 

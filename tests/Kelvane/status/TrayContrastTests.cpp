@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tray picture in the default colours (white digits on nothing) laid on a
 // light and a dark panel: its lit pixels, the rim drawn around the digits
 // included, must stand out from both.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A change of what the widget shows asks the widget to reload, at most once a
 // second; other settings do not.
 #include "ControllerRig.h"

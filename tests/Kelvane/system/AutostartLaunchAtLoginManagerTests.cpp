@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Launch at login on a real autostart folder in this binary's private
 // XDG_CONFIG_HOME.
 #include "Kelvane/system/AutostartLaunchAtLoginManager.h"

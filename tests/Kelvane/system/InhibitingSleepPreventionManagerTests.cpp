@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keep-awake policy over fake desktop inhibitors: one inhibition at a
 // time, the inhibitors asked in order, a failure retried at the next request,
 // and answers that come late, as a slow service gives them, still used.

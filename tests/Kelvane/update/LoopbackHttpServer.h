@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // An HTTP server on 127.0.0.1 that answers each path with a canned response,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Work handed from other threads runs on the owning thread, and never after
 // the hand-off is gone.
 #include "PlatformKit/core/MainThreadHandOff.h"

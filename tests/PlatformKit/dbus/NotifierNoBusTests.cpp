@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Without a session bus (this binary's main points it at a missing socket),
 // the notifier posts nothing and observes nothing, and says nothing about it.
 #include "PlatformKit/dbus/DBusNotifier.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Without a session bus the program runs alone, at once, unless another copy
 // already runs in the session.
 #include "PlatformKit/dbus/SingleInstance.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvane-test-hinted-window [--as-compositor]
 // A small window given the every-workspace hints before and after it is
 // shown. Prints "ready <window id> <1 when it sees a compositor, else 0>".

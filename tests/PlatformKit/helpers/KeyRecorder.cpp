@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvane-test-key-recorder
 // A plain window of another application: it prints "ready <window id>" once
 // shown, then "key <key>" for every key press it receives, so a test can see

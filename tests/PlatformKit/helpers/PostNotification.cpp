@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvane-test-post NAME...
 // Posts each NAME with DBusNotifier on the session bus and exits: 0 when
 // posted, 3 when there is no bus.

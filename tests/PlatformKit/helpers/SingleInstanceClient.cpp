@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvane-test-single-instance NAME PATH [URL...]
 // Claims NAME with SingleInstance and prints its role on a line: "primary",
 // "forwarded", "alone", "not answering" or "unreachable". As primary it stays

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvane-test-store-counter PATH TAG COUNT [PAUSE_US]
 // Opens the shared store at PATH, waits for a line on standard input (so two
 // copies can be started together), then COUNT times atomically increments the

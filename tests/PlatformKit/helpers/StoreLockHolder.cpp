@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvane-test-store-lock PATH MODE SECONDS
 // Another program holding the shared store's database locked, the way a long
 // transaction of the other process would. Opens the SQLite file at PATH and

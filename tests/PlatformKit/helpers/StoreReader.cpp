@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvane-test-store-reader PATH KEY VALUE
 // Opens the shared store at PATH as a user without root's rights (when started
 // as root, as the user nobody, so file permissions hold), prints

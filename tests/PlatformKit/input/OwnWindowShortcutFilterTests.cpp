@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The filter on the program's own windows, with key events sent the way the
 // platform delivers them.
 #include "PlatformKit/input/OwnWindowShortcutFilter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The XDG autostart entry: where it goes, what it says, and when it counts
 // as enabled.
 #include "PlatformKit/session/AutostartEntry.h"

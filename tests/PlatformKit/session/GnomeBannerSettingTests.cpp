@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GNOME's banner switch read through GSettings, on GIO's in-memory backend so
 // the user's own settings are never touched.
 #include <gio/gio.h>

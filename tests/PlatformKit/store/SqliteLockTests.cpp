@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A store whose file another connection holds locked for a while (shorter
 // than the access deadline): reads and writes wait the lock out (past SQLite's
 // own busy timeout) and never read as absent. Longer locks: StoreDeadlineTests.

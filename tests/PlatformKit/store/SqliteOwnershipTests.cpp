@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which database files the store takes as its own: the ones it creates and
 // the ones earlier builds made. Any other database, however like ours, is
 // refused without a byte of it or a file beside it changed, and the store

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SQLite backend against real files: sharing, persistence, and the files
 // it must refuse without touching them.
 #include "PlatformKit/store/SqliteBackend.h"

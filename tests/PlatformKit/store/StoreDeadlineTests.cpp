@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Another process holds the store's file locked for longer than a call may
 // wait: reads and writes give up at the access deadline, well within a bound
 // the GUI thread can live with, a write is dropped with a warning, and once

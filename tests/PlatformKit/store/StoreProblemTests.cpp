@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A store whose file cannot take the user's changes: read-only, full, a
 // symbolic link. The user's own values are kept for the run, nothing is made
 // beside a file that is only read, and the problem is said once.

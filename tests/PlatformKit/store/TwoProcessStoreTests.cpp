@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two processes updating one store file at the same moment lose nothing.
 #include "PlatformKit/store/UserDefaults.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The typed store's behaviour, the same over both backends: round trips, the
 // conversion table of the getters, and the atomic update.
 #include "PlatformKit/store/UserDefaults.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TimerCoreKit/engine/TimerState.h"
 #include "TimerCoreKit/engine/TimerStateSnapshot.h"
 

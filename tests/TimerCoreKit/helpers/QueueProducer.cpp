@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Enqueues `count` distinct commands into the command queue of the store at
 // `path`, holding back while the queue is nearly full so that none is dropped.
 #include "TimerCoreKit/commands/TimerCommandQueue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared helpers for lists of records kept as one JSON array.
 #include "TimerCoreKit/json/JsonRecordList.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Queues one widget command in the shared store at <store> and announces it
 // on the session bus, as the widget does. Writes the time of queueing first,
 // in milliseconds since the epoch.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Serves the test's own desktop services on the session bus: the portal's,
 // the screensaver's and logind's Inhibit and a notification server, holding
 // back the answer to every method named on the command line. Prints "ready"

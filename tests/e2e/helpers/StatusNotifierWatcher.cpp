@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A StatusNotifierWatcher with a host, on the session bus: enough for a Qt
 // program to put its tray item on the bus. Writes "item <sender> <argument>"
 // for each item that registers.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader finds of one program over AT-SPI.
 
   accessible_tree.py tree PID

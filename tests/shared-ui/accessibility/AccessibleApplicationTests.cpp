@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application's accessible children: its windows, and its popups while
 // they are shown, which Qt's own interface leaves out.
 #include "shared-ui/accessibility/AccessibleApplication.h"

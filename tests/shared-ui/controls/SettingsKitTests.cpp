@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shared-ui/controls/LivePreviewPanel.h"
 #include "shared-ui/controls/SettingsCard.h"
 #include "shared-ui/controls/SettingsRow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shared-ui/editor/PhaseColorChoice.h"
 #include "shared-ui/editor/PhaseColorPicker.h"
 #include "shared-ui/editor/PhaseColorPopover.h"

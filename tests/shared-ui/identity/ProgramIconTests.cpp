@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own icon, drawn from the copy it carries where the desktop's
 // icon theme does not have it.
 #include "shared-ui/identity/ProgramIcon.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Looks draw their pieces once and stamp them on later frames; a stamped
 // frame must look like one drawn from scratch.
 #include "shared-ui/looks/dotmatrix/DotMatrixRenderer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing a picture in bands must leave the same pixels as drawing it at once.
 #include "shared-ui/looks/DrawImageInStrips.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stamp changes the painter's blend and transform to copy pixels; whatever
 // is drawn after it must find the painter as it was.
 #include "shared-ui/looks/SpriteCache.h"

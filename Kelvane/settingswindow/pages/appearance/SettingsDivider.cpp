@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Kelvane/settingswindow/pages/appearance/SettingsDivider.h"
 
 #include "shared-ui/controls/SettingsTheme.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kelvane program on a private session bus (one per test): the first copy
 // holds the name, later copies hand over and exit.
 #include "ProgramProcess.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system audio output against a real PulseAudio server of the test's own,
 // on a null sink whose monitor is recorded: what the output plays is what the
 // recording holds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop notifications backend against a small notification service of
 // our own on this test's private session bus.
 #include "PlatformKit/dbus/DesktopNotifications.h"

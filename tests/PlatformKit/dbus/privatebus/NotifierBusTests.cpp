@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notifier on a real session bus: each test of this binary runs under its
 // own dbus-run-session.
 #include "PlatformKit/dbus/DBusNotifier.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Single instance on a real session bus: each test runs under its own
 // dbus-run-session; the other copy is a helper process.
 #include "PlatformKit/dbus/SingleInstance.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The portal watch against a small GlobalShortcuts portal of our own on this
 // test's private session bus.
 #include "PlatformKit/input/PortalShortcutWatch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The X11 watch on a real X server (Xvfb), with the keys typed by xdotool
 // into a window of another program, which must still receive them.
 #include "PlatformKit/input/X11ShortcutWatch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three sleep inhibitors against small services of our own on this
 // test's private session bus. Most services answer from a thread of their
 // own; the hung and slow ones live on the test's thread, which nothing of

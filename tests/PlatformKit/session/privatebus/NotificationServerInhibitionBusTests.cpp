@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Do-not-disturb as a notification server of our own on this test's private
 // session bus announces it.
 #include "PlatformKit/session/NotificationServerInhibition.h"

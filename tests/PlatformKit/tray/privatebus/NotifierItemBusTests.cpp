@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tray item on a real session bus, seen from a host: a watcher and host
 // of the test's own, on a connection of their own, call the item as panels do.
 #include "PlatformKit/tray/DBusMenuTypes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window hints on a real X server (Xvfb) without a window manager, which
 // would otherwise rewrite them: what a window asks for before it is mapped
 // stays on it, and a compositor is seen by the selection it owns.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The widget program's calls to the program on a real session bus: each test
 // runs under its own dbus-run-session, the program played by an object on a
 // second connection.
