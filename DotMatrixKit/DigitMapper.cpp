@@ -54,8 +54,17 @@ const GlyphPattern* matrix(QStringView character)
     }
 }
 
-const GlyphPattern& colon() { return glyphs().colon; }
-const GlyphPattern& checkmark() { return glyphs().checkmark; }
-const GlyphPattern& blank() { return glyphs().blank; }
+const GlyphPattern& colon()
+{
+    return glyphs().colon;
+}
+const GlyphPattern& checkmark()
+{
+    return glyphs().checkmark;
+}
+const GlyphPattern& blank()
+{
+    return glyphs().blank;
+}
 
 } // namespace DigitMapper

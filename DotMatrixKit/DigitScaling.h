@@ -20,7 +20,11 @@ public:
     friend constexpr bool operator==(const DigitScaling&, const DigitScaling&) = default;
 
 private:
-    constexpr DigitScaling(bool perspective, qreal factor) : m_perspective(perspective), m_factor(factor) {}
+    constexpr DigitScaling(bool perspective, qreal factor)
+        : m_perspective(perspective)
+        , m_factor(factor)
+    {
+    }
 
     bool m_perspective;
     qreal m_factor;

@@ -7,7 +7,9 @@
 class DotGlyph {
 public:
     explicit DotGlyph(GlyphPattern pattern)
-        : m_pattern(std::move(pattern)), m_rows(m_pattern.rowCount()), m_cols(m_pattern.width())
+        : m_pattern(std::move(pattern))
+        , m_rows(m_pattern.rowCount())
+        , m_cols(m_pattern.width())
     {
     }
 

@@ -5,7 +5,11 @@
 
 #include <QPainter>
 
-DotGlyphView::DotGlyphView(DotGlyphInputs inputs, QWidget* parent) : QWidget(parent), m_inputs(std::move(inputs)) {}
+DotGlyphView::DotGlyphView(DotGlyphInputs inputs, QWidget* parent)
+    : QWidget(parent)
+    , m_inputs(std::move(inputs))
+{
+}
 
 void DotGlyphView::setInputs(DotGlyphInputs inputs)
 {

@@ -34,7 +34,8 @@ constexpr QStringView colonCharacter = u":";
 // characters up to and including the first colon, 1 for all the others.
 class CharacterScales {
 public:
-    CharacterScales(const TextCharacters& characters, DigitScaling scaling) : m_scaling(scaling)
+    CharacterScales(const TextCharacters& characters, DigitScaling scaling)
+        : m_scaling(scaling)
     {
         const auto colon = std::find(characters.begin(), characters.end(), colonCharacter);
         if (colon != characters.end())
@@ -144,9 +145,8 @@ QSizeF DotGridLayout::sizeOf(const std::vector<DotPosition>& positions) const
     if (positions.empty())
         return {2 * p, height};
     const auto rightEdge = [](const DotPosition& position) { return position.x + position.size / 2; };
-    const auto rightmost = std::max_element(positions.begin(), positions.end(), [&](const auto& a, const auto& b) {
-        return rightEdge(a) < rightEdge(b);
-    });
+    const auto rightmost = std::max_element(positions.begin(), positions.end(),
+                                            [&](const auto& a, const auto& b) { return rightEdge(a) < rightEdge(b); });
     return {p + rightEdge(*rightmost), height};
 }
 

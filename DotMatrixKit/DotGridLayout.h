@@ -14,7 +14,10 @@
 // the glyph table, one array per call.
 class DotGridLayout {
 public:
-    explicit DotGridLayout(const DotStyle& style) : m_style(style) {}
+    explicit DotGridLayout(const DotStyle& style)
+        : m_style(style)
+    {
+    }
 
     const DotStyle& style() const { return m_style; }
 

@@ -5,7 +5,10 @@
 
 #include <mutex>
 
-DotMatrixAccessible::DotMatrixAccessible(DotMatrixView* view) : QAccessibleWidget(view, QAccessible::StaticText) {}
+DotMatrixAccessible::DotMatrixAccessible(DotMatrixView* view)
+    : QAccessibleWidget(view, QAccessible::StaticText)
+{
+}
 
 QAccessible::State DotMatrixAccessible::state() const
 {

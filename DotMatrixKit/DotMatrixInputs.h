@@ -29,7 +29,7 @@ struct DotMatrixInputs {
     DigitScaling digitScaling = DigitScaling::uniform();
     std::optional<qreal> glowRadius; // none: no glow layer at all; 0: an unblurred one
     std::vector<PhaseIndicator> phaseIndicators; // empty: no phase strip
-    std::optional<QColor> phaseTintColor;        // replaces the theme's dot colour
+    std::optional<QColor> phaseTintColor; // replaces the theme's dot colour
     qreal backgroundCornerRadius = 0;
     bool drawsOwnBackground = false;
     bool showDimmedOffCells = false;
@@ -38,6 +38,6 @@ struct DotMatrixInputs {
 
 // The time-driven part of the look.
 struct DotMatrixState {
-    qreal colonOpacity = 1.0;  // of the lit colon dots
+    qreal colonOpacity = 1.0; // of the lit colon dots
     qreal displayOpacity = 1.0; // of the whole display
 };

@@ -3,7 +3,8 @@
 
 #include <QFontDatabase>
 
-DotMatrixPlaceholderView::DotMatrixPlaceholderView(const QString& text, QWidget* parent) : QLabel(text, parent)
+DotMatrixPlaceholderView::DotMatrixPlaceholderView(const QString& text, QWidget* parent)
+    : QLabel(text, parent)
 {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setPixelSize(12);

@@ -14,8 +14,8 @@ class DotMatrixView : public QWidget {
     Q_OBJECT
 
 public:
-
-    explicit DotMatrixView(DotMatrixInputs inputs = {}, platform::Clock clock = &platform::Date::now, QWidget* parent = nullptr);
+    explicit DotMatrixView(DotMatrixInputs inputs = {}, platform::Clock clock = &platform::Date::now,
+                           QWidget* parent = nullptr);
 
     const DotMatrixInputs& inputs() const { return m_inputs; }
     void setInputs(DotMatrixInputs inputs);

@@ -13,8 +13,8 @@ enum class DotShape { Rounded, Square };
 enum class DotWeight { Light, Regular, Bold };
 
 enum class ColonMode {
-    Always,     // colon dots always lit
-    Pulsing,    // colon dims on odd seconds
+    Always, // colon dots always lit
+    Pulsing, // colon dims on odd seconds
     Contextual, // colon lit only while the shown text holds a colon
 };
 

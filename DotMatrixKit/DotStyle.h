@@ -10,9 +10,9 @@
 // The gaps of a dot grid; those left out are derived from the nominal dot size.
 struct DotSpacings {
     std::optional<qreal> horizontalSpacing = {}; // between two dot columns of one character
-    std::optional<qreal> verticalSpacing = {};   // between two dot rows
-    std::optional<qreal> gridPadding = {};       // margin on every side of the grid
-    std::optional<qreal> characterSpacing = {};  // extra gap between two characters
+    std::optional<qreal> verticalSpacing = {}; // between two dot rows
+    std::optional<qreal> gridPadding = {}; // margin on every side of the grid
+    std::optional<qreal> characterSpacing = {}; // extra gap between two characters
 };
 
 // The geometry of a dot grid, in points, with the weight and shape of its dots.

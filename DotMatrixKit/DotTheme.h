@@ -5,9 +5,9 @@
 
 // The two colours of a dot display.
 struct DotTheme {
-    QColor dotColor;        // lit dots
+    QColor dotColor; // lit dots
     QColor backgroundColor; // behind the grid
 
     static const DotTheme& defaultTheme(); // white on black
-    static const DotTheme& light();        // black on white
+    static const DotTheme& light(); // black on white
 };

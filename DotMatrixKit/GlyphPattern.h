@@ -10,7 +10,10 @@
 class GlyphPattern {
 public:
     GlyphPattern() = default;
-    explicit GlyphPattern(std::vector<std::vector<bool>> cells) : m_cells(std::move(cells)) {}
+    explicit GlyphPattern(std::vector<std::vector<bool>> cells)
+        : m_cells(std::move(cells))
+    {
+    }
 
     // One string per row, '#' lit and anything else unlit.
     static GlyphPattern fromRows(std::initializer_list<std::string_view> rows);

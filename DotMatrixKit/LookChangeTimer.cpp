@@ -14,8 +14,8 @@ constexpr int wakeSlackMs = 5;
 
 } // namespace
 
-LookChangeTimer::LookChangeTimer(platform::Clock clock, IsShown isShown, NextLookChange nextLookChange,
-                                 Repaint repaint, QObject* parent)
+LookChangeTimer::LookChangeTimer(platform::Clock clock, IsShown isShown, NextLookChange nextLookChange, Repaint repaint,
+                                 QObject* parent)
     : QObject(parent)
     , m_clock(clock ? std::move(clock) : &platform::Date::now)
     , m_isShown(std::move(isShown))

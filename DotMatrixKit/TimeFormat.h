@@ -6,7 +6,7 @@
 // How a number of seconds is shown; the user's choice is persisted as the raw string.
 enum class TimeFormat {
     Standard, // minutes and seconds, two digits each: 05:30
-    Minimal,  // whole minutes only: 5
+    Minimal, // whole minutes only: 5
 };
 
 template <>

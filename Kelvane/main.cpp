@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Kelvane/app/CompositionRoot.h"
 
-#include "shared-ui/identity/ProgramIcon.h"
 #include "shared-ui/accessibility/AccessibleApplication.h"
+#include "shared-ui/identity/ProgramIcon.h"
 
 #include <QApplication>
 

@@ -119,8 +119,8 @@ void trayPicture(benchmark::State& state)
     MenuBarLookStates looks;
     auto now = platform::Date::fromSecondsSinceReferenceDate(0);
     for (auto _ : state) {
-        const QList<QImage> images =
-            MenuBarContentView::render(content, platform::StatusItem::Shape::SquareCell, looks, now);
+        const QList<QImage> images
+            = MenuBarContentView::render(content, platform::StatusItem::Shape::SquareCell, looks, now);
         benchmark::DoNotOptimize(images.constData());
         now = now + 1.0;
         content.remaining = content.remaining > 0 ? content.remaining - 1 : 3599;

@@ -61,8 +61,9 @@ void engineTick(benchmark::State& state)
     const auto defaults = storeIn(dir);
     auto ticker = std::make_shared<FakeTicker>();
     double now = 0;
-    TimerEngine engine(TimerPersistence(*defaults), ticker,
-                       [&now] { return platform::Date::fromSecondsSinceReferenceDate(now); }, [&now] { return now; });
+    TimerEngine engine(
+        TimerPersistence(*defaults), ticker, [&now] { return platform::Date::fromSecondsSinceReferenceDate(now); },
+        [&now] { return now; });
     engine.updateCustomDuration(10800);
     engine.selectPreset(TimerPresetLibrary::Constants::customPresetID);
     engine.start();
@@ -79,7 +80,8 @@ void snapshotSave(benchmark::State& state)
     QTemporaryDir dir;
     const auto defaults = storeIn(dir);
     const TimerPersistence persistence(*defaults);
-    TimerStateSnapshot snapshot{TimerMode::Running, 1500, 1500, platform::Date::now(), QStringLiteral("preset.classic-25")};
+    TimerStateSnapshot snapshot{TimerMode::Running, 1500, 1500, platform::Date::now(),
+                                QStringLiteral("preset.classic-25")};
     for (auto _ : state) {
         snapshot.remaining -= 0.001;
         benchmark::DoNotOptimize(persistence.save(snapshot));

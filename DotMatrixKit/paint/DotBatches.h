@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "DotMatrixKit/paint/ColorBatches.h"
 #include "DotMatrixKit/DotOptions.h"
+#include "DotMatrixKit/paint/ColorBatches.h"
 
 #include <QColor>
 #include <QRectF>

@@ -26,8 +26,8 @@ std::array<int, passes> boxRadii(qreal sigma, int longestLine)
         --lower;
     lower = std::max(lower, 1);
     const int upper = lower + 2;
-    const double lowerPasses =
-        (12.0 * sigma * sigma - passes * lower * lower - 4.0 * passes * lower - 3.0 * passes) / (-4.0 * lower - 4.0);
+    const double lowerPasses
+        = (12.0 * sigma * sigma - passes * lower * lower - 4.0 * passes * lower - 3.0 * passes) / (-4.0 * lower - 4.0);
     const int lowerCount = platform::saturatingCast<int>(std::round(lowerPasses));
 
     std::array<int, passes> radii{};

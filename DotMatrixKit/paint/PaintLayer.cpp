@@ -22,7 +22,8 @@ qreal deviceScale(const QPainter& painter)
 
 } // namespace
 
-PaintLayer::PaintLayer(const QPainter& target, const QRectF& area) : m_area(area)
+PaintLayer::PaintLayer(const QPainter& target, const QRectF& area)
+    : m_area(area)
 {
     if (!(area.width() > 0 && area.height() > 0))
         return;
@@ -35,7 +36,8 @@ PaintLayer::PaintLayer(const QPainter& target, const QRectF& area) : m_area(area
 
     const int width = std::max(1, platform::saturatingCast<int>(std::ceil(area.width() * m_scale)));
     const int height = std::max(1, platform::saturatingCast<int>(std::ceil(area.height() * m_scale)));
-    m_image = QImage(std::min(width, maxLayerSide), std::min(height, maxLayerSide), QImage::Format_ARGB32_Premultiplied);
+    m_image
+        = QImage(std::min(width, maxLayerSide), std::min(height, maxLayerSide), QImage::Format_ARGB32_Premultiplied);
     if (m_image.isNull())
         return;
     m_image.fill(Qt::transparent);

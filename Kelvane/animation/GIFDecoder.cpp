@@ -54,7 +54,8 @@ namespace {
 class InMemoryImage {
 public:
     // An empty `format` has the reader tell it from the content.
-    InMemoryImage(const QByteArray& data, const QByteArray& format) : m_reader(&m_buffer, format)
+    InMemoryImage(const QByteArray& data, const QByteArray& format)
+        : m_reader(&m_buffer, format)
     {
         m_buffer.setData(data);
         m_buffer.open(QIODevice::ReadOnly);

@@ -5,7 +5,10 @@ namespace {
 
 class ByteReader {
 public:
-    explicit ByteReader(const QByteArray& data) : m_data(data) {}
+    explicit ByteReader(const QByteArray& data)
+        : m_data(data)
+    {
+    }
 
     bool has(qsizetype count) const { return m_position + count <= m_data.size(); }
     quint8 byte() { return static_cast<quint8>(m_data.at(m_position++)); }

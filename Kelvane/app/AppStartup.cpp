@@ -7,8 +7,10 @@
 
 AppStartup::AppStartup(StoreProvider store, ProgramFactory makeProgram, platform::Clock now,
                        DeepLinkGate::MonotonicClock gateClock)
-    : m_store(std::move(store)), m_makeProgram(std::move(makeProgram)), m_now(std::move(now)),
-      m_gate(std::move(gateClock))
+    : m_store(std::move(store))
+    , m_makeProgram(std::move(makeProgram))
+    , m_now(std::move(now))
+    , m_gate(std::move(gateClock))
 {
 }
 

@@ -3,20 +3,20 @@
 
 #include "Kelvane/app/AppStartup.h"
 #include "Kelvane/app/LaunchArguments.h"
+#include "Kelvane/floating/FloatingDisplayController.h"
 #include "Kelvane/popover/PopoverFrame.h"
 #include "Kelvane/settingswindow/SettingsWindowFactory.h"
-#include "Kelvane/floating/FloatingDisplayController.h"
 #include "Kelvane/status/ClickHintView.h"
 #include "Kelvane/status/CustomDurationDialog.h"
 #include "Kelvane/status/StatusItemController.h"
 #include "Kelvane/status/StripPlace.h"
-#include "Kelvane/update/UpdateControllerFactory.h"
-#include "Kelvane/system/DesktopHotkeyManager.h"
-#include "Kelvane/system/ThemeSoundManager.h"
 #include "Kelvane/system/AutostartLaunchAtLoginManager.h"
+#include "Kelvane/system/DesktopHotkeyManager.h"
 #include "Kelvane/system/DoNotDisturbFocusStatusManager.h"
 #include "Kelvane/system/InhibitingSleepPreventionManager.h"
 #include "Kelvane/system/StorageProblemNotice.h"
+#include "Kelvane/system/ThemeSoundManager.h"
+#include "Kelvane/update/UpdateControllerFactory.h"
 
 #include "TimerCoreKit/engine/DispatchCountdownTicker.h"
 #include "TimerCoreKit/store/SharedDefaultsKeys.h"
@@ -42,8 +42,8 @@ std::unique_ptr<LaunchAtLoginManager> makeLaunchAtLogin()
     // The installed program by name, so the entry survives an upgrade that
     // moves it; else this very binary.
     const QString command = QStandardPaths::findExecutable(QStringLiteral("kelvane")).isEmpty()
-                                ? QCoreApplication::applicationFilePath()
-                                : QStringLiteral("kelvane");
+        ? QCoreApplication::applicationFilePath()
+        : QStringLiteral("kelvane");
     return std::make_unique<AutostartLaunchAtLoginManager>(platform::AutostartEntry(
         QString::fromLatin1(CompositionRoot::applicationID), QStringLiteral("Kelvane"), command));
 }
@@ -71,10 +71,9 @@ std::unique_ptr<RunningProgram> makeController(platform::UserDefaults& defaults,
     parts.popover = [](AppModel& model, TimerCommandPerformer& commands) {
         return std::make_unique<PopoverFrame>(PopoverModel::of(model, commands));
     };
-    parts.settingsWindow = [audio = backends.makeAudioOutput,
-                            timers = backends.makeOneShotTimer](AppModel& model, SystemManagers& managers) {
-        return makeSettingsWindow(model, managers, audio, timers);
-    };
+    parts.settingsWindow
+        = [audio = backends.makeAudioOutput, timers = backends.makeOneShotTimer](
+              AppModel& model, SystemManagers& managers) { return makeSettingsWindow(model, managers, audio, timers); };
     parts.floatingPanel = [&defaults, makeOneShotTimer = backends.makeOneShotTimer](AppModel& model) {
         return std::make_unique<FloatingDisplayController>(model.engine(), model.settings(), model.animationPlayer(),
                                                            model.pomodoro(), model.customSession(), defaults,
@@ -86,16 +85,17 @@ std::unique_ptr<RunningProgram> makeController(platform::UserDefaults& defaults,
 } // namespace
 
 CompositionRoot::CompositionRoot(QApplication& app)
-    : m_app(app), m_backends(realBackends()),
-      m_startup(std::make_unique<AppStartup>(
-          []() -> platform::UserDefaults& { return AppGroup::userDefaults(); },
-          [this](platform::UserDefaults& defaults) {
-              m_storageNotifications = m_backends.makeDesktopNotifications();
-              m_storageNotice = std::make_unique<StorageProblemNotice>(defaults, *m_storageNotifications);
-              return makeController(defaults, m_backends);
-          },
-          m_backends.now)),
-      m_singleInstance(std::make_unique<platform::SingleInstance>(QString::fromLatin1(applicationID),
+    : m_app(app)
+    , m_backends(realBackends())
+    , m_startup(std::make_unique<AppStartup>([]() -> platform::UserDefaults& { return AppGroup::userDefaults(); },
+                                             [this](platform::UserDefaults& defaults) {
+                                                 m_storageNotifications = m_backends.makeDesktopNotifications();
+                                                 m_storageNotice = std::make_unique<StorageProblemNotice>(
+                                                     defaults, *m_storageNotifications);
+                                                 return makeController(defaults, m_backends);
+                                             },
+                                             m_backends.now))
+    , m_singleInstance(std::make_unique<platform::SingleInstance>(QString::fromLatin1(applicationID),
                                                                   QString::fromLatin1(objectPath)))
 {
     // No window at start, and closing the last one (settings, the floating

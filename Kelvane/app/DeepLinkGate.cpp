@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Kelvane/app/DeepLinkGate.h"
 
-
-DeepLinkGate::DeepLinkGate(MonotonicClock clock) : m_clock(std::move(clock)) {}
+DeepLinkGate::DeepLinkGate(MonotonicClock clock)
+    : m_clock(std::move(clock))
+{
+}
 
 bool DeepLinkGate::admit()
 {

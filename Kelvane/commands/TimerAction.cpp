@@ -34,14 +34,22 @@ bool isKnownPreset(const QString& id)
 TimerAction TimerAction::of(const DeepLinkAction& link)
 {
     switch (link.kind) {
-    case DeepLinkAction::Kind::Open: return simple(Kind::Nothing);
-    case DeepLinkAction::Kind::Settings: return simple(Kind::OpenSettings);
-    case DeepLinkAction::Kind::Custom: return simple(Kind::AskCustomDuration);
-    case DeepLinkAction::Kind::Toggle: return simple(Kind::Toggle);
-    case DeepLinkAction::Kind::Start: return simple(Kind::Start);
-    case DeepLinkAction::Kind::Pause: return simple(Kind::Pause);
-    case DeepLinkAction::Kind::Reset: return simple(Kind::Reset);
-    case DeepLinkAction::Kind::Preset: return isKnownPreset(link.presetID) ? selecting(link.presetID) : simple(Kind::Nothing);
+    case DeepLinkAction::Kind::Open:
+        return simple(Kind::Nothing);
+    case DeepLinkAction::Kind::Settings:
+        return simple(Kind::OpenSettings);
+    case DeepLinkAction::Kind::Custom:
+        return simple(Kind::AskCustomDuration);
+    case DeepLinkAction::Kind::Toggle:
+        return simple(Kind::Toggle);
+    case DeepLinkAction::Kind::Start:
+        return simple(Kind::Start);
+    case DeepLinkAction::Kind::Pause:
+        return simple(Kind::Pause);
+    case DeepLinkAction::Kind::Reset:
+        return simple(Kind::Reset);
+    case DeepLinkAction::Kind::Preset:
+        return isKnownPreset(link.presetID) ? selecting(link.presetID) : simple(Kind::Nothing);
     }
     return simple(Kind::Nothing);
 }
@@ -50,20 +58,30 @@ TimerAction TimerAction::of(const TimerCommand& command)
 {
     using Type = TimerCommand::CommandType;
     switch (command.type()) {
-    case Type::Toggle: return simple(Kind::Toggle);
-    case Type::Start: return simple(Kind::Start);
-    case Type::Pause: return simple(Kind::Pause);
-    case Type::Reset: return simple(Kind::Reset);
+    case Type::Toggle:
+        return simple(Kind::Toggle);
+    case Type::Start:
+        return simple(Kind::Start);
+    case Type::Pause:
+        return simple(Kind::Pause);
+    case Type::Reset:
+        return simple(Kind::Reset);
     case Type::SelectPreset:
         return command.presetID() == TimerPresetLibrary::Constants::customPresetID ? simple(Kind::AskCustomDuration)
-                                                                                    : selecting(command.presetID());
-    case Type::OpenSettings: return simple(Kind::OpenSettings);
-    case Type::SkipPhase: return simple(Kind::SkipPhase);
+                                                                                   : selecting(command.presetID());
+    case Type::OpenSettings:
+        return simple(Kind::OpenSettings);
+    case Type::SkipPhase:
+        return simple(Kind::SkipPhase);
     case Type::EnterTimerMode:
-        return TimerAction{.kind = Kind::EnterTimerMode, .presetID = command.presetID(), .autoStart = command.autoStart()};
-    case Type::StartPomodoro: return simple(Kind::StartPomodoro);
-    case Type::StartCustomDuration: return TimerAction{.kind = Kind::StartCustomDuration, .seconds = command.seconds()};
-    case Type::SwitchDirection: return simple(Kind::Nothing);
+        return TimerAction{
+            .kind = Kind::EnterTimerMode, .presetID = command.presetID(), .autoStart = command.autoStart()};
+    case Type::StartPomodoro:
+        return simple(Kind::StartPomodoro);
+    case Type::StartCustomDuration:
+        return TimerAction{.kind = Kind::StartCustomDuration, .seconds = command.seconds()};
+    case Type::SwitchDirection:
+        return simple(Kind::Nothing);
     }
     return simple(Kind::Nothing);
 }

@@ -25,9 +25,9 @@ struct TimerAction {
     };
 
     Kind kind = Kind::Nothing;
-    QString presetID;       // SelectPreset, EnterTimerMode
+    QString presetID; // SelectPreset, EnterTimerMode
     bool autoStart = false; // EnterTimerMode
-    double seconds = 0;     // StartCustomDuration
+    double seconds = 0; // StartCustomDuration
 
     // A link's preset that is not in the catalogue asks for nothing.
     static TimerAction of(const DeepLinkAction& link);

@@ -44,18 +44,41 @@ void TimerCommandPerformer::perform(const TimerAction& action)
 {
     using Kind = TimerAction::Kind;
     switch (action.kind) {
-    case Kind::Nothing: break;
-    case Kind::Toggle: toggle(); break;
-    case Kind::Start: startIfAllowed(); break;
-    case Kind::Pause: pauseIfRunning(); break;
-    case Kind::Reset: m_model.engine().reset(); break;
-    case Kind::OpenSettings: m_settingsWindow.showSettings(); break;
-    case Kind::AskCustomDuration: askCustomDuration(); break;
-    case Kind::SelectPreset: selectPresetEndingCustomCycle(action.presetID); break;
-    case Kind::EnterTimerMode: enterTimerMode(action.presetID, action.autoStart); break;
-    case Kind::StartCustomDuration: startCustomDuration(action.seconds); break;
-    case Kind::SkipPhase: m_model.pomodoro().skipPhase(); break;
-    case Kind::StartPomodoro: startPomodoroIfIdle(); break;
+    case Kind::Nothing:
+        break;
+    case Kind::Toggle:
+        toggle();
+        break;
+    case Kind::Start:
+        startIfAllowed();
+        break;
+    case Kind::Pause:
+        pauseIfRunning();
+        break;
+    case Kind::Reset:
+        m_model.engine().reset();
+        break;
+    case Kind::OpenSettings:
+        m_settingsWindow.showSettings();
+        break;
+    case Kind::AskCustomDuration:
+        askCustomDuration();
+        break;
+    case Kind::SelectPreset:
+        selectPresetEndingCustomCycle(action.presetID);
+        break;
+    case Kind::EnterTimerMode:
+        enterTimerMode(action.presetID, action.autoStart);
+        break;
+    case Kind::StartCustomDuration:
+        startCustomDuration(action.seconds);
+        break;
+    case Kind::SkipPhase:
+        m_model.pomodoro().skipPhase();
+        break;
+    case Kind::StartPomodoro:
+        startPomodoroIfIdle();
+        break;
     }
 }
 
@@ -79,10 +102,18 @@ void TimerCommandPerformer::toggle()
 {
     TimerEngine& engine = m_model.engine();
     switch (engine.state().mode()) {
-    case TimerMode::Idle: engine.start(); break;
-    case TimerMode::Running: engine.pause(); break;
-    case TimerMode::Paused: engine.resume(); break;
-    case TimerMode::Completed: engine.reset(); break;
+    case TimerMode::Idle:
+        engine.start();
+        break;
+    case TimerMode::Running:
+        engine.pause();
+        break;
+    case TimerMode::Paused:
+        engine.resume();
+        break;
+    case TimerMode::Completed:
+        engine.reset();
+        break;
     }
 }
 

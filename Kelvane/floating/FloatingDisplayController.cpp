@@ -73,13 +73,13 @@ void FloatingDisplayController::showPanel()
 void FloatingDisplayController::show()
 {
     const QPointer<FloatingDisplayController> self(this);
-    auto* view = new FloatingDisplayView(m_engine, m_settings, m_player, m_pomodoro, m_customTimer, m_refreshTrigger,
-                                         [self] {
-                                             if (!self)
-                                                 return;
-                                             self->m_settings.setFloatingDisplayEnabled(false);
-                                             self->hide();
-                                         });
+    auto* view
+        = new FloatingDisplayView(m_engine, m_settings, m_player, m_pomodoro, m_customTimer, m_refreshTrigger, [self] {
+              if (!self)
+                  return;
+              self->m_settings.setFloatingDisplayEnabled(false);
+              self->hide();
+          });
     std::unique_ptr<FloatingPanel, LaterDeleter> panel(new FloatingPanel(view));
     const QSize size = FloatingPanelGeometry::panelSize(view->sizeHint());
     const ScreenFrames screens = m_screens();

@@ -32,7 +32,7 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {}
+    void paintEvent(QPaintEvent*) override { }
 };
 
 } // namespace

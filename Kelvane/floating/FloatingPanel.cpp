@@ -13,8 +13,7 @@
 #include <QWindow>
 
 FloatingPanel::FloatingPanel(FloatingDisplayView* view)
-    : QWidget(nullptr,
-              Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
     , m_view(view)
     , m_drag(QApplication::startDragDistance())
 {

@@ -16,8 +16,8 @@ constexpr double farthest = 1 << 24;
 
 bool isUsable(QPointF corner)
 {
-    return std::isfinite(corner.x()) && std::isfinite(corner.y()) && std::abs(corner.x()) <= farthest &&
-           std::abs(corner.y()) <= farthest;
+    return std::isfinite(corner.x()) && std::isfinite(corner.y()) && std::abs(corner.x()) <= farthest
+        && std::abs(corner.y()) <= farthest;
 }
 
 } // namespace
@@ -54,8 +54,8 @@ QRect placement(QSize size, std::optional<QPointF> saved, const QList<QRect>& vi
 
 std::optional<QRect> refitted(const QRect& frame, QSize target)
 {
-    if (std::abs(frame.width() - target.width()) < refitTolerance &&
-        std::abs(frame.height() - target.height()) < refitTolerance)
+    if (std::abs(frame.width() - target.width()) < refitTolerance
+        && std::abs(frame.height() - target.height()) < refitTolerance)
         return std::nullopt;
     return QRect(frame.topLeft(), target);
 }

@@ -11,7 +11,10 @@
 // button is already up (it would follow the pointer until the next click).
 class PanelDrag {
 public:
-    explicit PanelDrag(int dragDistance) : m_dragDistance(dragDistance) {}
+    explicit PanelDrag(int dragDistance)
+        : m_dragDistance(dragDistance)
+    {
+    }
 
     void press(QPoint at) { m_pressedAt = at; }
     void release() { m_pressedAt.reset(); }

@@ -9,7 +9,8 @@
 #include <QPainter>
 
 CapsuleButton::CapsuleButton(const QString& text, QWidget* parent)
-    : PopoverButton(parent), m_look(prominent(palette()))
+    : PopoverButton(parent)
+    , m_look(prominent(palette()))
 {
     setText(text);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

@@ -17,7 +17,8 @@ void saveEditedTimer(CustomTimerStore& store, const CustomTimer& timer)
 }
 
 CustomTimerEditorDialog::CustomTimerEditorDialog(const CustomTimer& timer, CustomTimerStore& store, QWidget* parent)
-    : QDialog(parent), m_editor(nullptr)
+    : QDialog(parent)
+    , m_editor(nullptr)
 {
     setModal(true);
     setWindowTitle(timer.name.isEmpty() ? QStringLiteral("Kelvane") : timer.name);

@@ -12,7 +12,9 @@
 #include <QPainter>
 
 SymbolButton::SymbolButton(const QString& symbol, qreal symbolSize, const QString& accessibleName, QWidget* parent)
-    : PopoverButton(parent), m_symbol(symbol), m_symbolSize(symbolSize)
+    : PopoverButton(parent)
+    , m_symbol(symbol)
+    , m_symbolSize(symbolSize)
 {
     setAccessibleName(accessibleName);
     setFixedSize(side, side);
@@ -27,8 +29,10 @@ void SymbolButton::paintEvent(QPaintEvent*)
 }
 
 CustomTimerRow::CustomTimerRow(const CustomTimer& timer, Actions actions, QWidget* parent)
-    : PopoverButton(parent), m_timer(timer), m_actions(std::move(actions)),
-      m_options(new SymbolButton(QStringLiteral("ellipsis.circle"), 12,
+    : PopoverButton(parent)
+    , m_timer(timer)
+    , m_actions(std::move(actions))
+    , m_options(new SymbolButton(QStringLiteral("ellipsis.circle"), 12,
                                  QStringLiteral("Options for %1").arg(timer.name), this))
 {
     installAccessibleTraits();

@@ -31,7 +31,8 @@ void PhaseStripView::paintEvent(QPaintEvent*)
     const qreal segment = (width() - spacing * (count - 1)) / count;
     qreal x = 0;
     for (const PhaseIndicator& indicator : m_indicators) {
-        paintRoundedRect(painter, QRectF(x, 0, segment, height()), 1, faded(indicator.color, phaseOpacity(indicator.state)));
+        paintRoundedRect(painter, QRectF(x, 0, segment, height()), 1,
+                         faded(indicator.color, phaseOpacity(indicator.state)));
         x += segment + spacing;
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Kelvane/popover/PopoverContentView.h"
 
+#include "Kelvane/commands/TimerCommandPerformer.h"
 #include "Kelvane/popover/CapsuleButton.h"
 #include "Kelvane/popover/CustomTimerRow.h"
 #include "Kelvane/popover/PhaseStripView.h"
@@ -10,12 +11,11 @@
 #include "Kelvane/settings/AppSettings.h"
 #include "Kelvane/settings/ColorManager.h"
 #include "Kelvane/status/MenuBarContent.h"
-#include "Kelvane/commands/TimerCommandPerformer.h"
 
-#include "shared-ui/accessibility/AccessibleGroup.h"
 #include "shared-ui/accessibility/AccessibilityHints.h"
 #include "shared-ui/accessibility/AccessibilityIdentifiers.h"
 #include "shared-ui/accessibility/AccessibilityLabels.h"
+#include "shared-ui/accessibility/AccessibleGroup.h"
 #include "shared-ui/controls/BezellessStepperButton.h"
 #include "shared-ui/controls/ControlPainting.h"
 #include "shared-ui/controls/SoftSegmentedPicker.h"
@@ -106,7 +106,10 @@ QWidget* padded(QWidget* inner, int left, int top, int right, int bottom, QWidge
 } // namespace
 
 PopoverContentView::PopoverContentView(PopoverModel model, PopoverContent content, QWidget* parent)
-    : QWidget(parent), m_model(model), m_content(std::move(content)), m_customMinutes(m_content.customMinutes)
+    : QWidget(parent)
+    , m_model(model)
+    , m_content(std::move(content))
+    , m_customMinutes(m_content.customMinutes)
 {
     setObjectName(AccessibilityIdentifiers::Popover::container);
     setAccessibleName(QStringLiteral("Kelvane"));
@@ -179,8 +182,7 @@ PopoverContentView::PopoverContentView(PopoverModel model, PopoverContent conten
     connect(&m_model.pomodoro, &PomodoroSession::isActiveChanged, this, &PopoverContentView::refresh);
     connect(&m_model.pomodoro, &PomodoroSession::currentPhaseIndexChanged, this, &PopoverContentView::refresh);
     connect(&m_model.customSession, &CustomTimerSession::isActiveChanged, this, &PopoverContentView::refresh);
-    connect(&m_model.customSession, &CustomTimerSession::currentPhaseIndexChanged, this,
-            &PopoverContentView::refresh);
+    connect(&m_model.customSession, &CustomTimerSession::currentPhaseIndexChanged, this, &PopoverContentView::refresh);
     connect(&m_model.customSession, &CustomTimerSession::activeTimerChanged, this, &PopoverContentView::refresh);
     connect(&m_model.customTimers, &CustomTimerStore::timersChanged, this, [this] {
         rebuildCustomTimerRows();
@@ -373,7 +375,8 @@ QWidget* PopoverContentView::makeFooter()
                 action();
         };
     };
-    m_floatingRow = new PopoverRow(QStringLiteral("macwindow.on.rectangle"), QStringLiteral("Floating Display"), footer);
+    m_floatingRow
+        = new PopoverRow(QStringLiteral("macwindow.on.rectangle"), QStringLiteral("Floating Display"), footer);
     connect(m_floatingRow, &QAbstractButton::clicked, this, call(m_content.onToggleFloatingDisplay));
     stack->addWidget(m_floatingRow);
 
@@ -444,8 +447,8 @@ void PopoverContentView::setCustomMinutes(qint64 minutes)
 
 void PopoverContentView::handleSelectedPresetChange()
 {
-    const PopoverRules::CustomRowChange change =
-        PopoverRules::selectedPresetChanged(m_model.engine.state().selectedPresetID(), m_model.engine.customDuration());
+    const PopoverRules::CustomRowChange change = PopoverRules::selectedPresetChanged(
+        m_model.engine.state().selectedPresetID(), m_model.engine.customDuration());
     if (change.minutes)
         m_customMinutes = *change.minutes;
     m_showCustomDuration = change.show;
@@ -524,8 +527,8 @@ void PopoverContentView::refresh()
     m_statusText->setAccessibleName(AccessibilityLabels::Popover::stateLabel(line.text));
     m_roundText->setText(line.roundText);
 
-    const PopoverRules::Sections shown =
-        PopoverRules::sections(state.direction(), pomodoroView.active, customView.active);
+    const PopoverRules::Sections shown
+        = PopoverRules::sections(state.direction(), pomodoroView.active, customView.active);
 
     // Strips.
     m_pomodoroStripBox->setVisible(shown.pomodoroStrip);

@@ -10,7 +10,8 @@
 #include <QVBoxLayout>
 
 PopoverFrame::PopoverFrame(PopoverModel model, QWidget* parent)
-    : QWidget(parent, Qt::Popup), m_model(model)
+    : QWidget(parent, Qt::Popup)
+    , m_model(model)
 {
     setAccessibleName(QStringLiteral("Kelvane"));
     if (PopupDismissal::neededForPopups())

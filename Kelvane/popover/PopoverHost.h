@@ -37,8 +37,8 @@ class NullPopover final : public PopoverHost {
 public:
     bool isShown() const override { return false; }
     bool hasContent() const override { return false; }
-    void setContent(PopoverContent) override {}
-    void dropContent() override {}
-    void show(const QRect&) override {}
-    void close() override {}
+    void setContent(PopoverContent) override { }
+    void dropContent() override { }
+    void show(const QRect&) override { }
+    void close() override { }
 };

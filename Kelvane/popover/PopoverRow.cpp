@@ -9,7 +9,8 @@
 #include <QPainter>
 
 PopoverRow::PopoverRow(const QString& symbol, const QString& title, QWidget* parent)
-    : PopoverButton(parent), m_symbol(symbol)
+    : PopoverButton(parent)
+    , m_symbol(symbol)
 {
     installAccessibleTraits();
     setText(title);

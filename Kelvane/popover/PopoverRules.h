@@ -27,9 +27,9 @@ int clampCustomMinutes(qint64 minutes);
 struct StatusLine {
     enum class Dot { Phase, TimerRunning, Muted }; // Muted: the primary colour at 0.4
     Dot dot = Dot::Muted;
-    QColor phaseColor;   // for Dot::Phase
-    QString text;        // phase name or state word
-    QString roundText;   // empty when there is none
+    QColor phaseColor; // for Dot::Phase
+    QString text; // phase name or state word
+    QString roundText; // empty when there is none
     friend bool operator==(const StatusLine&, const StatusLine&) = default;
 };
 
@@ -63,7 +63,7 @@ QColor pomodoroButtonTextColor(PomodoroPhase phase);
 struct Sections {
     bool pomodoroStrip = false;
     bool customStrip = false;
-    bool presets = false;       // also the custom-duration row and the custom timers
+    bool presets = false; // also the custom-duration row and the custom timers
     bool pomodoroControls = false; // in place of the primary controls
     bool stopPomodoro = false;
     bool stopCustomTimer = false;

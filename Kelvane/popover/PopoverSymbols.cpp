@@ -11,9 +11,19 @@
 
 namespace {
 
-constexpr std::array<QStringView, 13> names{
-    u"checkmark", u"plus", u"minus", u"ellipsis.circle", u"play.fill", u"pause.fill", u"arrow.counterclockwise",
-    u"timer", u"macwindow.on.rectangle", u"gearshape", u"arrow.down.circle", u"power", u"trash"};
+constexpr std::array<QStringView, 13> names{u"checkmark",
+                                            u"plus",
+                                            u"minus",
+                                            u"ellipsis.circle",
+                                            u"play.fill",
+                                            u"pause.fill",
+                                            u"arrow.counterclockwise",
+                                            u"timer",
+                                            u"macwindow.on.rectangle",
+                                            u"gearshape",
+                                            u"arrow.down.circle",
+                                            u"power",
+                                            u"trash"};
 
 bool kitSymbol(QStringView name)
 {

@@ -17,7 +17,9 @@ bool popupLosesFocusFor(const QWindow* popup, const QWindow* newFocus, bool popu
     return true;
 }
 
-PopupDismissal::PopupDismissal(QWidget& popup) : QObject(&popup), m_popup(&popup)
+PopupDismissal::PopupDismissal(QWidget& popup)
+    : QObject(&popup)
+    , m_popup(&popup)
 {
     popup.installEventFilter(this);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &PopupDismissal::focusMoved);

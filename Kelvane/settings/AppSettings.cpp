@@ -58,9 +58,20 @@ AppSettings::AppSettings(platform::UserDefaults& defaults, CompletionSettings* c
     , m_hasSeenClickHint(defaults, Keys::hasSeenClickHint, publisher())
     , m_displayType(defaults, Keys::displayType, publisher())
     , m_styleConfig(defaults, StyleConfigForm{}, publisher())
-    , m_settings{&m_displayScale, &m_menuBarDisplayMode, &m_dotWeight, &m_colonMode, &m_timeFormat, &m_dotShape,
-                 &m_showLeadingZero, &m_preventSleepWhileRunning, &m_floatingDisplayEnabled,
-                 &m_globalShortcutsEnabled, &m_respectFocusMode, &m_hasSeenClickHint, &m_displayType, &m_styleConfig}
+    , m_settings{&m_displayScale,
+                 &m_menuBarDisplayMode,
+                 &m_dotWeight,
+                 &m_colonMode,
+                 &m_timeFormat,
+                 &m_dotShape,
+                 &m_showLeadingZero,
+                 &m_preventSleepWhileRunning,
+                 &m_floatingDisplayEnabled,
+                 &m_globalShortcutsEnabled,
+                 &m_respectFocusMode,
+                 &m_hasSeenClickHint,
+                 &m_displayType,
+                 &m_styleConfig}
     , m_reloadedSettings{&m_displayType, &m_colonMode, &m_dotShape, &m_styleConfig}
 {
     migrateSettingsIfNeeded();

@@ -162,7 +162,8 @@ void ColorManager::migrateOlderSettings()
             m_digitMode = DigitColorMode::custom();
         else
             m_digitMode = DigitColorMode::solidPreset(olderThemeDigits(*selected));
-        m_backgroundMode = wasCustom ? BackgroundMode::custom() : BackgroundMode::preset(olderThemeBackground(*selected));
+        m_backgroundMode
+            = wasCustom ? BackgroundMode::custom() : BackgroundMode::preset(olderThemeBackground(*selected));
     } else if (const auto theme = Keys::olderTheme.read(*m_defaults)) {
         m_digitMode = DigitColorMode::solidPreset(olderThemeDigits(*theme));
         m_backgroundMode = BackgroundMode::preset(olderThemeBackground(*theme));
@@ -355,14 +356,38 @@ void ColorManager::deleteSwatch(const SwatchSide& side, const QString& id)
         side.fallBack();
 }
 
-bool ColorManager::addCustomDigitSwatch(const QColor& color) { return addSwatch(digitSide(), color); }
-bool ColorManager::addCustomBackgroundSwatch(const QColor& color) { return addSwatch(backgroundSide(), color); }
-void ColorManager::selectCustomDigitSwatch(const CustomColorSwatch& swatch) { selectSwatch(digitSide(), swatch); }
-void ColorManager::selectCustomBackgroundSwatch(const CustomColorSwatch& swatch) { selectSwatch(backgroundSide(), swatch); }
-void ColorManager::updateCustomDigitSwatch(const QString& id, const QColor& color) { updateSwatch(digitSide(), id, color); }
-void ColorManager::updateCustomBackgroundSwatch(const QString& id, const QColor& color) { updateSwatch(backgroundSide(), id, color); }
-void ColorManager::deleteCustomDigitSwatch(const QString& id) { deleteSwatch(digitSide(), id); }
-void ColorManager::deleteCustomBackgroundSwatch(const QString& id) { deleteSwatch(backgroundSide(), id); }
+bool ColorManager::addCustomDigitSwatch(const QColor& color)
+{
+    return addSwatch(digitSide(), color);
+}
+bool ColorManager::addCustomBackgroundSwatch(const QColor& color)
+{
+    return addSwatch(backgroundSide(), color);
+}
+void ColorManager::selectCustomDigitSwatch(const CustomColorSwatch& swatch)
+{
+    selectSwatch(digitSide(), swatch);
+}
+void ColorManager::selectCustomBackgroundSwatch(const CustomColorSwatch& swatch)
+{
+    selectSwatch(backgroundSide(), swatch);
+}
+void ColorManager::updateCustomDigitSwatch(const QString& id, const QColor& color)
+{
+    updateSwatch(digitSide(), id, color);
+}
+void ColorManager::updateCustomBackgroundSwatch(const QString& id, const QColor& color)
+{
+    updateSwatch(backgroundSide(), id, color);
+}
+void ColorManager::deleteCustomDigitSwatch(const QString& id)
+{
+    deleteSwatch(digitSide(), id);
+}
+void ColorManager::deleteCustomBackgroundSwatch(const QString& id)
+{
+    deleteSwatch(backgroundSide(), id);
+}
 
 DisplayColor ColorManager::resolvedDisplayColor() const
 {

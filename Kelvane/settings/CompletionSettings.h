@@ -3,8 +3,8 @@
 
 #include "Kelvane/settings/StoredSetting.h"
 
-#include "TimerCoreKit/options/CompletionOptions.h"
 #include "TimerCoreKit/audio/TickStyle.h"
+#include "TimerCoreKit/options/CompletionOptions.h"
 
 #include "PlatformKit/store/UserDefaults.h"
 

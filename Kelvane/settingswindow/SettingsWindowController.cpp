@@ -11,7 +11,10 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-SettingsWindowController::SettingsWindowController(SettingsWindowParts parts) : m_parts(std::move(parts)) {}
+SettingsWindowController::SettingsWindowController(SettingsWindowParts parts)
+    : m_parts(std::move(parts))
+{
+}
 
 SettingsWindowController::~SettingsWindowController()
 {
@@ -53,7 +56,8 @@ void SettingsWindowController::buildWindow()
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     if (screen) {
-        window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, initialSize, screen->availableGeometry()));
+        window->setGeometry(
+            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, initialSize, screen->availableGeometry()));
     }
     m_window = window;
 }

@@ -19,8 +19,8 @@ public:
     static constexpr QSize minimumSize{700, 600};
     static constexpr QSize maximumSize{1000, 900};
     // Titled, closable and resizable, with neither a minimise nor a maximise button.
-    static constexpr Qt::WindowFlags windowFlags =
-        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    static constexpr Qt::WindowFlags windowFlags
+        = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
     explicit SettingsWindowController(SettingsWindowParts parts);
     ~SettingsWindowController() override;

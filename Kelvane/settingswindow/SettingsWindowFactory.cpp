@@ -10,9 +10,9 @@
 
 #include <QPointer>
 
-std::unique_ptr<SettingsWindowOpener> makeSettingsWindow(AppModel& model, SystemManagers& managers,
-                                                         platform::AudioOutputFactory audioOutput,
-                                                         std::function<std::unique_ptr<platform::OneShotTimer>()> makeOneShotTimer)
+std::unique_ptr<SettingsWindowOpener>
+makeSettingsWindow(AppModel& model, SystemManagers& managers, platform::AudioOutputFactory audioOutput,
+                   std::function<std::unique_ptr<platform::OneShotTimer>()> makeOneShotTimer)
 {
     SettingsWindowParts parts;
     parts.settings = &model.settings();

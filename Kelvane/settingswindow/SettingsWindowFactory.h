@@ -14,6 +14,6 @@ struct SystemManagers;
 
 // The settings window over the program's settings and its sound,
 // do-not-disturb, launch-at-login and update managers.
-std::unique_ptr<SettingsWindowOpener> makeSettingsWindow(AppModel& model, SystemManagers& managers,
-                                                         platform::AudioOutputFactory audioOutput,
-                                                         std::function<std::unique_ptr<platform::OneShotTimer>()> makeOneShotTimer);
+std::unique_ptr<SettingsWindowOpener>
+makeSettingsWindow(AppModel& model, SystemManagers& managers, platform::AudioOutputFactory audioOutput,
+                   std::function<std::unique_ptr<platform::OneShotTimer>()> makeOneShotTimer);

@@ -28,11 +28,11 @@ protected:
 
 class NullSettingsWindow final : public SettingsWindowOpener {
 public:
-    void showSettings() override {}
+    void showSettings() override { }
 };
 
 class NullFloatingPanel final : public FloatingPanelSwitch {
 public:
-    void showPanel() override {}
-    void hidePanel() override {}
+    void showPanel() override { }
+    void hidePanel() override { }
 };

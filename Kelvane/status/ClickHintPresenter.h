@@ -16,5 +16,5 @@ protected:
 
 class NullClickHint final : public ClickHintPresenter {
 public:
-    void showHint(const QRect&) override {}
+    void showHint(const QRect&) override { }
 };

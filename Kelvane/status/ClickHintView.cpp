@@ -32,7 +32,12 @@ QLabel* label(const QString& text, int pixelSize, QFont::Weight weight, bool sec
 // A pointer with one or two click rings beside it, drawn as strokes.
 class ClickSymbol final : public QWidget {
 public:
-    ClickSymbol(int clicks, QWidget* parent) : QWidget(parent), m_clicks(clicks) { setFixedSize(20, 16); }
+    ClickSymbol(int clicks, QWidget* parent)
+        : QWidget(parent)
+        , m_clicks(clicks)
+    {
+        setFixedSize(20, 16);
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -127,8 +132,8 @@ void ClickHintPopup::showHint(const QRect& anchor)
     delete m_popup;
     // Not a popup: one would grab the pointer, and the right click the card
     // asks for would only close it.
-    m_popup = new QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                                       Qt::WindowDoesNotAcceptFocus);
+    m_popup = new QWidget(nullptr,
+                          Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus);
     m_popup->setAttribute(Qt::WA_DeleteOnClose, false);
     m_popup->setAttribute(Qt::WA_ShowWithoutActivating);
     m_popup->setWindowTitle(QStringLiteral("Kelvane"));

@@ -35,5 +35,5 @@ class NullCustomDurationPrompt final : public CustomDurationPrompt {
 public:
     void ask(int, Answer answer) override { answer(std::nullopt); }
     bool isOpen() const override { return false; }
-    void raise() override {}
+    void raise() override { }
 };

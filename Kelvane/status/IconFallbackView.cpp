@@ -51,8 +51,7 @@ QString IconFallbackView::text() const
 {
     if (displayOverride)
         return *displayOverride;
-    return timeFormat == TimeFormat::Standard ? standardText(time, referenceTime)
-                                              : minimalText(time, showLeadingZero);
+    return timeFormat == TimeFormat::Standard ? standardText(time, referenceTime) : minimalText(time, showLeadingZero);
 }
 
 QSizeF IconFallbackView::naturalSize() const
@@ -80,8 +79,8 @@ void IconFallbackView::paint(QPainter& painter) const
 {
     const QSizeF size = naturalSize();
     const QColor color = tintColor.value_or(primaryColor);
-    const qreal rowHeight = phaseIndicators ? size.height() - barHeight - ((showIcon || showText) ? rowSpacing : 0)
-                                            : size.height();
+    const qreal rowHeight
+        = phaseIndicators ? size.height() - barHeight - ((showIcon || showText) ? rowSpacing : 0) : size.height();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     qreal x = 0;
@@ -146,8 +145,7 @@ void paintModeSymbol(QPainter& painter, TimerMode mode, const QRectF& box, const
     painter.restore();
 }
 
-void paintPhaseBars(QPainter& painter, const std::vector<PhaseIndicator>& indicators, const QRectF& area,
-                    qreal spacing)
+void paintPhaseBars(QPainter& painter, const std::vector<PhaseIndicator>& indicators, const QRectF& area, qreal spacing)
 {
     if (indicators.empty())
         return;

@@ -187,8 +187,8 @@ QString MenuBarContent::spokenTime(double seconds)
 QString MenuBarContent::accessibilityLabel(const QString& subject) const
 {
     const QString spoken = spokenTime(displayTime());
-    const QString which = direction == TimerDirection::CountUp ? QStringLiteral("elapsed")
-                                                               : QStringLiteral("remaining");
+    const QString which
+        = direction == TimerDirection::CountUp ? QStringLiteral("elapsed") : QStringLiteral("remaining");
     switch (mode) {
     case TimerMode::Idle:
         return QStringLiteral("%1 ready: %2").arg(subject, spoken);
@@ -223,8 +223,8 @@ std::vector<PhaseIndicator> MenuBarContent::indicators(const QList<QColor>& colo
     result.reserve(static_cast<std::size_t>(colors.size()));
     for (qsizetype i = 0; i < colors.size(); ++i) {
         const auto state = i < current ? PhaseIndicator::State::Completed
-                           : i == current ? PhaseIndicator::State::Active
-                                          : PhaseIndicator::State::Future;
+            : i == current             ? PhaseIndicator::State::Active
+                                       : PhaseIndicator::State::Future;
         result.push_back({colors[i], state});
     }
     return result;

@@ -28,7 +28,6 @@ class PomodoroSession;
 class TimerEngine;
 struct Phase;
 
-
 // Everything the tray item shows, read from the model at one moment: the
 // values its drawing and its accessible name are pure functions of.
 struct MenuBarContent {

@@ -73,7 +73,8 @@ QSizeF checkmarkSize(const MenuBarContent& content)
 QRectF checkmarkDotBounds(const MenuBarContent& content)
 {
     QRectF bounds;
-    for (const DotPosition& dot : DotGridLayout(checkmarkStyle(content)).positions(u"\u2713", DigitScaling::uniform())) {
+    for (const DotPosition& dot :
+         DotGridLayout(checkmarkStyle(content)).positions(u"\u2713", DigitScaling::uniform())) {
         if (dot.isActive)
             bounds |= QRectF(dot.x - dot.size / 2, dot.y - dot.size / 2, dot.size, dot.size);
     }
@@ -83,9 +84,7 @@ QRectF checkmarkDotBounds(const MenuBarContent& content)
 void paintCheckmark(QPainter& painter, const MenuBarContent& content)
 {
     const DotStyle style = checkmarkStyle(content);
-    const qreal radius = style.dotShape() == DotShape::Square
-                             ? 0
-                             : scaleFactor(style.weight()) * style.dotSize() * 0.5;
+    const qreal radius = style.dotShape() == DotShape::Square ? 0 : scaleFactor(style.weight()) * style.dotSize() * 0.5;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
@@ -192,8 +191,8 @@ qreal unitOf(const QRectF& area)
 
 // The display proper in a cell: the animation, the check mark, or the time
 // in one or two rows.
-void paintCellDisplay(QPainter& painter, const MenuBarContent& content, const QRectF& area,
-                      MenuBarLookStates& states, platform::Date now)
+void paintCellDisplay(QPainter& painter, const MenuBarContent& content, const QRectF& area, MenuBarLookStates& states,
+                      platform::Date now)
 {
     if (content.showsAnimation()) {
         const QRectF target = TrayImageFitting::fitInto(animationSize(content), area);
@@ -202,8 +201,8 @@ void paintCellDisplay(QPainter& painter, const MenuBarContent& content, const QR
     }
     if (content.showsCheckmark()) {
         const QRectF bounds = checkmarkDotBounds(content);
-        const QRectF target = TrayImageFitting::fitInto(bounds.size(), area.adjusted(unitOf(area), unitOf(area),
-                                                                                      -unitOf(area), -unitOf(area)));
+        const QRectF target = TrayImageFitting::fitInto(
+            bounds.size(), area.adjusted(unitOf(area), unitOf(area), -unitOf(area), -unitOf(area)));
         painter.save();
         painter.translate(target.topLeft());
         painter.scale(target.width() / bounds.width(), target.height() / bounds.height());
@@ -322,8 +321,8 @@ namespace {
 struct NaturalLayout {
     QSizeF display; // the renderer, check mark or animation, unscaled
     qreal displayScale = 1;
-    QSizeF frame;   // the full form's frame (the background), or the icon form's size
-    QSizeF total;   // with the padding
+    QSizeF frame; // the full form's frame (the background), or the icon form's size
+    QSizeF total; // with the padding
 };
 
 QSizeF displaySize(const MenuBarContent& content, const DisplayRenderer& renderer)
@@ -340,9 +339,8 @@ NaturalLayout naturalLayout(const MenuBarContent& content, const DisplayRenderer
         layout.display = displaySize(content, renderer);
         const qreal height = frameHeight(content.scale);
         const qreal room = height - (content.phaseIndicators ? stripHeight : 0);
-        layout.displayScale = layout.display.height() > room && layout.display.height() > 0
-                                  ? room / layout.display.height()
-                                  : 1;
+        layout.displayScale
+            = layout.display.height() > room && layout.display.height() > 0 ? room / layout.display.height() : 1;
         layout.frame = QSizeF(layout.display.width() * layout.displayScale, height);
     }
     layout.total = layout.frame + QSizeF(2 * horizontalPadding, 2 * verticalPadding);
@@ -357,8 +355,7 @@ QSizeF naturalSize(const MenuBarContent& content)
     return naturalLayout(content, *renderer).total;
 }
 
-QImage renderNatural(const MenuBarContent& content, DisplayLookState& state, platform::Date now,
-                     qreal devicePixelRatio)
+QImage renderNatural(const MenuBarContent& content, DisplayLookState& state, platform::Date now, qreal devicePixelRatio)
 {
     const auto renderer = DisplayRendererFactory::renderer(content.displayType, content.lookSettings());
     const NaturalLayout layout = naturalLayout(content, *renderer);
@@ -524,10 +521,9 @@ QImage tinted(const QImage& image, const QColor& color)
         auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
         for (int x = 0; x < result.width(); ++x) {
             const QRgb p = line[x];
-            line[x] = qRgba(static_cast<int>(std::lround(qRed(p) * r * a)),
-                            static_cast<int>(std::lround(qGreen(p) * g * a)),
-                            static_cast<int>(std::lround(qBlue(p) * b * a)),
-                            static_cast<int>(std::lround(qAlpha(p) * a)));
+            line[x] = qRgba(
+                static_cast<int>(std::lround(qRed(p) * r * a)), static_cast<int>(std::lround(qGreen(p) * g * a)),
+                static_cast<int>(std::lround(qBlue(p) * b * a)), static_cast<int>(std::lround(qAlpha(p) * a)));
         }
     }
     return result;

@@ -37,7 +37,8 @@ std::unique_ptr<T> build(const std::function<std::unique_ptr<T>(Inputs&...)>& fa
 SystemManagers managersFrom(StatusItemControllerParts& parts)
 {
     SystemManagers managers;
-    managers.sleepPrevention = orNull<SleepPreventionManager, NullSleepPreventionManager>(std::move(parts.sleepPrevention));
+    managers.sleepPrevention
+        = orNull<SleepPreventionManager, NullSleepPreventionManager>(std::move(parts.sleepPrevention));
     managers.sounds = orNull<SoundManager, NullSoundManager>(std::move(parts.sounds));
     managers.notifications = std::make_unique<NotificationManager>(
         orNull<platform::DesktopNotifications, platform::NullDesktopNotifications>(std::move(parts.notifications)));
@@ -53,9 +54,8 @@ SystemManagers managersFrom(StatusItemControllerParts& parts)
 
 qreal stripPixelRatio()
 {
-    const QScreen* screen = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
-                                ? QGuiApplication::primaryScreen()
-                                : nullptr;
+    const QScreen* screen
+        = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen() : nullptr;
     return screen ? std::max(screen->devicePixelRatio(), 1.0) : 1.0;
 }
 
@@ -71,8 +71,8 @@ StatusItemController::StatusItemController(StatusItemControllerParts parts, QObj
     , m_sessionSounds(*m_managers.sounds, m_focusGate)
     , m_widgetReloads(std::make_unique<WidgetReloadRequests>(*parts.notifier, m_defaults, m_makeOneShotTimer))
 {
-    const platform::ElapsedClock monotonic =
-        parts.monotonicSeconds ? std::move(parts.monotonicSeconds) : &platform::bootTimeSeconds;
+    const platform::ElapsedClock monotonic
+        = parts.monotonicSeconds ? std::move(parts.monotonicSeconds) : &platform::bootTimeSeconds;
     m_model = std::make_unique<AppModel>(AppModel::Parts{
         .defaults = &m_defaults,
         .ticker = std::move(parts.ticker),
@@ -84,7 +84,8 @@ StatusItemController::StatusItemController(StatusItemControllerParts parts, QObj
     });
     m_statusItem = std::move(parts.statusItem);
 
-    m_customDurationPrompt = orNull<CustomDurationPrompt, NullCustomDurationPrompt>(std::move(parts.customDurationPrompt));
+    m_customDurationPrompt
+        = orNull<CustomDurationPrompt, NullCustomDurationPrompt>(std::move(parts.customDurationPrompt));
     m_settingsWindow = build<SettingsWindowOpener, NullSettingsWindow>(parts.settingsWindow, *m_model, m_managers);
     m_floatingPanel = build<FloatingPanelSwitch, NullFloatingPanel>(parts.floatingPanel, *m_model);
     m_commands = std::make_unique<TimerCommandPerformer>(*m_model, m_defaults, *parts.notifier, *m_settingsWindow,
@@ -157,9 +158,8 @@ void StatusItemController::refresh()
 
 void StatusItemController::redrawStatusItem()
 {
-    MenuBarContent content =
-        MenuBarContent::of(m_model->engine(), m_model->settings(), m_model->animationPlayer(), m_model->pomodoro(),
-                           m_model->customSession(), updateAvailable());
+    MenuBarContent content = MenuBarContent::of(m_model->engine(), m_model->settings(), m_model->animationPlayer(),
+                                                m_model->pomodoro(), m_model->customSession(), updateAvailable());
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         content.primaryColor = QGuiApplication::palette().color(QPalette::WindowText);
     const platform::Date now = m_clock();

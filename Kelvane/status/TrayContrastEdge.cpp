@@ -16,8 +16,9 @@ std::optional<QColor> edgeColor(const MenuBarContent& content)
     // The icon forms never draw a background.
     if (content.displayMode == MenuBarDisplayMode::Full && !content.color.backgroundIsEffectivelyTransparent())
         return std::nullopt;
-    const QColor lit = content.displayMode == MenuBarDisplayMode::Full ? content.color.dotColor()
-                                                                       : content.phaseTint.value_or(content.primaryColor);
+    const QColor lit = content.displayMode == MenuBarDisplayMode::Full
+        ? content.color.dotColor()
+        : content.phaseTint.value_or(content.primaryColor);
     return edgeColorAround(lit);
 }
 
@@ -57,8 +58,8 @@ void surround(QImage& image, int width, const QColor& color)
                     const int cy = y + dy;
                     if (dx * dx + dy * dy > reach || cx < 0 || cy < 0 || cx >= w || cy >= h)
                         continue;
-                    covered[static_cast<std::size_t>(cy) * static_cast<std::size_t>(w) + static_cast<std::size_t>(cx)] =
-                        true;
+                    covered[static_cast<std::size_t>(cy) * static_cast<std::size_t>(w) + static_cast<std::size_t>(cx)]
+                        = true;
                 }
             }
         }

@@ -29,8 +29,8 @@ void WidgetReloadRequests::follow(AppSettings& settings)
     connect(&settings, &AppSettings::changed, this, &WidgetReloadRequests::compareSettings, Qt::QueuedConnection);
     connect(&settings.colorManager(), &ColorManager::changed, this, &WidgetReloadRequests::compareSettings,
             Qt::QueuedConnection);
-    connect(&settings.completionSettings(), &CompletionSettings::changed, this,
-            &WidgetReloadRequests::compareSettings, Qt::QueuedConnection);
+    connect(&settings.completionSettings(), &CompletionSettings::changed, this, &WidgetReloadRequests::compareSettings,
+            Qt::QueuedConnection);
 }
 
 void WidgetReloadRequests::compareSettings()

@@ -2,7 +2,8 @@
 #include "Kelvane/system/AutostartLaunchAtLoginManager.h"
 
 AutostartLaunchAtLoginManager::AutostartLaunchAtLoginManager(platform::AutostartEntry entry, QObject* parent)
-    : LaunchAtLoginManager(parent), m_entry(std::move(entry))
+    : LaunchAtLoginManager(parent)
+    , m_entry(std::move(entry))
 {
     refreshStatus();
 }

@@ -6,7 +6,8 @@
 #include <QMetaObject>
 
 DesktopHotkeyManager::DesktopHotkeyManager(WatchFactory watchGlobal, WatchFactory watchOwnWindows)
-    : m_watchGlobal(std::move(watchGlobal)), m_watchOwnWindows(std::move(watchOwnWindows))
+    : m_watchGlobal(std::move(watchGlobal))
+    , m_watchOwnWindows(std::move(watchOwnWindows))
 {
 }
 

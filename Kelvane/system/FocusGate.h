@@ -27,7 +27,11 @@ private:
 // cycle sounds through, so they are held back like the completion sound.
 class FocusGatedSoundPlayer final : public SoundPlaying {
 public:
-    FocusGatedSoundPlayer(SoundPlaying& sounds, const FocusGate& gate) : m_sounds(sounds), m_gate(gate) {}
+    FocusGatedSoundPlayer(SoundPlaying& sounds, const FocusGate& gate)
+        : m_sounds(sounds)
+        , m_gate(gate)
+    {
+    }
 
     void play(CompletionSound sound) override
     {

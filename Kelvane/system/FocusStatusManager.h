@@ -8,7 +8,7 @@ public:
     virtual bool isFocused() const = 0;
     // Asked when the user chooses to respect do-not-disturb. The desktop
     // shows its state to every program, so there is nothing to ask for.
-    void requestAuthorization() {}
+    void requestAuthorization() { }
 
 protected:
     FocusStatusManager() = default;

@@ -12,20 +12,20 @@
 
 class NullHotkeyManager final : public HotkeyManager {
 public:
-    void enable() override {}
-    void disable() override {}
+    void enable() override { }
+    void disable() override { }
 };
 
 class NullSleepPreventionManager final : public SleepPreventionManager {
 public:
     bool isActive() const override { return false; }
-    void beginPreventingSleep() override {}
+    void beginPreventingSleep() override { }
     bool release() override { return true; }
 };
 
 class NullSoundManager final : public SoundManager {
 public:
-    void play(CompletionSound) override {}
+    void play(CompletionSound) override { }
 };
 
 class NullFocusStatusManager final : public FocusStatusManager {
@@ -36,7 +36,7 @@ public:
 class NullLaunchAtLoginManager final : public LaunchAtLoginManager {
 public:
     using LaunchAtLoginManager::LaunchAtLoginManager;
-    void refreshStatus() override {}
-    void enable() override {}
-    void disable() override {}
+    void refreshStatus() override { }
+    void enable() override { }
+    void disable() override { }
 };

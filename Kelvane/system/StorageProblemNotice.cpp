@@ -3,15 +3,19 @@
 
 StorageProblemNotice::StorageProblemNotice(platform::UserDefaults& defaults,
                                            platform::DesktopNotifications& notifications, QObject* parent)
-    : QObject(parent), m_defaults(defaults), m_notifications(notifications)
+    : QObject(parent)
+    , m_defaults(defaults)
+    , m_notifications(notifications)
 {
     // Queued, so a problem met inside another thread's write, or during
     // start-up, is told from this thread's event loop.
     m_defaults.setOnPersistenceProblem([this](const platform::PersistenceProblem& problem) {
-        QMetaObject::invokeMethod(this, [this, problem] { tell(problem); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, problem] { tell(problem); }, Qt::QueuedConnection);
     });
     if (const auto problem = m_defaults.persistenceProblem())
-        QMetaObject::invokeMethod(this, [this, present = *problem] { tell(present); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, present = *problem] { tell(present); }, Qt::QueuedConnection);
 }
 
 StorageProblemNotice::~StorageProblemNotice()

@@ -23,7 +23,8 @@ std::optional<QString> themeEventId(CompletionSound sound)
 }
 
 ThemeSoundManager::ThemeSoundManager(std::unique_ptr<platform::EventSoundPlayer> player, std::function<void()> beep)
-    : m_player(std::move(player)), m_beep(std::move(beep))
+    : m_player(std::move(player))
+    , m_beep(std::move(beep))
 {
 }
 

@@ -10,10 +10,10 @@
 
 // One release as the update feed announces it.
 struct AppcastItem {
-    QString version;      // the one compared against the program's own
+    QString version; // the one compared against the program's own
     QString shortVersion; // shown to people; may be empty
-    QUrl releaseNotes;    // http(s) only; empty when absent
-    QUrl download;        // http(s) only; never empty
+    QUrl releaseNotes; // http(s) only; empty when absent
+    QUrl download; // http(s) only; never empty
 
     // What the dialog calls this release.
     QString displayVersion() const { return shortVersion.isEmpty() ? version : shortVersion; }

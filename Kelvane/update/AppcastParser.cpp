@@ -40,7 +40,8 @@ std::optional<AppcastItem> readItem(QXmlStreamReader& xml)
             const QXmlStreamAttributes attributes = xml.attributes();
             enclosureUrl = webLink(attributes.value(QLatin1StringView("url")));
             enclosureVersion = attributes.value(sparkleNamespace, QLatin1StringView("version")).trimmed().toString();
-            enclosureShort = attributes.value(sparkleNamespace, QLatin1StringView("shortVersionString")).trimmed().toString();
+            enclosureShort
+                = attributes.value(sparkleNamespace, QLatin1StringView("shortVersionString")).trimmed().toString();
             xml.skipCurrentElement();
         } else if (isSparkle(xml, u"version")) {
             elementVersion = elementText(xml);
@@ -57,7 +58,7 @@ std::optional<AppcastItem> readItem(QXmlStreamReader& xml)
     AppcastItem item;
     item.shortVersion = !enclosureShort.isEmpty() ? enclosureShort : elementShort;
     item.version = !enclosureVersion.isEmpty() ? enclosureVersion
-                   : !elementVersion.isEmpty() ? elementVersion
+        : !elementVersion.isEmpty()            ? elementVersion
                                                : item.shortVersion;
     item.download = !enclosureUrl.isEmpty() ? enclosureUrl : link;
     item.releaseNotes = notes;

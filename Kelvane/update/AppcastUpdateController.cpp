@@ -55,8 +55,8 @@ void AppcastUpdateController::startCheck()
 void AppcastUpdateController::handleResult(const FeedDownload::Result& result)
 {
     const UpdateCheckOutcome outcome = std::holds_alternative<QByteArray>(result)
-                                           ? update::outcomeOfFeed(std::get<QByteArray>(result), m_settings.currentVersion)
-                                           : UpdateCheckOutcome(std::get<UpdateCheckFailure>(result));
+        ? update::outcomeOfFeed(std::get<QByteArray>(result), m_settings.currentVersion)
+        : UpdateCheckOutcome(std::get<UpdateCheckFailure>(result));
     if (std::exchange(m_dialogWaits, false)) {
         if (m_dialog)
             m_dialog->setText(update::dialogText(outcome, m_settings.currentVersion));

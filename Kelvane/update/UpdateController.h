@@ -45,5 +45,5 @@ class NullUpdateController final : public UpdateController {
 public:
     using UpdateController::UpdateController;
     bool canCheckForUpdates() const override { return false; }
-    void checkForUpdates() override {}
+    void checkForUpdates() override { }
 };

@@ -11,7 +11,7 @@
 struct UpdateDialogText {
     QString message;
     QUrl releaseNotes; // a "Release Notes" link when not empty
-    QUrl download;     // a "Download" button when not empty
+    QUrl download; // a "Download" button when not empty
     bool operator==(const UpdateDialogText&) const = default;
 };
 

@@ -84,8 +84,8 @@ QByteArray convertForDevice(std::span<const float> mono, int sourceRate, const A
     if (mono.empty() || sourceRate <= 0 || format.sampleRate <= 0 || format.channelCount <= 0)
         return {};
     const double step = static_cast<double>(sourceRate) / format.sampleRate;
-    const auto frames = std::max<qint64>(
-        1, saturatingCast<qint64>(std::round(static_cast<double>(mono.size()) / step)));
+    const auto frames
+        = std::max<qint64>(1, saturatingCast<qint64>(std::round(static_cast<double>(mono.size()) / step)));
     const qint64 frameBytes = qint64(bytesPerSample(format.sampleKind)) * format.channelCount;
     // A tick is milliseconds long; refuse sizes no sound buffer should have.
     if (frames > (qint64(1) << 30) / frameBytes)
@@ -94,9 +94,8 @@ QByteArray convertForDevice(std::span<const float> mono, int sourceRate, const A
     QByteArray bytes(frames * frameBytes, Qt::Uninitialized);
     char* out = bytes.data();
     for (qint64 frame = 0; frame < frames; ++frame) {
-        const float sample = sourceRate == format.sampleRate
-            ? clipped(mono[static_cast<std::size_t>(frame)])
-            : interpolated(mono, static_cast<double>(frame) * step);
+        const float sample = sourceRate == format.sampleRate ? clipped(mono[static_cast<std::size_t>(frame)])
+                                                             : interpolated(mono, static_cast<double>(frame) * step);
         for (int channel = 0; channel < format.channelCount; ++channel)
             out = writeSample(out, sample, format.sampleKind);
     }

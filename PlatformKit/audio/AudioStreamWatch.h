@@ -16,9 +16,9 @@ namespace platform {
 class AudioStreamWatch {
 public:
     enum class Verdict {
-        Play,   // the stream is alive: queue the sound after the rest
+        Play, // the stream is alive: queue the sound after the rest
         Reopen, // dead: open a new stream, drop what the old one held, play on the new one
-        Drop,   // dead, and a new stream was tried too recently: the sound is lost
+        Drop, // dead, and a new stream was tried too recently: the sound is lost
     };
 
     static constexpr double retryInterval = 0.75;

@@ -32,7 +32,10 @@ public:
     static constexpr double unixOffset = 978307200.0;
 
 private:
-    constexpr explicit Date(double seconds) : m_seconds(seconds) {}
+    constexpr explicit Date(double seconds)
+        : m_seconds(seconds)
+    {
+    }
     double m_seconds = 0.0;
 };
 

@@ -26,7 +26,8 @@ struct MainThreadHandOff::Shared {
     QObject* receiver = nullptr;
 };
 
-MainThreadHandOff::MainThreadHandOff() : m_shared(std::make_shared<Shared>())
+MainThreadHandOff::MainThreadHandOff()
+    : m_shared(std::make_shared<Shared>())
 {
     m_shared->receiver = new QObject;
 }
@@ -56,7 +57,9 @@ std::function<void()> MainThreadHandOff::bind(std::function<void()> work) const
         QMetaObject::invokeMethod(
             shared->receiver,
             [work] {
-                { const std::lock_guard after(queueing); }
+                {
+                    const std::lock_guard after(queueing);
+                }
                 work();
             },
             Qt::QueuedConnection);

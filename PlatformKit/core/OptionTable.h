@@ -19,8 +19,7 @@ namespace optiontable {
 template <typename Row, std::size_t N>
 constexpr const Row& rowFor(const std::array<Row, N>& rows, decltype(Row::option) option)
 {
-    static_assert(N == platform::RawValues<decltype(Row::option)>::cases.size(),
-                  "one row per case");
+    static_assert(N == platform::RawValues<decltype(Row::option)>::cases.size(), "one row per case");
     for (const auto& row : rows) {
         if (row.option == option)
             return row;

@@ -27,7 +27,10 @@ template <typename E>
 struct RawValues;
 
 template <typename E>
-concept RawValueEnum = requires { RawValues<E>::cases; };
+concept RawValueEnum = requires
+{
+    RawValues<E>::cases;
+};
 
 template <RawValueEnum E>
 constexpr auto allCases()

@@ -23,7 +23,9 @@ constexpr int flushTimeoutMs = 1000;
 class Observation final : public QObject {
     Q_OBJECT
 public:
-    Observation(QString name, std::function<void()> handler) : m_name(std::move(name)), m_handler(std::move(handler))
+    Observation(QString name, std::function<void()> handler)
+        : m_name(std::move(name))
+        , m_handler(std::move(handler))
     {
         QDBusConnection bus = QDBusConnection::sessionBus();
         if (!bus.isConnected())

@@ -55,7 +55,8 @@ QDBusMessage notificationsCall(const QString& method)
 } // namespace
 
 FreedesktopNotifications::FreedesktopNotifications(QDBusConnection bus, std::chrono::milliseconds patience)
-    : m_bus(std::move(bus)), m_patience(patience)
+    : m_bus(std::move(bus))
+    , m_patience(patience)
 {
     if (m_bus.isConnected())
         m_bus.connect(serviceName, objectPath, interfaceName, QStringLiteral("NotificationClosed"), this,
@@ -87,12 +88,13 @@ void FreedesktopNotifications::checkAuthorization(Answer answer)
     auto* watcher = new QDBusPendingCallWatcher(
         m_bus.asyncCall(notificationsCall(QStringLiteral("GetCapabilities")), static_cast<int>(m_patience.count())),
         this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [answer = std::move(answer)](QDBusPendingCallWatcher* call) {
-        call->deleteLater();
-        if (call->isError() && !nobodyThere(call->error()))
-            qCDebug(lcNotify) << "the notification server is slow to answer:" << call->error().message();
-        answer(!call->isError() || !nobodyThere(call->error()));
-    });
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [answer = std::move(answer)](QDBusPendingCallWatcher* call) {
+                call->deleteLater();
+                if (call->isError() && !nobodyThere(call->error()))
+                    qCDebug(lcNotify) << "the notification server is slow to answer:" << call->error().message();
+                answer(!call->isError() || !nobodyThere(call->error()));
+            });
 }
 
 void FreedesktopNotifications::requestAuthorization(Answer answer)
@@ -138,8 +140,8 @@ void FreedesktopNotifications::sendNow(Pending pending)
     if (notification.playsDefaultSound)
         hints.insert(QStringLiteral("sound-name"), defaultSoundName);
     QDBusMessage call = notificationsCall(QStringLiteral("Notify"));
-    call << applicationName << slot.serverID.value_or(0u) << applicationID << notification.title
-         << notification.body << QStringList() << hints << serverDefaultExpiry;
+    call << applicationName << slot.serverID.value_or(0u) << applicationID << notification.title << notification.body
+         << QStringList() << hints << serverDefaultExpiry;
 
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, notifyTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,

@@ -8,7 +8,7 @@ namespace platform {
 // Posts nowhere and hears nothing: for a program part shown on its own.
 class NullCrossProcessNotifier final : public CrossProcessNotifier {
 public:
-    void post(const QString&) override {}
+    void post(const QString&) override { }
     ObservationToken observe(const QString&, std::function<void()>) override { return nullptr; }
 };
 

@@ -8,9 +8,9 @@ namespace platform {
 // Where there is no notification service to talk to.
 class NullDesktopNotifications final : public DesktopNotifications {
 public:
-    void checkAuthorization(Answer) override {}
-    void requestAuthorization(Answer) override {}
-    void post(const DesktopNotification&, std::function<void()>) override {}
+    void checkAuthorization(Answer) override { }
+    void requestAuthorization(Answer) override { }
+    void post(const DesktopNotification&, std::function<void()>) override { }
 };
 
 } // namespace platform

@@ -38,12 +38,16 @@ class ApplicationObject final : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
 public:
-    explicit ApplicationObject(SingleInstance& owner) : m_owner(owner) {}
+    explicit ApplicationObject(SingleInstance& owner)
+        : m_owner(owner)
+    {
+    }
 
 public slots:
     Q_SCRIPTABLE void Activate([[maybe_unused]] const QVariantMap& platformData)
     {
-        QMetaObject::invokeMethod(&m_owner, [owner = &m_owner] { owner->deliverActivate(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &m_owner, [owner = &m_owner] { owner->deliverActivate(); }, Qt::QueuedConnection);
     }
 
     Q_SCRIPTABLE void Open(const QStringList& uris, [[maybe_unused]] const QVariantMap& platformData)
@@ -57,8 +61,8 @@ public slots:
 
     // The program declares no actions; an unknown one is ignored.
     Q_SCRIPTABLE void ActivateAction([[maybe_unused]] const QString& actionName,
-                                   [[maybe_unused]] const QVariantList& parameter,
-                                   [[maybe_unused]] const QVariantMap& platformData)
+                                     [[maybe_unused]] const QVariantList& parameter,
+                                     [[maybe_unused]] const QVariantMap& platformData)
     {
     }
 
@@ -67,8 +71,10 @@ private:
 };
 
 SingleInstance::SingleInstance(QString serviceName, QString objectPath, QString lockPath, QObject* parent)
-    : QObject(parent), m_serviceName(std::move(serviceName)), m_objectPath(std::move(objectPath)),
-      m_lockPath(!lockPath.isEmpty() ? std::move(lockPath)
+    : QObject(parent)
+    , m_serviceName(std::move(serviceName))
+    , m_objectPath(std::move(objectPath))
+    , m_lockPath(!lockPath.isEmpty() ? std::move(lockPath)
                                      : sessionLockPath(m_serviceName, qEnvironmentVariable("XDG_RUNTIME_DIR"),
                                                        QDir::tempPath(), ::getuid()))
 {
@@ -151,8 +157,8 @@ SingleInstance::Forward SingleInstance::forward(const QList<QUrl>& urls) const
         QStringList uris;
         for (const QUrl& url : urls)
             uris.append(url.toString(QUrl::FullyEncoded));
-        call = QDBusMessage::createMethodCall(m_serviceName, m_objectPath, applicationInterface,
-                                              QStringLiteral("Open"));
+        call
+            = QDBusMessage::createMethodCall(m_serviceName, m_objectPath, applicationInterface, QStringLiteral("Open"));
         call << uris << QVariantMap();
     }
     const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, forwardTimeoutMs);

@@ -32,7 +32,8 @@ KeyPress keyPressOf(const QKeyEvent& event)
 }
 
 OwnWindowShortcutFilter::OwnWindowShortcutFilter(QList<Shortcut> shortcuts, ShortcutActivated onActivated)
-    : m_shortcuts(std::move(shortcuts)), m_onActivated(std::move(onActivated))
+    : m_shortcuts(std::move(shortcuts))
+    , m_onActivated(std::move(onActivated))
 {
     QCoreApplication::instance()->installEventFilter(this);
 }

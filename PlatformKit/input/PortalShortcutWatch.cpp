@@ -52,7 +52,9 @@ namespace platform {
 
 PortalShortcutWatch::PortalShortcutWatch(const QDBusConnection& bus, QList<Shortcut> shortcuts,
                                          ShortcutActivated onActivated)
-    : m_bus(bus), m_shortcuts(std::move(shortcuts)), m_onActivated(std::move(onActivated))
+    : m_bus(bus)
+    , m_shortcuts(std::move(shortcuts))
+    , m_onActivated(std::move(onActivated))
 {
     qDBusRegisterMetaType<PortalShortcut>();
     qDBusRegisterMetaType<QList<PortalShortcut>>();
@@ -60,8 +62,7 @@ PortalShortcutWatch::PortalShortcutWatch(const QDBusConnection& bus, QList<Short
         return;
     m_bus.connect(portalService, portalPath, shortcutsInterface, QStringLiteral("Activated"), this,
                   SLOT(activated(QDBusMessage)));
-    request(QStringLiteral("CreateSession"),
-            {QVariantMap{{QStringLiteral("session_handle_token"), uniqueToken()}}},
+    request(QStringLiteral("CreateSession"), {QVariantMap{{QStringLiteral("session_handle_token"), uniqueToken()}}},
             SLOT(sessionCreated(uint, QVariantMap)));
 }
 
@@ -69,9 +70,8 @@ PortalShortcutWatch::~PortalShortcutWatch()
 {
     if (m_session.isEmpty())
         return;
-    m_bus.asyncCall(QDBusMessage::createMethodCall(portalService, m_session,
-                                                   QStringLiteral("org.freedesktop.portal.Session"),
-                                                   QStringLiteral("Close")));
+    m_bus.asyncCall(QDBusMessage::createMethodCall(
+        portalService, m_session, QStringLiteral("org.freedesktop.portal.Session"), QStringLiteral("Close")));
 }
 
 void PortalShortcutWatch::request(const QString& method, QVariantList arguments, const char* slot)
@@ -120,7 +120,7 @@ void PortalShortcutWatch::sessionCreated(uint response, const QVariantMap& resul
     const QVariant handle = results.value(QStringLiteral("session_handle"));
     // A string by the portal's documentation; some send an object path.
     m_session = handle.metaType() == QMetaType::fromType<QDBusObjectPath>() ? handle.value<QDBusObjectPath>().path()
-                                                                             : handle.toString();
+                                                                            : handle.toString();
     if (m_session.isEmpty()) {
         qCWarning(lcInput) << "no global shortcuts: the desktop portal named no session";
         return;
@@ -159,8 +159,7 @@ void PortalShortcutWatch::activated(const QDBusMessage& message)
 {
     // (o session_handle, s shortcut_id, t timestamp, a{sv} options)
     const QVariantList arguments = message.arguments();
-    if (m_session.isEmpty() || arguments.size() < 2
-        || arguments.at(0).value<QDBusObjectPath>().path() != m_session)
+    if (m_session.isEmpty() || arguments.size() < 2 || arguments.at(0).value<QDBusObjectPath>().path() != m_session)
         return;
     const QString id = arguments.at(1).toString();
     for (const Shortcut& shortcut : m_shortcuts) {

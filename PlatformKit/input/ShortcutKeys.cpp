@@ -29,8 +29,8 @@ std::optional<QString> matchingShortcut(const QList<Shortcut>& shortcuts, const 
 KeyModifiers fromCoreModifierMask(std::uint32_t mask)
 {
     static constexpr std::array bits{
-        KeyModifier::Shift, KeyModifier::CapsLock, KeyModifier::Control, KeyModifier::Alt,
-        KeyModifier::NumLock, KeyModifier::Other, KeyModifier::Super, KeyModifier::Other,
+        KeyModifier::Shift,   KeyModifier::CapsLock, KeyModifier::Control, KeyModifier::Alt,
+        KeyModifier::NumLock, KeyModifier::Other,    KeyModifier::Super,   KeyModifier::Other,
     };
     KeyModifiers modifiers;
     for (std::size_t bit = 0; bit < bits.size(); ++bit) {

@@ -28,8 +28,7 @@ std::unique_ptr<ShortcutWatch> watchGlobalShortcuts(const QList<Shortcut>& short
     return std::make_unique<PortalShortcutWatch>(QDBusConnection::sessionBus(), shortcuts, std::move(onActivated));
 }
 
-std::unique_ptr<ShortcutWatch> watchOwnWindowShortcuts(const QList<Shortcut>& shortcuts,
-                                                       ShortcutActivated onActivated)
+std::unique_ptr<ShortcutWatch> watchOwnWindowShortcuts(const QList<Shortcut>& shortcuts, ShortcutActivated onActivated)
 {
     return std::make_unique<OwnWindowShortcutFilter>(shortcuts, std::move(onActivated));
 }

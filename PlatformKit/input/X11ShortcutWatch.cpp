@@ -68,8 +68,7 @@ bool X11ShortcutWatch::Connection::open(const QByteArray& displayName)
     if (xcb_connection_has_error(xcb.get()))
         return false;
     if (!xkb_x11_setup_xkb_extension(xcb.get(), XKB_X11_MIN_MAJOR_XKB_VERSION, XKB_X11_MIN_MINOR_XKB_VERSION,
-                                     XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr, &xkbEventBase,
-                                     nullptr))
+                                     XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr, &xkbEventBase, nullptr))
         return false;
     keyboard = xkb_x11_get_core_keyboard_device_id(xcb.get());
     context.reset(xkb_context_new(XKB_CONTEXT_NO_FLAGS));
@@ -84,7 +83,8 @@ bool X11ShortcutWatch::Connection::open(const QByteArray& displayName)
 
 bool X11ShortcutWatch::Connection::loadKeymap()
 {
-    XkbKeymap newKeymap(xkb_x11_keymap_new_from_device(context.get(), xcb.get(), keyboard, XKB_KEYMAP_COMPILE_NO_FLAGS));
+    XkbKeymap newKeymap(
+        xkb_x11_keymap_new_from_device(context.get(), xcb.get(), keyboard, XKB_KEYMAP_COMPILE_NO_FLAGS));
     if (!newKeymap)
         return false;
     XkbState newState(xkb_x11_state_new_from_device(newKeymap.get(), xcb.get(), keyboard));
@@ -97,14 +97,15 @@ bool X11ShortcutWatch::Connection::loadKeymap()
 
 bool X11ShortcutWatch::Connection::selectXkbEvents()
 {
-    constexpr std::uint16_t events = XCB_XKB_EVENT_TYPE_NEW_KEYBOARD_NOTIFY | XCB_XKB_EVENT_TYPE_MAP_NOTIFY
-        | XCB_XKB_EVENT_TYPE_STATE_NOTIFY;
+    constexpr std::uint16_t events
+        = XCB_XKB_EVENT_TYPE_NEW_KEYBOARD_NOTIFY | XCB_XKB_EVENT_TYPE_MAP_NOTIFY | XCB_XKB_EVENT_TYPE_STATE_NOTIFY;
     constexpr std::uint16_t mapParts = XCB_XKB_MAP_PART_KEY_TYPES | XCB_XKB_MAP_PART_KEY_SYMS
         | XCB_XKB_MAP_PART_MODIFIER_MAP | XCB_XKB_MAP_PART_EXPLICIT_COMPONENTS | XCB_XKB_MAP_PART_KEY_ACTIONS
         | XCB_XKB_MAP_PART_VIRTUAL_MODS | XCB_XKB_MAP_PART_VIRTUAL_MOD_MAP;
-    const Reply<xcb_generic_error_t> error(xcb_request_check(
-        xcb.get(), xcb_xkb_select_events_checked(xcb.get(), xcb_xkb_device_spec_t(keyboard), events, 0, events,
-                                                 mapParts, mapParts, nullptr)));
+    const Reply<xcb_generic_error_t> error(
+        xcb_request_check(xcb.get(),
+                          xcb_xkb_select_events_checked(xcb.get(), xcb_xkb_device_spec_t(keyboard), events, 0, events,
+                                                        mapParts, mapParts, nullptr)));
     return !error;
 }
 
@@ -159,15 +160,16 @@ std::unique_ptr<X11ShortcutWatch> X11ShortcutWatch::connect(const QByteArray& di
     auto connection = std::make_unique<Connection>();
     if (!connection->open(displayName))
         return nullptr;
-    return std::unique_ptr<X11ShortcutWatch>(new X11ShortcutWatch(std::move(connection), std::move(shortcuts),
-                                                                  std::move(onActivated),
-                                                                  std::move(ownWindowsFocused)));
+    return std::unique_ptr<X11ShortcutWatch>(new X11ShortcutWatch(
+        std::move(connection), std::move(shortcuts), std::move(onActivated), std::move(ownWindowsFocused)));
 }
 
 X11ShortcutWatch::X11ShortcutWatch(std::unique_ptr<Connection> connection, QList<Shortcut> shortcuts,
                                    ShortcutActivated onActivated, std::function<bool()> ownWindowsFocused)
-    : m_connection(std::move(connection)), m_shortcuts(std::move(shortcuts)), m_onActivated(std::move(onActivated)),
-      m_ownWindowsFocused(std::move(ownWindowsFocused))
+    : m_connection(std::move(connection))
+    , m_shortcuts(std::move(shortcuts))
+    , m_onActivated(std::move(onActivated))
+    , m_ownWindowsFocused(std::move(ownWindowsFocused))
 {
     xcb_connection_t* xcb = m_connection->xcb.get();
     xcb_flush(xcb);

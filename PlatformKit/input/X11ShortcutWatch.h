@@ -27,8 +27,8 @@ public:
 private:
     struct Connection;
 
-    X11ShortcutWatch(std::unique_ptr<Connection> connection, QList<Shortcut> shortcuts,
-                     ShortcutActivated onActivated, std::function<bool()> ownWindowsFocused);
+    X11ShortcutWatch(std::unique_ptr<Connection> connection, QList<Shortcut> shortcuts, ShortcutActivated onActivated,
+                     std::function<bool()> ownWindowsFocused);
     void readEvents();
     void keyPressed(std::uint32_t keycode);
 

@@ -18,18 +18,18 @@ void callSleepService(const QDBusConnection& bus, const QDBusMessage& call, QObj
             Qt::QueuedConnection);
         return;
     }
-    auto* watcher = new QDBusPendingCallWatcher(
-        bus.asyncCall(call, static_cast<int>(sleepInhibitorCallTimeout.count())));
+    auto* watcher
+        = new QDBusPendingCallWatcher(bus.asyncCall(call, static_cast<int>(sleepInhibitorCallTimeout.count())));
     // The watcher goes with its answer even when nobody is left to hear it.
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, &QObject::deleteLater);
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, &context,
-                     [answered = std::move(answered)](QDBusPendingCallWatcher* finished) {
-                         answered(finished->reply());
-                     });
+    QObject::connect(
+        watcher, &QDBusPendingCallWatcher::finished, &context,
+        [answered = std::move(answered)](QDBusPendingCallWatcher* finished) { answered(finished->reply()); });
 }
 
 BusSleepInhibition::BusSleepInhibition(QDBusConnection bus, QDBusMessage releaseCall)
-    : m_bus(std::move(bus)), m_releaseCall(std::move(releaseCall))
+    : m_bus(std::move(bus))
+    , m_releaseCall(std::move(releaseCall))
 {
 }
 

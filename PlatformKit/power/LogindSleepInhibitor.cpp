@@ -11,7 +11,10 @@ namespace {
 // Closing the descriptor is the release, and closing cannot be refused.
 class FileDescriptorInhibition final : public SleepInhibition {
 public:
-    explicit FileDescriptorInhibition(QDBusUnixFileDescriptor descriptor) : m_descriptor(std::move(descriptor)) {}
+    explicit FileDescriptorInhibition(QDBusUnixFileDescriptor descriptor)
+        : m_descriptor(std::move(descriptor))
+    {
+    }
     void release(Released released) override
     {
         m_descriptor = QDBusUnixFileDescriptor();
@@ -26,7 +29,10 @@ private:
 
 } // namespace
 
-LogindSleepInhibitor::LogindSleepInhibitor(QDBusConnection bus) : m_bus(std::move(bus)) {}
+LogindSleepInhibitor::LogindSleepInhibitor(QDBusConnection bus)
+    : m_bus(std::move(bus))
+{
+}
 
 void LogindSleepInhibitor::inhibit(const QString& reason, Granted granted)
 {

@@ -16,13 +16,15 @@ constexpr uint suspendFlag = 4;
 
 } // namespace
 
-PortalSleepInhibitor::PortalSleepInhibitor(QDBusConnection bus) : m_bus(std::move(bus)) {}
+PortalSleepInhibitor::PortalSleepInhibitor(QDBusConnection bus)
+    : m_bus(std::move(bus))
+{
+}
 
 void PortalSleepInhibitor::inhibit(const QString& reason, Granted granted)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(portalService, portalPath,
-                                                       QStringLiteral("org.freedesktop.portal.Inhibit"),
-                                                       QStringLiteral("Inhibit"));
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        portalService, portalPath, QStringLiteral("org.freedesktop.portal.Inhibit"), QStringLiteral("Inhibit"));
     // No window of ours to name.
     call << QString() << suspendFlag << QVariantMap{{QStringLiteral("reason"), reason}};
     callSleepService(m_bus, call, m_context, [bus = m_bus, granted = std::move(granted)](const QDBusMessage& reply) {
@@ -32,9 +34,9 @@ void PortalSleepInhibitor::inhibit(const QString& reason, Granted granted)
         if (handle.path().isEmpty())
             return granted(nullptr);
         granted(std::make_unique<BusSleepInhibition>(
-            bus, QDBusMessage::createMethodCall(portalService, handle.path(),
-                                                QStringLiteral("org.freedesktop.portal.Request"),
-                                                QStringLiteral("Close"))));
+            bus,
+            QDBusMessage::createMethodCall(portalService, handle.path(),
+                                           QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Close"))));
     });
 }
 

@@ -12,7 +12,10 @@ const QString screenSaverInterface = QStringLiteral("org.freedesktop.ScreenSaver
 
 } // namespace
 
-ScreenSaverSleepInhibitor::ScreenSaverSleepInhibitor(QDBusConnection bus) : m_bus(std::move(bus)) {}
+ScreenSaverSleepInhibitor::ScreenSaverSleepInhibitor(QDBusConnection bus)
+    : m_bus(std::move(bus))
+{
+}
 
 void ScreenSaverSleepInhibitor::inhibit(const QString& reason, Granted granted)
 {
@@ -25,8 +28,8 @@ void ScreenSaverSleepInhibitor::inhibit(const QString& reason, Granted granted)
         const QVariant cookie = reply.arguments().constFirst();
         if (cookie.typeId() != QMetaType::UInt)
             return granted(nullptr);
-        QDBusMessage release = QDBusMessage::createMethodCall(screenSaverService, screenSaverPath,
-                                                              screenSaverInterface, QStringLiteral("UnInhibit"));
+        QDBusMessage release = QDBusMessage::createMethodCall(screenSaverService, screenSaverPath, screenSaverInterface,
+                                                              QStringLiteral("UnInhibit"));
         release << cookie.toUInt();
         granted(std::make_unique<BusSleepInhibition>(bus, std::move(release)));
     });

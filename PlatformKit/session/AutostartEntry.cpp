@@ -12,7 +12,9 @@
 namespace platform {
 
 AutostartEntry::AutostartEntry(QString applicationID, QString name, QString command)
-    : m_applicationID(std::move(applicationID)), m_name(std::move(name)), m_command(std::move(command))
+    : m_applicationID(std::move(applicationID))
+    , m_name(std::move(name))
+    , m_command(std::move(command))
 {
 }
 
@@ -81,8 +83,7 @@ QString AutostartEntry::execValue(const QString& command)
     // Arguments with reserved characters go in double quotes, with the
     // quote's own specials escaped; then the value escapes its backslashes.
     static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
-    const bool needsQuotes = std::any_of(command.begin(), command.end(),
-                                         [](QChar c) { return reserved.contains(c); });
+    const bool needsQuotes = std::any_of(command.begin(), command.end(), [](QChar c) { return reserved.contains(c); });
     QString argument = command;
     if (needsQuotes) {
         argument.clear();

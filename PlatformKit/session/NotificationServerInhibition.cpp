@@ -36,7 +36,8 @@ static_assert(std::size(holdFlags) == 2, "one held flag per property");
 } // namespace
 
 NotificationServerInhibition::NotificationServerInhibition(QDBusConnection bus, QObject* parent)
-    : QObject(parent), m_bus(std::move(bus))
+    : QObject(parent)
+    , m_bus(std::move(bus))
 {
     if (!m_bus.isConnected())
         return;
@@ -74,8 +75,8 @@ void NotificationServerInhibition::readAll()
 
 void NotificationServerInhibition::read(std::size_t flag)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(serviceName, objectPath, propertiesInterface,
-                                                       QStringLiteral("Get"));
+    QDBusMessage call
+        = QDBusMessage::createMethodCall(serviceName, objectPath, propertiesInterface, QStringLiteral("Get"));
     call << QString(holdFlags[flag].interface) << QString(holdFlags[flag].property);
     // Asking must not start a notification server; one that starts later is
     // read when it appears.

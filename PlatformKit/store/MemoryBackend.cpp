@@ -3,9 +3,15 @@
 
 namespace platform::detail {
 
-MemoryBackend::MemoryBackend() : m_map(std::make_shared<Map>()) {}
+MemoryBackend::MemoryBackend()
+    : m_map(std::make_shared<Map>())
+{
+}
 
-MemoryBackend::MemoryBackend(std::shared_ptr<Map> map) : m_map(std::move(map)) {}
+MemoryBackend::MemoryBackend(std::shared_ptr<Map> map)
+    : m_map(std::move(map))
+{
+}
 
 std::unique_ptr<MemoryBackend> MemoryBackend::processFallback()
 {

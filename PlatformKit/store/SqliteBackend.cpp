@@ -249,7 +249,11 @@ std::optional<StoredValue> columnValue(sqlite3_stmt* stmt, int typeIndex, int va
 
 class SqliteBackend final : public KeyValueBackend {
 public:
-    SqliteBackend(QString path, const SqliteOptions& options) : m_path(std::move(path)), m_options(options) {}
+    SqliteBackend(QString path, const SqliteOptions& options)
+        : m_path(std::move(path))
+        , m_options(options)
+    {
+    }
     ~SqliteBackend() override;
 
     // Empty on success, else why the file cannot serve.
@@ -448,8 +452,8 @@ QString SqliteBackend::probe(const FileHeader& header, Connection& kept)
 
     Ownership ownership = Ownership::Foreign;
     QString why;
-    rc = judgeOwnership([&](const char* sql, QByteArray& text) { return queryTextRetrying(raw, sql, text); },
-                        ownership, why);
+    rc = judgeOwnership([&](const char* sql, QByteArray& text) { return queryTextRetrying(raw, sql, text); }, ownership,
+                        why);
     if (rc != SQLITE_OK)
         return QStringLiteral("cannot read the schema: %1").arg(errorText(raw, rc));
     if (!mayClaim(ownership, false))
@@ -461,8 +465,8 @@ QString SqliteBackend::probe(const FileHeader& header, Connection& kept)
 QString SqliteBackend::claim(bool isNew)
 {
     const auto judge = [this](Ownership& ownership, QString& why) {
-        return judgeOwnership(
-            [this](const char* sql, QByteArray& text) { return queryTextRetrying(m_db, sql, text); }, ownership, why);
+        return judgeOwnership([this](const char* sql, QByteArray& text) { return queryTextRetrying(m_db, sql, text); },
+                              ownership, why);
     };
     Ownership ownership = Ownership::Foreign;
     QString why;
@@ -584,9 +588,8 @@ QString SqliteBackend::open()
 
 void SqliteBackend::warn(const char* what, const QString& key, int rc, const QString& error) const
 {
-    const QString gaveUp = isTransient(rc) ? QStringLiteral("; gave up after %1 ms")
-                                                 .arg(m_options.accessDeadline.count())
-                                           : QString();
+    const QString gaveUp
+        = isTransient(rc) ? QStringLiteral("; gave up after %1 ms").arg(m_options.accessDeadline.count()) : QString();
     qCWarning(lcStore).noquote() << "Shared store" << m_path << "could not" << what << key << ":"
                                  << (error.isEmpty() ? errorText(m_db, rc) : error) + gaveUp;
 }
@@ -806,8 +809,8 @@ bool SqliteBackend::updateLocked(const QString& key, const ValueChange& change)
             return false;
         const bool isNew = keepLocked(key, *computed, storageError);
         if (isNew) {
-            qCWarning(lcStore).noquote() << "Shared store" << m_path << "could not update" << key << ":"
-                                         << storageError << "- keeping changes in memory until it takes them";
+            qCWarning(lcStore).noquote() << "Shared store" << m_path << "could not update" << key << ":" << storageError
+                                         << "- keeping changes in memory until it takes them";
         }
         return isNew;
     }
@@ -894,14 +897,12 @@ void SqliteBackend::updateInFileLocked(const QString& key, const ValueChange& ch
 
 } // namespace
 
-std::unique_ptr<KeyValueBackend> openSqliteBackend(const QString& path, const SqliteOptions& options,
-                                                   QString* failure)
+std::unique_ptr<KeyValueBackend> openSqliteBackend(const QString& path, const SqliteOptions& options, QString* failure)
 {
     auto backend = std::make_unique<SqliteBackend>(path, options);
     const QString reason = backend->open();
     if (!reason.isEmpty()) {
-        qCWarning(lcStore).noquote() << "Shared store" << path << reason
-                                     << "- keeping this process's values in memory";
+        qCWarning(lcStore).noquote() << "Shared store" << path << reason << "- keeping this process's values in memory";
         if (failure)
             *failure = reason;
         return nullptr;

@@ -19,12 +19,12 @@ namespace platform::detail {
 inline constexpr std::int32_t storeApplicationId = 0x4B4C564E;
 
 // The store's one table, in the words SQLite keeps in its schema.
-inline constexpr const char* entriesTableSql =
-    "CREATE TABLE entries (key TEXT PRIMARY KEY NOT NULL, type TEXT NOT NULL, value)";
+inline constexpr const char* entriesTableSql
+    = "CREATE TABLE entries (key TEXT PRIMARY KEY NOT NULL, type TEXT NOT NULL, value)";
 
 enum class Ownership {
-    Blank,        // no schema and no application id: a file being created
-    Ours,         // our application id
+    Blank, // no schema and no application id: a file being created
+    Ours, // our application id
     EarlierBuild, // no application id, exactly our schema
     Foreign,
 };

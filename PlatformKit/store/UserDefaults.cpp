@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlatformKit/store/UserDefaults.h"
 
-#include "PlatformKit/store/MemoryBackend.h"
 #include "PlatformKit/core/SaturatingCast.h"
+#include "PlatformKit/store/MemoryBackend.h"
 #include "PlatformKit/store/SqliteBackend.h"
 
 #include <QLocale>
@@ -41,7 +41,8 @@ std::optional<std::variant<qint64, double>> parseNumber(const QString& text)
 
 } // namespace
 
-UserDefaults::UserDefaults(std::unique_ptr<KeyValueBackend> backend) : m_backend(std::move(backend))
+UserDefaults::UserDefaults(std::unique_ptr<KeyValueBackend> backend)
+    : m_backend(std::move(backend))
 {
     if (!m_backend)
         m_backend = std::make_unique<detail::MemoryBackend>();
@@ -240,8 +241,9 @@ void UserDefaults::setOnPersistenceProblem(std::function<void(const PersistenceP
         m_backend->setOnPersistenceProblem({});
         return;
     }
-    m_backend->setOnPersistenceProblem(
-        [path = m_path, onProblem = std::move(onProblem)](const QString& reason) { onProblem({path, reason}); });
+    m_backend->setOnPersistenceProblem([path = m_path, onProblem = std::move(onProblem)](const QString& reason) {
+        onProblem({path, reason});
+    });
 }
 
 } // namespace platform

@@ -45,7 +45,9 @@ class DBusMenuAdaptor final : public QDBusAbstractAdaptor {
     Q_PROPERTY(QStringList IconThemePath READ iconThemePath)
 
 public:
-    explicit DBusMenuAdaptor(DBusMenuExporter& menu) : QDBusAbstractAdaptor(&menu), m_menu(menu)
+    explicit DBusMenuAdaptor(DBusMenuExporter& menu)
+        : QDBusAbstractAdaptor(&menu)
+        , m_menu(menu)
     {
         connect(&menu, &DBusMenuExporter::layoutUpdated, this, &DBusMenuAdaptor::LayoutUpdated);
     }

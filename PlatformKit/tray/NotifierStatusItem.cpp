@@ -46,7 +46,11 @@ class NotifierItemAdaptor final : public QDBusAbstractAdaptor {
     Q_PROPERTY(platform::NotifierToolTip ToolTip READ toolTip)
 
 public:
-    NotifierItemAdaptor(QObject& object, NotifierStatusItem& item) : QDBusAbstractAdaptor(&object), m_item(item) {}
+    NotifierItemAdaptor(QObject& object, NotifierStatusItem& item)
+        : QDBusAbstractAdaptor(&object)
+        , m_item(item)
+    {
+    }
 
     QString category() const { return QStringLiteral("ApplicationStatus"); }
     QString id() const { return QCoreApplication::applicationName(); }
@@ -108,8 +112,8 @@ NotifierStatusItem::NotifierStatusItem(QDBusConnection bus, bool exportMenu, QOb
     m_adaptor = new NotifierItemAdaptor(*m_object, *this);
     if (m_exportMenu)
         m_menu = std::make_unique<DBusMenuExporter>(m_bus, menuObjectPath, [this] { return menuEntries(); });
-    if (!m_bus.registerObject(itemPath, m_object.get(), QDBusConnection::ExportAdaptors) ||
-        !m_bus.registerService(m_serviceName)) {
+    if (!m_bus.registerObject(itemPath, m_object.get(), QDBusConnection::ExportAdaptors)
+        || !m_bus.registerService(m_serviceName)) {
         qCWarning(lcTray) << "cannot put the tray item on the bus:" << m_bus.lastError().message();
         return;
     }

@@ -39,8 +39,8 @@ std::unique_ptr<StatusItem> makeStatusItem(StripPlaceStore store)
     auto factory = [bus, store](TrayRoad road, const TrayPresence& presence) -> std::unique_ptr<StatusItem> {
         switch (road) {
         case TrayRoad::Notifier:
-            return std::make_unique<NotifierStatusItem>(
-                bus, !notifierHostPassesRightClick(presence.notifierWatcherProgram));
+            return std::make_unique<NotifierStatusItem>(bus,
+                                                        !notifierHostPassesRightClick(presence.notifierWatcherProgram));
         case TrayRoad::XEmbed:
             return std::make_unique<SystemTrayStatusItem>();
         case TrayRoad::Strip:

@@ -52,7 +52,7 @@ public:
     void setMenuSource(MenuSource source);
     // The entries may have changed (a label follows the timer's state): hosts
     // that keep a copy of the menu are told.
-    virtual void refreshMenu() {}
+    virtual void refreshMenu() { }
 
     const QList<QImage>& images() const { return m_images; }
     const QString& toolTip() const { return m_toolTip; }

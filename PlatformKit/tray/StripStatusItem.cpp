@@ -24,8 +24,7 @@ constexpr int saveDelayMs = 400;
 class StripWindow final : public QWidget {
 public:
     StripWindow(StripStatusItem& item, StripPlaceStore store)
-        : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool |
-                               Qt::WindowDoesNotAcceptFocus)
+        : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool | Qt::WindowDoesNotAcceptFocus)
         , m_item(item)
         , m_store(std::move(store))
     {
@@ -69,8 +68,8 @@ protected:
     }
     void mousePressEvent(QMouseEvent* event) override
     {
-        m_pressedAt = event->button() == Qt::LeftButton ? std::optional(event->globalPosition().toPoint())
-                                                          : std::nullopt;
+        m_pressedAt
+            = event->button() == Qt::LeftButton ? std::optional(event->globalPosition().toPoint()) : std::nullopt;
         m_dragging = false;
     }
     void mouseMoveEvent(QMouseEvent* event) override

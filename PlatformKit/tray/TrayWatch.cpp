@@ -70,8 +70,8 @@ TrayWatch::TrayWatch(QDBusConnection bus, QObject* parent)
     m_x = xcbConnection(&screen);
     if (m_x) {
         const QByteArray name = "_NET_SYSTEM_TRAY_S" + QByteArray::number(screen);
-        if (auto* atom = xcb_intern_atom_reply(m_x, xcb_intern_atom(m_x, 0, uint16_t(name.size()), name.constData()),
-                                               nullptr)) {
+        if (auto* atom
+            = xcb_intern_atom_reply(m_x, xcb_intern_atom(m_x, 0, uint16_t(name.size()), name.constData()), nullptr)) {
             m_trayAtom = atom->atom;
             std::free(atom);
         }
@@ -94,7 +94,8 @@ void TrayWatch::update(const TrayPresence& now)
 {
     if (now == m_presence)
         return;
-    qCDebug(lcTray) << "tray watcher" << now.notifierWatcher << now.notifierWatcherProgram << "xembed" << now.xembedTray;
+    qCDebug(lcTray) << "tray watcher" << now.notifierWatcher << now.notifierWatcherProgram << "xembed"
+                    << now.xembedTray;
     m_presence = now;
     Q_EMIT changed();
 }
@@ -119,8 +120,8 @@ bool TrayWatch::xembedTrayPresent() const
 {
     if (!m_x || !m_trayAtom)
         return false;
-    xcb_get_selection_owner_reply_t* owner =
-        xcb_get_selection_owner_reply(m_x, xcb_get_selection_owner(m_x, m_trayAtom), nullptr);
+    xcb_get_selection_owner_reply_t* owner
+        = xcb_get_selection_owner_reply(m_x, xcb_get_selection_owner(m_x, m_trayAtom), nullptr);
     const bool owned = owner && owner->owner != XCB_NONE;
     std::free(owner);
     return owned;

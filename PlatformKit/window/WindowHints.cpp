@@ -42,9 +42,8 @@ using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;
 xcb_atom_t atom(xcb_connection_t* connection, const char* name)
 {
     const ReplyPointer<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(connection,
-                              xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
-                              nullptr),
+        xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr),
         &std::free);
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
@@ -71,8 +70,8 @@ int screenNumber(xcb_connection_t* connection, xcb_window_t root)
 std::vector<xcb_atom_t> atomList(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property)
 {
     const ReplyPointer<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(connection,
-                               xcb_get_property(connection, 0, window, property, XCB_ATOM_ATOM, 0, 1024), nullptr),
+        xcb_get_property_reply(connection, xcb_get_property(connection, 0, window, property, XCB_ATOM_ATOM, 0, 1024),
+                               nullptr),
         &std::free);
     if (!reply || reply->format != 32 || reply->type != XCB_ATOM_ATOM)
         return {};
@@ -140,8 +139,9 @@ void showOnEveryWorkspace(QWindow& window)
 
 void keepOnDesktop(QWindow& window)
 {
-    addStatesOnEveryDesktop(window, {"_NET_WM_STATE_BELOW", "_NET_WM_STATE_STICKY", "_NET_WM_STATE_SKIP_TASKBAR",
-                                     "_NET_WM_STATE_SKIP_PAGER"});
+    addStatesOnEveryDesktop(
+        window,
+        {"_NET_WM_STATE_BELOW", "_NET_WM_STATE_STICKY", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
 }
 
 bool compositorRunning(const QWindow& window)
@@ -152,9 +152,8 @@ bool compositorRunning(const QWindow& window)
     const xcb_window_t root = rootOf(connection, static_cast<xcb_window_t>(window.winId()));
     const std::string selection = "_NET_WM_CM_S" + std::to_string(screenNumber(connection, root));
     const ReplyPointer<xcb_get_selection_owner_reply_t> reply(
-        xcb_get_selection_owner_reply(connection,
-                                      xcb_get_selection_owner(connection, atom(connection, selection.c_str())),
-                                      nullptr),
+        xcb_get_selection_owner_reply(
+            connection, xcb_get_selection_owner(connection, atom(connection, selection.c_str())), nullptr),
         &std::free);
     return reply && reply->owner != XCB_WINDOW_NONE;
 }
@@ -175,8 +174,8 @@ bool startMove(QWindow& window, QPointF pressedAt)
     // press's own grab holds it.
     xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
     sendToRoot(connection, root, id, moveResize,
-               {static_cast<std::uint32_t>(std::lround(native.x())), static_cast<std::uint32_t>(std::lround(native.y())),
-                moveResizeMove, firstButton, sourceApplication});
+               {static_cast<std::uint32_t>(std::lround(native.x())),
+                static_cast<std::uint32_t>(std::lround(native.y())), moveResizeMove, firstButton, sourceApplication});
     xcb_flush(connection);
     return true;
 }

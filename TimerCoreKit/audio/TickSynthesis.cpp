@@ -56,8 +56,8 @@ std::optional<platform::AudioSamples> samples(TickStyle style, const UniformSour
     platform::AudioSamples buffer(static_cast<std::size_t>(shape->frames));
     for (int i = 0; i < shape->frames; ++i) {
         const double t = i / static_cast<double>(platform::audioSampleRate);
-        const double source =
-            shape->isNoise ? static_cast<double>(draw()) : std::sin(2 * std::numbers::pi * sineFrequency * t);
+        const double source
+            = shape->isNoise ? static_cast<double>(draw()) : std::sin(2 * std::numbers::pi * sineFrequency * t);
         buffer[static_cast<std::size_t>(i)] = static_cast<float>(source * std::exp(-shape->decay * t) * shape->gain);
     }
     return buffer;

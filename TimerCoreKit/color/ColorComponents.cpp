@@ -14,6 +14,5 @@ double clampedComponent(double value)
 QColor srgbColor(const ColorComponents& components)
 {
     const auto channel = [](double value) { return static_cast<float>(clampedComponent(value)); };
-    return QColor::fromRgbF(channel(components.r), channel(components.g), channel(components.b),
-                            channel(components.a));
+    return QColor::fromRgbF(channel(components.r), channel(components.g), channel(components.b), channel(components.a));
 }

@@ -26,7 +26,11 @@ public:
     friend bool operator==(const DigitColorMode&, const DigitColorMode&) = default;
 
 private:
-    DigitColorMode(Kind kind, QString presetID) : m_kind(kind), m_presetID(std::move(presetID)) {}
+    DigitColorMode(Kind kind, QString presetID)
+        : m_kind(kind)
+        , m_presetID(std::move(presetID))
+    {
+    }
 
     Kind m_kind;
     QString m_presetID;
@@ -48,7 +52,11 @@ public:
     friend bool operator==(const BackgroundMode&, const BackgroundMode&) = default;
 
 private:
-    BackgroundMode(Kind kind, QString presetID) : m_kind(kind), m_presetID(std::move(presetID)) {}
+    BackgroundMode(Kind kind, QString presetID)
+        : m_kind(kind)
+        , m_presetID(std::move(presetID))
+    {
+    }
 
     Kind m_kind;
     QString m_presetID;

@@ -11,7 +11,7 @@
 template <typename Preset>
 Preset presetWithID(const QList<Preset>& presets, QStringView id, const Preset& fallback)
 {
-    const auto found =
-        std::find_if(presets.begin(), presets.end(), [id](const Preset& preset) { return preset.id == id; });
+    const auto found
+        = std::find_if(presets.begin(), presets.end(), [id](const Preset& preset) { return preset.id == id; });
     return found != presets.end() ? *found : fallback;
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TimerCoreKit/color/DisplayColor.h"
 
-#include "TimerCoreKit/json/ColorJson.h"
 #include "TimerCoreKit/color/ColorPresetLookup.h"
+#include "TimerCoreKit/json/ColorJson.h"
 
 #include <algorithm>
 #include <cmath>
@@ -34,8 +34,8 @@ size_t hashOptional(std::optional<double> value, size_t seed)
 
 } // namespace
 
-DisplayColor::DisplayColor(QString themeID, QString themeName, ColorComponents digits,
-                           ColorComponents background, std::optional<ColorComponents> glow)
+DisplayColor::DisplayColor(QString themeID, QString themeName, ColorComponents digits, ColorComponents background,
+                           std::optional<ColorComponents> glow)
     : id(std::move(themeID))
     , name(std::move(themeName))
     , dotR(digits.r)
@@ -104,7 +104,7 @@ DisplayColor DisplayColor::neonPink()
 const QList<DisplayColor>& DisplayColor::allColors()
 {
     static const QList<DisplayColor> presets{
-        transparent(), classicWhite(), classicBlack(), amber(),   greenTerminal(),
+        transparent(), classicWhite(), classicBlack(), amber(),    greenTerminal(),
         blueGlow(),    vfdCyan(),      sunset(),       neonPink(),
     };
     return presets;
@@ -197,11 +197,10 @@ std::optional<DisplayColor> DisplayColor::fromJson(const QJsonValue& json)
     ColorJsonReader reader(json);
     auto themeID = reader.string("id"_L1);
     auto themeName = reader.string("name"_L1);
-    const ColorComponents dot{reader.number("dotR"_L1), reader.number("dotG"_L1),
-                              reader.number("dotB"_L1), reader.number("dotA"_L1)};
-    const ColorComponents background{
-        reader.number("bgR"_L1), reader.number("bgG"_L1),
-        reader.number("bgB"_L1), reader.number("bgA"_L1)};
+    const ColorComponents dot{reader.number("dotR"_L1), reader.number("dotG"_L1), reader.number("dotB"_L1),
+                              reader.number("dotA"_L1)};
+    const ColorComponents background{reader.number("bgR"_L1), reader.number("bgG"_L1), reader.number("bgB"_L1),
+                                     reader.number("bgA"_L1)};
     DisplayColor color(std::move(themeID), std::move(themeName), dot, background);
     color.glowR = reader.optionalNumber("glowR"_L1);
     color.glowG = reader.optionalNumber("glowG"_L1);
@@ -214,8 +213,8 @@ std::optional<DisplayColor> DisplayColor::fromJson(const QJsonValue& json)
 
 size_t qHash(const DisplayColor& color, size_t seed)
 {
-    seed = qHashMulti(seed, color.id, color.name, color.dotR, color.dotG, color.dotB, color.dotA, color.bgR,
-                      color.bgG, color.bgB, color.bgA);
+    seed = qHashMulti(seed, color.id, color.name, color.dotR, color.dotG, color.dotB, color.dotA, color.bgR, color.bgG,
+                      color.bgB, color.bgA);
     for (const auto glow : {color.glowR, color.glowG, color.glowB, color.glowA})
         seed = hashOptional(glow, seed);
     return seed;

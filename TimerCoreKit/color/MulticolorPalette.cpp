@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TimerCoreKit/color/MulticolorPalette.h"
 
-#include "TimerCoreKit/json/ColorJson.h"
 #include "TimerCoreKit/color/ColorPresetLookup.h"
+#include "TimerCoreKit/json/ColorJson.h"
 
 #include <algorithm>
 
@@ -32,28 +32,32 @@ MulticolorPalette::MulticolorPalette(QString paletteID, QString paletteName, con
 
 MulticolorPalette MulticolorPalette::rainbow()
 {
-    return {"rainbow"_L1, "Rainbow"_L1,
+    return {"rainbow"_L1,
+            "Rainbow"_L1,
             {opaque(1.0, 0.15, 0.15), opaque(1.0, 0.55, 0.0), opaque(1.0, 0.9, 0.0), opaque(0.1, 0.85, 0.25),
              opaque(0.0, 0.8, 1.0), opaque(0.2, 0.4, 1.0), opaque(0.8, 0.2, 1.0)}};
 }
 
 MulticolorPalette MulticolorPalette::pastel()
 {
-    return {"pastel"_L1, "Pastel"_L1,
+    return {"pastel"_L1,
+            "Pastel"_L1,
             {opaque(1.0, 0.75, 0.8), opaque(1.0, 0.88, 0.68), opaque(1.0, 0.97, 0.7), opaque(0.72, 0.97, 0.72),
              opaque(0.72, 0.88, 1.0), opaque(0.88, 0.77, 1.0)}};
 }
 
 MulticolorPalette MulticolorPalette::neon()
 {
-    return {"neon"_L1, "Neon"_L1,
+    return {"neon"_L1,
+            "Neon"_L1,
             {opaque(1.0, 0.05, 0.4), opaque(1.0, 0.5, 0.0), opaque(0.95, 1.0, 0.0), opaque(0.0, 1.0, 0.35),
              opaque(0.0, 0.9, 1.0), opaque(0.65, 0.0, 1.0)}};
 }
 
 MulticolorPalette MulticolorPalette::sunset()
 {
-    return {"sunset"_L1, "Sunset"_L1,
+    return {"sunset"_L1,
+            "Sunset"_L1,
             {opaque(1.0, 0.18, 0.18), opaque(1.0, 0.42, 0.1), opaque(1.0, 0.65, 0.1), opaque(0.95, 0.45, 0.8),
              opaque(0.6, 0.15, 0.85)}};
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TimerCoreKit/commands/TimerCommand.h"
 
-#include "TimerCoreKit/json/JsonFields.h"
 #include "TimerCoreKit/engine/TimerPersistence.h"
+#include "TimerCoreKit/json/JsonFields.h"
 
 namespace {
 constexpr QLatin1StringView typeKey{"type"};

@@ -55,7 +55,10 @@ public:
     static std::optional<TimerCommand> fromJson(const QJsonObject& object);
 
 private:
-    explicit TimerCommand(CommandType type) : m_type(type) {}
+    explicit TimerCommand(CommandType type)
+        : m_type(type)
+    {
+    }
 
     CommandType m_type;
     QString m_presetID;

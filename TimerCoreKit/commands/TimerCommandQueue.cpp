@@ -40,19 +40,19 @@ void TimerCommandQueue::enqueue(const TimerCommand& command) const
     if (!command.toJson())
         return;
     bool appended = false;
-    m_defaults->update(SharedDefaultsKeys::commandQueue, [&](const std::optional<platform::StoredValue>& stored)
-                                                             -> std::optional<platform::StoredValue> {
-        appended = false;
-        auto commands = commandsIn(stored);
-        if (commands.size() >= capacity || (!commands.isEmpty() && commands.last() == command))
-            return stored;
-        commands.append(command);
-        const auto data = encode(commands);
-        if (!data)
-            return stored;
-        appended = true;
-        return *data;
-    });
+    m_defaults->update(SharedDefaultsKeys::commandQueue,
+                       [&](const std::optional<platform::StoredValue>& stored) -> std::optional<platform::StoredValue> {
+                           appended = false;
+                           auto commands = commandsIn(stored);
+                           if (commands.size() >= capacity || (!commands.isEmpty() && commands.last() == command))
+                               return stored;
+                           commands.append(command);
+                           const auto data = encode(commands);
+                           if (!data)
+                               return stored;
+                           appended = true;
+                           return *data;
+                       });
     if (appended)
         m_notifier->post(queuedNotificationName);
 }
@@ -60,39 +60,39 @@ void TimerCommandQueue::enqueue(const TimerCommand& command) const
 std::optional<TimerCommand> TimerCommandQueue::dequeue() const
 {
     std::optional<TimerCommand> oldest;
-    m_defaults->update(SharedDefaultsKeys::commandQueue, [&](const std::optional<platform::StoredValue>& stored)
-                                                             -> std::optional<platform::StoredValue> {
-        oldest.reset();
-        auto commands = commandsIn(stored);
-        if (commands.isEmpty())
-            return stored;
-        oldest = commands.takeFirst();
-        if (commands.isEmpty())
-            return std::nullopt;
-        const auto data = encode(commands);
-        if (!data) {
-            oldest.reset();
-            return stored;
-        }
-        return *data;
-    });
+    m_defaults->update(SharedDefaultsKeys::commandQueue,
+                       [&](const std::optional<platform::StoredValue>& stored) -> std::optional<platform::StoredValue> {
+                           oldest.reset();
+                           auto commands = commandsIn(stored);
+                           if (commands.isEmpty())
+                               return stored;
+                           oldest = commands.takeFirst();
+                           if (commands.isEmpty())
+                               return std::nullopt;
+                           const auto data = encode(commands);
+                           if (!data) {
+                               oldest.reset();
+                               return stored;
+                           }
+                           return *data;
+                       });
     return oldest;
 }
 
 QList<TimerCommand> TimerCommandQueue::takeAll() const
 {
     QList<TimerCommand> taken;
-    m_defaults->update(SharedDefaultsKeys::commandQueue, [&](const std::optional<platform::StoredValue>& stored)
-                                                             -> std::optional<platform::StoredValue> {
-        taken = commandsIn(stored);
-        if (taken.isEmpty())
-            return stored;
-        // Another process may have written past the capacity; what enqueue
-        // would have refused is dropped here.
-        if (taken.size() > capacity)
-            taken.remove(capacity, taken.size() - capacity);
-        return std::nullopt;
-    });
+    m_defaults->update(SharedDefaultsKeys::commandQueue,
+                       [&](const std::optional<platform::StoredValue>& stored) -> std::optional<platform::StoredValue> {
+                           taken = commandsIn(stored);
+                           if (taken.isEmpty())
+                               return stored;
+                           // Another process may have written past the capacity; what enqueue
+                           // would have refused is dropped here.
+                           if (taken.size() > capacity)
+                               taken.remove(capacity, taken.size() - capacity);
+                           return std::nullopt;
+                       });
     return taken;
 }
 

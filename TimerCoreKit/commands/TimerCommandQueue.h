@@ -20,8 +20,7 @@ public:
     static constexpr QLatin1StringView queuedNotificationName{"com.morrowfen.kelvane.commandQueued"};
     // Posted by the app whenever the widget of kind "KelvaneWidget" should
     // read the shared state again.
-    static constexpr QLatin1StringView widgetReloadNotificationName{
-        "com.morrowfen.kelvane.widgetReload.KelvaneWidget"};
+    static constexpr QLatin1StringView widgetReloadNotificationName{"com.morrowfen.kelvane.widgetReload.KelvaneWidget"};
     static constexpr qsizetype capacity = 100;
 
     TimerCommandQueue(platform::UserDefaults& defaults, platform::CrossProcessNotifier& notifier);

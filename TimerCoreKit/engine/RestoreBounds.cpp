@@ -9,8 +9,8 @@ TimerStateSnapshot withinRestoreBounds(TimerStateSnapshot snapshot, double prese
     if (!std::isfinite(snapshot.duration))
         snapshot.duration = presetDuration;
     snapshot.duration = std::max(snapshot.duration, 0.0);
-    snapshot.remaining
-        = std::isfinite(snapshot.remaining) ? std::clamp(snapshot.remaining, 0.0, snapshot.duration) : snapshot.duration;
+    snapshot.remaining = std::isfinite(snapshot.remaining) ? std::clamp(snapshot.remaining, 0.0, snapshot.duration)
+                                                           : snapshot.duration;
     snapshot.elapsed = std::isfinite(snapshot.elapsed) ? std::max(snapshot.elapsed, 0.0) : 0.0;
     return snapshot;
 }

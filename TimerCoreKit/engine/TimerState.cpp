@@ -38,10 +38,22 @@ void TimerState::assign(T& member, T value, Field field)
         m_unpublished.append(field);
 }
 
-void TimerState::setMode(TimerMode value) { assign(m_mode, value, Field::Mode); }
-void TimerState::setDirection(TimerDirection value) { assign(m_direction, value, Field::Direction); }
-void TimerState::setEndDate(std::optional<platform::Date> value) { assign(m_endDate, value, Field::EndDate); }
-void TimerState::setStartDate(std::optional<platform::Date> value) { assign(m_startDate, value, Field::StartDate); }
+void TimerState::setMode(TimerMode value)
+{
+    assign(m_mode, value, Field::Mode);
+}
+void TimerState::setDirection(TimerDirection value)
+{
+    assign(m_direction, value, Field::Direction);
+}
+void TimerState::setEndDate(std::optional<platform::Date> value)
+{
+    assign(m_endDate, value, Field::EndDate);
+}
+void TimerState::setStartDate(std::optional<platform::Date> value)
+{
+    assign(m_startDate, value, Field::StartDate);
+}
 
 void TimerState::setSelectedPresetID(std::optional<QString> value)
 {
@@ -69,14 +81,22 @@ void TimerState::setElapsed(double value)
 bool TimerState::differs(Field field, const TimerStateSnapshot& published) const
 {
     switch (field) {
-    case Field::Mode: return m_mode != published.mode;
-    case Field::Duration: return m_duration != published.duration;
-    case Field::Remaining: return m_remaining != published.remaining;
-    case Field::EndDate: return m_endDate != published.endDate;
-    case Field::SelectedPresetID: return m_selectedPresetID != published.selectedPresetID;
-    case Field::Direction: return m_direction != published.direction;
-    case Field::Elapsed: return m_elapsed != published.elapsed;
-    case Field::StartDate: return m_startDate != published.startDate;
+    case Field::Mode:
+        return m_mode != published.mode;
+    case Field::Duration:
+        return m_duration != published.duration;
+    case Field::Remaining:
+        return m_remaining != published.remaining;
+    case Field::EndDate:
+        return m_endDate != published.endDate;
+    case Field::SelectedPresetID:
+        return m_selectedPresetID != published.selectedPresetID;
+    case Field::Direction:
+        return m_direction != published.direction;
+    case Field::Elapsed:
+        return m_elapsed != published.elapsed;
+    case Field::StartDate:
+        return m_startDate != published.startDate;
     }
     return false;
 }
@@ -84,14 +104,22 @@ bool TimerState::differs(Field field, const TimerStateSnapshot& published) const
 void (TimerState::*TimerState::signalOf(Field field))()
 {
     switch (field) {
-    case Field::Mode: return &TimerState::modeChanged;
-    case Field::Duration: return &TimerState::durationChanged;
-    case Field::Remaining: return &TimerState::remainingChanged;
-    case Field::EndDate: return &TimerState::endDateChanged;
-    case Field::SelectedPresetID: return &TimerState::selectedPresetIDChanged;
-    case Field::Direction: return &TimerState::directionChanged;
-    case Field::Elapsed: return &TimerState::elapsedChanged;
-    case Field::StartDate: return &TimerState::startDateChanged;
+    case Field::Mode:
+        return &TimerState::modeChanged;
+    case Field::Duration:
+        return &TimerState::durationChanged;
+    case Field::Remaining:
+        return &TimerState::remainingChanged;
+    case Field::EndDate:
+        return &TimerState::endDateChanged;
+    case Field::SelectedPresetID:
+        return &TimerState::selectedPresetIDChanged;
+    case Field::Direction:
+        return &TimerState::directionChanged;
+    case Field::Elapsed:
+        return &TimerState::elapsedChanged;
+    case Field::StartDate:
+        return &TimerState::startDateChanged;
     }
     return &TimerState::changed;
 }

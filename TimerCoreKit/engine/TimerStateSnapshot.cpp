@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TimerCoreKit/engine/TimerStateSnapshot.h"
 
-#include "TimerCoreKit/json/JsonFields.h"
 #include "TimerCoreKit/engine/TimerPreset.h"
+#include "TimerCoreKit/json/JsonFields.h"
 
 #include <QJsonDocument>
 

@@ -3,8 +3,7 @@
 
 using namespace std::chrono_literals;
 
-NotificationManager::NotificationManager(std::unique_ptr<platform::DesktopNotifications> notifications,
-                                         QObject* parent)
+NotificationManager::NotificationManager(std::unique_ptr<platform::DesktopNotifications> notifications, QObject* parent)
     : QObject(parent)
     , m_notifications(std::move(notifications))
 {

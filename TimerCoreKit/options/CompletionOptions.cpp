@@ -19,8 +19,7 @@ constexpr std::array completionBehaviors{
                           "Display freezes at 00 when the countdown finishes"},
     CompletionBehaviorRow{CompletionBehavior::ShowCheckmark, "Show Checkmark",
                           "Display shows a checkmark when the countdown finishes"},
-    CompletionBehaviorRow{CompletionBehavior::BlinkDots, "Blink Dots",
-                          "Dots blink when the countdown finishes"},
+    CompletionBehaviorRow{CompletionBehavior::BlinkDots, "Blink Dots", "Dots blink when the countdown finishes"},
     CompletionBehaviorRow{CompletionBehavior::PlayAnimation, "Play Animation",
                           "Play a pixel-art animation when the countdown finishes"},
 };

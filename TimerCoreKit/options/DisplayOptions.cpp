@@ -11,8 +11,7 @@ using optiontable::rowFor;
 using optiontable::text;
 using Style = DisplayStyleOption;
 
-constexpr std::array dotMatrixOptions{Style::DotWeight, Style::DotShape, Style::ColonMode,
-                                      Style::ShowDimmedOffCells};
+constexpr std::array dotMatrixOptions{Style::DotWeight, Style::DotShape, Style::ColonMode, Style::ShowDimmedOffCells};
 constexpr std::array sevenSegmentOptions{Style::ColonMode, Style::SegmentThickness};
 constexpr std::array flipClockOptions{Style::ColonMode, Style::FlipSpeed};
 

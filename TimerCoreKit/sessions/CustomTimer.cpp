@@ -71,7 +71,8 @@ QList<Phase> CustomTimer::makePhaseSequence() const
     QList<Phase> sequence;
     sequence.reserve(phases.size());
     for (const auto& phase : phases)
-        sequence.append(Phase{phase.id, phase.name, phase.duration, CustomTimerPalette::color(phase.colorIndex), false});
+        sequence.append(
+            Phase{phase.id, phase.name, phase.duration, CustomTimerPalette::color(phase.colorIndex), false});
     return sequence;
 }
 
@@ -99,8 +100,8 @@ std::optional<CustomTimer> CustomTimer::fromJson(const QJsonValue& json)
     const auto id = requiredUuid(object, idKey);
     const auto name = json::requiredString(object, nameKey);
     const auto phaseArray = object.value(phasesKey);
-    const auto phases = phaseArray.isArray() ? json::recordsFromJson<CustomTimerPhase>(phaseArray.toArray())
-                                             : std::nullopt;
+    const auto phases
+        = phaseArray.isArray() ? json::recordsFromJson<CustomTimerPhase>(phaseArray.toArray()) : std::nullopt;
     const auto rounds = requiredInt(object, roundsKey);
     const auto createdAt = json::requiredNumber(object, createdAtKey);
     if (!id || !name || !phases || !rounds || !createdAt)

@@ -28,7 +28,7 @@ struct CustomTimerPhase {
     QUuid id;
     QString name;
     double duration = 0; // seconds
-    int colorIndex = 0;  // into CustomTimerPalette
+    int colorIndex = 0; // into CustomTimerPalette
 
     static constexpr ClosedRange<double> durationRange{1, 10800};
     static constexpr int nameMaxLength = 20;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TimerCoreKit/sessions/CustomTimerSession.h"
 
-#include "TimerCoreKit/sessions/CustomTimerStore.h"
-#include "TimerCoreKit/store/SharedDefaultsKeys.h"
 #include "TimerCoreKit/engine/TimerEngine.h"
 #include "TimerCoreKit/json/UuidText.h"
+#include "TimerCoreKit/sessions/CustomTimerStore.h"
+#include "TimerCoreKit/store/SharedDefaultsKeys.h"
 
 #include <algorithm>
 
@@ -52,10 +52,9 @@ void CustomTimerSession::activate(const CustomTimer& timer, Origin origin)
     // rounds than the editor allows: a damaged count must not size the
     // phase sequence.
     const int rounds = CustomTimer::roundsRange.clamp(timer.rounds);
-    auto* session = new PhasedSession(m_engine, timer.makePhaseSequence(), rounds, m_soundPlayer,
-                                      CompletionSound::Ping, CompletionSound::Hero, m_defaults,
-                                      SharedDefaultsKeys::customTimerActive, SharedDefaultsKeys::customTimerPhaseIndex,
-                                      m_makePhaseDelay(), this);
+    auto* session = new PhasedSession(m_engine, timer.makePhaseSequence(), rounds, m_soundPlayer, CompletionSound::Ping,
+                                      CompletionSound::Hero, m_defaults, SharedDefaultsKeys::customTimerActive,
+                                      SharedDefaultsKeys::customTimerPhaseIndex, m_makePhaseDelay(), this);
     // The two cycle keys name no timer. Only the remembered timer may take up
     // the cycle they describe; any other choice starts from the beginning.
     if (origin == Origin::User && session->isActive())

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "TimerCoreKit/sessions/CustomTimer.h"
 #include "PlatformKit/core/OneShotTimer.h"
+#include "TimerCoreKit/sessions/CustomTimer.h"
 #include "TimerCoreKit/sessions/PhasedSession.h"
 
 #include "PlatformKit/store/UserDefaults.h"
@@ -31,8 +31,7 @@ public:
     // The store is read once, here. `makePhaseDelay` (required) makes the timer
     // of the one-second pause between phases for each sequencer.
     CustomTimerSession(TimerEngine& engine, SoundPlaying& soundPlayer, const CustomTimerStore& store,
-                       platform::UserDefaults& defaults, PhaseDelayFactory makePhaseDelay,
-                       QObject* parent = nullptr);
+                       platform::UserDefaults& defaults, PhaseDelayFactory makePhaseDelay, QObject* parent = nullptr);
     ~CustomTimerSession() override;
 
     bool isActive() const { return m_isActive; }

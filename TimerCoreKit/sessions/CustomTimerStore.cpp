@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TimerCoreKit/sessions/CustomTimerStore.h"
 
-#include "TimerCoreKit/sessions/DisplayText.h"
 #include "TimerCoreKit/json/JsonRecordList.h"
+#include "TimerCoreKit/sessions/DisplayText.h"
 #include "TimerCoreKit/sessions/ListMoves.h"
 #include "TimerCoreKit/store/SharedDefaultsKeys.h"
-
 
 #include <algorithm>
 
@@ -52,8 +51,8 @@ void CustomTimerStore::add(const CustomTimer& timer)
 
 void CustomTimerStore::update(const CustomTimer& timer)
 {
-    const auto it = std::find_if(m_timers.cbegin(), m_timers.cend(),
-                                 [&timer](const auto& t) { return t.id == timer.id; });
+    const auto it
+        = std::find_if(m_timers.cbegin(), m_timers.cend(), [&timer](const auto& t) { return t.id == timer.id; });
     if (it == m_timers.cend())
         return;
     auto timers = m_timers;

@@ -19,7 +19,6 @@ class CustomTimerStore final : public QObject {
     Q_OBJECT
 
 public:
-
     // Stored data that does not decode, in any of its timers, loads as an
     // empty list and stays stored until the next write replaces it.
     explicit CustomTimerStore(platform::UserDefaults& defaults, platform::Clock now = &platform::Date::now,

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "PlatformKit/core/OneShotTimer.h"
 #include "TimerCoreKit/options/CompletionOptions.h"
 #include "TimerCoreKit/sessions/Phase.h"
-#include "PlatformKit/core/OneShotTimer.h"
 
 #include "PlatformKit/store/UserDefaults.h"
 

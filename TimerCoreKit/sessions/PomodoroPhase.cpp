@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TimerCoreKit/sessions/PomodoroPhase.h"
 
-#include "TimerCoreKit/color/CustomTimerPalette.h"
 #include "PlatformKit/core/OptionTable.h"
+#include "TimerCoreKit/color/CustomTimerPalette.h"
 
 #include <algorithm>
 

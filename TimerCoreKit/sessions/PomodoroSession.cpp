@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TimerCoreKit/sessions/PomodoroSession.h"
 
-#include "TimerCoreKit/store/SharedDefaultsKeys.h"
 #include "TimerCoreKit/engine/TimerEngine.h"
+#include "TimerCoreKit/store/SharedDefaultsKeys.h"
 
 #include <algorithm>
 
@@ -45,10 +45,10 @@ PomodoroSession::PomodoroSession(TimerEngine& engine, const PomodoroSettings& se
     migrateLegacyKeys(defaults);
     // The whole cycle is one round of eight phases, so the stored index names
     // the same phase as the widget's copy of the cycle.
-    m_session = std::make_unique<PhasedSession>(
-        engine, phasesOf(m_flatPhaseSequence), 1, soundPlayer, m_settings.phaseCompletionSound(),
-        m_settings.cycleCompletionSound(), defaults, SharedDefaultsKeys::pomodoroActive,
-        SharedDefaultsKeys::pomodoroPhaseIndex, std::move(phaseDelay));
+    m_session = std::make_unique<PhasedSession>(engine, phasesOf(m_flatPhaseSequence), 1, soundPlayer,
+                                                m_settings.phaseCompletionSound(), m_settings.cycleCompletionSound(),
+                                                defaults, SharedDefaultsKeys::pomodoroActive,
+                                                SharedDefaultsKeys::pomodoroPhaseIndex, std::move(phaseDelay));
     connect(m_session.get(), &PhasedSession::isActiveChanged, this, &PomodoroSession::isActiveChanged);
     connect(m_session.get(), &PhasedSession::currentPhaseIndexChanged, this,
             &PomodoroSession::currentPhaseIndexChanged);
@@ -67,8 +67,8 @@ PomodoroPhase PomodoroSession::currentPhase() const
 int PomodoroSession::currentRound() const
 {
     const auto upTo = std::clamp<qsizetype>(qsizetype(currentPhaseIndex()) + 1, 0, m_flatPhaseSequence.size());
-    const auto workPhases = std::count(m_flatPhaseSequence.cbegin(), m_flatPhaseSequence.cbegin() + upTo,
-                                       PomodoroPhase::Work);
+    const auto workPhases
+        = std::count(m_flatPhaseSequence.cbegin(), m_flatPhaseSequence.cbegin() + upTo, PomodoroPhase::Work);
     return std::max(static_cast<int>(workPhases), 1);
 }
 

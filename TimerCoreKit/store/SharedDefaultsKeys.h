@@ -67,7 +67,7 @@ inline constexpr Key<RawValue> dotWeight{"com.morrowfen.kelvane.appearance.dotWe
 // instead (DisplayStyleConfig's own default).
 inline constexpr Key<RawValue> colonMode{"com.morrowfen.kelvane.appearance.colonMode", "contextual"}; // ColonMode
 inline constexpr Key<RawValue> timeFormat{"com.morrowfen.kelvane.appearance.timeFormat", "minimal"}; // TimeFormat
-inline constexpr Key<RawValue> dotShape{"com.morrowfen.kelvane.appearance.dotShape", "rounded"};     // DotShape
+inline constexpr Key<RawValue> dotShape{"com.morrowfen.kelvane.appearance.dotShape", "rounded"}; // DotShape
 inline constexpr Key<bool> showLeadingZero{"com.morrowfen.kelvane.appearance.showLeadingZero", false};
 inline constexpr Key<DisplayType> displayType{"com.morrowfen.kelvane.appearance.displayType", DisplayType::DotMatrix};
 // DisplayStyleConfig as JSON data; absent: built from the separate look keys above.

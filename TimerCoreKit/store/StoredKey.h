@@ -29,7 +29,7 @@
 namespace stored {
 
 // The raw string of an option whose enum this kit cannot see.
-struct RawValue {};
+struct RawValue { };
 
 namespace detail {
 
@@ -73,10 +73,8 @@ struct Key {
         , defaultValue(fallback)
     {
     }
-    constexpr Key(const char* keyName, const char* fallback)
-        requires std::same_as<T, QString>
-        : name(keyName)
-        , defaultValue(fallback)
+    constexpr Key(const char* keyName, const char* fallback) requires std::same_as<T, QString> : name(keyName),
+                                                                                                 defaultValue(fallback)
     {
     }
     constexpr Key(QLatin1StringView keyName, FallbackType fallback)
@@ -90,8 +88,7 @@ struct Key {
 
     // The same key with its option typed as E, the default turned into E's case.
     template <platform::RawValueEnum E>
-    consteval Key<E> as() const
-        requires(std::same_as<T, RawValue> || platform::RawValueEnum<T>)
+    consteval Key<E> as() const requires(std::same_as<T, RawValue> || platform::RawValueEnum<T>)
     {
         if constexpr (std::same_as<T, RawValue>)
             return Key<E>(name, detail::rawCase<E>(defaultValue));
@@ -124,9 +121,8 @@ struct Key {
         }
     }
 
-    void write(platform::UserDefaults& defaults, const T& value) const
-        requires(platform::RawValueEnum<T> || std::same_as<T, bool> || std::same_as<T, QString>
-                 || std::same_as<T, double>)
+    void write(platform::UserDefaults& defaults, const T& value) const requires(
+        platform::RawValueEnum<T> || std::same_as<T, bool> || std::same_as<T, QString> || std::same_as<T, double>)
     {
         if constexpr (platform::RawValueEnum<T>)
             defaults.setString(name, platform::rawValue(value));
@@ -153,15 +149,14 @@ struct Key<std::optional<T>> {
 
     operator QString() const { return name; }
 
-    std::optional<QString> read(const platform::UserDefaults& defaults) const
-        requires std::same_as<T, QString>
+    std::optional<QString> read(const platform::UserDefaults& defaults) const requires std::same_as<T, QString>
     {
         return defaults.string(name);
     }
 
     // None removes the key.
-    void write(platform::UserDefaults& defaults, const std::optional<QString>& value) const
-        requires std::same_as<T, QString>
+    void write(platform::UserDefaults& defaults,
+               const std::optional<QString>& value) const requires std::same_as<T, QString>
     {
         if (value)
             defaults.setString(name, *value);

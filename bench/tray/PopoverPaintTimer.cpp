@@ -67,7 +67,8 @@ struct Shown {
 
 class Probe {
 public:
-    explicit Probe(int width) : m_width(width)
+    explicit Probe(int width)
+        : m_width(width)
     {
         m_connection = xcb_connect(nullptr, nullptr);
         if (xcb_connection_has_error(m_connection))
@@ -271,7 +272,8 @@ int main(int argc, char** argv)
         }
         // Only now: xdotool lingers after its click for its repeat delay.
         reap(click);
-        std::printf("%d %.1f %.1f\n", opening, msBetween(pressedAt, popover.mappedAt), msBetween(pressedAt, *paintedAt));
+        std::printf("%d %.1f %.1f\n", opening, msBetween(pressedAt, popover.mappedAt),
+                    msBetween(pressedAt, *paintedAt));
         std::fflush(stdout);
 
         reap(spawn({"xdotool", "key", "Escape"}));

@@ -10,7 +10,8 @@ namespace {
 class TraitsAccessible : public QAccessibleWidget {
 public:
     TraitsAccessible(QWidget* widget, AccessibleTraits* traits)
-        : QAccessibleWidget(widget, traits->accessibleRole()), m_traits(traits)
+        : QAccessibleWidget(widget, traits->accessibleRole())
+        , m_traits(traits)
     {
     }
 

@@ -15,7 +15,8 @@ constexpr int symbolPixelSize = 11;
 
 BezellessStepperButton::BezellessStepperButton(const QString& systemName, const QString& helpText,
                                                const QString& accessibilityLabelText, QWidget* parent)
-    : QAbstractButton(parent), m_systemName(systemName)
+    : QAbstractButton(parent)
+    , m_systemName(systemName)
 {
     installAccessibleTraits();
     setFixedSize(side, side);

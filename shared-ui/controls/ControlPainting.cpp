@@ -22,8 +22,8 @@ qreal hairlineWidth(const QWidget& widget)
     return std::max(0.5, 1.0 / widget.devicePixelRatioF());
 }
 
-void paintRoundedRect(QPainter& painter, const QRectF& rect, qreal radius, const QColor& fill,
-                      const QColor& stroke, qreal strokeWidth)
+void paintRoundedRect(QPainter& painter, const QRectF& rect, qreal radius, const QColor& fill, const QColor& stroke,
+                      qreal strokeWidth)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

@@ -19,7 +19,9 @@ constexpr qreal boxRadius = 10;
 // The box behind the preview: a near-black card darkening towards its edges.
 class PreviewBox : public QWidget {
 public:
-    PreviewBox(QWidget* content, QWidget* parent) : QWidget(parent), m_content(content)
+    PreviewBox(QWidget* content, QWidget* parent)
+        : QWidget(parent)
+        , m_content(content)
     {
         if (m_content)
             m_content->setParent(this);
@@ -85,7 +87,9 @@ private:
 } // namespace
 
 LivePreviewPanel::LivePreviewPanel(QWidget* content, QWidget* parent)
-    : QWidget(parent), m_content(content), m_box(new PreviewBox(content, this))
+    : QWidget(parent)
+    , m_content(content)
+    , m_box(new PreviewBox(content, this))
 {
     auto* header = new QHBoxLayout;
     header->setContentsMargins(20, 16, 20, 10);

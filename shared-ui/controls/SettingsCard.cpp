@@ -8,7 +8,9 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-SettingsCard::SettingsCard(QWidget* parent) : QWidget(parent), m_stack(new QVBoxLayout(this))
+SettingsCard::SettingsCard(QWidget* parent)
+    : QWidget(parent)
+    , m_stack(new QVBoxLayout(this))
 {
     m_stack->setContentsMargins(0, 0, 0, 0);
     m_stack->setSpacing(0);
@@ -23,6 +25,6 @@ void SettingsCard::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const auto strokeWidth = hairlineWidth(*this);
-    paintRoundedRect(painter, rect(), CornerRadius::md,
-                     SettingsTheme::cardBackground(palette()), SettingsTheme::cardStroke(palette()), strokeWidth);
+    paintRoundedRect(painter, rect(), CornerRadius::md, SettingsTheme::cardBackground(palette()),
+                     SettingsTheme::cardStroke(palette()), strokeWidth);
 }

@@ -20,7 +20,10 @@ constexpr int titleSubtitleSpacing = 2;
 
 SettingsRow::SettingsRow(const QString& title, const std::optional<QString>& subtitle, bool showsDivider,
                          QWidget* control, QWidget* parent)
-    : QWidget(parent), m_control(control), m_showsDivider(showsDivider), m_titles(new QVBoxLayout)
+    : QWidget(parent)
+    , m_control(control)
+    , m_showsDivider(showsDivider)
+    , m_titles(new QVBoxLayout)
 {
     m_titles->setSpacing(titleSubtitleSpacing);
     m_titles->setContentsMargins(0, 0, 0, 0);

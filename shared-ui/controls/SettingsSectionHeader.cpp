@@ -13,7 +13,8 @@ constexpr int leadingPadding = 4;
 } // namespace
 
 SettingsSectionHeader::SettingsSectionHeader(const QString& title, QWidget* parent)
-    : TintedLabel(title.toUpper(), &SettingsTheme::sectionHeaderText, parent), m_title(title)
+    : TintedLabel(title.toUpper(), &SettingsTheme::sectionHeaderText, parent)
+    , m_title(title)
 {
     setAccessibleName(m_title);
     auto caption = pixelFont(font(), captionPixelSize, QFont::DemiBold);

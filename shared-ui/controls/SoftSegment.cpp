@@ -15,7 +15,8 @@ constexpr int verticalPadding = 4;
 
 } // namespace
 
-SoftSegment::SoftSegment(QWidget* parent) : QAbstractButton(parent)
+SoftSegment::SoftSegment(QWidget* parent)
+    : QAbstractButton(parent)
 {
     installAccessibleTraits();
     setFocusPolicy(Qt::TabFocus);
@@ -53,8 +54,7 @@ void SoftSegment::paintEvent(QPaintEvent*)
     const QRectF bounds = rect();
     // A ring only for keyboard focus, as the platform styles do.
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange))
-        paintRoundedRect(painter, bounds, pillRadius, Qt::transparent,
-                         palette().color(QPalette::Highlight), 1);
+        paintRoundedRect(painter, bounds, pillRadius, Qt::transparent, palette().color(QPalette::Highlight), 1);
     painter.setFont(labelFont());
     painter.setPen(m_selected ? colors.selectedLabel : colors.unselectedLabel);
     painter.drawText(bounds.adjusted(horizontalPadding, verticalPadding, -horizontalPadding, -verticalPadding),

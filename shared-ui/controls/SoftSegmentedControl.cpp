@@ -16,7 +16,8 @@ constexpr qreal trackRadius = 6;
 
 } // namespace
 
-SoftSegmentedControl::SoftSegmentedControl(QWidget* parent) : QWidget(parent)
+SoftSegmentedControl::SoftSegmentedControl(QWidget* parent)
+    : QWidget(parent)
 {
     installAccessibleTraits();
     auto* row = new QHBoxLayout(this);
@@ -80,8 +81,7 @@ void SoftSegmentedControl::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
 
     const auto strokeWidth = hairlineWidth(*this);
-    paintRoundedRect(painter, rect(), trackRadius, colors.trackFill,
-                     colors.trackStroke, strokeWidth);
+    paintRoundedRect(painter, rect(), trackRadius, colors.trackFill, colors.trackStroke, strokeWidth);
 
     if (m_selectedIndex < 0)
         return;
@@ -96,8 +96,7 @@ void SoftSegmentedControl::paintEvent(QPaintEvent*)
     painter.save();
     painter.setClipPath(outsidePill.subtracted(pillPath));
     const auto shadow = pill.translated(0, 1);
-    paintRoundedRect(painter, shadow.adjusted(-0.5, -0.5, 0.5, 0.5), radius + 0.5,
-                     faded(colors.selectedShadow, 0.5));
+    paintRoundedRect(painter, shadow.adjusted(-0.5, -0.5, 0.5, 0.5), radius + 0.5, faded(colors.selectedShadow, 0.5));
     paintRoundedRect(painter, shadow, radius, colors.selectedShadow);
     painter.restore();
     paintRoundedRect(painter, pill, radius, colors.selectedFill);

@@ -17,7 +17,9 @@ public:
     using Label = std::function<QString(const Option& option, bool isSelected)>;
 
     SoftSegmentedPicker(QList<Option> options, Option selection, Label label, QWidget* parent = nullptr)
-        : SoftSegmentedControl(parent), m_options(std::move(options)), m_selection(std::move(selection))
+        : SoftSegmentedControl(parent)
+        , m_options(std::move(options))
+        , m_selection(std::move(selection))
     {
         setSegments(static_cast<int>(m_options.size()), [this, label = std::move(label)](int index, bool isSelected) {
             return label(m_options[index], isSelected);

@@ -4,7 +4,8 @@
 #include <QPainter>
 
 TintedLabel::TintedLabel(const QString& text, Tint tint, QWidget* parent)
-    : QLabel(text, parent), m_tint(std::move(tint))
+    : QLabel(text, parent)
+    , m_tint(std::move(tint))
 {
     setTextFormat(Qt::PlainText);
 }

@@ -15,7 +15,8 @@ constexpr int textInsets = 6;
 
 } // namespace
 
-WholeNumberField::WholeNumberField(QWidget* parent) : QLineEdit(parent)
+WholeNumberField::WholeNumberField(QWidget* parent)
+    : QLineEdit(parent)
 {
     setFrame(false);
     setAlignment(Qt::AlignCenter);

@@ -2,9 +2,9 @@
 #include "shared-ui/desktopwidget/WidgetDotMatrixLayout.h"
 
 #include "DotMatrixKit/DigitScaling.h"
-#include "DotMatrixKit/paint/DotBatches.h"
 #include "DotMatrixKit/DotGridLayout.h"
 #include "DotMatrixKit/TimeFormatter.h"
+#include "DotMatrixKit/paint/DotBatches.h"
 
 #include <algorithm>
 #include <climits>
@@ -83,7 +83,8 @@ WidgetDotMatrixLayout layoutWidgetDotMatrix(const WidgetDotMatrixInputs& inputs)
             continue;
         if (position.isColonDot && inputs.colonMode == ColonMode::Contextual && !textHasColon)
             continue;
-        layout.dots.push_back({static_cast<int>(layout.dots.size()), position, dotColor(inputs, position, textHasColon)});
+        layout.dots.push_back(
+            {static_cast<int>(layout.dots.size()), position, dotColor(inputs, position, textHasColon)});
     }
 
     if (inputs.phaseIndicators && !inputs.phaseIndicators->empty()) {

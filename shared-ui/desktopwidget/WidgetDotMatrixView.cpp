@@ -8,7 +8,8 @@
 using WidgetDotMatrixPainter::pixelSize;
 
 WidgetDotMatrixView::WidgetDotMatrixView(WidgetDotMatrixInputs inputs, QWidget* parent)
-    : QWidget(parent), m_inputs(std::move(inputs))
+    : QWidget(parent)
+    , m_inputs(std::move(inputs))
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }

@@ -21,7 +21,8 @@ constexpr qreal outlineWidth = 1;
 
 } // namespace
 
-AddPhaseButton::AddPhaseButton(QWidget* parent) : QAbstractButton(parent)
+AddPhaseButton::AddPhaseButton(QWidget* parent)
+    : QAbstractButton(parent)
 {
     installAccessibleTraits();
     setText(u"Add Phase"_s);

@@ -7,7 +7,11 @@
 
 namespace rules = CustomTimerEditorRules;
 
-CustomTimerDraft::CustomTimerDraft(CustomTimer timer, QObject* parent) : QObject(parent), m_timer(std::move(timer)) {}
+CustomTimerDraft::CustomTimerDraft(CustomTimer timer, QObject* parent)
+    : QObject(parent)
+    , m_timer(std::move(timer))
+{
+}
 
 bool CustomTimerDraft::isSavable() const
 {

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shared-ui/editor/CustomTimerEditorView.h"
 
-#include "shared-ui/editor/AddPhaseButton.h"
 #include "shared-ui/controls/BezellessStepperButton.h"
 #include "shared-ui/controls/ControlPainting.h"
+#include "shared-ui/controls/TintedLabel.h"
+#include "shared-ui/controls/WholeNumberField.h"
+#include "shared-ui/editor/AddPhaseButton.h"
 #include "shared-ui/editor/CustomTimerDraft.h"
 #include "shared-ui/editor/CustomTimerEditorRules.h"
 #include "shared-ui/editor/PhaseCountBadge.h"
 #include "shared-ui/editor/PhaseListView.h"
-#include "shared-ui/controls/TintedLabel.h"
-#include "shared-ui/controls/WholeNumberField.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -66,7 +66,11 @@ TintedLabel* groupLabel(const QString& text, QWidget* parent)
 // A hairline across the sheet.
 class Divider : public QWidget {
 public:
-    explicit Divider(QWidget* parent) : QWidget(parent) { setFixedHeight(1); }
+    explicit Divider(QWidget* parent)
+        : QWidget(parent)
+    {
+        setFixedHeight(1);
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -112,8 +116,10 @@ QPushButton* largeButton(const QString& text, QWidget* parent)
 
 CustomTimerEditorView::CustomTimerEditorView(CustomTimer timer, std::function<void(const CustomTimer&)> save,
                                              std::function<void()> cancel, QWidget* parent)
-    : QWidget(parent), m_onSave(std::move(save)), m_onCancel(std::move(cancel)),
-      m_draft(new CustomTimerDraft(std::move(timer), this))
+    : QWidget(parent)
+    , m_onSave(std::move(save))
+    , m_onCancel(std::move(cancel))
+    , m_draft(new CustomTimerDraft(std::move(timer), this))
 {
     setObjectName(u"customTimerEditor"_s);
     setAutoFillBackground(true);

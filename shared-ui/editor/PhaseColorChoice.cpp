@@ -15,7 +15,8 @@ constexpr qreal ringWidth = 2;
 } // namespace
 
 PhaseColorChoice::PhaseColorChoice(int paletteIndex, QWidget* parent)
-    : QAbstractButton(parent), m_paletteIndex(paletteIndex)
+    : QAbstractButton(parent)
+    , m_paletteIndex(paletteIndex)
 {
     installAccessibleTraits();
     setFixedSize(side, side);

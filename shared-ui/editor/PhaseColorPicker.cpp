@@ -22,7 +22,9 @@ constexpr qreal borderWidth = 0.5;
 } // namespace
 
 PhaseColorPicker::PhaseColorPicker(QWidget* parent)
-    : QAbstractButton(parent), m_scaleAnimation(new QVariantAnimation(this)), m_popover(new PhaseColorPopover(this))
+    : QAbstractButton(parent)
+    , m_scaleAnimation(new QVariantAnimation(this))
+    , m_popover(new PhaseColorPopover(this))
 {
     installAccessibleTraits();
     // Room around the swatch for it to grow under the pointer.
@@ -114,8 +116,8 @@ void PhaseColorPicker::paintEvent(QPaintEvent*)
     const auto side = swatchSide * m_scale;
     QRectF circle(0, 0, side, side);
     circle.moveCenter(QRectF(rect()).center());
-    paintRoundedRect(painter, circle, side / 2, CustomTimerPalette::color(m_selection),
-                     tertiaryLabelColor(palette()), borderWidth);
+    paintRoundedRect(painter, circle, side / 2, CustomTimerPalette::color(m_selection), tertiaryLabelColor(palette()),
+                     borderWidth);
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange))
         paintRoundedRect(painter, circle.adjusted(-1.5, -1.5, 1.5, 1.5), side / 2 + 1.5, Qt::transparent,
                          palette().color(QPalette::Highlight), 1);

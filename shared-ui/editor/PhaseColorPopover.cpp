@@ -19,7 +19,8 @@ constexpr int gapBelowAnchor = 4;
 
 } // namespace
 
-PhaseColorPopover::PhaseColorPopover(QWidget* parent) : QFrame(parent, Qt::Popup)
+PhaseColorPopover::PhaseColorPopover(QWidget* parent)
+    : QFrame(parent, Qt::Popup)
 {
     // A click on the swatch that closes the popup must not open it again.
     setAttribute(Qt::WA_NoMouseReplay);
@@ -56,7 +57,8 @@ void PhaseColorPopover::popUpBelow(const QWidget& anchor)
         const auto available = screen->availableGeometry();
         if (frame.bottom() > available.bottom())
             frame.moveBottom(anchor.mapToGlobal(QPoint(0, 0)).y() - gapBelowAnchor);
-        frame.moveLeft(std::clamp(frame.left(), available.left(), std::max(available.left(), available.right() - width())));
+        frame.moveLeft(
+            std::clamp(frame.left(), available.left(), std::max(available.left(), available.right() - width())));
     }
     move(frame.topLeft());
     show();
@@ -71,6 +73,6 @@ void PhaseColorPopover::hideEvent(QHideEvent* event)
 void PhaseColorPopover::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    paintRoundedRect(painter, rect(), cornerRadius, palette().color(QPalette::Window),
-                     quaternaryLabelColor(palette()), 1);
+    paintRoundedRect(painter, rect(), cornerRadius, palette().color(QPalette::Window), quaternaryLabelColor(palette()),
+                     1);
 }

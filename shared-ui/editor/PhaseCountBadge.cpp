@@ -16,7 +16,8 @@ constexpr int verticalPadding = 2;
 
 } // namespace
 
-PhaseCountBadge::PhaseCountBadge(QWidget* parent) : QWidget(parent)
+PhaseCountBadge::PhaseCountBadge(QWidget* parent)
+    : QWidget(parent)
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setPhaseCount(0);

@@ -14,7 +14,8 @@ constexpr int symbolPixelSize = 13;
 
 } // namespace
 
-PhaseDeleteButton::PhaseDeleteButton(QWidget* parent) : QAbstractButton(parent)
+PhaseDeleteButton::PhaseDeleteButton(QWidget* parent)
+    : QAbstractButton(parent)
 {
     installAccessibleTraits();
     setFixedSize(side, side);

@@ -22,7 +22,10 @@ constexpr int dropIndicatorHeight = 2;
 } // namespace
 
 PhaseListView::PhaseListView(CustomTimerDraft& draft, QWidget* parent)
-    : QScrollArea(parent), m_draft(draft), m_content(new QWidget), m_dropIndicator(new QWidget(m_content))
+    : QScrollArea(parent)
+    , m_draft(draft)
+    , m_content(new QWidget)
+    , m_dropIndicator(new QWidget(m_content))
 {
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -51,8 +54,9 @@ PhaseRowView* PhaseListView::makeRow()
 {
     auto* row = new PhaseRowView(m_content);
     row->installEventFilter(this);
-    connect(row, &PhaseRowView::nameEdited, this,
-            [this, row](const QString& name) { atPositionOf(row, [&](qsizetype i) { m_draft.setPhaseName(i, name); }); });
+    connect(row, &PhaseRowView::nameEdited, this, [this, row](const QString& name) {
+        atPositionOf(row, [&](qsizetype i) { m_draft.setPhaseName(i, name); });
+    });
     connect(row, &PhaseRowView::minutesTyped, this, [this, row](qint64 minutes) {
         atPositionOf(row, [&](qsizetype i) { m_draft.setPhaseTypedMinutes(i, minutes); });
     });
@@ -170,8 +174,8 @@ bool PhaseListView::eventFilter(QObject* watched, QEvent* event)
 void PhaseListView::updateDrag(const QPoint& contentPos)
 {
     const auto count = m_rows.size();
-    const auto offset = std::clamp<qsizetype>(
-        (contentPos.y() + PhaseRowView::rowHeight / 2) / PhaseRowView::rowHeight, 0, count);
+    const auto offset
+        = std::clamp<qsizetype>((contentPos.y() + PhaseRowView::rowHeight / 2) / PhaseRowView::rowHeight, 0, count);
     m_dropOffset = offset;
     ensureVisible(0, contentPos.y(), 0, PhaseRowView::rowHeight / 2);
 
@@ -180,7 +184,7 @@ void PhaseListView::updateDrag(const QPoint& contentPos)
     m_dropIndicator->setPalette(accent);
     const int y = static_cast<int>(offset) * PhaseRowView::rowHeight - dropIndicatorHeight / 2;
     m_dropIndicator->setGeometry(0, std::clamp(y, 0, m_content->height() - dropIndicatorHeight), m_content->width(),
-                                dropIndicatorHeight);
+                                 dropIndicatorHeight);
     m_dropIndicator->raise();
     m_dropIndicator->show();
 }

@@ -3,11 +3,11 @@
 
 #include "shared-ui/controls/BezellessStepperButton.h"
 #include "shared-ui/controls/ControlPainting.h"
+#include "shared-ui/controls/TintedLabel.h"
+#include "shared-ui/controls/WholeNumberField.h"
 #include "shared-ui/editor/CustomTimerEditorRules.h"
 #include "shared-ui/editor/PhaseColorPicker.h"
 #include "shared-ui/editor/PhaseDeleteButton.h"
-#include "shared-ui/controls/TintedLabel.h"
-#include "shared-ui/controls/WholeNumberField.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -30,13 +30,13 @@ constexpr int unitPixelSize = 12;
 } // namespace
 
 PhaseRowView::PhaseRowView(QWidget* parent)
-    : QWidget(parent),
-      m_nameField(new QLineEdit(this)),
-      m_decrement(new BezellessStepperButton(u"minus"_s, u"Decrease by 1 minute"_s, u"Decrease duration"_s, this)),
-      m_minutesField(new WholeNumberField(this)),
-      m_increment(new BezellessStepperButton(u"plus"_s, u"Increase by 1 minute"_s, u"Increase duration"_s, this)),
-      m_colorPicker(new PhaseColorPicker(this)),
-      m_delete(new PhaseDeleteButton(this))
+    : QWidget(parent)
+    , m_nameField(new QLineEdit(this))
+    , m_decrement(new BezellessStepperButton(u"minus"_s, u"Decrease by 1 minute"_s, u"Decrease duration"_s, this))
+    , m_minutesField(new WholeNumberField(this))
+    , m_increment(new BezellessStepperButton(u"plus"_s, u"Increase by 1 minute"_s, u"Increase duration"_s, this))
+    , m_colorPicker(new PhaseColorPicker(this))
+    , m_delete(new PhaseDeleteButton(this))
 {
     installAccessibleTraits();
     setFixedHeight(rowHeight);
@@ -69,8 +69,7 @@ PhaseRowView::PhaseRowView(QWidget* parent)
     row->addWidget(m_delete);
 
     connect(m_nameField, &QLineEdit::textEdited, this, &PhaseRowView::nameEdited);
-    connect(m_minutesField, &WholeNumberField::valueTyped, this,
-            &PhaseRowView::minutesTyped);
+    connect(m_minutesField, &WholeNumberField::valueTyped, this, &PhaseRowView::minutesTyped);
     connect(m_decrement, &QAbstractButton::clicked, this, &PhaseRowView::decrementRequested);
     connect(m_increment, &QAbstractButton::clicked, this, &PhaseRowView::incrementRequested);
     connect(m_colorPicker, &PhaseColorPicker::colorPicked, this, &PhaseRowView::colorPicked);

@@ -21,8 +21,8 @@ qreal scale(QSizeF intrinsicSize, QSizeF availableSize)
 {
     if (!isMeasured(intrinsicSize) || !isMeasured(availableSize))
         return 1.0;
-    return std::min(availableSize.width() / intrinsicSize.width(), availableSize.height() / intrinsicSize.height()) *
-           fillRatio;
+    return std::min(availableSize.width() / intrinsicSize.width(), availableSize.height() / intrinsicSize.height())
+        * fillRatio;
 }
 
 } // namespace AdaptiveFill

@@ -60,7 +60,8 @@ class TintedDisplayRenderer : public DisplayRenderer {
 public:
     explicit TintedDisplayRenderer(std::optional<QColor> phaseTintColor = std::nullopt,
                                    std::optional<MulticolorPalette> palette = std::nullopt)
-        : m_phaseTintColor(std::move(phaseTintColor)), m_palette(std::move(palette))
+        : m_phaseTintColor(std::move(phaseTintColor))
+        , m_palette(std::move(palette))
     {
     }
 

@@ -68,14 +68,14 @@ std::optional<DisplayStyleConfig> DisplayStyleConfig::fromJson(const QJsonValue&
     DisplayStyleConfig config;
     // A retired option: still accepted when it is a string, never kept.
     QString ignoredCornerStyle;
-    const bool read = readEnum(object, "dotWeight"_L1, config.dotWeight) &&
-                      readEnum(object, "dotShape"_L1, config.dotShape) &&
-                      readBool(object, "showDimmedOffCells"_L1, config.showDimmedOffCells) &&
-                      readEnum(object, "colonMode"_L1, config.colonMode) &&
-                      readOptional(object, "backgroundCornerStyle"_L1, ignoredCornerStyle, json::requiredString) &&
-                      readEnum(object, "segmentThickness"_L1, config.segmentThickness) &&
-                      readEnum(object, "flipSpeed"_L1, config.flipSpeed) &&
-                      readBool(object, "bloomEnabled"_L1, config.bloomEnabled);
+    const bool read = readEnum(object, "dotWeight"_L1, config.dotWeight)
+        && readEnum(object, "dotShape"_L1, config.dotShape)
+        && readBool(object, "showDimmedOffCells"_L1, config.showDimmedOffCells)
+        && readEnum(object, "colonMode"_L1, config.colonMode)
+        && readOptional(object, "backgroundCornerStyle"_L1, ignoredCornerStyle, json::requiredString)
+        && readEnum(object, "segmentThickness"_L1, config.segmentThickness)
+        && readEnum(object, "flipSpeed"_L1, config.flipSpeed)
+        && readBool(object, "bloomEnabled"_L1, config.bloomEnabled);
     if (!read)
         return std::nullopt;
     return config;

@@ -19,7 +19,6 @@ class DisplayView : public QWidget {
     Q_OBJECT
 
 public:
-
     explicit DisplayView(platform::Clock clock = &platform::Date::now, QWidget* parent = nullptr);
 
     void setDisplay(DisplayType type, DisplayFrame frame, DisplayLookSettings settings = {});

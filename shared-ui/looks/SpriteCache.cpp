@@ -45,9 +45,9 @@ void SpriteCache::stamp(QPainter& painter, const QRectF& bounds, const QByteArra
     const auto mode = glowRadius ? QPainter::CompositionMode_Plus : QPainter::CompositionMode_SourceOver;
     const QRectF reach = bounds.adjusted(-3 * blur, -3 * blur, 3 * blur, 3 * blur);
     const QRectF deviceReach = device.mapRect(reach);
-    const bool fits = deviceReach.isValid() && deviceReach.width() <= maxSpriteSide &&
-                      deviceReach.height() <= maxSpriteSide && std::isfinite(deviceReach.left()) &&
-                      std::isfinite(deviceReach.top());
+    const bool fits = deviceReach.isValid() && deviceReach.width() <= maxSpriteSide
+        && deviceReach.height() <= maxSpriteSide && std::isfinite(deviceReach.left())
+        && std::isfinite(deviceReach.top());
     if (!m_enabled || !scale || !fits) {
         drawUncached(painter, reach, draw, blur, mode);
         return;

@@ -39,7 +39,10 @@ public:
 
     // Copies start out empty: a picture belongs to the painter set-up it was made for.
     SpriteCache() = default;
-    SpriteCache(const SpriteCache&) : SpriteCache() {}
+    SpriteCache(const SpriteCache&)
+        : SpriteCache()
+    {
+    }
     SpriteCache& operator=(const SpriteCache&) { return *this; }
 
 private:

@@ -45,8 +45,8 @@ TEST(DigitMapper, NamedGlyphsAreTheMappedOnes)
 TEST(DigitMapper, OtherCharactersHaveNoGlyph)
 {
     for (const QString& character : {QString("A"), QString("-"), QString("\u0663") /* Arabic-Indic three */,
-                                    QString("\uff11") /* full-width one */, QString("1\u0301") /* 1 with an accent */,
-                                    QString("12"), QString()}) {
+                                     QString("\uff11") /* full-width one */, QString("1\u0301") /* 1 with an accent */,
+                                     QString("12"), QString()}) {
         SCOPED_TRACE(character.toStdString());
         EXPECT_EQ(DigitMapper::matrix(character), nullptr);
     }

@@ -15,7 +15,7 @@ struct FitCase {
     QRectF firstDot; // of the top-left cell of an 8
 };
 
-class GlyphFitting : public ::testing::TestWithParam<FitCase> {};
+class GlyphFitting : public ::testing::TestWithParam<FitCase> { };
 
 // Square cells fitted to the tighter axis, the block centred, dots at 80 %.
 TEST_P(GlyphFitting, FitsTheTighterAxisAndCentres)

@@ -22,7 +22,7 @@ struct LayoutCase {
     QSizeF size;
 };
 
-class GridLayoutCases : public ::testing::TestWithParam<LayoutCase> {};
+class GridLayoutCases : public ::testing::TestWithParam<LayoutCase> { };
 
 TEST_P(GridLayoutCases, PlacesTheFirstDotAndSizesTheGrid)
 {
@@ -44,11 +44,23 @@ INSTANTIATE_TEST_SUITE_P(
     DefaultStyle, GridLayoutCases,
     ::testing::Values(
         LayoutCase{"clock", "00:00", DigitScaling::uniform(), 65, {10.5, 10.5, 3.5, false, true}, {93.8, 40.6}},
-        LayoutCase{"perspective", "00:00", DigitScaling::perspectiveMinutes(1.5), 65,
-                   {11.375, 5.6, 5.25, false, true}, {114.45, 40.6}},
-        LayoutCase{"oneIsRightAligned", "1", DigitScaling::uniform(), 15, {10.5, 10.5, 3.5, false, false},
+        LayoutCase{"perspective",
+                   "00:00",
+                   DigitScaling::perspectiveMinutes(1.5),
+                   65,
+                   {11.375, 5.6, 5.25, false, true},
+                   {114.45, 40.6}},
+        LayoutCase{"oneIsRightAligned",
+                   "1",
+                   DigitScaling::uniform(),
+                   15,
+                   {10.5, 10.5, 3.5, false, false},
                    {8.75 + 13.3 + 8.75, 40.6}},
-        LayoutCase{"threeDigitMinutes", "100:00", DigitScaling::uniform(), 80, {10.5, 10.5, 3.5, false, false},
+        LayoutCase{"threeDigitMinutes",
+                   "100:00",
+                   DigitScaling::uniform(),
+                   80,
+                   {10.5, 10.5, 3.5, false, false},
                    {93.8 + 18.2, 40.6}}),
     [](const auto& caseInfo) { return std::string(caseInfo.param.name); });
 
@@ -86,8 +98,7 @@ protected:
         return positions[static_cast<std::size_t>(cellsBefore[character])];
     }
 
-    const std::vector<DotPosition> positions =
-        defaultGrid.positions(u"12:34", DigitScaling::perspectiveMinutes(1.5));
+    const std::vector<DotPosition> positions = defaultGrid.positions(u"12:34", DigitScaling::perspectiveMinutes(1.5));
 };
 
 TEST_F(PerspectiveClock, MinutesAndTheColonScaleAndTheSecondsDoNot)
@@ -161,11 +172,13 @@ TEST(DotGridLayout, PaletteSlotReferenceValues)
     };
     // Worked out by hand from the hash with wrapping 64-bit products.
     const SlotCase cases[] = {
-        {0, 0, 5, 0}, {1, 0, 5, 3}, {0, 1, 5, 3}, {2, 1, 7, 3}, {4, 2, 3, 2}, {-1, 0, 5, 0}, {0, -3, 7, 3},
-        {4, 6, 1000003, 236019}, {3, 2, 0, 0}, {3, 2, -4, 0}, {3, 2, 1, 0},
+        {0, 0, 5, 0}, {1, 0, 5, 3},  {0, 1, 5, 3},  {2, 1, 7, 3},
+        {4, 2, 3, 2}, {-1, 0, 5, 0}, {0, -3, 7, 3}, {4, 6, 1000003, 236019},
+        {3, 2, 0, 0}, {3, 2, -4, 0}, {3, 2, 1, 0},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(DotGridLayout::paletteSlot(c.row, c.col, c.count), c.expected) << c.row << "," << c.col << "/" << c.count;
+        EXPECT_EQ(DotGridLayout::paletteSlot(c.row, c.col, c.count), c.expected)
+            << c.row << "," << c.col << "/" << c.count;
 }
 
 TEST(DotGridLayout, PaletteSlotStaysInRange)

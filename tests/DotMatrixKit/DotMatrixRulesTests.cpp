@@ -101,8 +101,8 @@ TEST(DotMatrixRules, ColonOpacity)
 
 TEST(DotMatrixRules, BlinkAlternatesEverySixTenths)
 {
-    const std::pair<double, qreal> samples[] = {{0, 1.0},   {0.59, 1.0}, {0.61, 0.25}, {1.19, 0.25},
-                                                {1.21, 1.0}, {2.0, 0.25}, {3.7, 1.0}};
+    const std::pair<double, qreal> samples[]
+        = {{0, 1.0}, {0.59, 1.0}, {0.61, 0.25}, {1.19, 0.25}, {1.21, 1.0}, {2.0, 0.25}, {3.7, 1.0}};
     for (const auto& [now, expected] : samples)
         EXPECT_DOUBLE_EQ(DotMatrixRules::displayOpacity(true, at(now)), expected) << now;
     EXPECT_DOUBLE_EQ(DotMatrixRules::displayOpacity(false, at(0.9)), 1.0);

@@ -58,7 +58,8 @@ TEST_F(DotMatrixViewTest, IsExactlyTheGridSize)
 {
     DotMatrixView view(inputs, clock());
     const QSizeF grid = DotMatrixRules::layout(inputs).size;
-    EXPECT_EQ(view.sizeHint(), QSize(static_cast<int>(std::ceil(grid.width())), static_cast<int>(std::ceil(grid.height()))));
+    EXPECT_EQ(view.sizeHint(),
+              QSize(static_cast<int>(std::ceil(grid.width())), static_cast<int>(std::ceil(grid.height()))));
     EXPECT_EQ(view.sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
     EXPECT_EQ(view.sizePolicy().verticalPolicy(), QSizePolicy::Fixed);
 

@@ -12,7 +12,7 @@ struct DerivedStyleCase {
     qreal horizontal, vertical, padding, character, effective, cornerRadius;
 };
 
-class DotStyleDerivation : public ::testing::TestWithParam<DerivedStyleCase> {};
+class DotStyleDerivation : public ::testing::TestWithParam<DerivedStyleCase> { };
 
 // Spacings left out follow the nominal size, never the weighted one; the
 // corner radius follows the weighted size.

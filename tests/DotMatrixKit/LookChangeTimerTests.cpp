@@ -46,7 +46,7 @@ struct DelayCase {
     int intervalMs;
 };
 
-class LookChangeTimerDelay : public LookChangeTimerTest, public ::testing::WithParamInterface<DelayCase> {};
+class LookChangeTimerDelay : public LookChangeTimerTest, public ::testing::WithParamInterface<DelayCase> { };
 
 // Rounded up to the millisecond and woken a little after, so the repaint
 // never samples the clock just before the change.
@@ -65,10 +65,8 @@ TEST_P(LookChangeTimerDelay, WaitsUntilJustAfterTheChange)
 
 INSTANTIATE_TEST_SUITE_P(Delays, LookChangeTimerDelay,
                          ::testing::Values(DelayCase{"wholeMilliseconds", 0.25, 255},
-                                           DelayCase{"partMillisecond", 0.2501, 256},
-                                           DelayCase{"now", 0, 5},
-                                           DelayCase{"overdue", -1, 5},
-                                           DelayCase{"farAway", 1e9, INT_MAX}),
+                                           DelayCase{"partMillisecond", 0.2501, 256}, DelayCase{"now", 0, 5},
+                                           DelayCase{"overdue", -1, 5}, DelayCase{"farAway", 1e9, INT_MAX}),
                          [](const auto& caseInfo) { return std::string(caseInfo.param.name); });
 
 TEST_F(LookChangeTimerTest, SleepsWhileHiddenOrWhenNothingChanges)

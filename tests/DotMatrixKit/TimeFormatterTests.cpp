@@ -23,7 +23,7 @@ void PrintTo(const FormatCase& c, std::ostream* out)
          << (c.referenceTime ? " with-reference" : "");
 }
 
-class TimeFormatterCases : public ::testing::TestWithParam<FormatCase> {};
+class TimeFormatterCases : public ::testing::TestWithParam<FormatCase> { };
 
 TEST_P(TimeFormatterCases, Formats)
 {
@@ -50,24 +50,18 @@ INSTANTIATE_TEST_SUITE_P(Standard, TimeFormatterCases,
 
 // Whole minutes, truncated; "00" at zero only with the leading zero and a
 // reference time.
-INSTANTIATE_TEST_SUITE_P(Minimal, TimeFormatterCases,
-                         ::testing::Values(FormatCase{0, TimeFormat::Minimal, false, {}, "0"},
-                                           FormatCase{0, TimeFormat::Minimal, false, 60.0, "0"},
-                                           FormatCase{0, TimeFormat::Minimal, true, 60.0, "00"},
-                                           FormatCase{0, TimeFormat::Minimal, true, {}, "0"},
-                                           FormatCase{-3, TimeFormat::Minimal, true, 60.0, "00"},
-                                           FormatCase{nan, TimeFormat::Minimal, true, {}, "0"},
-                                           FormatCase{30, TimeFormat::Minimal, true, {}, "00"},
-                                           FormatCase{30, TimeFormat::Minimal, true, 60.0, "00"},
-                                           FormatCase{59, TimeFormat::Minimal, false, {}, "0"},
-                                           FormatCase{59, TimeFormat::Minimal, true, {}, "00"},
-                                           FormatCase{60, TimeFormat::Minimal, false, {}, "1"},
-                                           FormatCase{60, TimeFormat::Minimal, true, {}, "01"},
-                                           FormatCase{599, TimeFormat::Minimal, false, {}, "9"},
-                                           FormatCase{599, TimeFormat::Minimal, true, {}, "09"},
-                                           FormatCase{600, TimeFormat::Minimal, false, {}, "10"},
-                                           FormatCase{600, TimeFormat::Minimal, true, {}, "10"},
-                                           FormatCase{7200, TimeFormat::Minimal, true, {}, "120"}));
+INSTANTIATE_TEST_SUITE_P(
+    Minimal, TimeFormatterCases,
+    ::testing::Values(
+        FormatCase{0, TimeFormat::Minimal, false, {}, "0"}, FormatCase{0, TimeFormat::Minimal, false, 60.0, "0"},
+        FormatCase{0, TimeFormat::Minimal, true, 60.0, "00"}, FormatCase{0, TimeFormat::Minimal, true, {}, "0"},
+        FormatCase{-3, TimeFormat::Minimal, true, 60.0, "00"}, FormatCase{nan, TimeFormat::Minimal, true, {}, "0"},
+        FormatCase{30, TimeFormat::Minimal, true, {}, "00"}, FormatCase{30, TimeFormat::Minimal, true, 60.0, "00"},
+        FormatCase{59, TimeFormat::Minimal, false, {}, "0"}, FormatCase{59, TimeFormat::Minimal, true, {}, "00"},
+        FormatCase{60, TimeFormat::Minimal, false, {}, "1"}, FormatCase{60, TimeFormat::Minimal, true, {}, "01"},
+        FormatCase{599, TimeFormat::Minimal, false, {}, "9"}, FormatCase{599, TimeFormat::Minimal, true, {}, "09"},
+        FormatCase{600, TimeFormat::Minimal, false, {}, "10"}, FormatCase{600, TimeFormat::Minimal, true, {}, "10"},
+        FormatCase{7200, TimeFormat::Minimal, true, {}, "120"}));
 
 // Beyond any real duration the whole seconds saturate instead of overflowing.
 TEST(TimeFormatter, HugeAndInfiniteSecondsSaturate)

@@ -13,7 +13,11 @@
 // files the decoder must refuse from their structure alone.
 class GifBuilder {
 public:
-    GifBuilder(int width, int height) : m_width(width), m_height(height) {}
+    GifBuilder(int width, int height)
+        : m_width(width)
+        , m_height(height)
+    {
+    }
 
     GifBuilder& frame(int colorIndex, std::optional<int> delayCentiseconds = std::nullopt, int width = 0,
                       int height = 0, QPoint offset = {})

@@ -80,7 +80,7 @@ struct NoiseCase {
     int colors;
 };
 
-class GifNoise : public testing::TestWithParam<NoiseCase> {};
+class GifNoise : public testing::TestWithParam<NoiseCase> { };
 
 TEST_P(GifNoise, DecodesBackPixelForPixel)
 {
@@ -92,16 +92,16 @@ TEST_P(GifNoise, DecodesBackPixelForPixel)
 }
 
 INSTANTIATE_TEST_SUITE_P(GifWriter, GifNoise,
-                         testing::Values(NoiseCase{1, 1, 1},     // the smallest table and code size
-                                         NoiseCase{32, 18, 2},   // a built-in animation's size
-                                         NoiseCase{32, 18, 3},   // a table padded to a power of two
+                         testing::Values(NoiseCase{1, 1, 1}, // the smallest table and code size
+                                         NoiseCase{32, 18, 2}, // a built-in animation's size
+                                         NoiseCase{32, 18, 3}, // a table padded to a power of two
                                          NoiseCase{32, 18, 16},
                                          NoiseCase{100, 100, 5}, // the code table runs out and starts over
                                          NoiseCase{160, 120, 256}),
                          [](const testing::TestParamInfo<NoiseCase>& testCase) {
                              const NoiseCase& c = testCase.param;
-                             return std::to_string(c.width) + "x" + std::to_string(c.height) + "with" +
-                                    std::to_string(c.colors) + "colors";
+                             return std::to_string(c.width) + "x" + std::to_string(c.height) + "with"
+                                 + std::to_string(c.colors) + "colors";
                          });
 
 TEST(GifWriter, FlatFramesRoundTrip)

@@ -104,7 +104,7 @@ struct StreamCase {
     int minCodeSize;
 };
 
-class LzwStream : public testing::TestWithParam<StreamCase> {};
+class LzwStream : public testing::TestWithParam<StreamCase> { };
 
 std::vector<std::uint8_t> noise(std::size_t length, int colors)
 {
@@ -138,8 +138,8 @@ TEST_P(LzwStream, DecodesStrictlyAtEveryLength)
 INSTANTIATE_TEST_SUITE_P(LzwEncoder, LzwStream,
                          testing::Values(StreamCase{2, 2}, StreamCase{4, 2}, StreamCase{16, 4}, StreamCase{256, 8}),
                          [](const testing::TestParamInfo<StreamCase>& testCase) {
-                             return std::to_string(testCase.param.colors) + "colorsFrom" +
-                                    std::to_string(testCase.param.minCodeSize) + "bits";
+                             return std::to_string(testCase.param.colors) + "colorsFrom"
+                                 + std::to_string(testCase.param.minCodeSize) + "bits";
                          });
 
 TEST(LzwEncoder, RefusesIndicesAndCodeSizesItCannotCode)

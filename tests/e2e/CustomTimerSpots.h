@@ -14,9 +14,9 @@
 #include "Kelvane/popover/CustomTimerRow.h"
 #include "Kelvane/popover/PopoverRules.h"
 
+#include "shared-ui/controls/WholeNumberField.h"
 #include "shared-ui/editor/PhaseListView.h"
 #include "shared-ui/editor/PhaseRowView.h"
-#include "shared-ui/controls/WholeNumberField.h"
 
 #include "TimerCoreKit/sessions/CustomTimerSession.h"
 #include "TimerCoreKit/sessions/CustomTimerStore.h"
@@ -59,7 +59,7 @@ inline EditorSpots spotsOfANewTimerEditor()
 
 struct CustomTimerPopoverSpots {
     QRect addTimer;
-    QRect row;  // of the timer asked for
+    QRect row; // of the timer asked for
     QRect stop; // the stop bar's button, while a custom timer runs
 };
 

@@ -67,8 +67,9 @@ protected:
     QString waitForItem()
     {
         QStringList lines;
-        platform::test::waitUntil([&] { return !(lines = m_desktop->watcherLines(std::chrono::milliseconds(50))).isEmpty(); },
-                                   std::chrono::seconds(15));
+        platform::test::waitUntil(
+            [&] { return !(lines = m_desktop->watcherLines(std::chrono::milliseconds(50))).isEmpty(); },
+            std::chrono::seconds(15));
         if (lines.isEmpty())
             return {};
         // "item <sender> <argument>": the argument is a bus name or only a path.

@@ -58,9 +58,8 @@ TimerStateSnapshot pausedCountdown(double remaining)
                                              Date before, Date after)
 {
     const auto failure = [&](const char* what) {
-        return ::testing::AssertionFailure()
-               << what << ": killed " << killed.toJson().value_or("?").toStdString() << ", restored "
-               << restored.toJson().value_or("?").toStdString();
+        return ::testing::AssertionFailure() << what << ": killed " << killed.toJson().value_or("?").toStdString()
+                                             << ", restored " << restored.toJson().value_or("?").toStdString();
     };
     if (restored.duration != killed.duration || restored.direction != killed.direction)
         return failure("another timer came back");
@@ -107,15 +106,15 @@ protected:
     // listens for commands.
     bool waitForProgram()
     {
-        return waitUntil([this] { return Base::m_desktop->bus().interface()->isServiceRegistered(serviceName).value(); },
-                         15s);
+        return waitUntil(
+            [this] { return Base::m_desktop->bus().interface()->isServiceRegistered(serviceName).value(); }, 15s);
     }
 
     // Queues `command` as the widget does and waits for the timer to reach `mode`.
     bool command(const QString& name, TimerMode mode)
     {
-        const auto producer = Base::m_desktop->start(QStringLiteral(E2E_ENQUEUE_PROGRAM),
-                                                     {Base::m_desktop->storePath(), name});
+        const auto producer
+            = Base::m_desktop->start(QStringLiteral(E2E_ENQUEUE_PROGRAM), {Base::m_desktop->storePath(), name});
         return producer->waitForExit(5s) == 0 && Base::waitForMode(mode);
     }
 
@@ -141,8 +140,8 @@ protected:
     {
         int shown = 0;
         for (const char* list : {"displayed", "history", "waiting"}) {
-            const auto count = Base::m_desktop->run(QStringLiteral("dunstctl"),
-                                                    {QStringLiteral("count"), QLatin1String(list)});
+            const auto count
+                = Base::m_desktop->run(QStringLiteral("dunstctl"), {QStringLiteral("count"), QLatin1String(list)});
             shown += count ? count->trimmed().toInt() : 0;
         }
         return shown;
@@ -198,12 +197,12 @@ protected:
     // shows no running countdown.
     std::optional<int> shownSeconds(const QString& item)
     {
-        const auto reply =
-            m_desktop->run(QStringLiteral("gdbus"),
-                           {QStringLiteral("call"), QStringLiteral("--session"), QStringLiteral("--dest"), item,
-                            QStringLiteral("--object-path"), QStringLiteral("/StatusNotifierItem"),
-                            QStringLiteral("--method"), QStringLiteral("org.freedesktop.DBus.Properties.Get"),
-                            QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("ToolTip")});
+        const auto reply
+            = m_desktop->run(QStringLiteral("gdbus"),
+                             {QStringLiteral("call"), QStringLiteral("--session"), QStringLiteral("--dest"), item,
+                              QStringLiteral("--object-path"), QStringLiteral("/StatusNotifierItem"),
+                              QStringLiteral("--method"), QStringLiteral("org.freedesktop.DBus.Properties.Get"),
+                              QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("ToolTip")});
         static const QRegularExpression running(
             QStringLiteral("Timer running: (?:(\\d+) minutes )?(\\d+) seconds remaining"));
         const auto match = running.match(reply.value_or(QString()));
@@ -274,8 +273,10 @@ protected:
     bool setOffset(int offset)
     {
         QFile file(m_desktop->path(QStringLiteral("faketime")));
-        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-               file.write(QStringLiteral("%1%2\n").arg(offset < 0 ? QString() : QStringLiteral("+")).arg(offset).toLatin1()) > 0;
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            && file.write(
+                   QStringLiteral("%1%2\n").arg(offset < 0 ? QString() : QStringLiteral("+")).arg(offset).toLatin1())
+            > 0;
     }
 
     QProcessEnvironment fakedClock() const
@@ -297,8 +298,8 @@ protected:
         waitUntil(
             [&] {
                 saved = m_timer->snapshot();
-                return saved && saved->endDate &&
-                       std::abs(saved->endDate->secondsSince(Date::now() + offset) - saved->remaining) < 2;
+                return saved && saved->endDate
+                    && std::abs(saved->endDate->secondsSince(Date::now() + offset) - saved->remaining) < 2;
             },
             8s);
         return saved;
@@ -354,8 +355,8 @@ TEST_F(LostServers, SoundAndNotificationServersKilledAndRestartedWhileATimerRuns
     const auto streams = m_desktop->start(QStringLiteral("pactl"), {QStringLiteral("subscribe")});
 
     ASSERT_TRUE(waitForMode(TimerMode::Completed, 10s)) << "the countdown did not complete";
-    EXPECT_TRUE(waitUntil([&] { return notificationsShown() == 1; }, 5s)) << "the new notification server showed "
-                                                                           << notificationsShown();
+    EXPECT_TRUE(waitUntil([&] { return notificationsShown() == 1; }, 5s))
+        << "the new notification server showed " << notificationsShown();
     bool heard = false;
     waitUntil(
         [&] {

@@ -75,10 +75,10 @@ protected:
     // The managed windows from bottom to top, as decimal ids.
     QStringList stacking() const
     {
-        const QString list = m_desktop
-                                 ->run(QStringLiteral("xprop"),
-                                       {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")})
-                                 .value_or(QString());
+        const QString list
+            = m_desktop
+                  ->run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")})
+                  .value_or(QString());
         QStringList ids;
         static const QRegularExpression hex(QStringLiteral("0x[0-9a-fA-F]+"));
         for (const auto& match : hex.globalMatch(list))
@@ -100,22 +100,24 @@ protected:
 
     bool moveMouse(QPoint to) const
     {
-        return xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(to.x()),
-                        QString::number(to.y())});
+        return xdotool(
+            {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(to.x()), QString::number(to.y())});
     }
 
     // A normal window over the whole screen, raised and focused; its id.
     QString openNormalWindow()
     {
-        m_normal = m_desktop->start(QStringLiteral("xmessage"),
-                                    {QStringLiteral("-geometry"), QStringLiteral("1200x700+20+40"),
-                                     QStringLiteral("A normal window")});
+        m_normal = m_desktop->start(
+            QStringLiteral("xmessage"),
+            {QStringLiteral("-geometry"), QStringLiteral("1200x700+20+40"), QStringLiteral("A normal window")});
         QStringList found;
-        waitUntil([&] { return !(found = m_screen->search({QStringLiteral("--onlyvisible"),
-                                                           QStringLiteral("--classname"),
-                                                           QStringLiteral("^xmessage$")}))
-                                    .isEmpty(); },
-                  10s);
+        waitUntil(
+            [&] {
+                return !(found = m_screen->search({QStringLiteral("--onlyvisible"), QStringLiteral("--classname"),
+                                                   QStringLiteral("^xmessage$")}))
+                            .isEmpty();
+            },
+            10s);
         if (found.isEmpty())
             return {};
         xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), found.first()});
@@ -140,9 +142,9 @@ TEST_F(FloatingPanel, StaysAboveOnEveryWorkspaceWithoutTakingTheFocus)
     EXPECT_TRUE(states.contains(QStringLiteral("_NET_WM_STATE_ABOVE"))) << states.toStdString();
     // Openbox keeps a window sticky as on desktop 0xFFFFFFFF and lists the
     // state only where it supports it.
-    const QString supported =
-        m_desktop->run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTED")})
-            .value_or(QString());
+    const QString supported
+        = m_desktop->run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTED")})
+              .value_or(QString());
     if (supported.contains(QStringLiteral("_NET_WM_STATE_STICKY"))) {
         EXPECT_TRUE(states.contains(QStringLiteral("_NET_WM_STATE_STICKY"))) << states.toStdString();
     }
@@ -164,7 +166,8 @@ TEST_F(FloatingPanel, StaysAboveOnEveryWorkspaceWithoutTakingTheFocus)
 
     // No compositor runs here: the window is cut to the card's rounded
     // shape, so the normal window shows at its corners, not a square of black.
-    const QImage screen = m_screen->capture(QStringLiteral("root"), QStringLiteral(E2E_OUTPUT_DIR "/floating-over-window.png"));
+    const QImage screen
+        = m_screen->capture(QStringLiteral("root"), QStringLiteral(E2E_OUTPUT_DIR "/floating-over-window.png"));
     ASSERT_FALSE(screen.isNull()) << "import could not capture the screen";
     const QColor behind = screen.pixelColor(shown.left() - 10, shown.top() + 2);
     const auto same = [](QColor a, QColor b) {

@@ -81,8 +81,8 @@ protected:
     QString schemeHandler() const
     {
         return m_desktop
-            ->run(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
-                                                QStringLiteral("x-scheme-handler/kelvane")})
+            ->run(QStringLiteral("xdg-mime"),
+                  {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("x-scheme-handler/kelvane")})
             .value_or(QString())
             .trimmed();
     }
@@ -148,10 +148,9 @@ TEST_F(InstalledProgram, TheBusStartsTheProgramForALinkOpenedThroughItsService)
 TEST_F(InstalledProgram, AfterTheUninstallNoProgramIsNamedForTheLinks)
 {
     ASSERT_EQ(schemeHandler(), entryName);
-    ASSERT_TRUE(m_desktop->run(QStringLiteral(E2E_CMAKE_COMMAND),
-                               {QStringLiteral("-DMANIFEST=") + m_manifest, QStringLiteral("-P"),
-                                QStringLiteral(E2E_UNINSTALL_SCRIPT)},
-                               30s))
+    ASSERT_TRUE(m_desktop->run(
+        QStringLiteral(E2E_CMAKE_COMMAND),
+        {QStringLiteral("-DMANIFEST=") + m_manifest, QStringLiteral("-P"), QStringLiteral(E2E_UNINSTALL_SCRIPT)}, 30s))
         << "the uninstall failed";
     EXPECT_FALSE(QFileInfo::exists(installedProgram()));
     EXPECT_TRUE(schemeHandler().isEmpty()) << "still named for kelvane://: " << schemeHandler().toStdString();

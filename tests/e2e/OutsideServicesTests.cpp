@@ -64,9 +64,9 @@ protected:
         return Base::m_desktop
             ->run(QStringLiteral("gdbus"),
                   {QStringLiteral("call"), QStringLiteral("--session"), QStringLiteral("--dest"), serviceName,
-                   QStringLiteral("--object-path"), QStringLiteral("/com/morrowfen/Kelvane"), QStringLiteral("--method"),
-                   QStringLiteral("org.freedesktop.Application.Open"), QStringLiteral("['%1']").arg(link),
-                   QStringLiteral("{}")})
+                   QStringLiteral("--object-path"), QStringLiteral("/com/morrowfen/Kelvane"),
+                   QStringLiteral("--method"), QStringLiteral("org.freedesktop.Application.Open"),
+                   QStringLiteral("['%1']").arg(link), QStringLiteral("{}")})
             .has_value();
     }
 };
@@ -139,7 +139,10 @@ struct SeenNotify {
 
 class CompletionNotifications : public WithServices<TestDesktop::Tray::XEmbedHost> {
 protected:
-    QStringList moreTools() const override { return {QStringLiteral("gdbus"), QStringLiteral("dunstctl"), QStringLiteral("dbus-monitor")}; }
+    QStringList moreTools() const override
+    {
+        return {QStringLiteral("gdbus"), QStringLiteral("dunstctl"), QStringLiteral("dbus-monitor")};
+    }
 
     void SetUp() override
     {
@@ -167,8 +170,8 @@ protected:
             QDBusMessage probe = QDBusMessage::createMethodCall(
                 QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
                 QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
-            probe << QStringLiteral("test") << 0u << QString() << QStringLiteral("probe") << QString()
-                  << QStringList() << QVariantMap() << -1;
+            probe << QStringLiteral("test") << 0u << QString() << QStringLiteral("probe") << QString() << QStringList()
+                  << QVariantMap() << -1;
             m_desktop->bus().call(probe);
             readMonitor(500ms);
         }
@@ -185,7 +188,8 @@ protected:
 
     int displayed()
     {
-        const auto count = m_desktop->run(QStringLiteral("dunstctl"), {QStringLiteral("count"), QStringLiteral("displayed")});
+        const auto count
+            = m_desktop->run(QStringLiteral("dunstctl"), {QStringLiteral("count"), QStringLiteral("displayed")});
         return count ? count->trimmed().toInt() : -1;
     }
 

@@ -88,17 +88,23 @@ protected:
                 if (!registeredWithWatcher())
                     return false;
                 const QString panel = panelWindow();
-                const std::optional<WindowState> state =
-                    panel.isEmpty() ? std::nullopt : m_screen->state(panel);
+                const std::optional<WindowState> state = panel.isEmpty() ? std::nullopt : m_screen->state(panel);
                 const QRect frame = state ? state->geometry : QRect();
                 m_lastLook = QStringLiteral("no panel window");
                 if (frame.isEmpty())
                     return false;
-                const QRect drawn = StandingOut::area(m_screen->capture(panel, m_desktop->path(QStringLiteral("panel.png"))));
+                const QRect drawn
+                    = StandingOut::area(m_screen->capture(panel, m_desktop->path(QStringLiteral("panel.png"))));
                 area = drawn.isEmpty() ? QRect() : drawn.translated(frame.topLeft());
                 m_lastLook = QStringLiteral("drawn at %1,%2 %3x%4 in the panel at %5,%6 %7x%8")
-                                 .arg(drawn.x()).arg(drawn.y()).arg(drawn.width()).arg(drawn.height())
-                                 .arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height());
+                                 .arg(drawn.x())
+                                 .arg(drawn.y())
+                                 .arg(drawn.width())
+                                 .arg(drawn.height())
+                                 .arg(frame.x())
+                                 .arg(frame.y())
+                                 .arg(frame.width())
+                                 .arg(frame.height());
                 return area.width() >= 8 && area.height() >= 8;
             },
             timeout);
@@ -216,7 +222,7 @@ TEST_P(OnPanel, ALeftClickOpensThePopoverAtTheIcon)
         startProgram();
         const QRect icon = waitForIcon();
         ASSERT_FALSE(icon.isEmpty()) << "no icon in " << GetParam().program.toStdString() << ": "
-                                   << m_lastLook.toStdString();
+                                     << m_lastLook.toStdString();
         shoot(QStringLiteral("dark-%1").arg(QLatin1String(edgeName(edge))));
 
         ASSERT_TRUE(m_screen->click(icon, 1));

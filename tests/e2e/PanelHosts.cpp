@@ -70,7 +70,8 @@ QString startXfce(TestDesktop& desktop, Edge edge, Shade shade)
 QString startLxqt(TestDesktop& desktop, Edge edge, Shade shade)
 {
     // Both trays, as LXQt's own default panel has them.
-    const QString config = QStringLiteral(R"([General]
+    const QString config
+        = QStringLiteral(R"([General]
 __userfile__=true
 panels=panel1
 
@@ -90,9 +91,9 @@ type=statusnotifier
 [tray]
 type=tray
 )")
-                               .arg(edge == Edge::Top ? QStringLiteral("Top") : QStringLiteral("Bottom"))
-                               .arg(panelHeight)
-                               .arg(hex(shade), shade == Shade::Light ? QStringLiteral("#000000") : QStringLiteral("#ffffff"));
+              .arg(edge == Edge::Top ? QStringLiteral("Top") : QStringLiteral("Bottom"))
+              .arg(panelHeight)
+              .arg(hex(shade), shade == Shade::Light ? QStringLiteral("#000000") : QStringLiteral("#ffffff"));
     if (!write(desktop.path(QStringLiteral("config/lxqt/panel.conf")), config))
         return QStringLiteral("cannot write the panel's settings");
     desktop.launch(QStringLiteral("panel"), QStringLiteral("lxqt-panel"), {});
@@ -158,7 +159,8 @@ Plugin {
                                .arg(hex(shade));
     if (!write(desktop.path(QStringLiteral("config/lxpanel/e2e/panels/panel")), config))
         return QStringLiteral("cannot write the panel's settings");
-    desktop.launch(QStringLiteral("panel"), QStringLiteral("lxpanel"), {QStringLiteral("--profile"), QStringLiteral("e2e")});
+    desktop.launch(QStringLiteral("panel"), QStringLiteral("lxpanel"),
+                   {QStringLiteral("--profile"), QStringLiteral("e2e")});
     return {};
 }
 
@@ -179,7 +181,10 @@ QString startTrayer(TestDesktop& desktop, Edge edge, Shade shade)
 const QList<PanelHost>& panelHosts()
 {
     static const QList<PanelHost> hosts{
-        {QStringLiteral("xfce4-panel"), true, QStringLiteral("xfce4-panel"), {QStringLiteral("xfce4-panel"), xfconfd},
+        {QStringLiteral("xfce4-panel"),
+         true,
+         QStringLiteral("xfce4-panel"),
+         {QStringLiteral("xfce4-panel"), xfconfd},
          startXfce},
         {QStringLiteral("lxqt-panel"), true, QStringLiteral("lxqt-panel"), {QStringLiteral("lxqt-panel")}, startLxqt},
         {QStringLiteral("tint2"), false, QStringLiteral("tint2"), {QStringLiteral("tint2")}, startTint2},

@@ -45,8 +45,8 @@ inline PopoverSpots spotsOfAFreshPopover()
         if (button->text() == QStringLiteral("Floating Display"))
             floating = button->mapTo(&view, button->rect().center());
     }
-    return {middleOf(QStringLiteral("popover.preset.5min")), middleOf(QStringLiteral("popover.button.start")),
-            floating, middleOf(QStringLiteral("popover.settingsButton"))};
+    return {middleOf(QStringLiteral("popover.preset.5min")), middleOf(QStringLiteral("popover.button.start")), floating,
+            middleOf(QStringLiteral("popover.settingsButton"))};
 }
 
 inline bool runsFiveMinutes(const std::optional<TimerStateSnapshot>& snapshot);
@@ -64,7 +64,8 @@ inline void chooseFiveMinutesAndStart(ScreenProbe& screen, const QString& window
     const auto area = screen.waitForStill(window);
     ASSERT_TRUE(area) << "the popover does not settle";
     const auto clickUntil = [&](QPoint point, const auto& done) {
-        return screen.clickUntil(area->topLeft() + point, [&] { return done(timer.snapshot()); }, 3s);
+        return screen.clickUntil(
+            area->topLeft() + point, [&] { return done(timer.snapshot()); }, 3s);
     };
     ASSERT_TRUE(clickUntil(spots.fiveMinutes, [](const std::optional<TimerStateSnapshot>& snapshot) {
         return snapshot && snapshot->duration == 300 && snapshot->selectedPresetID == QStringLiteral("preset.quick-5");
@@ -77,5 +78,5 @@ inline void chooseFiveMinutesAndStart(ScreenProbe& screen, const QString& window
 inline bool runsFiveMinutes(const std::optional<TimerStateSnapshot>& snapshot)
 {
     return snapshot && snapshot->mode == TimerMode::Running && snapshot->duration == 300
-           && snapshot->selectedPresetID == QStringLiteral("preset.quick-5");
+        && snapshot->selectedPresetID == QStringLiteral("preset.quick-5");
 }

@@ -31,7 +31,7 @@ QString waitForPopover(ScreenProbe& screen, const QString& icon = {})
     return found.isEmpty() ? QString() : found.first();
 }
 
-class PopoverInTray : public OnDesktop<TestDesktop::Tray::XEmbedHost> {};
+class PopoverInTray : public OnDesktop<TestDesktop::Tray::XEmbedHost> { };
 
 TEST_F(PopoverInTray, ALeftClickOpensItAndItsPresetAndStartRunTheTimer)
 {
@@ -42,9 +42,10 @@ TEST_F(PopoverInTray, ALeftClickOpensItAndItsPresetAndStartRunTheTimer)
     ASSERT_TRUE(iconState);
     ASSERT_TRUE(waitForMode(TimerMode::Idle)) << "no idle timer stored at start";
     // Another preset first, so the click on the 5-minute one is seen to choose it.
-    ASSERT_TRUE(m_desktop->startProgram({QStringLiteral("kelvane://preset?id=preset.classic-25")})->waitForExit(5s) == 0);
-    ASSERT_TRUE(platform::test::waitUntil(
-        [&] { return m_timer->snapshot() && m_timer->snapshot()->duration == 1500; }, 5s));
+    ASSERT_TRUE(m_desktop->startProgram({QStringLiteral("kelvane://preset?id=preset.classic-25")})->waitForExit(5s)
+                == 0);
+    ASSERT_TRUE(
+        platform::test::waitUntil([&] { return m_timer->snapshot() && m_timer->snapshot()->duration == 1500; }, 5s));
 
     ASSERT_TRUE(m_screen->click(iconState->geometry, 1));
     const QString popover = waitForPopover(*m_screen, icon);
@@ -70,9 +71,9 @@ protected:
     // The title and text of the item's tooltip (icon name, pixmaps, title, text).
     QString toolTipText(const QString& item)
     {
-        QDBusMessage call = QDBusMessage::createMethodCall(item, QStringLiteral("/StatusNotifierItem"),
-                                                           QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                           QStringLiteral("Get"));
+        QDBusMessage call
+            = QDBusMessage::createMethodCall(item, QStringLiteral("/StatusNotifierItem"),
+                                             QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
         call << QStringLiteral("org.kde.StatusNotifierItem") << QStringLiteral("ToolTip");
         const QDBusMessage reply = m_desktop->bus().call(call, QDBus::Block, 5000);
         if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())

@@ -41,7 +41,8 @@ std::optional<WindowState> ScreenProbe::state(const QString& window) const
 
 std::optional<QString> ScreenProbe::parent(const QString& window) const
 {
-    const auto output = m_desktop.run(QStringLiteral("xwininfo"), {QStringLiteral("-children"), QStringLiteral("-id"), window});
+    const auto output
+        = m_desktop.run(QStringLiteral("xwininfo"), {QStringLiteral("-children"), QStringLiteral("-id"), window});
     if (!output)
         return std::nullopt;
     static const QRegularExpression pattern(QStringLiteral("Parent window id: (0x[0-9a-fA-F]+)"));
@@ -71,8 +72,8 @@ QStringList ScreenProbe::programWindows(const QString& hostClass) const
 {
     const QStringList hosts = hostClass.isEmpty() ? QStringList() : search({QStringLiteral("--class"), hostClass});
     QStringList found;
-    for (const QString& window : search({QStringLiteral("--onlyvisible"), QStringLiteral("--classname"),
-                                         QStringLiteral("^kelvane$")})) {
+    for (const QString& window :
+         search({QStringLiteral("--onlyvisible"), QStringLiteral("--classname"), QStringLiteral("^kelvane$")})) {
         if (hostClass.isEmpty() || isInside(window, hosts))
             found << window;
     }
@@ -150,10 +151,11 @@ bool ScreenProbe::drag(QPoint from, QPoint shift) const
     using namespace std::chrono_literals;
     const auto moveTo = [this](QPoint to) {
         return pointer() == to
-               || m_desktop
-                      .run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--sync"),
-                                                       QString::number(to.x()), QString::number(to.y())})
-                      .has_value();
+            || m_desktop
+                   .run(QStringLiteral("xdotool"),
+                        {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(to.x()),
+                         QString::number(to.y())})
+                   .has_value();
     };
     if (!moveTo(from) || !m_desktop.run(QStringLiteral("xdotool"), {QStringLiteral("mousedown"), QStringLiteral("1")}))
         return false;
@@ -168,7 +170,8 @@ bool ScreenProbe::drag(QPoint from, QPoint shift) const
 
 std::optional<QPoint> ScreenProbe::pointer() const
 {
-    const auto output = m_desktop.run(QStringLiteral("xdotool"), {QStringLiteral("getmouselocation"), QStringLiteral("--shell")});
+    const auto output
+        = m_desktop.run(QStringLiteral("xdotool"), {QStringLiteral("getmouselocation"), QStringLiteral("--shell")});
     if (!output)
         return std::nullopt;
     static const QRegularExpression x(QStringLiteral("^X=(-?\\d+)$"), QRegularExpression::MultilineOption);

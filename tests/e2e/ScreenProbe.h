@@ -23,7 +23,10 @@ struct WindowState {
 
 class ScreenProbe {
 public:
-    explicit ScreenProbe(const TestDesktop& desktop) : m_desktop(desktop) {}
+    explicit ScreenProbe(const TestDesktop& desktop)
+        : m_desktop(desktop)
+    {
+    }
 
     // Window ids (as xdotool writes them) that `xdotool search <arguments>` finds.
     QStringList search(const QStringList& arguments) const;

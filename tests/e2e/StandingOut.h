@@ -31,9 +31,9 @@ inline QRgb background(const QImage& image)
 
 inline bool far(QRgb pixel, QRgb from)
 {
-    return std::abs(qRed(pixel) - qRed(from)) + std::abs(qGreen(pixel) - qGreen(from)) +
-               std::abs(qBlue(pixel) - qBlue(from)) >
-           60;
+    return std::abs(qRed(pixel) - qRed(from)) + std::abs(qGreen(pixel) - qGreen(from))
+        + std::abs(qBlue(pixel) - qBlue(from))
+        > 60;
 }
 
 // How many pixels stand out.

@@ -8,7 +8,7 @@ using platform::test::runEventLoop;
 
 namespace {
 
-class StatusNotifier : public OnNotifierBus {};
+class StatusNotifier : public OnNotifierBus { };
 
 TEST_F(StatusNotifier, TheHostsRequestsReachTheTimer)
 {

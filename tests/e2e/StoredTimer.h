@@ -17,7 +17,10 @@
 
 class StoredTimer {
 public:
-    explicit StoredTimer(QString storePath) : m_path(std::move(storePath)) {}
+    explicit StoredTimer(QString storePath)
+        : m_path(std::move(storePath))
+    {
+    }
 
     // None until the program has created the store and saved a snapshot.
     std::optional<TimerStateSnapshot> snapshot()

@@ -20,8 +20,8 @@ namespace {
 
 QStringList toolsFor(TestDesktop::Tray tray)
 {
-    QStringList tools{QStringLiteral("Xvfb"), QStringLiteral("dbus-daemon"), QStringLiteral("openbox"),
-                      QStringLiteral("dunst"), QStringLiteral("xdotool"), QStringLiteral("xwininfo")};
+    QStringList tools{QStringLiteral("Xvfb"),  QStringLiteral("dbus-daemon"), QStringLiteral("openbox"),
+                      QStringLiteral("dunst"), QStringLiteral("xdotool"),     QStringLiteral("xwininfo")};
     if (tray == TestDesktop::Tray::XEmbedHost)
         tools << QStringLiteral("trayer");
     return tools;
@@ -84,8 +84,9 @@ TestDesktop::~TestDesktop()
 
 DesktopProcess& TestDesktop::launch(const QString& name, const QString& program, const QStringList& arguments)
 {
-    m_services.emplace_back(name, std::make_unique<DesktopProcess>(program, arguments, m_environment,
-                                                                   path(QStringLiteral("logs/%1.log").arg(name))));
+    m_services.emplace_back(name,
+                            std::make_unique<DesktopProcess>(program, arguments, m_environment,
+                                                             path(QStringLiteral("logs/%1.log").arg(name))));
     return *m_services.back().second;
 }
 
@@ -133,8 +134,8 @@ bool TestDesktop::startSoundServer()
     m_environment.insert(QStringLiteral("PULSE_CLIENTCONFIG"), config.fileName());
     launch(QStringLiteral("pulseaudio"), QStringLiteral("pulseaudio"),
            {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--system=false"),
-            QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--disallow-exit"), QStringLiteral("--log-level=error"),
-            QStringLiteral("--load=module-null-sink sink_name=test"),
+            QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--disallow-exit"),
+            QStringLiteral("--log-level=error"), QStringLiteral("--load=module-null-sink sink_name=test"),
             QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + socket});
     if (!waitUntil([this] { return run(QStringLiteral("pactl"), {QStringLiteral("info")}).has_value(); }, 10s)) {
         m_failure = QStringLiteral("pulseaudio did not start");
@@ -146,10 +147,10 @@ bool TestDesktop::startSoundServer()
 bool TestDesktop::startServices(Tray tray, const QString& serviceDir)
 {
     // The X server picks a free display and writes its number.
-    DesktopProcess& x = launch(QStringLiteral("xvfb"), QStringLiteral("Xvfb"),
-                               {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                QStringLiteral("0"), QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"),
-                                QStringLiteral("tcp")});
+    DesktopProcess& x
+        = launch(QStringLiteral("xvfb"), QStringLiteral("Xvfb"),
+                 {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                  QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     const auto displayNumber = x.readLine(10s);
     if (!displayNumber) {
         m_failure = QStringLiteral("Xvfb gave no display");
@@ -166,12 +167,13 @@ bool TestDesktop::startServices(Tray tray, const QString& serviceDir)
     const QString configFile = path(QStringLiteral("bus.conf"));
     QFile config(configFile);
     const QString listen = QStringLiteral("unix:dir=") + path(QStringLiteral("runtime"));
-    if (!config.open(QIODevice::WriteOnly) || config.write(platform::test::privateBusConfig(listen, serviceDir).toUtf8()) < 0)
+    if (!config.open(QIODevice::WriteOnly)
+        || config.write(platform::test::privateBusConfig(listen, serviceDir).toUtf8()) < 0)
         return false;
     config.close();
-    DesktopProcess& busDaemon = launch(QStringLiteral("dbus"), QStringLiteral("dbus-daemon"),
-                                 {QStringLiteral("--nofork"), QStringLiteral("--print-address"),
-                                  QStringLiteral("--config-file=") + configFile});
+    DesktopProcess& busDaemon = launch(
+        QStringLiteral("dbus"), QStringLiteral("dbus-daemon"),
+        {QStringLiteral("--nofork"), QStringLiteral("--print-address"), QStringLiteral("--config-file=") + configFile});
     const auto address = busDaemon.readLine(10s);
     if (!address || address->isEmpty()) {
         m_failure = QStringLiteral("dbus-daemon gave no address");

@@ -25,8 +25,8 @@
 class TestDesktop {
 public:
     enum class Tray {
-        None,            // no tray at all: the program falls back to its strip window
-        XEmbedHost,      // trayer
+        None, // no tray at all: the program falls back to its strip window
+        XEmbedHost, // trayer
         NotifierWatcher, // the test's own StatusNotifierWatcher on the bus
     };
 

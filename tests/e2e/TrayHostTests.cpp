@@ -80,8 +80,8 @@ TEST_F(TrayHost, CommandsQueuedByAnotherProcessArePerformedAtOnce)
     ASSERT_TRUE(waitForMode(TimerMode::Idle)) << "no idle timer stored at start";
 
     for (const TimerMode expected : {TimerMode::Running, TimerMode::Paused}) {
-        const auto producer = m_desktop->start(QStringLiteral(E2E_ENQUEUE_PROGRAM),
-                                               {m_desktop->storePath(), QStringLiteral("toggle")});
+        const auto producer
+            = m_desktop->start(QStringLiteral(E2E_ENQUEUE_PROGRAM), {m_desktop->storePath(), QStringLiteral("toggle")});
         const auto queuedAt = producer->readLine(5s);
         ASSERT_TRUE(queuedAt) << "the producer wrote no time";
         ASSERT_TRUE(waitForMode(expected, 5s)) << "the queued toggle was not performed";

@@ -2,8 +2,8 @@
 // A later day: a custom timer of two one-minute phases made in the editor,
 // started from the popover and stopped from its stop bar, all with the
 // pointer and the keyboard.
-#include "UserDayFixture.h"
 #include "CustomTimerSpots.h"
+#include "UserDayFixture.h"
 
 #include "Kelvane/popover/PopoverFrame.h"
 
@@ -89,8 +89,8 @@ protected:
         const auto near = [&](QPoint at) {
             const QColor pixel = tray.pixelColor(at);
             return std::abs(pixel.red() - color.red()) + std::abs(pixel.green() - color.green())
-                       + std::abs(pixel.blue() - color.blue())
-                   < 60;
+                + std::abs(pixel.blue() - color.blue())
+                < 60;
         };
         const int width = tray.width();
         const auto count = [&](int from, int to, int y) {
@@ -132,9 +132,9 @@ void UserDayCustomTimer::makeTwoPhaseTimerInTheEditor()
     const EditorSpots spots = spotsOfANewTimerEditor();
     ASSERT_EQ(spots.phaseMinutes.size(), 2) << "a new timer has not two phases";
     QString editor;
-    ASSERT_TRUE(clickUntil(m_popover, popover->topLeft(), empty.addTimer, [&] {
-        return !(editor = waitForWindowOfWidth(spots.window.width(), 0s)).isEmpty();
-    })) << "the + opened no editor; " << describeWindows();
+    ASSERT_TRUE(clickUntil(m_popover, popover->topLeft(), empty.addTimer,
+                           [&] { return !(editor = waitForWindowOfWidth(spots.window.width(), 0s)).isEmpty(); }))
+        << "the + opened no editor; " << describeWindows();
     const auto sheet = m_screen->waitForStill(editor);
     ASSERT_TRUE(sheet) << "the editor does not settle";
     EXPECT_FALSE(m_screen->state(m_popover)->viewable) << "the popover stayed open over the editor";
@@ -149,7 +149,8 @@ void UserDayCustomTimer::makeTwoPhaseTimerInTheEditor()
                              QStringLiteral("editor-04-phase-%1").arg(phase + 1)))
             << "the minutes of phase " << phase + 1 << " show no typed length";
     }
-    ASSERT_TRUE(typeInto(editor, sheet->topLeft(), spots.rounds, QStringLiteral("1"), QStringLiteral("editor-05-rounds")))
+    ASSERT_TRUE(
+        typeInto(editor, sheet->topLeft(), spots.rounds, QStringLiteral("1"), QStringLiteral("editor-05-rounds")))
         << "the rounds show no typed count";
     shoot(QStringLiteral("editor-06-filled-in"));
 
@@ -179,7 +180,8 @@ void UserDayCustomTimer::startItFromThePopover()
     ASSERT_TRUE(popover) << "the popover does not settle";
     const QImage listed = captureWindow(m_popover, QStringLiteral("editor-07-listed-popover"));
     shoot(QStringLiteral("editor-07-listed"));
-    const QImage idleTray = m_screen->capture(m_icon, QStringLiteral(USERDAY_SCREENSHOT_DIR "/editor-07-idle-tray.png"));
+    const QImage idleTray
+        = m_screen->capture(m_icon, QStringLiteral(USERDAY_SCREENSHOT_DIR "/editor-07-idle-tray.png"));
 
     const CustomTimerPopoverSpots spots = customTimerSpotsOfAPopover(storedTimerData(), timerName, false);
     ASSERT_FALSE(spots.row.isEmpty()) << "no row of the saved timer in a popover laid out here";
@@ -213,9 +215,9 @@ void UserDayCustomTimer::stopItFromTheStopBar()
     shoot(QStringLiteral("editor-09-running-popover"));
     const CustomTimerPopoverSpots spots = customTimerSpotsOfAPopover(storedTimerData(), timerName, true);
     ASSERT_FALSE(spots.stop.isEmpty()) << "no stop bar in a popover laid out here with the timer running";
-    ASSERT_TRUE(clickUntil(m_popover, popover->topLeft(), spots.stop,
-                           [&] { return !storedBool(SharedDefaultsKeys::customTimerActive); }))
-        << "the click on the stop bar did not stop the custom timer";
+    ASSERT_TRUE(clickUntil(m_popover, popover->topLeft(), spots.stop, [&] {
+        return !storedBool(SharedDefaultsKeys::customTimerActive);
+    })) << "the click on the stop bar did not stop the custom timer";
     EXPECT_TRUE(waitForMode(TimerMode::Idle, 3s)) << "the timer is not idle after the stop bar";
     runEventLoop(300ms);
     shoot(QStringLiteral("editor-10-stopped"));

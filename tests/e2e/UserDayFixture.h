@@ -31,7 +31,6 @@ using platform::test::PulseServer;
 using platform::test::runEventLoop;
 using platform::test::waitUntil;
 
-
 inline const QString trayHost = QStringLiteral("trayer");
 inline constexpr int recordingRate = 48000;
 
@@ -115,10 +114,7 @@ protected:
     }
 
     // For the steps that start on a later day: the hint was seen then.
-    void markClickHintSeen()
-    {
-        ASSERT_TRUE(StoredTimer::markClickHintSeen(m_desktop->storePath()));
-    }
+    void markClickHintSeen() { ASSERT_TRUE(StoredTimer::markClickHintSeen(m_desktop->storePath())); }
 
     // The program started on a day after the first: the hint seen, the timer
     // idle, its icon in the tray.
@@ -179,8 +175,12 @@ protected:
         for (const QString& window : programWindowsOutsideTray()) {
             const auto state = m_screen->state(window);
             const QRect area = state ? state->geometry : QRect();
-            described << QStringLiteral("%1 %2x%3+%4+%5").arg(window).arg(area.width()).arg(area.height())
-                             .arg(area.left()).arg(area.top());
+            described << QStringLiteral("%1 %2x%3+%4+%5")
+                             .arg(window)
+                             .arg(area.width())
+                             .arg(area.height())
+                             .arg(area.left())
+                             .arg(area.top());
         }
         return "windows: " + described.join(QStringLiteral(", ")).toStdString();
     }
@@ -224,8 +224,11 @@ protected:
         const QString window = ready->mid(6);
         // Said before the server has it viewable; activating it only works then.
         ASSERT_TRUE(xdotool({QStringLiteral("windowmap"), QStringLiteral("--sync"), window}));
-        ASSERT_TRUE(waitUntil([&] { return xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window}); },
-                              5s));
+        ASSERT_TRUE(waitUntil(
+            [&] {
+                return xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window});
+            },
+            5s));
         ASSERT_TRUE(m_screen->waitForFocus(window)) << "the key recorder did not get the focus";
     }
 
@@ -249,7 +252,8 @@ protected:
     {
         int count = 0;
         for (const char* which : {"displayed", "history", "waiting"}) {
-            const auto output = m_desktop->run(QStringLiteral("dunstctl"), {QStringLiteral("count"), QLatin1String(which)});
+            const auto output
+                = m_desktop->run(QStringLiteral("dunstctl"), {QStringLiteral("count"), QLatin1String(which)});
             count += output ? output->trimmed().toInt() : 0;
         }
         return count;
@@ -261,8 +265,8 @@ protected:
         const QImage first = m_screen->capture(m_icon, QStringLiteral(USERDAY_SCREENSHOT_DIR "/%1-a.png").arg(step));
         return waitUntil(
             [&] {
-                const QImage later =
-                    m_screen->capture(m_icon, QStringLiteral(USERDAY_SCREENSHOT_DIR "/%1-b.png").arg(step));
+                const QImage later
+                    = m_screen->capture(m_icon, QStringLiteral(USERDAY_SCREENSHOT_DIR "/%1-b.png").arg(step));
                 return !first.isNull() && !later.isNull() && later != first;
             },
             within);

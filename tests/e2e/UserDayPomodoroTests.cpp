@@ -103,8 +103,7 @@ protected:
             const auto snapshot = m_timer->snapshot();
             return snapshot && (snapshot->mode == TimerMode::Completed || runsPhase(snapshot, nextDuration));
         };
-        ASSERT_TRUE(waitUntil(endedOrNext, std::chrono::seconds(int(minuteLeft)) + 60s))
-            << "the phase did not end";
+        ASSERT_TRUE(waitUntil(endedOrNext, std::chrono::seconds(int(minuteLeft)) + 60s)) << "the phase did not end";
         ASSERT_TRUE(waitUntil([&] { return runsPhase(m_timer->snapshot(), nextDuration); }, 90s))
             << "the phase did not give way to the next";
         EXPECT_EQ(storedPhaseIndex(), nextIndex);
@@ -124,8 +123,7 @@ TEST_F(UserDayPomodoro, WorkGivesWayToABreakAndTheBreakToWork)
     m_program.reset();
     ASSERT_NO_FATAL_FAILURE(storeCycleWithAMinuteLeft(1, 300));
     ASSERT_NO_FATAL_FAILURE(phaseGivesWayToTheNext(QStringLiteral("pomodoro-2-break"), 300,
-                                                   PomodoroPhaseColors::pause(), 2, 1500,
-                                                   PomodoroPhaseColors::work()));
+                                                   PomodoroPhaseColors::pause(), 2, 1500, PomodoroPhaseColors::work()));
 }
 
 } // namespace userday

@@ -127,7 +127,10 @@ protected:
     bool activateSettings() const
     {
         return waitUntil(
-            [&] { return xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), m_window}); }, 5s);
+            [&] {
+                return xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), m_window});
+            },
+            5s);
     }
 
     // Shows `tab` with the window's own Control-digit key; the page coming up
@@ -183,7 +186,7 @@ void UserDaySettings::generalShortcutsTurnedOff()
         const auto store = platform::UserDefaults::openFile(m_desktop->storePath());
         const QString key(SharedDefaultsKeys::globalShortcutsEnabled.name);
         return !store || !store->object(key) ? SharedDefaultsKeys::globalShortcutsEnabled.defaultValue
-                                               : store->boolValue(key);
+                                             : store->boolValue(key);
     };
     ASSERT_TRUE(shortcutsOn()) << "the shortcuts are off before the change";
     const QPoint toggle = m_layout->middleOf(m_layout->view().generalPage()->globalShortcutsToggle());
@@ -245,10 +248,14 @@ void UserDaySettings::appearanceDigitsInAnotherColor()
     const QImage before = shoot(QStringLiteral("settings-06-appearance-before"));
     ASSERT_LT(pixelsLitIn(before, m_digitColor), 3) << "the tray shows the colour before it is chosen";
     QImage after;
-    ASSERT_TRUE(clickUntil(swatch, [&] {
-        after = m_screen->capture(m_icon, QStringLiteral(USERDAY_SCREENSHOT_DIR "/settings-07-appearance-colour-tray.png"));
-        return pixelsLitIn(after, m_digitColor) >= 10;
-    })) << "the tray's dots did not take the colour " << m_digitColor.name().toStdString() << " of the clicked swatch";
+    ASSERT_TRUE(clickUntil(swatch,
+                           [&] {
+                               after = m_screen->capture(
+                                   m_icon,
+                                   QStringLiteral(USERDAY_SCREENSHOT_DIR "/settings-07-appearance-colour-tray.png"));
+                               return pixelsLitIn(after, m_digitColor) >= 10;
+                           }))
+        << "the tray's dots did not take the colour " << m_digitColor.name().toStdString() << " of the clicked swatch";
     captureSettings(QStringLiteral("settings-07-appearance-colour"));
     shoot(QStringLiteral("settings-07-appearance-colour"));
     EXPECT_NE(after, before);

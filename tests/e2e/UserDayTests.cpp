@@ -71,7 +71,10 @@ void UserDay::startOneMinuteCustomCountdown()
         5s);
     ASSERT_EQ(dialogs.size(), 1) << "the link opened no Custom Duration dialog";
     ASSERT_TRUE(waitUntil(
-        [&] { return xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), dialogs.first()}); }, 5s));
+        [&] {
+            return xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), dialogs.first()});
+        },
+        5s));
     ASSERT_TRUE(xdotool({QStringLiteral("key"), QStringLiteral("ctrl+a")}));
     ASSERT_TRUE(xdotool({QStringLiteral("type"), QStringLiteral("1")}));
     ASSERT_TRUE(xdotool({QStringLiteral("key"), QStringLiteral("Return")}));
@@ -79,7 +82,7 @@ void UserDay::startOneMinuteCustomCountdown()
         [&] {
             const auto stored = m_timer->snapshot();
             return stored && stored->duration == 60
-                   && stored->selectedPresetID == QString(TimerPresetConstants::customPresetID);
+                && stored->selectedPresetID == QString(TimerPresetConstants::customPresetID);
         },
         5s))
         << "the dialog did not choose one minute";

@@ -124,8 +124,11 @@ protected:
     bool keyInto(const QString& window, const QString& chord)
     {
         return waitUntil(
-                   [&] { return xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window}); }, 5s)
-               && xdotool({QStringLiteral("key"), chord});
+                   [&] {
+                       return xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window});
+                   },
+                   5s)
+            && xdotool({QStringLiteral("key"), chord});
     }
 
     void presetButtonsStartTheirPresets(const TimerWidgetLayout& layout);
@@ -144,21 +147,24 @@ void UserDayWidget::presetButtonsStartTheirPresets(const TimerWidgetLayout& layo
             continue;
         ++tried;
         const TimerPresetEntity& preset = intent->preset;
-        const QString step = QStringLiteral("widget-%1-preset-%2").arg(tried + 2, 2, 10, QLatin1Char('0')).arg(control.label);
-        const QImage trayBefore = m_screen->capture(
-            m_icon, QStringLiteral(USERDAY_SCREENSHOT_DIR "/%1-tray-before.png").arg(step));
+        const QString step
+            = QStringLiteral("widget-%1-preset-%2").arg(tried + 2, 2, 10, QLatin1Char('0')).arg(control.label);
+        const QImage trayBefore
+            = m_screen->capture(m_icon, QStringLiteral(USERDAY_SCREENSHOT_DIR "/%1-tray-before.png").arg(step));
         const bool started = clickUntil(control.rect.center(), [&] {
             const auto stored = m_timer->snapshot();
             return stored && stored->mode == TimerMode::Running && stored->selectedPresetID == preset.id
-                   && stored->duration == preset.durationMinutes * 60;
+                && stored->duration == preset.durationMinutes * 60;
         });
         const auto stored = m_timer->snapshot();
-        ASSERT_TRUE(started) << "the " << control.label.toStdString() << " button did not start " << preset.id.toStdString()
-                             << "; stored: " << (stored ? stored->selectedPresetID.value_or(QString()).toStdString() : "none")
-                             << ", " << (stored ? stored->duration : -1) << " s";
+        ASSERT_TRUE(started) << "the " << control.label.toStdString() << " button did not start "
+                             << preset.id.toStdString() << "; stored: "
+                             << (stored ? stored->selectedPresetID.value_or(QString()).toStdString() : "none") << ", "
+                             << (stored ? stored->duration : -1) << " s";
         EXPECT_TRUE(waitUntil(
             [&] {
-                const QImage now = m_screen->capture(m_icon, QStringLiteral(USERDAY_SCREENSHOT_DIR "/%1-tray-after.png").arg(step));
+                const QImage now
+                    = m_screen->capture(m_icon, QStringLiteral(USERDAY_SCREENSHOT_DIR "/%1-tray-after.png").arg(step));
                 return !now.isNull() && !trayBefore.isNull() && now != trayBefore;
             },
             3s))
@@ -175,13 +181,15 @@ void UserDayWidget::settingsAndCustomButtonsOpenTheirWindows(const TimerWidgetLa
 {
     const auto custom = std::find_if(layout.quickColumn.begin(), layout.quickColumn.end(),
                                      [](const WidgetControl& c) { return c.kind == WidgetControl::Kind::CustomLink; });
-    const auto settings = std::find_if(layout.quickColumn.begin(), layout.quickColumn.end(),
-                                       [](const WidgetControl& c) { return c.kind == WidgetControl::Kind::SettingsLink; });
+    const auto settings
+        = std::find_if(layout.quickColumn.begin(), layout.quickColumn.end(),
+                       [](const WidgetControl& c) { return c.kind == WidgetControl::Kind::SettingsLink; });
     ASSERT_NE(custom, layout.quickColumn.end());
     ASSERT_NE(settings, layout.quickColumn.end());
 
     const QString customTitle = QStringLiteral("Custom Duration");
-    ASSERT_TRUE(clickUntil(custom->rect.center(), [&] { return titleShown(customTitle); }, 10s))
+    ASSERT_TRUE(clickUntil(
+        custom->rect.center(), [&] { return titleShown(customTitle); }, 10s))
         << "the Custom button opened no Custom Duration dialog; " << describeWindows();
     const QString dialog = waitForTitle(customTitle);
     ASSERT_FALSE(dialog.isEmpty()) << "not one Custom Duration dialog";
@@ -192,7 +200,8 @@ void UserDayWidget::settingsAndCustomButtonsOpenTheirWindows(const TimerWidgetLa
     EXPECT_EQ(m_timer->mode(), TimerMode::Running) << "closing the dialog unasked changed the timer";
 
     const QString settingsTitle = QStringLiteral("Settings");
-    ASSERT_TRUE(clickUntil(settings->rect.center(), [&] { return titleShown(settingsTitle); }, 10s))
+    ASSERT_TRUE(clickUntil(
+        settings->rect.center(), [&] { return titleShown(settingsTitle); }, 10s))
         << "the settings button opened no Settings window; " << describeWindows();
     const QString window = waitForTitle(settingsTitle);
     ASSERT_FALSE(window.isEmpty()) << "not one Settings window";

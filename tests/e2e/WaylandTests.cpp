@@ -51,8 +51,7 @@ TEST_F(OnWayland, TheProgramStartsThereShowsItsStripAndStaysUp)
     ASSERT_TRUE(waitForMode(TimerMode::Idle, 15s)) << "no idle timer stored at start";
     // The strip: a top-level window that the compositor configured.
     const QRegularExpression configured(QStringLiteral(R"(xdg_toplevel@\d+\.configure\()"));
-    EXPECT_TRUE(platform::test::waitUntil(
-        [&] { return m_desktop->programLog().contains(configured); }, 15s))
+    EXPECT_TRUE(platform::test::waitUntil([&] { return m_desktop->programLog().contains(configured); }, 15s))
         << "no window mapped";
     EXPECT_FALSE(m_desktop->programLog().contains(QStringLiteral("Could not load the Qt platform plugin")));
 

@@ -151,15 +151,16 @@ TEST_F(WidgetProgram, TheWidgetStartsAndFollowsTheProgramsTimer)
         return m_desktop->run(QStringLiteral("xprop"), {QStringLiteral("-id"), m_window, QLatin1String(name)})
             .value_or(QString());
     };
-    platform::test::waitUntil(
-        [&] { return property("_NET_WM_STATE").contains(QStringLiteral("_NET_WM_STATE_BELOW")); }, 3s);
+    platform::test::waitUntil([&] { return property("_NET_WM_STATE").contains(QStringLiteral("_NET_WM_STATE_BELOW")); },
+                              3s);
     const QString states = property("_NET_WM_STATE");
     for (const char* state : {"_NET_WM_STATE_BELOW", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"})
         EXPECT_TRUE(states.contains(QLatin1String(state))) << state << " missing from " << states.toStdString();
-    EXPECT_TRUE(states.contains(QStringLiteral("_NET_WM_STATE_STICKY")) ||
-                property("_NET_WM_DESKTOP").contains(QStringLiteral("4294967295")))
+    EXPECT_TRUE(states.contains(QStringLiteral("_NET_WM_STATE_STICKY"))
+                || property("_NET_WM_DESKTOP").contains(QStringLiteral("4294967295")))
         << "not on every workspace: " << property("_NET_WM_DESKTOP").toStdString();
-    EXPECT_TRUE(QFile::exists(m_desktop->path(QStringLiteral("config/autostart/com.morrowfen.Kelvane.Widgets.desktop"))));
+    EXPECT_TRUE(
+        QFile::exists(m_desktop->path(QStringLiteral("config/autostart/com.morrowfen.Kelvane.Widgets.desktop"))));
     EXPECT_TRUE(QFile::exists(m_desktop->path(QStringLiteral("config/kelvane-widget/widgets.json"))));
     ASSERT_TRUE(waitForWidget(TimerMode::Idle, {TimerMode::Idle, TimerMode::Running}, 5s)) << "not drawn idle";
     capture(QStringLiteral("idle"));
@@ -200,9 +201,9 @@ TEST_F(WidgetProgram, ACorruptSnapshotOutlinesTheTimeArea)
     ASSERT_TRUE(store && store->isShared());
     store->setData(SharedDefaultsKeys::timerState.name, QByteArray("{\"mode\": 12"));
     // The program's reload request, as it sends it.
-    QDBusMessage reload = QDBusMessage::createSignal(QStringLiteral("/com/morrowfen/kelvane"),
-                                                     QStringLiteral("com.morrowfen.kelvane.Notifications"),
-                                                     QStringLiteral("Posted"));
+    QDBusMessage reload
+        = QDBusMessage::createSignal(QStringLiteral("/com/morrowfen/kelvane"),
+                                     QStringLiteral("com.morrowfen.kelvane.Notifications"), QStringLiteral("Posted"));
     reload << QString(TimerCommandQueue::widgetReloadNotificationName);
     ASSERT_TRUE(m_desktop->bus().send(reload));
 

@@ -40,9 +40,11 @@ protected:
     QStringList waitForWindows(const QStringList& arguments) const
     {
         QStringList found;
-        waitUntil([&] { return !(found = m_screen->search(QStringList{QStringLiteral("--onlyvisible")} + arguments))
-                                     .isEmpty(); },
-                  15s);
+        waitUntil(
+            [&] {
+                return !(found = m_screen->search(QStringList{QStringLiteral("--onlyvisible")} + arguments)).isEmpty();
+            },
+            15s);
         return found;
     }
 
@@ -55,8 +57,8 @@ protected:
                 for (const QString& window : m_screen->programWindows()) {
                     const auto state = m_screen->state(window);
                     if (state && state->viewable && state->geometry.width() == width
-                        && !m_screen->isInside(window, m_screen->search({QStringLiteral("--class"),
-                                                                          QStringLiteral("trayer")}))) {
+                        && !m_screen->isInside(
+                            window, m_screen->search({QStringLiteral("--class"), QStringLiteral("trayer")}))) {
                         found = window;
                         return true;
                     }
@@ -106,13 +108,17 @@ TEST_F(WindowIcons, EveryWindowOfBothProgramsHasTheProgramsIcon)
     EXPECT_TRUE(hasIcon(custom.first())) << "custom-duration dialog: " << iconProperty(custom.first()).toStdString();
     // Closed again, so the popover's clicks go to the program's main loop.
     ASSERT_TRUE(waitUntil(
-        [&] { return xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), custom.first()}); }, 5s));
+        [&] {
+            return xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), custom.first()});
+        },
+        5s));
     ASSERT_TRUE(m_screen->waitForFocus(custom.first()));
     ASSERT_TRUE(xdotool({QStringLiteral("key"), QStringLiteral("Escape")}));
-    ASSERT_TRUE(waitUntil([&] { return m_screen->search({QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                                                         QStringLiteral("^Custom Duration$")})
-                                           .isEmpty(); }))
-        << "Escape did not close the Custom Duration dialog";
+    ASSERT_TRUE(waitUntil([&] {
+        return m_screen
+            ->search({QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QStringLiteral("^Custom Duration$")})
+            .isEmpty();
+    })) << "Escape did not close the Custom Duration dialog";
 
     ASSERT_TRUE(m_screen->click(iconState->geometry, 1));
     const QString popover = waitForWindowOfWidth(PopoverFrame::frameWidth);
@@ -123,9 +129,9 @@ TEST_F(WindowIcons, EveryWindowOfBothProgramsHasTheProgramsIcon)
     ASSERT_FALSE(spots.addTimer.isEmpty()) << "no + for custom timers in the popover";
     const int editorWidth = spotsOfANewTimerEditor().window.width();
     QString editor;
-    ASSERT_TRUE(m_screen->clickUntil(popoverArea->topLeft() + spots.addTimer.center(),
-                                     [&] { return !(editor = waitForWindowOfWidth(editorWidth, 0s)).isEmpty(); }, 5s,
-                                     popover))
+    ASSERT_TRUE(m_screen->clickUntil(
+        popoverArea->topLeft() + spots.addTimer.center(),
+        [&] { return !(editor = waitForWindowOfWidth(editorWidth, 0s)).isEmpty(); }, 5s, popover))
         << "the + opened no editor";
     EXPECT_TRUE(hasIcon(editor)) << "custom-timer editor: " << iconProperty(editor).toStdString();
 

@@ -4,13 +4,13 @@
 // An editor on screen (offscreen) with its parts at hand, recording what it
 // hands back.
 
-#include "shared-ui/editor/AddPhaseButton.h"
 #include "shared-ui/controls/BezellessStepperButton.h"
+#include "shared-ui/controls/WholeNumberField.h"
+#include "shared-ui/editor/AddPhaseButton.h"
 #include "shared-ui/editor/CustomTimerDraft.h"
 #include "shared-ui/editor/CustomTimerEditorView.h"
 #include "shared-ui/editor/PhaseListView.h"
 #include "shared-ui/editor/PhaseRowView.h"
-#include "shared-ui/controls/WholeNumberField.h"
 
 #include "TimerFixtures.h"
 
@@ -24,8 +24,8 @@ class EditorHarness {
 public:
     explicit EditorHarness(CustomTimer timer)
         : editor(std::make_unique<CustomTimerEditorView>(
-              std::move(timer), [this](const CustomTimer& timerSaved) { saved.append(timerSaved); },
-              [this] { ++cancels; }))
+            std::move(timer), [this](const CustomTimer& timerSaved) { saved.append(timerSaved); },
+            [this] { ++cancels; }))
     {
         editor->resize(540, editor->sizeHint().height());
         editor->show();

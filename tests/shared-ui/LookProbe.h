@@ -62,8 +62,8 @@ inline ::testing::AssertionResult nearColor(const QColor& actual, const QColor& 
     const QRgb a = qPremultiply(actual.rgba());
     const QRgb e = qPremultiply(expected.rgba());
     const auto close = [allowance](int x, int y) { return std::abs(x - y) <= allowance; };
-    if (close(qRed(a), qRed(e)) && close(qGreen(a), qGreen(e)) && close(qBlue(a), qBlue(e)) &&
-        close(qAlpha(a), qAlpha(e)))
+    if (close(qRed(a), qRed(e)) && close(qGreen(a), qGreen(e)) && close(qBlue(a), qBlue(e))
+        && close(qAlpha(a), qAlpha(e)))
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "colour " << qPrintable(actual.name(QColor::HexArgb)) << ", expected "
                                          << qPrintable(expected.name(QColor::HexArgb));

@@ -55,7 +55,8 @@ inline std::array<Named, 2> lightAndDark()
 
 class ScopedAppPalette {
 public:
-    explicit ScopedAppPalette(const QPalette& palette) : m_saved(QApplication::palette())
+    explicit ScopedAppPalette(const QPalette& palette)
+        : m_saved(QApplication::palette())
     {
         apply(palette);
     }

@@ -27,7 +27,8 @@ void FakeDesktopService::answerEmpty()
 
 QDBusObjectPath FakePortalInhibit::Inhibit(const QString&, uint, const QVariantMap&)
 {
-    return answer(QDBusObjectPath(QStringLiteral("/org/freedesktop/portal/desktop/request/fake/%1").arg(calls().size() + 1)));
+    return answer(
+        QDBusObjectPath(QStringLiteral("/org/freedesktop/portal/desktop/request/fake/%1").arg(calls().size() + 1)));
 }
 
 uint FakeScreenSaver::Inhibit(const QString&, const QString&)

@@ -96,8 +96,7 @@ public:
     static inline const QString path = QStringLiteral("/org/freedesktop/login1");
 
 public Q_SLOTS:
-    QDBusUnixFileDescriptor Inhibit(const QString& what, const QString& who, const QString& why,
-                                    const QString& mode);
+    QDBusUnixFileDescriptor Inhibit(const QString& what, const QString& who, const QString& why, const QString& mode);
 };
 
 // One Notify as the server received it.
@@ -138,7 +137,7 @@ template <typename Service>
 bool serve(QDBusConnection& bus, Service& service)
 {
     return bus.registerObject(Service::path, &service, QDBusConnection::ExportAllSlots)
-           && bus.registerService(Service::service);
+        && bus.registerService(Service::service);
 }
 
 } // namespace platform::test

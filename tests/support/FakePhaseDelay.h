@@ -22,8 +22,8 @@ public:
 
     int pendingCount() const
     {
-        return static_cast<int>(std::count_if(m_live->cbegin(), m_live->cend(),
-                                              [](const Delay* d) { return d->isPending(); }));
+        return static_cast<int>(
+            std::count_if(m_live->cbegin(), m_live->cend(), [](const Delay* d) { return d->isPending(); }));
     }
 
     // Ends every pending pause; false when none was pending.

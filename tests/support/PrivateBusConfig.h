@@ -12,8 +12,8 @@ namespace platform::test {
 
 inline QString privateBusConfig(const QString& listen, const QString& serviceDir = {})
 {
-    const QString services =
-        serviceDir.isEmpty() ? QString() : QStringLiteral("  <servicedir>%1</servicedir>\n").arg(serviceDir);
+    const QString services
+        = serviceDir.isEmpty() ? QString() : QStringLiteral("  <servicedir>%1</servicedir>\n").arg(serviceDir);
     return QStringLiteral(R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
  "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
 <busconfig>

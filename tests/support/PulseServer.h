@@ -56,8 +56,7 @@ public:
         m_process.start(QStringLiteral("pulseaudio"),
                         {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--system=false"),
                          QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--disallow-exit"),
-                         QStringLiteral("--log-level=error"),
-                         QStringLiteral("--load=module-null-sink sink_name=test"),
+                         QStringLiteral("--log-level=error"), QStringLiteral("--load=module-null-sink sink_name=test"),
                          QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + m_socket});
         return m_process.waitForStarted()
             && waitUntil([&] { return QFileInfo::exists(m_socket) || m_process.state() != QProcess::Running; })
@@ -80,7 +79,11 @@ private:
 // Records what the test sink plays, as mono float at `rate` samples a second.
 class MonitorRecording {
 public:
-    MonitorRecording(const QString& path, int rate) : m_path(path), m_rate(rate) {}
+    MonitorRecording(const QString& path, int rate)
+        : m_path(path)
+        , m_rate(rate)
+    {
+    }
     ~MonitorRecording() { stop(); }
     MonitorRecording(const MonitorRecording&) = delete;
     MonitorRecording& operator=(const MonitorRecording&) = delete;
@@ -97,10 +100,7 @@ public:
         return m_process.waitForStarted() && waitUntil([&] { return QFileInfo(m_path).size() > 0; });
     }
 
-    void stop()
-    {
-        endProcess(m_process);
-    }
+    void stop() { endProcess(m_process); }
 
     std::vector<float> samples() const
     {

@@ -25,7 +25,10 @@ public:
     {
     }
     // Any other display, rendered at `pixelsPerPoint`.
-    explicit RenderProbe(QImage image) : m_image(std::move(image)) {}
+    explicit RenderProbe(QImage image)
+        : m_image(std::move(image))
+    {
+    }
     // A widget as it paints itself, on a clear image.
     static RenderProbe of(QWidget& widget)
     {
@@ -58,8 +61,8 @@ inline bool closeToColor(const QColor& actual, const QColor& expected, int allow
     const QRgb a = qPremultiply(actual.rgba());
     const QRgb e = qPremultiply(expected.rgba());
     const auto close = [allowance](int x, int y) { return std::abs(x - y) <= allowance; };
-    return close(qRed(a), qRed(e)) && close(qGreen(a), qGreen(e)) && close(qBlue(a), qBlue(e)) &&
-           close(qAlpha(a), qAlpha(e));
+    return close(qRed(a), qRed(e)) && close(qGreen(a), qGreen(e)) && close(qBlue(a), qBlue(e))
+        && close(qAlpha(a), qAlpha(e));
 }
 
 inline QColor withAlpha(QColor color, int alpha)

@@ -16,9 +16,7 @@ namespace {
 
 void setPrivateEnvironment(const QString& root)
 {
-    const auto set = [](const char* name, const QString& value) {
-        qputenv(name, value.toLocal8Bit());
-    };
+    const auto set = [](const char* name, const QString& value) { qputenv(name, value.toLocal8Bit()); };
     set("HOME", root + "/home");
     set("XDG_CONFIG_HOME", root + "/config");
     set("XDG_DATA_HOME", root + "/data");

@@ -15,10 +15,10 @@ public:
     XvfbServer()
     {
         // -displayfd picks a free display and writes its number to stdout.
-        m_process.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                                                 QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-                                                 QStringLiteral("-screen"), QStringLiteral("0"),
-                                                 QStringLiteral("640x480x24")});
+        m_process.start(QStringLiteral("Xvfb"),
+                        {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
+                         QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
+                         QStringLiteral("640x480x24")});
         if (platform::test::waitUntil([&] { return m_process.canReadLine(); }, std::chrono::seconds(10)))
             m_display = ":" + m_process.readLine().trimmed();
     }

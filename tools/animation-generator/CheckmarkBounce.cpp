@@ -17,28 +17,16 @@ GifImage checkmarkBounce()
 
     const auto check = [](PixelCanvas& canvas, int top, bool squashed) {
         if (squashed) {
-            canvas.draw(9, top + 1, {"............ll",
-                                     "..........lgg.",
-                                     "ll......lggg..",
-                                     ".ggg..lggg....",
-                                     "..gggggg......",
-                                     "...gggg.......",
-                                     "....gg........"});
+            canvas.draw(9, top + 1,
+                        {"............ll", "..........lgg.", "ll......lggg..", ".ggg..lggg....", "..gggggg......",
+                         "...gggg.......", "....gg........"});
             return;
         }
-        canvas.draw(10, top, {"...........l",
-                              "..........lg",
-                              ".........lgg",
-                              "l.......lgg.",
-                              "gl.....lgg..",
-                              ".gg...lgg...",
-                              "..gg.lgg....",
-                              "...gggg.....",
-                              "....gg......"});
+        canvas.draw(10, top,
+                    {"...........l", "..........lg", ".........lgg", "l.......lgg.", "gl.....lgg..", ".gg...lgg...",
+                     "..gg.lgg....", "...gggg.....", "....gg......"});
     };
-    const auto shadow = [](PixelCanvas& canvas, int width) {
-        canvas.fillRect(16 - width / 2, 16, width, 1, 's');
-    };
+    const auto shadow = [](PixelCanvas& canvas, int width) { canvas.fillRect(16 - width / 2, 16, width, 1, 's'); };
     const auto sparkle = [](PixelCanvas& canvas, int x, int y, bool large) {
         canvas.set(x, y, 'w');
         if (large)
@@ -52,8 +40,17 @@ GifImage checkmarkBounce()
         int shadow;
     };
     constexpr std::array<Pose, 11> poses{{
-        {-9, false, 2}, {-4, false, 4}, {2, false, 8}, {6, true, 12}, {2, false, 8}, {0, false, 6},
-        {3, false, 8}, {6, true, 12}, {5, false, 10}, {6, false, 10}, {6, false, 10},
+        {-9, false, 2},
+        {-4, false, 4},
+        {2, false, 8},
+        {6, true, 12},
+        {2, false, 8},
+        {0, false, 6},
+        {3, false, 8},
+        {6, true, 12},
+        {5, false, 10},
+        {6, false, 10},
+        {6, false, 10},
     }};
     for (std::size_t frame = 0; frame < poses.size(); ++frame) {
         PixelCanvas canvas = frames.blank();

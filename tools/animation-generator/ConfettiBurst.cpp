@@ -33,9 +33,7 @@ GifImage confettiBurst()
         pieces.push_back({16, 14, vx, vy, inks[i % 6]});
     }
 
-    const auto popper = [](PixelCanvas& canvas) {
-        canvas.draw(14, 15, {".oOo.", "..o..", "..O.."});
-    };
+    const auto popper = [](PixelCanvas& canvas) { canvas.draw(14, 15, {".oOo.", "..o..", "..O.."}); };
     const auto pixel = [](double value) { return static_cast<int>(std::lround(value)); };
 
     constexpr int launchFrame = 1;

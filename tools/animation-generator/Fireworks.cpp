@@ -20,9 +20,9 @@ void drawBurst(PixelCanvas& canvas, int cx, int cy, int age, int sparks, double 
     if (age < 0 || age >= burstLength)
         return;
     if (age == 0) {
-        canvas.draw(cx - 1, cy - 1, {std::string(".") + inks.bright + ".",
-                                     std::string() + inks.bright + inks.flash + inks.bright,
-                                     std::string(".") + inks.bright + "."});
+        canvas.draw(cx - 1, cy - 1,
+                    {std::string(".") + inks.bright + ".", std::string() + inks.bright + inks.flash + inks.bright,
+                     std::string(".") + inks.bright + "."});
         return;
     }
     const char head = age <= 2 ? inks.bright : age <= 4 ? inks.mid : inks.dim;

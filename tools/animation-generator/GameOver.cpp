@@ -48,8 +48,7 @@ void drawLetter(PixelCanvas& canvas, int x, int y, char name, char ink)
 // The words type themselves out letter by letter and flash once.
 GifImage gameOver()
 {
-    FrameSequence frames(GifVersion::V87a,
-                         {{'k', qRgb(0, 0, 0)}, {'r', qRgb(255, 50, 40)}, {'w', qRgb(255, 240, 200)}},
+    FrameSequence frames(GifVersion::V87a, {{'k', qRgb(0, 0, 0)}, {'r', qRgb(255, 50, 40)}, {'w', qRgb(255, 240, 200)}},
                          'k');
 
     constexpr std::string_view lines[] = {"GAME", "OVER"};

@@ -17,8 +17,7 @@ struct Span {
     int first, last;
 };
 constexpr Span inside[glassHeight] = {
-    {0, -1}, {2, 7}, {2, 7}, {2, 7}, {3, 6}, {4, 5}, {4, 5},
-    {4, 5}, {4, 5}, {3, 6}, {2, 7}, {2, 7}, {2, 7}, {0, -1},
+    {0, -1}, {2, 7}, {2, 7}, {2, 7}, {3, 6}, {4, 5}, {4, 5}, {4, 5}, {4, 5}, {3, 6}, {2, 7}, {2, 7}, {2, 7}, {0, -1},
 };
 constexpr int topBulb[] = {1, 2, 3, 4, 5};
 constexpr int bottomBulb[] = {12, 11, 10, 9, 8};
@@ -118,7 +117,7 @@ GifImage hourglassFlip()
     // Full, running, run out (a pause), then half a turn in three steps; the
     // turned glass is full on top again, which is the first frame.
     const Step steps[] = {
-        {24, 0, 30}, {18, 0, 10}, {13, 0, 10}, {8, 0, 10}, {3, 0, 10},
+        {24, 0, 30}, {18, 0, 10}, {13, 0, 10}, {8, 0, 10},   {3, 0, 10},
         {0, 0, 20},  {0, 45, 10}, {0, 90, 10}, {0, 135, 10},
     };
     for (const Step& step : steps) {

@@ -42,8 +42,8 @@ GifImage matrixRain()
                 const int y = head - step;
                 if (step > 0 && flicker.below(5) == 0)
                     continue;
-                const std::size_t shade = std::min<std::size_t>(
-                    static_cast<std::size_t>(step * 6 / stream.length), std::size(tail) - 1);
+                const std::size_t shade
+                    = std::min<std::size_t>(static_cast<std::size_t>(step * 6 / stream.length), std::size(tail) - 1);
                 canvas.set(stream.column, y, step == 0 ? 'w' : tail[shade]);
             }
         }

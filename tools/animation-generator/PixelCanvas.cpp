@@ -6,7 +6,9 @@
 #include <stdexcept>
 
 PixelCanvas::PixelCanvas(int width, int height, char background)
-    : m_width(width), m_height(height), m_pixels(static_cast<std::size_t>(width * height), background)
+    : m_width(width)
+    , m_height(height)
+    , m_pixels(static_cast<std::size_t>(width * height), background)
 {
 }
 
@@ -90,7 +92,8 @@ std::vector<std::uint8_t> PixelCanvas::indices(const std::vector<Ink>& inks) con
 }
 
 FrameSequence::FrameSequence(GifVersion version, std::vector<Ink> inks, char background)
-    : m_inks(std::move(inks)), m_background(background)
+    : m_inks(std::move(inks))
+    , m_background(background)
 {
     m_image.version = version;
     m_image.width = width;

@@ -67,7 +67,10 @@ private:
 // A fixed-seed generator, so that every run of the generator draws the same art.
 class PixelRandom {
 public:
-    explicit PixelRandom(std::uint32_t seed) : m_state(seed ? seed : 1) {}
+    explicit PixelRandom(std::uint32_t seed)
+        : m_state(seed ? seed : 1)
+    {
+    }
 
     // Uniform in [0, bound); bound must be positive.
     int below(int bound);

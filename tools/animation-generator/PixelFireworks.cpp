@@ -31,9 +31,9 @@ GifImage pixelFireworks()
         {26, 9, 13, {'w', 'm', 'M', 'M'}},
     };
     const auto skyline = [](PixelCanvas& canvas) {
-        canvas.draw(0, 15, {"ss....sss......s.....ss......sss",
-                            "ss..s.sss..ss.sss..s.ss..ss..sss",
-                            "ssssssssssssssssssssssssssssssss"});
+        canvas.draw(0, 15,
+                    {"ss....sss......s.....ss......sss", "ss..s.sss..ss.sss..s.ss..ss..sss",
+                     "ssssssssssssssssssssssssssssssss"});
     };
 
     for (int frame = 0; frame < 16; ++frame) {

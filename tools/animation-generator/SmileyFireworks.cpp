@@ -21,16 +21,9 @@ GifImage smileyFireworks()
                          'k');
 
     const auto smiley = [](PixelCanvas& canvas, bool wink) {
-        canvas.draw(11, 4, {"...yyyy...",
-                            ".yyyyyyyy.",
-                            ".yyyyyyyy.",
-                            "yyydyydyyy",
-                            "yyydyydyyy",
-                            "yyyyyyyyyy",
-                            "ydyyyyyydy",
-                            ".yddddddy.",
-                            ".yyyyyyyo.",
-                            "...yyyyo.."});
+        canvas.draw(11, 4,
+                    {"...yyyy...", ".yyyyyyyy.", ".yyyyyyyy.", "yyydyydyyy", "yyydyydyyy", "yyyyyyyyyy", "ydyyyyyydy",
+                     ".yddddddy.", ".yyyyyyyo.", "...yyyyo.."});
         if (wink)
             canvas.draw(17, 7, {"y", "d"});
     };

@@ -17,21 +17,14 @@ GifImage spaceInvadersExplosion()
                          'k');
 
     const auto alien = [](PixelCanvas& canvas, int x, bool legsOut) {
-        canvas.draw(x, 2, {".a......a.",
-                           "..a....a..",
-                           "..aaaaaa..",
-                           ".aaaaaaaa.",
-                           "aaeaaaaeaa",
-                           "aaaaaaaaaa",
-                           ".a.aaaa.a."});
+        canvas.draw(x, 2,
+                    {".a......a.", "..a....a..", "..aaaaaa..", ".aaaaaaaa.", "aaeaaaaeaa", "aaaaaaaaaa", ".a.aaaa.a."});
         if (legsOut)
             canvas.draw(x, 9, {"a..a..a..a"});
         else
             canvas.draw(x, 9, {".a..aa..a."});
     };
-    const auto cannon = [](PixelCanvas& canvas) {
-        canvas.draw(13, 14, {"...c...", "..ccc..", "ccccccc", "ccccccc"});
-    };
+    const auto cannon = [](PixelCanvas& canvas) { canvas.draw(13, 14, {"...c...", "..ccc..", "ccccccc", "ccccccc"}); };
 
     constexpr int shotFrame = 3;
     constexpr int hitFrame = 6;

@@ -9,9 +9,9 @@
 #include "GifWriter.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QCoreApplication>
 #include <QImageReader>
 #include <QPainter>
 #include <QSaveFile>

@@ -108,7 +108,8 @@ int main(int argc, char** argv)
     };
 
     bool ok = true;
-    for (const auto& [appearance, palette] : {std::pair{u"light"_s, lightPalette()}, std::pair{u"dark"_s, darkPalette()}}) {
+    for (const auto& [appearance, palette] :
+         {std::pair{u"light"_s, lightPalette()}, std::pair{u"dark"_s, darkPalette()}}) {
         applyPalette(palette);
         for (DisplayType type : platform::allCases<DisplayType>())
             ok &= pageSample(type, u"%1/page-%2-%3.png"_s.arg(directory, fileName(type), appearance));

@@ -24,20 +24,20 @@ namespace {
 // Time stands still in the gallery: nothing ticks and no pause ends.
 class StillTicker final : public CountdownTicker {
 public:
-    void start(double, std::function<void()>) override {}
-    void stop() override {}
+    void start(double, std::function<void()>) override { }
+    void stop() override { }
 };
 
 class StillTimer final : public platform::OneShotTimer {
 public:
-    void start(double, std::function<void()>) override {}
-    void cancel() override {}
+    void start(double, std::function<void()>) override { }
+    void cancel() override { }
     bool isPending() const override { return false; }
 };
 
 class Silence final : public SoundPlaying {
 public:
-    void play(CompletionSound) override {}
+    void play(CompletionSound) override { }
 };
 
 // The objects the popover shows, on a store in memory.
@@ -66,8 +66,8 @@ struct Model {
 
     Model()
     {
-        store.add(timer(QStringLiteral("Deep Work"), {{QUuid(), QStringLiteral("Focus"), 3000, 2},
-                                                      {QUuid(), QStringLiteral("Rest"), 600, 3}}, 3));
+        store.add(timer(QStringLiteral("Deep Work"),
+                        {{QUuid(), QStringLiteral("Focus"), 3000, 2}, {QUuid(), QStringLiteral("Rest"), 600, 3}}, 3));
         store.add(timer(QStringLiteral("Tea"), {{QUuid(), QStringLiteral("Steep"), 240, 5}}, 1));
     }
 

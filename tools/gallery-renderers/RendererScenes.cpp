@@ -53,8 +53,7 @@ void paintHosted(QPainter& painter, const DisplayRenderer& renderer, const Displ
     renderer.paint(painter, frame, state);
 }
 
-QImage pictureOf(const DisplayRenderer& renderer, const DisplayFrame& frame, const DisplayLookState& state,
-                 qreal zoom)
+QImage pictureOf(const DisplayRenderer& renderer, const DisplayFrame& frame, const DisplayLookState& state, qreal zoom)
 {
     const QSizeF size = renderer.naturalSize(frame) * zoom;
     QImage image(std::max(1, platform::saturatingCast<int>(std::ceil(size.width()))),

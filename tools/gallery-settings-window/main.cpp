@@ -4,11 +4,11 @@
 // Opens the settings window offscreen over a store in memory and writes one
 // PNG per tab and appearance, at twice the logical size. The Behavior tab is
 // drawn twice: with a plain completion and with the animation picker.
-#include "tools/gallery-settings/GallerySupport.h"
 #include "Kelvane/settingswindow/ProgramIdentity.h"
 #include "Kelvane/settingswindow/SettingsView.h"
 #include "Kelvane/settingswindow/SettingsWindowController.h"
 #include "Kelvane/system/NullSystemManagers.h"
+#include "tools/gallery-settings/GallerySupport.h"
 
 #include "shared-ui/identity/ProgramIcon.h"
 
@@ -88,9 +88,10 @@ int main(int argc, char** argv)
             SettingsWindowController controller(parts);
             controller.showSettings();
             controller.view()->setSelectedTab(shot.tab);
-            ok = writePng(*controller.window(), outputDir + u"/settings-"_s + QString::fromLatin1(shot.name) + u'-'
-                                                     + QString::fromLatin1(appearance.name) + u".png"_s)
-                 && ok;
+            ok = writePng(*controller.window(),
+                          outputDir + u"/settings-"_s + QString::fromLatin1(shot.name) + u'-'
+                              + QString::fromLatin1(appearance.name) + u".png"_s)
+                && ok;
         }
     }
     return ok ? 0 : 1;

@@ -6,16 +6,16 @@
 // high-density screen.
 #include "tools/gallery-settings/GallerySupport.h"
 
-#include "shared-ui/editor/CustomTimerEditorView.h"
 #include "shared-ui/controls/LivePreviewPanel.h"
-#include "shared-ui/editor/PhaseColorPicker.h"
-#include "shared-ui/editor/PhaseColorPopover.h"
-#include "shared-ui/editor/PhaseListView.h"
-#include "shared-ui/editor/PhaseRowView.h"
 #include "shared-ui/controls/SettingsCard.h"
 #include "shared-ui/controls/SettingsRow.h"
 #include "shared-ui/controls/SettingsSectionHeader.h"
 #include "shared-ui/controls/SoftSegmentedPicker.h"
+#include "shared-ui/editor/CustomTimerEditorView.h"
+#include "shared-ui/editor/PhaseColorPicker.h"
+#include "shared-ui/editor/PhaseColorPopover.h"
+#include "shared-ui/editor/PhaseListView.h"
+#include "shared-ui/editor/PhaseRowView.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -55,14 +55,13 @@ QWidget* settingsCardSample()
     card->addContent(new SettingsRow(u"Launch at login"_s, u"Start Kelvane when you log in"_s, true, new QCheckBox));
     card->addContent(new SettingsRow(u"Global shortcuts"_s, std::nullopt, true, new QCheckBox));
     enum class Scale { Compact, Regular, Floating };
-    card->addContent(new SettingsRow(
-        u"Display scale"_s, std::nullopt, false,
-        new SoftSegmentedPicker<Scale>({Scale::Compact, Scale::Regular, Scale::Floating}, Scale::Regular,
-                                       [](const Scale& scale, bool) {
-                                           return scale == Scale::Compact   ? u"Compact"_s
-                                                  : scale == Scale::Regular ? u"Regular"_s
-                                                                            : u"Floating"_s;
-                                       })));
+    card->addContent(new SettingsRow(u"Display scale"_s, std::nullopt, false,
+                                     new SoftSegmentedPicker<Scale>({Scale::Compact, Scale::Regular, Scale::Floating},
+                                                                    Scale::Regular, [](const Scale& scale, bool) {
+                                                                        return scale == Scale::Compact ? u"Compact"_s
+                                                                            : scale == Scale::Regular  ? u"Regular"_s
+                                                                                                       : u"Floating"_s;
+                                                                    })));
     layout->addWidget(card);
     return framed(column, 420);
 }
@@ -70,16 +69,20 @@ QWidget* settingsCardSample()
 QWidget* segmentedSample()
 {
     enum class Shape { Circle, Square, Rounded, Diamond };
-    auto* picker = new SoftSegmentedPicker<Shape>(
-        {Shape::Circle, Shape::Square, Shape::Rounded, Shape::Diamond}, Shape::Square, [](const Shape& shape, bool) {
-            switch (shape) {
-            case Shape::Circle: return u"Circle"_s;
-            case Shape::Square: return u"Square"_s;
-            case Shape::Rounded: return u"Rounded"_s;
-            case Shape::Diamond: return u"Diamond"_s;
-            }
-            return QString();
-        });
+    auto* picker = new SoftSegmentedPicker<Shape>({Shape::Circle, Shape::Square, Shape::Rounded, Shape::Diamond},
+                                                  Shape::Square, [](const Shape& shape, bool) {
+                                                      switch (shape) {
+                                                      case Shape::Circle:
+                                                          return u"Circle"_s;
+                                                      case Shape::Square:
+                                                          return u"Square"_s;
+                                                      case Shape::Rounded:
+                                                          return u"Rounded"_s;
+                                                      case Shape::Diamond:
+                                                          return u"Diamond"_s;
+                                                      }
+                                                      return QString();
+                                                  });
     return framed(picker, 360);
 }
 
@@ -112,7 +115,8 @@ CustomTimer threePhaseTimer()
 
 QWidget* editorSample()
 {
-    return new CustomTimerEditorView(threePhaseTimer(), [](const CustomTimer&) {}, [] {});
+    return new CustomTimerEditorView(
+        threePhaseTimer(), [](const CustomTimer&) {}, [] {});
 }
 
 // At the edges: a name at its 30-character limit, 11 phases and the longest
@@ -128,14 +132,16 @@ QWidget* editorNearLimitsSample()
     }
     timer.phases[0].duration = 180 * 60;
     timer.rounds = 10;
-    return new CustomTimerEditorView(timer, [](const CustomTimer&) {}, [] {});
+    return new CustomTimerEditorView(
+        timer, [](const CustomTimer&) {}, [] {});
 }
 
 // The popup is a window of its own, so it is drawn over the editor where it
 // opened: below the second row's swatch, with the pointer over that row.
 bool writeColorPickerSample(const QString& outputDir, const char* appearance)
 {
-    CustomTimerEditorView editor(threePhaseTimer(), [](const CustomTimer&) {}, [] {});
+    CustomTimerEditorView editor(
+        threePhaseTimer(), [](const CustomTimer&) {}, [] {});
     editor.show();
     QCoreApplication::processEvents();
     auto* row = editor.findChild<PhaseListView*>()->rows().at(1);
@@ -200,9 +206,10 @@ int main(int argc, char** argv)
         applyPalette(appearance.palette);
         for (const auto& sample : samples) {
             QWidget* widget = sample.make();
-            ok = writePng(*widget, outputDir + u'/' + QString::fromLatin1(sample.name) + u'-'
-                                       + QString::fromLatin1(appearance.name) + u".png"_s)
-                 && ok;
+            ok = writePng(*widget,
+                          outputDir + u'/' + QString::fromLatin1(sample.name) + u'-'
+                              + QString::fromLatin1(appearance.name) + u".png"_s)
+                && ok;
             delete widget;
         }
         ok = writeColorPickerSample(outputDir, appearance.name) && ok;

@@ -113,10 +113,9 @@ NamedSheet completionSheet()
     addPanelCells(sheet, QStringLiteral("animation frame"), animation);
 
     MenuBarContent pomodoro = sample(DisplayType::DotMatrix, timerStates[1]);
-    pomodoro.phaseIndicators = MenuBarContent::indicators(
-        {MenuBarContent::workColor(), MenuBarContent::breakColor(), MenuBarContent::workColor(),
-         MenuBarContent::breakColor()},
-        1);
+    pomodoro.phaseIndicators = MenuBarContent::indicators({MenuBarContent::workColor(), MenuBarContent::breakColor(),
+                                                           MenuBarContent::workColor(), MenuBarContent::breakColor()},
+                                                          1);
     pomodoro.updateAvailable = true;
     addPanelCells(sheet, QStringLiteral("phases + update"), pomodoro);
 

@@ -38,12 +38,12 @@ std::vector<WidgetPhaseIndicator> pomodoroRow(qint64 current)
     std::vector<WidgetPhaseIndicator> row;
     const auto phases = state.pomodoroPhaseSequence();
     for (qsizetype i = 0; i < phases.size(); ++i) {
-        const QColor color = phases[i] == WidgetPomodoroPhase::Work        ? workRed
-                             : phases[i] == WidgetPomodoroPhase::ShortBreak ? breakGreen
-                                                                            : longBreakBlue;
-        const auto where = i < current    ? PhaseIndicator::State::Completed
-                           : i == current ? PhaseIndicator::State::Active
-                                          : PhaseIndicator::State::Future;
+        const QColor color = phases[i] == WidgetPomodoroPhase::Work ? workRed
+            : phases[i] == WidgetPomodoroPhase::ShortBreak          ? breakGreen
+                                                                    : longBreakBlue;
+        const auto where = i < current ? PhaseIndicator::State::Completed
+            : i == current             ? PhaseIndicator::State::Active
+                                       : PhaseIndicator::State::Future;
         row.push_back({int(i), color, phaseOpacity(where)});
     }
     return row;
@@ -92,8 +92,8 @@ GallerySheet phaseRows()
     inputs.displayOverride = QStringLiteral("14:00");
     inputs.phaseIndicators = pomodoroRow(7);
     addPair(sheet, QStringLiteral("Pomodoro, long break"), inputs);
-    inputs.phaseIndicators = std::vector<WidgetPhaseIndicator>{
-        {0, workRed, 1.0}, {1, breakGreen, 0.4}, {2, longBreakBlue, 0.15}};
+    inputs.phaseIndicators
+        = std::vector<WidgetPhaseIndicator>{{0, workRed, 1.0}, {1, breakGreen, 0.4}, {2, longBreakBlue, 0.15}};
     addPair(sheet, QStringLiteral("three phases"), inputs);
     inputs.phaseIndicators.emplace();
     addPair(sheet, QStringLiteral("empty row (no room taken)"), inputs);

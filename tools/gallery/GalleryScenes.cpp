@@ -106,9 +106,9 @@ GallerySheet glow()
             inputs.showDimmedOffCells = false;
             inputs.glowRadius = radius;
             inputs.colonMode = ColonMode::Pulsing;
-            const QString label =
-                color.name() + (radius ? QStringLiteral(" glow %1").arg(*radius) : QStringLiteral(" no glow")) +
-                QStringLiteral(", colon dimmed");
+            const QString label = color.name()
+                + (radius ? QStringLiteral(" glow %1").arg(*radius) : QStringLiteral(" no glow"))
+                + QStringLiteral(", colon dimmed");
             sheet.add(label, draw(inputs, platform::Date::fromSecondsSinceReferenceDate(1)));
         }
     }
@@ -151,8 +151,10 @@ GallerySheet completion()
     inputs = base(QStringLiteral("00:00"));
     inputs.blinkDisplay = true;
     inputs.glowRadius = 3;
-    sheet.add(QStringLiteral("blinking 00:00, bright half"), draw(inputs, platform::Date::fromSecondsSinceReferenceDate(0.3)));
-    sheet.add(QStringLiteral("blinking 00:00, dim half"), draw(inputs, platform::Date::fromSecondsSinceReferenceDate(0.9)));
+    sheet.add(QStringLiteral("blinking 00:00, bright half"),
+              draw(inputs, platform::Date::fromSecondsSinceReferenceDate(0.3)));
+    sheet.add(QStringLiteral("blinking 00:00, dim half"),
+              draw(inputs, platform::Date::fromSecondsSinceReferenceDate(0.9)));
     inputs = base(QStringLiteral("12\u27131"));
     sheet.add(QStringLiteral("small check mark glyph inside a text"), draw(inputs));
     return sheet;
@@ -165,11 +167,15 @@ GallerySheet phaseStrip()
     auto inputs = base(QStringLiteral("24:59"));
     inputs.phaseIndicators = {{red, State::Active}};
     sheet.add(QStringLiteral("one phase, active"), draw(inputs));
-    inputs.phaseIndicators = {{red, State::Completed}, {green, State::Active}, {red, State::Future}, {green, State::Future}};
+    inputs.phaseIndicators
+        = {{red, State::Completed}, {green, State::Active}, {red, State::Future}, {green, State::Future}};
     sheet.add(QStringLiteral("four phases: completed, active, future, future"), draw(inputs));
     inputs.phaseIndicators.clear();
     for (int i = 0; i < 8; ++i)
-        inputs.phaseIndicators.push_back({i % 2 ? green : red, i < 3 ? State::Completed : i == 3 ? State::Active : State::Future});
+        inputs.phaseIndicators.push_back({i % 2 ? green : red,
+                                          i < 3        ? State::Completed
+                                              : i == 3 ? State::Active
+                                                       : State::Future});
     sheet.add(QStringLiteral("eight phases"), draw(inputs));
     inputs.style = DotStyle(2, DotWeight::Regular, DotShape::Rounded);
     sheet.add(QStringLiteral("eight phases, dot size 2 (strip height floor 3)"), draw(inputs));

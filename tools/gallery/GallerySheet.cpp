@@ -22,7 +22,6 @@ QFont labelFont(int pixelSize, bool bold)
     return font;
 }
 
-
 void paintChecker(QPainter& painter, const QRect& area)
 {
     painter.save();
@@ -53,7 +52,8 @@ QImage GallerySheet::render() const
     // Every cell as wide as the widest entry; every row as tall as its tallest.
     int cellWidth = 0;
     for (const auto& entry : m_entries)
-        cellWidth = std::max({cellWidth, entry.picture.width(), QFontMetrics(entryFont).horizontalAdvance(entry.label)});
+        cellWidth
+            = std::max({cellWidth, entry.picture.width(), QFontMetrics(entryFont).horizontalAdvance(entry.label)});
     std::vector<int> rowHeights;
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
         if (i % static_cast<std::size_t>(m_columns) == 0)
@@ -62,8 +62,9 @@ QImage GallerySheet::render() const
     }
 
     const int columns = std::min<int>(m_columns, static_cast<int>(std::max<std::size_t>(m_entries.size(), 1)));
-    const int width = std::max(QFontMetrics(titleFont).horizontalAdvance(m_title),
-                               columns * cellWidth + (columns - 1) * entryGap) + 2 * margin;
+    const int width
+        = std::max(QFontMetrics(titleFont).horizontalAdvance(m_title), columns * cellWidth + (columns - 1) * entryGap)
+        + 2 * margin;
     int height = 2 * margin + titleHeight;
     for (const int rowHeight : rowHeights)
         height += entryGap + rowHeight;

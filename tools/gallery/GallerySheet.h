@@ -11,7 +11,11 @@
 // transparency and every variant show side by side in one PNG.
 class GallerySheet {
 public:
-    explicit GallerySheet(QString title, int columns = 1) : m_title(std::move(title)), m_columns(std::max(columns, 1)) {}
+    explicit GallerySheet(QString title, int columns = 1)
+        : m_title(std::move(title))
+        , m_columns(std::max(columns, 1))
+    {
+    }
 
     void add(QString label, QImage picture);
     QImage render() const;

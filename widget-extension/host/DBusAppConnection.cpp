@@ -15,7 +15,9 @@ constexpr int callTimeoutMs = 25000; // D-Bus activation may take a while
 }
 
 DBusAppConnection::DBusAppConnection(QString serviceName, QString objectPath, Fallbacks fallbacks)
-    : m_serviceName(std::move(serviceName)), m_objectPath(std::move(objectPath)), m_fallbacks(std::move(fallbacks))
+    : m_serviceName(std::move(serviceName))
+    , m_objectPath(std::move(objectPath))
+    , m_fallbacks(std::move(fallbacks))
 {
 }
 
@@ -32,8 +34,7 @@ void DBusAppConnection::open(const QUrl& url)
     });
 }
 
-void DBusAppConnection::call(const QString& method, const QVariantList& arguments,
-                             std::function<void()> fallback) const
+void DBusAppConnection::call(const QString& method, const QVariantList& arguments, std::function<void()> fallback) const
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
@@ -41,8 +42,8 @@ void DBusAppConnection::call(const QString& method, const QVariantList& argument
             fallback();
         return;
     }
-    QDBusMessage message =
-        QDBusMessage::createMethodCall(m_serviceName, m_objectPath, u"org.freedesktop.Application"_s, method);
+    QDBusMessage message
+        = QDBusMessage::createMethodCall(m_serviceName, m_objectPath, u"org.freedesktop.Application"_s, method);
     message.setArguments(arguments);
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(message, callTimeoutMs));
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,

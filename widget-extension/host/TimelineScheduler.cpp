@@ -21,7 +21,9 @@ std::size_t currentIndex(const std::vector<TimerWidgetEntry>& entries, platform:
 
 TimelineScheduler::TimelineScheduler(std::function<WidgetTimeline()> provide, platform::Clock clock,
                                      std::unique_ptr<platform::OneShotTimer> timer)
-    : m_provide(std::move(provide)), m_clock(std::move(clock)), m_timer(std::move(timer))
+    : m_provide(std::move(provide))
+    , m_clock(std::move(clock))
+    , m_timer(std::move(timer))
 {
 }
 
@@ -40,8 +42,8 @@ void TimelineScheduler::reload()
         return;
     }
     const platform::Date due = m_timeline.policy.kind == TimelineReloadPolicy::Kind::After
-                                   ? m_timeline.policy.date
-                                   : m_timeline.entries.back().date;
+        ? m_timeline.policy.date
+        : m_timeline.entries.back().date;
     m_reloadAt = std::max(due, now + shortestReloadDelay);
     showCurrent(true);
 }

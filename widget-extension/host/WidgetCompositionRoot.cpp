@@ -46,7 +46,8 @@ std::unique_ptr<AppConnection> appConnection()
 } // namespace
 
 WidgetCompositionRoot::WidgetCompositionRoot(QApplication& app)
-    : m_app(app), m_notifier(std::make_unique<platform::DBusNotifier>())
+    : m_app(app)
+    , m_notifier(std::make_unique<platform::DBusNotifier>())
 {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(u"Kelvane Widgets"_s);

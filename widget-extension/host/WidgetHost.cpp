@@ -192,7 +192,8 @@ std::unique_ptr<QMenu> WidgetHost::makeMenu(std::size_t index)
     auto* presetGroup = new QActionGroup(presets);
     const QString chosen = configurationOf(placement).selectedPreset.id;
     for (const TimerPresetEntity& entity : TimerPresetQuery().suggestedEntities()) {
-        QAction* action = presets->addAction(entity.name, this, [this, index, id = entity.id] { setPreset(index, id); });
+        QAction* action
+            = presets->addAction(entity.name, this, [this, index, id = entity.id] { setPreset(index, id); });
         action->setCheckable(true);
         action->setChecked(entity.id == chosen);
         presetGroup->addAction(action);

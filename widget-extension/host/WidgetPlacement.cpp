@@ -107,8 +107,7 @@ PlacedWidget keptInside(PlacedWidget widget, const QRect& availableGeometry)
 
 QString configurationPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           u"/kelvane-widget/widgets.json"_s;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/kelvane-widget/widgets.json"_s;
 }
 
 std::vector<PlacedWidget> load(const QString& path)

@@ -8,8 +8,8 @@
 #include <QWindow>
 
 WidgetWindow::WidgetWindow(WidgetFamily family)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint |
-                           Qt::WindowDoesNotAcceptFocus)
+    : QWidget(nullptr,
+              Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::WindowDoesNotAcceptFocus)
     , m_view(new TimerWidgetView(this))
 {
     setWindowTitle(QString(KelvaneWidget::configurationDisplayName));

@@ -10,8 +10,8 @@
 // A preset the widget can start, as the widget's configuration and its preset
 // buttons name it.
 struct TimerPresetEntity {
-    QString id;           // the app's preset id
-    QString name;         // shown, e.g. "25 min"
+    QString id; // the app's preset id
+    QString name; // shown, e.g. "25 min"
     int durationMinutes = 0; // 0 for the custom preset
 
     static constexpr QLatin1StringView typeDisplayName{"Timer Preset"};

@@ -32,7 +32,7 @@ WidgetTimerState later(const WidgetTimerState& loaded, TimerMode mode, double re
 }
 
 std::vector<TimerWidgetEntry> buildCountUpEntries(platform::Date now, const WidgetTimerState& loaded,
-                                             const EntryMaker& entry)
+                                                  const EntryMaker& entry)
 {
     std::vector<TimerWidgetEntry> entries{entry(now, loaded)};
     for (int k = 1; k <= TimerWidgetProvider::minutesAhead; ++k) {
@@ -45,7 +45,7 @@ std::vector<TimerWidgetEntry> buildCountUpEntries(platform::Date now, const Widg
 }
 
 std::vector<TimerWidgetEntry> buildCountdownEntries(platform::Date now, const WidgetTimerState& loaded,
-                                               const EntryMaker& entry)
+                                                    const EntryMaker& entry)
 {
     const double left = loaded.remaining;
     const auto wholeMinutes = platform::saturatingCast<qint64>(left / minute);
@@ -72,7 +72,8 @@ std::vector<TimerWidgetEntry> buildCountdownEntries(platform::Date now, const Wi
 } // namespace
 
 TimerWidgetProvider::TimerWidgetProvider(const platform::UserDefaults& defaults, platform::Clock clock)
-    : m_defaults(defaults), m_clock(std::move(clock))
+    : m_defaults(defaults)
+    , m_clock(std::move(clock))
 {
 }
 

@@ -26,8 +26,8 @@ std::vector<WidgetControl> quickColumn(const TimerWidgetEntry& entry, const QRec
     const qreal top = column.center().y() - (3 * rowHeight + 2 * G::quickSpacing) / 2;
     const qreal cellWidth = (column.width() - G::quickSpacing) / 2;
     const auto cell = [&](int row, int side) {
-        return QRectF(column.left() + side * (cellWidth + G::quickSpacing),
-                      top + row * (rowHeight + G::quickSpacing), cellWidth, rowHeight);
+        return QRectF(column.left() + side * (cellWidth + G::quickSpacing), top + row * (rowHeight + G::quickSpacing),
+                      cellWidth, rowHeight);
     };
     const std::optional<QString>& selectedID = entry.timerState.selectedPresetID;
     // The fixed presets two to a row, each labelled with its minutes; then the
@@ -54,7 +54,8 @@ TimerWidgetLayout layoutTimerWidget(const TimerWidgetEntry& entry, WidgetFamily 
     TimerWidgetLayout layout;
     layout.family = family;
     layout.size = widgetSize(family);
-    const QRectF content = QRectF(QPointF(0, 0), layout.size).adjusted(G::padding, G::padding, -G::padding, -G::padding);
+    const QRectF content
+        = QRectF(QPointF(0, 0), layout.size).adjusted(G::padding, G::padding, -G::padding, -G::padding);
     layout.timeArea = content;
     if (family == WidgetFamily::Small) {
         layout.timeAreaIntent = smallTimeAreaIntent(entry);

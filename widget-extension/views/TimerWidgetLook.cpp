@@ -64,9 +64,9 @@ std::optional<std::vector<WidgetPhaseIndicator>> phaseIndicators(const WidgetTim
     const auto phases = state.pomodoroPhaseSequence();
     for (qsizetype i = 0; i < phases.size(); ++i) {
         const QColor color = phases[i] == WidgetPomodoroPhase::Work ? phaseWorkColor : phaseBreakColor;
-        const auto where = i < state.pomodoroPhaseIndex    ? PhaseIndicator::State::Completed
-                           : i == state.pomodoroPhaseIndex ? PhaseIndicator::State::Active
-                                                           : PhaseIndicator::State::Future;
+        const auto where = i < state.pomodoroPhaseIndex ? PhaseIndicator::State::Completed
+            : i == state.pomodoroPhaseIndex             ? PhaseIndicator::State::Active
+                                                        : PhaseIndicator::State::Future;
         row.push_back({static_cast<int>(i), color, phaseOpacity(where)});
     }
     return row;
@@ -104,8 +104,8 @@ WidgetDotMatrixInputs dotMatrixInputs(const TimerWidgetEntry& entry, WidgetFamil
 TimerPresetEntity presetEntity(const QString& id)
 {
     // An unknown id falls back to the first preset's length but keeps its id.
-    TimerPresetEntity entity = TimerPresetEntity::from(
-        TimerPresetLibrary::preset(id, TimerPresetLibrary::Constants::defaultCustomDuration));
+    TimerPresetEntity entity
+        = TimerPresetEntity::from(TimerPresetLibrary::preset(id, TimerPresetLibrary::Constants::defaultCustomDuration));
     entity.id = id;
     return entity;
 }

@@ -105,12 +105,12 @@ void paintTimeContent(QPainter& painter, const TimerWidgetEntry& entry, const Ti
 void paintPausedTimeArea(QPainter& painter, const TimerWidgetEntry& entry, const TimerWidgetLayout& layout,
                          WidgetRenderingMode renderingMode)
 {
-    const qreal ratio = std::max<qreal>(painter.device() ? painter.device()->devicePixelRatioF() : 1.0, 1.0) *
-                        std::max<qreal>(painter.transform().m11(), 1.0);
+    const qreal ratio = std::max<qreal>(painter.device() ? painter.device()->devicePixelRatioF() : 1.0, 1.0)
+        * std::max<qreal>(painter.transform().m11(), 1.0);
     const QRectF area = layout.timeArea;
-    QImage picture(QSize(static_cast<int>(std::ceil(area.width() * ratio)),
-                         static_cast<int>(std::ceil(area.height() * ratio))),
-                   QImage::Format_ARGB32_Premultiplied);
+    QImage picture(
+        QSize(static_cast<int>(std::ceil(area.width() * ratio)), static_cast<int>(std::ceil(area.height() * ratio))),
+        QImage::Format_ARGB32_Premultiplied);
     picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::transparent);
     {

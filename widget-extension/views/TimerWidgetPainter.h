@@ -20,8 +20,7 @@ inline constexpr qreal pausedSaturation = 0.3;
 
 // Where the display of the time area is drawn: the dot matrix keeps the size
 // of a four-digit time whatever it shows, shrunk (never grown) to fit.
-QRectF dotMatrixRect(const TimerWidgetEntry& entry, const TimerWidgetLayout& layout,
-                     WidgetRenderingMode renderingMode);
+QRectF dotMatrixRect(const TimerWidgetEntry& entry, const TimerWidgetLayout& layout, WidgetRenderingMode renderingMode);
 // From the dot-matrix display's own coordinates to the widget's.
 QTransform dotMatrixTransform(const TimerWidgetEntry& entry, const TimerWidgetLayout& layout,
                               WidgetRenderingMode renderingMode);

@@ -10,7 +10,8 @@
 
 #include <cmath>
 
-TimerWidgetView::TimerWidgetView(QWidget* parent) : QWidget(parent)
+TimerWidgetView::TimerWidgetView(QWidget* parent)
+    : QWidget(parent)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(sizeHint());

@@ -47,7 +47,8 @@ protected:
 } // namespace
 
 AboutPage::AboutPage(const QIcon& icon, const QString& versionText, QWidget* parent)
-    : QWidget(parent), m_icon(new QLabel)
+    : QWidget(parent)
+    , m_icon(new QLabel)
 {
     if (icon.isNull())
         m_icon->setPixmap(timerSymbol(*this));

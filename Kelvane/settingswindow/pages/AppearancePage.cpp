@@ -52,8 +52,8 @@ template <typename E>
 SoftSegmentedPicker<E>* segmented(QList<E> options, E selection, QString (*label)(E), std::function<void(E)> write,
                                   const QString& identifier = {}, const QString& spokenName = {})
 {
-    auto* control =
-        new SoftSegmentedPicker<E>(std::move(options), selection, [label](const E& option, bool) { return label(option); });
+    auto* control = new SoftSegmentedPicker<E>(std::move(options), selection,
+                                               [label](const E& option, bool) { return label(option); });
     control->setOnSelect([write = std::move(write)](const E& option) { write(option); });
     if (!identifier.isEmpty())
         control->setObjectName(identifier);
@@ -90,8 +90,11 @@ std::function<void()> shows(QCheckBox* box, std::function<bool()> read)
 } // namespace
 
 AppearancePage::AppearancePage(AppSettings& settings, ColorManager& colorManager, QWidget* parent)
-    : QWidget(parent), m_settings(settings), m_colors(colorManager), m_preview(new AppearancePreview),
-      m_scrollArea(new QScrollArea)
+    : QWidget(parent)
+    , m_settings(settings)
+    , m_colors(colorManager)
+    , m_preview(new AppearancePreview)
+    , m_scrollArea(new QScrollArea)
 {
     auto* stack = new QVBoxLayout(this);
     stack->setContentsMargins(0, 0, 0, 0);
@@ -236,9 +239,8 @@ std::function<void(T)> AppearancePage::styleFieldWriter(T DisplayStyleConfig::*f
 template <typename E>
 QWidget* AppearancePage::stylePicker(E DisplayStyleConfig::*field, const QString& identifier, const QString& spokenName)
 {
-    auto* picker = segmented<E>(
-        casesOf<E>(), m_settings.styleConfig().*field, &displayName,
-        styleFieldWriter(field), identifier, spokenName);
+    auto* picker = segmented<E>(casesOf<E>(), m_settings.styleConfig().*field, &displayName, styleFieldWriter(field),
+                                identifier, spokenName);
     m_styleRefreshers.append(shows<E>(picker, [this, field] { return m_settings.styleConfig().*field; }));
     return picker;
 }

@@ -9,10 +9,10 @@
 
 #include "TimerCoreKit/audio/SoundPlaying.h"
 
-#include "shared-ui/accessibility/AccessibleGroup.h"
 #include "shared-ui/accessibility/AccessibilityHints.h"
 #include "shared-ui/accessibility/AccessibilityIdentifiers.h"
 #include "shared-ui/accessibility/AccessibilityLabels.h"
+#include "shared-ui/accessibility/AccessibleGroup.h"
 #include "shared-ui/controls/SettingsCard.h"
 #include "shared-ui/controls/SettingsRow.h"
 #include "shared-ui/controls/TabOrder.h"
@@ -99,8 +99,8 @@ BehaviorPage::BehaviorPage(AppSettings& settings, FocusStatusManager& focus, Sou
         m_completionBehavior->addButton(choice, static_cast<int>(behavior));
         behaviorStack->addWidget(choice);
     }
-    m_completionRow = new SettingsRow(u"When countdown finishes"_s, description(completion.displayBehavior()), false,
-                                      behaviors);
+    m_completionRow
+        = new SettingsRow(u"When countdown finishes"_s, description(completion.displayBehavior()), false, behaviors);
 
     m_resetAll->setObjectName(AccessibilityIdentifiers::Settings::resetAllButton);
     m_resetAll->setAccessibleName(AccessibilityLabels::Settings::resetAllButton);
@@ -112,12 +112,12 @@ BehaviorPage::BehaviorPage(AppSettings& settings, FocusStatusManager& focus, Sou
 
     QVBoxLayout* column = PageColumn::install(this);
     m_completionCard = PageColumn::addSection(column, u"On Completion"_s, {m_completionRow});
-    PageColumn::addSection(column, u"Notifications & Sound"_s,
-                           {new SettingsRow(u"Show Notification"_s, u"System notification when countdown finishes"_s,
-                                            true, m_notification),
-                            new SettingsRow(u"Completion Sound"_s, std::nullopt, true, m_sound),
-                            new SettingsRow(u"Tick Sound"_s, u"Ticking sound every second while running"_s, false,
-                                            m_tick)});
+    PageColumn::addSection(
+        column, u"Notifications & Sound"_s,
+        {new SettingsRow(u"Show Notification"_s, u"System notification when countdown finishes"_s, true,
+                         m_notification),
+         new SettingsRow(u"Completion Sound"_s, std::nullopt, true, m_sound),
+         new SettingsRow(u"Tick Sound"_s, u"Ticking sound every second while running"_s, false, m_tick)});
     PageColumn::addSection(
         column, u"System"_s,
         {new SettingsRow(u"Respect Do Not Disturb"_s, u"Silence sounds & notifications during Do Not Disturb"_s, true,
@@ -128,7 +128,8 @@ BehaviorPage::BehaviorPage(AppSettings& settings, FocusStatusManager& focus, Sou
 
     connect(m_completionBehavior, &QButtonGroup::idClicked, this,
             [&completion](int id) { completion.setDisplayBehavior(static_cast<CompletionBehavior>(id)); });
-    connect(m_notification, &QCheckBox::clicked, this, [&completion](bool checked) { completion.setShowNotification(checked); });
+    connect(m_notification, &QCheckBox::clicked, this,
+            [&completion](bool checked) { completion.setShowNotification(checked); });
     // The previews follow a choice that changes the value, never one that keeps it.
     connect(m_sound, &QComboBox::activated, this, [this, &completion](int index) {
         const auto sound = caseAt<CompletionSound>(m_sound, index);
@@ -167,7 +168,8 @@ void BehaviorPage::showValues()
 {
     const CompletionSettings& completion = m_settings.completionSettings();
     const CompletionBehavior behavior = completion.displayBehavior();
-    if (QAbstractButton* choice = m_completionBehavior->button(static_cast<int>(behavior)); choice && !choice->isChecked()) {
+    if (QAbstractButton* choice = m_completionBehavior->button(static_cast<int>(behavior));
+        choice && !choice->isChecked()) {
         const QSignalBlocker quiet(m_completionBehavior);
         choice->setChecked(true);
     }
@@ -194,8 +196,8 @@ void BehaviorPage::showAnimationRow(bool shown)
         m_animationSelector = nullptr;
         return;
     }
-    m_animationSelector = new AnimationSelectorView(m_settings.completionSettings(), m_settings.colorManager(),
-                                                    m_makePreviewPlayer());
+    m_animationSelector
+        = new AnimationSelectorView(m_settings.completionSettings(), m_settings.colorManager(), m_makePreviewPlayer());
     m_animationRow = new SettingsRow(u"Animation"_s, std::nullopt, false, m_animationSelector);
     m_completionCard->addContent(m_animationRow);
     // The row arrives last; Tab takes it where it stands.

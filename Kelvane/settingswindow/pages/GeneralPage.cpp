@@ -32,14 +32,17 @@ GeneralPage::GeneralPage(AppSettings& settings, LaunchAtLoginManager& launchAtLo
 {
     m_launchAtLogin->setAccessibleDescription(AccessibilityHints::Settings::launchAtLoginToggle);
     QVBoxLayout* column = PageColumn::install(this);
-    PageColumn::addSection(column, u"Startup"_s,
-                           {new SettingsRow(u"Launch at Login"_s, u"Open Kelvane when you log in"_s, false, m_launchAtLogin)});
-    PageColumn::addSection(column, u"Display"_s,
-                           {new SettingsRow(u"Floating Display"_s, u"A large retro clock that floats above other windows"_s,
-                                            false, m_floatingDisplay)});
-    PageColumn::addSection(column, u"Interaction"_s,
-                           {new SettingsRow(u"Global Keyboard Shortcuts"_s,
-                                            u"Ctrl+Shift+T toggle \u00b7 Ctrl+Shift+R reset"_s, false, m_globalShortcuts)});
+    PageColumn::addSection(
+        column, u"Startup"_s,
+        {new SettingsRow(u"Launch at Login"_s, u"Open Kelvane when you log in"_s, false, m_launchAtLogin)});
+    PageColumn::addSection(
+        column, u"Display"_s,
+        {new SettingsRow(u"Floating Display"_s, u"A large retro clock that floats above other windows"_s, false,
+                         m_floatingDisplay)});
+    PageColumn::addSection(
+        column, u"Interaction"_s,
+        {new SettingsRow(u"Global Keyboard Shortcuts"_s, u"Ctrl+Shift+T toggle \u00b7 Ctrl+Shift+R reset"_s, false,
+                         m_globalShortcuts)});
     if (onCheckForUpdates) {
         m_checkForUpdates = new QPushButton(u"Check for Updates\u2026"_s);
         connect(m_checkForUpdates, &QPushButton::clicked, this, [action = std::move(onCheckForUpdates)] { action(); });
@@ -62,7 +65,8 @@ GeneralPage::GeneralPage(AppSettings& settings, LaunchAtLoginManager& launchAtLo
     // Written on the next turn of the event loop, outside the click that
     // asked, as the hotkeys are switched by the setting's observers.
     connect(m_globalShortcuts, &QCheckBox::clicked, this, [this](bool checked) {
-        QTimer::singleShot(0, &m_settings, [settings = &m_settings, checked] { settings->setGlobalShortcutsEnabled(checked); });
+        QTimer::singleShot(0, &m_settings,
+                           [settings = &m_settings, checked] { settings->setGlobalShortcutsEnabled(checked); });
     });
     connect(&m_settings, &AppSettings::changed, this, &GeneralPage::showValues);
     connect(&m_launchAtLoginManager, &LaunchAtLoginManager::isEnabledChanged, this, &GeneralPage::showValues);

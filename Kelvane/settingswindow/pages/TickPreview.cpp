@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Kelvane/settingswindow/pages/TickPreview.h"
 
-TickPreview::TickPreview(std::unique_ptr<TickSoundGenerator> generator, std::unique_ptr<platform::OneShotTimer> stopTimer)
-    : m_generator(std::move(generator)), m_stopTimer(std::move(stopTimer))
+TickPreview::TickPreview(std::unique_ptr<TickSoundGenerator> generator,
+                         std::unique_ptr<platform::OneShotTimer> stopTimer)
+    : m_generator(std::move(generator))
+    , m_stopTimer(std::move(stopTimer))
 {
 }
 

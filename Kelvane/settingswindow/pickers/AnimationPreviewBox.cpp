@@ -19,7 +19,8 @@ constexpr qreal symbolPixelSize = 20;
 
 } // namespace
 
-AnimationPreviewBox::AnimationPreviewBox(QWidget* parent) : QWidget(parent)
+AnimationPreviewBox::AnimationPreviewBox(QWidget* parent)
+    : QWidget(parent)
 {
     setFixedSize(side, side);
     setAccessibleName(u"Animation preview"_s);

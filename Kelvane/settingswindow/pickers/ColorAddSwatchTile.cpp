@@ -19,7 +19,8 @@ constexpr qreal plusSize = 12;
 
 } // namespace
 
-ColorAddSwatchTile::ColorAddSwatchTile(const QString& accessibleLabel, QWidget* parent) : QAbstractButton(parent)
+ColorAddSwatchTile::ColorAddSwatchTile(const QString& accessibleLabel, QWidget* parent)
+    : QAbstractButton(parent)
 {
     setAccessibleName(accessibleLabel);
     setAccessibleDescription(u"Opens colour picker"_s);

@@ -40,7 +40,8 @@ void paintWarningTriangle(QPainter& painter, const QRectF& box, const QColor& co
 
 const QString ColorContrastWarning::text = u"Low contrast — digits may be hard to see"_s;
 
-ColorContrastWarning::ColorContrastWarning(QWidget* parent) : QWidget(parent)
+ColorContrastWarning::ColorContrastWarning(QWidget* parent)
+    : QWidget(parent)
 {
     setAccessibleName(text);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);

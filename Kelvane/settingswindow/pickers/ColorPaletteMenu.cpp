@@ -17,7 +17,7 @@ namespace {
 constexpr int dotSide = 7;
 constexpr int dotGap = 4;
 constexpr int dotCount = 5;
-constexpr QSize dotsSize(dotCount * dotSide + (dotCount - 1) * dotGap, dotSide);
+constexpr QSize dotsSize(dotCount* dotSide + (dotCount - 1) * dotGap, dotSide);
 
 // The palette's first colours as a row of small dots.
 QIcon paletteDots(const MulticolorPalette& palette, qreal ratio)
@@ -39,7 +39,9 @@ QIcon paletteDots(const MulticolorPalette& palette, qreal ratio)
 } // namespace
 
 ColorPaletteMenu::ColorPaletteMenu(ColorManager& colors, QWidget* parent)
-    : QWidget(parent), m_colors(colors), m_menu(new QComboBox(this))
+    : QWidget(parent)
+    , m_colors(colors)
+    , m_menu(new QComboBox(this))
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);

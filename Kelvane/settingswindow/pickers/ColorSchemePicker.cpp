@@ -54,9 +54,9 @@ TintedLabel* caption()
 ColorSchemePicker::ColorSchemePicker(ColorManager& colors, QWidget* parent)
     : QWidget(parent)
     , m_colors(colors)
-    , m_schemeControl(new SchemeControl({SchemeMode::Single, SchemeMode::Multicolor},
-                                        ColorSchemeRules::schemeMode(colors.digitMode()),
-                                        [](const SchemeMode& mode, bool) { return ColorSchemeRules::schemeModeLabel(mode); }))
+    , m_schemeControl(new SchemeControl(
+          {SchemeMode::Single, SchemeMode::Multicolor}, ColorSchemeRules::schemeMode(colors.digitMode()),
+          [](const SchemeMode& mode, bool) { return ColorSchemeRules::schemeModeLabel(mode); }))
     , m_digitBlock(new QWidget)
     , m_paletteMenu(new ColorPaletteMenu(colors))
     , m_digitGrid(new ColorSwatchGrid(colors, SwatchGridKind::Digit))

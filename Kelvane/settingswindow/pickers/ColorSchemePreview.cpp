@@ -18,7 +18,8 @@ constexpr qreal borderWidth = 0.5;
 
 } // namespace
 
-ColorSchemePreview::ColorSchemePreview(QWidget* parent) : QWidget(parent)
+ColorSchemePreview::ColorSchemePreview(QWidget* parent)
+    : QWidget(parent)
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFixedHeight(previewHeight);

@@ -34,7 +34,8 @@ void paintSwatchChrome(QPainter& painter, const QRectF& swatch, bool isSelected,
 }
 
 ColorSwatchCell::ColorSwatchCell(const QColor& fill, const QString& accessibleLabel, QWidget* parent)
-    : QAbstractButton(parent), m_fill(fill)
+    : QAbstractButton(parent)
+    , m_fill(fill)
 {
     installAccessibleTraits();
     setAccessibleName(accessibleLabel);

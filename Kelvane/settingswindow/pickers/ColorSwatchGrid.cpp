@@ -95,9 +95,9 @@ void ColorSwatchGrid::rebuildCustomCells()
     const auto& swatches = ColorSwatchSide::customSwatches(m_colors, m_kind);
     // Only colours changed: repaint the cells in place, so a drag in the
     // dialog does not rebuild the grid on every step.
-    const bool sameIDs = swatches.size() == m_shownSwatches.size() &&
-                         std::equal(swatches.cbegin(), swatches.cend(), m_shownSwatches.cbegin(),
-                                    [](const auto& a, const auto& b) { return a.id == b.id; });
+    const bool sameIDs = swatches.size() == m_shownSwatches.size()
+        && std::equal(swatches.cbegin(), swatches.cend(), m_shownSwatches.cbegin(),
+                      [](const auto& a, const auto& b) { return a.id == b.id; });
     m_shownSwatches = swatches;
     if (sameIDs) {
         for (qsizetype i = 0; i < m_customCells.size(); ++i)
@@ -152,8 +152,8 @@ void ColorSwatchGrid::openColorDialog()
         m_dialog->setWindowTitle(ColorSwatchSide::addTileLabel(m_kind));
         // Live changes need Qt's own dialog; without buttons it is a panel
         // that edits as it goes and is done when closed.
-        m_dialog->setOptions(QColorDialog::ShowAlphaChannel | QColorDialog::NoButtons |
-                             QColorDialog::DontUseNativeDialog);
+        m_dialog->setOptions(QColorDialog::ShowAlphaChannel | QColorDialog::NoButtons
+                             | QColorDialog::DontUseNativeDialog);
         m_dialog->setModal(false);
         connect(m_dialog, &QColorDialog::currentColorChanged, this, &ColorSwatchGrid::commitPendingColor);
         // Closing the dialog ends the visit.
@@ -175,13 +175,14 @@ void ColorSwatchGrid::commitPendingColor(const QColor& color)
         return;
     m_pendingColor = color;
     m_isCommitting = true;
-    const auto commit = ColorPendingSwatch::commitFor(m_pendingSwatchID, ColorSwatchSide::customSwatches(m_colors, m_kind));
+    const auto commit
+        = ColorPendingSwatch::commitFor(m_pendingSwatchID, ColorSwatchSide::customSwatches(m_colors, m_kind));
     if (commit.kind == ColorPendingSwatch::Commit::Kind::Update) {
         ColorSwatchSide::updateSwatch(m_colors, m_kind, commit.id, color);
     } else {
         const bool added = ColorSwatchSide::addSwatch(m_colors, m_kind, color);
-        m_pendingSwatchID =
-            ColorPendingSwatch::pendingIDAfterAdd(added, ColorSwatchSide::customSwatches(m_colors, m_kind));
+        m_pendingSwatchID
+            = ColorPendingSwatch::pendingIDAfterAdd(added, ColorSwatchSide::customSwatches(m_colors, m_kind));
     }
     m_isCommitting = false;
     closeDialogWhenTileIsGone();

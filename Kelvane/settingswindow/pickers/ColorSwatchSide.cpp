@@ -25,8 +25,9 @@ QString presetLabel(SwatchGridKind kind, const DisplayColor& preset)
 
 bool isPresetSelected(const ColorManager& colors, SwatchGridKind kind, const QString& presetID)
 {
-    return kind == SwatchGridKind::Digit ? ColorSchemeRules::isDigitPresetSelected(colors.digitMode(), presetID)
-                                         : ColorSchemeRules::isBackgroundPresetSelected(colors.backgroundMode(), presetID);
+    return kind == SwatchGridKind::Digit
+        ? ColorSchemeRules::isDigitPresetSelected(colors.digitMode(), presetID)
+        : ColorSchemeRules::isBackgroundPresetSelected(colors.backgroundMode(), presetID);
 }
 
 void selectPreset(ColorManager& colors, SwatchGridKind kind, const QString& presetID)
@@ -46,7 +47,8 @@ const std::optional<QString>& activeSwatchID(const ColorManager& colors, SwatchG
 
 void selectSwatch(ColorManager& colors, SwatchGridKind kind, const CustomColorSwatch& swatch)
 {
-    kind == SwatchGridKind::Digit ? colors.selectCustomDigitSwatch(swatch) : colors.selectCustomBackgroundSwatch(swatch);
+    kind == SwatchGridKind::Digit ? colors.selectCustomDigitSwatch(swatch)
+                                  : colors.selectCustomBackgroundSwatch(swatch);
 }
 
 bool addSwatch(ColorManager& colors, SwatchGridKind kind, const QColor& color)

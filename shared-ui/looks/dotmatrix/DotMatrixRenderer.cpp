@@ -20,8 +20,8 @@ constexpr qreal glowOpacity = 0.5;
 // it sits in the whole text.
 struct PlacedGlyph {
     QStringView character;
-    qreal offset;  // from the text's grid to where this character's own grid would start
-    QSizeF size;   // of the character's own grid, padding included
+    qreal offset; // from the text's grid to where this character's own grid would start
+    QSizeF size; // of the character's own grid, padding included
 };
 
 // Characters are laid out one after another with nothing shared between
@@ -92,7 +92,8 @@ void stampGlyphs(QPainter& painter, SpriteCache& sprites, const DotMatrixInputs&
 
 DotMatrixRenderer::DotMatrixRenderer(std::optional<QColor> phaseTintColor, DigitScaling digitScaling,
                                      std::optional<MulticolorPalette> palette)
-    : TintedDisplayRenderer(std::move(phaseTintColor), std::move(palette)), m_digitScaling(digitScaling)
+    : TintedDisplayRenderer(std::move(phaseTintColor), std::move(palette))
+    , m_digitScaling(digitScaling)
 {
 }
 

@@ -10,10 +10,10 @@
 
 // One split-flap card as last drawn.
 struct FlipCardState {
-    QString character;                        // what the card shows
+    QString character; // what the card shows
     std::optional<QString> previousCharacter; // folding away while a flip runs
-    platform::Date flipStartedAt;             // when the running flip began
-    qreal flipProgress = 1.0;                 // 0: the flip starts, 1: done
+    platform::Date flipStartedAt; // when the running flip began
+    qreal flipProgress = 1.0; // 0: the flip starts, 1: done
 
     friend bool operator==(const FlipCardState&, const FlipCardState&) = default;
 };

@@ -88,8 +88,8 @@ FaceCells faceCells(const QRectF& face, BlockFont::Glyph glyph)
     const auto rows = static_cast<qreal>(glyph.size());
     const auto columns = static_cast<qreal>(glyph.front().size());
     const qreal cell = std::min(face.width() / (columns + 2), face.height() / (rows + 2));
-    return {cell, QPointF(face.left() + (face.width() - columns * cell) / 2,
-                          face.top() + (face.height() - rows * cell) / 2)};
+    return {cell,
+            QPointF(face.left() + (face.width() - columns * cell) / 2, face.top() + (face.height() - rows * cell) / 2)};
 }
 
 QRectF upperColonDot(const QRectF& card, const Metrics& metrics)

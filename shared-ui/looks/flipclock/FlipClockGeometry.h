@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shared-ui/looks/blocks/BlockFont.h"
 #include "shared-ui/looks/DisplayScale.h"
+#include "shared-ui/looks/blocks/BlockFont.h"
 
 #include "DotMatrixKit/TextCharacters.h"
 
@@ -18,8 +18,8 @@
 namespace FlipClock {
 
 struct Metrics {
-    qreal cardWidth;         // W
-    qreal cardHeight;        // H: the face, split across the two halves
+    qreal cardWidth; // W
+    qreal cardHeight; // H: the face, split across the two halves
     qreal colonWidth;
     qreal colonDotSide;
     qreal horizontalPadding; // of the row

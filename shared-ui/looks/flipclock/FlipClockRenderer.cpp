@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shared-ui/looks/flipclock/FlipClockRenderer.h"
 
-#include "shared-ui/looks/blocks/BlockGlyphCells.h"
 #include "shared-ui/looks/DisplayLayers.h"
 #include "shared-ui/looks/DisplayTiming.h"
+#include "shared-ui/looks/SpriteCache.h"
+#include "shared-ui/looks/blocks/BlockGlyphCells.h"
 #include "shared-ui/looks/flipclock/FlipCardMotion.h"
 #include "shared-ui/looks/flipclock/FlipClockGeometry.h"
-#include "shared-ui/looks/SpriteCache.h"
 
-#include "DotMatrixKit/paint/DotBatches.h"
 #include "DotMatrixKit/TextCharacters.h"
+#include "DotMatrixKit/paint/DotBatches.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -25,7 +25,7 @@ constexpr qreal hingeHeight = 1;
 
 struct CardColors {
     QColor background; // the scheme's; a tint never changes it
-    QColor ink;        // the phase tint, else the scheme's dot colour
+    QColor ink; // the phase tint, else the scheme's dot colour
 };
 
 void fillHalf(QPainter& painter, const QRectF& half, const CardColors& colors, qreal shade)
@@ -155,8 +155,8 @@ void FlipClockRenderer::paint(QPainter& painter, const DisplayFrame& frame, cons
             const QStringView character = characters[static_cast<qsizetype>(i)];
             // Only a card that the state matches to this character is in motion.
             const FlipCardState* motion = nullptr;
-            if (i < state.flip.cards.size() && state.flip.cards[i].previousCharacter &&
-                state.flip.cards[i].character == character)
+            if (i < state.flip.cards.size() && state.flip.cards[i].previousCharacter
+                && state.flip.cards[i].character == character)
                 motion = &state.flip.cards[i];
             stampCard(target, state.sprites, cards[i], character, motion, metrics, colors, state.colonOpacity);
         }
@@ -165,8 +165,7 @@ void FlipClockRenderer::paint(QPainter& painter, const DisplayFrame& frame, cons
 }
 
 std::optional<platform::Date> FlipClockRenderer::nextLookChange(const DisplayFrame& frame,
-                                                                const DisplayLookState& state,
-                                                                platform::Date now) const
+                                                                const DisplayLookState& state, platform::Date now) const
 {
     std::optional<platform::Date> next = FlipCardMotion::nextFrame(state.flip, frame.style.flipSpeed, now);
     if (frame.style.colonMode == ColonMode::Pulsing) {

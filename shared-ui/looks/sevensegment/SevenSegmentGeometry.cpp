@@ -22,16 +22,16 @@ constexpr std::uint8_t mask(std::initializer_list<Segment> segments)
 
 using S = Segment;
 constexpr std::array<std::uint8_t, 10> digitSegments{
-    mask({S::A, S::B, S::C, S::D, S::E, S::F}),       // 0
-    mask({S::B, S::C}),                               // 1
-    mask({S::A, S::B, S::G, S::E, S::D}),             // 2
-    mask({S::A, S::B, S::G, S::C, S::D}),             // 3
-    mask({S::F, S::G, S::B, S::C}),                   // 4
-    mask({S::A, S::F, S::G, S::C, S::D}),             // 5
-    mask({S::A, S::F, S::G, S::E, S::C, S::D}),       // 6
-    mask({S::A, S::B, S::C}),                         // 7
+    mask({S::A, S::B, S::C, S::D, S::E, S::F}), // 0
+    mask({S::B, S::C}), // 1
+    mask({S::A, S::B, S::G, S::E, S::D}), // 2
+    mask({S::A, S::B, S::G, S::C, S::D}), // 3
+    mask({S::F, S::G, S::B, S::C}), // 4
+    mask({S::A, S::F, S::G, S::C, S::D}), // 5
+    mask({S::A, S::F, S::G, S::E, S::C, S::D}), // 6
+    mask({S::A, S::B, S::C}), // 7
     mask({S::A, S::B, S::C, S::D, S::E, S::F, S::G}), // 8
-    mask({S::A, S::B, S::C, S::D, S::F, S::G}),       // 9
+    mask({S::A, S::B, S::C, S::D, S::F, S::G}), // 9
 };
 
 qreal thicknessRatio(SegmentThickness thickness)
@@ -155,8 +155,12 @@ QPolygonF segmentPolygon(Segment segment, qreal x, qreal digitHeight, qreal thic
     };
     // A column from top to bottom, its left edge at left, pointed at both ends.
     const auto column = [&](qreal left, qreal centre, qreal top, qreal bottom) {
-        return QPolygonF({{centre, top}, {left + t, top + h}, {left + t, bottom - h}, {centre, bottom},
-                          {left, bottom - h}, {left, top + h}});
+        return QPolygonF({{centre, top},
+                          {left + t, top + h},
+                          {left + t, bottom - h},
+                          {centre, bottom},
+                          {left, bottom - h},
+                          {left, top + h}});
     };
 
     switch (segment) {

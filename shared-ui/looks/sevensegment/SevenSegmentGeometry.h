@@ -43,9 +43,9 @@ inline constexpr qreal slant = 0.10510423526567646;
 
 struct Metrics {
     qreal digitHeight; // H
-    qreal thickness;   // t
-    qreal glowMargin;  // G, 0 with bloom off
-    qreal blurRadius;  // of the glow layer
+    qreal thickness; // t
+    qreal glowMargin; // G, 0 with bloom off
+    qreal blurRadius; // of the glow layer
 
     static Metrics of(DisplayScale scale, SegmentThickness thickness, bool bloomEnabled);
 
@@ -74,7 +74,7 @@ struct PlacedCharacter {
     QStringView text;
     CharacterKind kind;
     int digit; // 0...9 for a digit
-    qreal x;   // left edge of its box on the unsheared canvas
+    qreal x; // left edge of its box on the unsheared canvas
 };
 std::vector<PlacedCharacter> placeCharacters(QStringView text, const Metrics& metrics);
 

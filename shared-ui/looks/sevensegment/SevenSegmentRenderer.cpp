@@ -4,8 +4,8 @@
 #include "shared-ui/looks/DisplayLayers.h"
 #include "shared-ui/looks/DisplayLookSettings.h"
 #include "shared-ui/looks/DisplayTiming.h"
-#include "shared-ui/looks/sevensegment/SevenSegmentGeometry.h"
 #include "shared-ui/looks/SpriteCache.h"
+#include "shared-ui/looks/sevensegment/SevenSegmentGeometry.h"
 
 #include "DotMatrixKit/paint/ColorBatches.h"
 #include "DotMatrixKit/paint/DotBatches.h"
@@ -50,8 +50,7 @@ void addDigit(ColorBatches& batches, Pass pass, const PlacedCharacter& character
             color = withOpacity(colors.lit, unlitOpacity);
         else
             continue;
-        batches.pathFor(color).addPolygon(
-            segmentPolygon(segment, character.x, metrics.digitHeight, metrics.thickness));
+        batches.pathFor(color).addPolygon(segmentPolygon(segment, character.x, metrics.digitHeight, metrics.thickness));
     }
 }
 
@@ -129,8 +128,8 @@ void drawShapes(QPainter& painter, Pass pass, const PlacedCharacter& character, 
 
 // Everything that decides how a character's picture looks in one pass; its
 // place on the display is the stamp's business.
-QByteArray pieceKey(Pass pass, const PlacedCharacter& character, const Metrics& metrics,
-                    const SegmentColors& colors, qreal colonOpacity)
+QByteArray pieceKey(Pass pass, const PlacedCharacter& character, const Metrics& metrics, const SegmentColors& colors,
+                    qreal colonOpacity)
 {
     SpriteKey key("sevenSegment");
     key.add(pass == Pass::Glow).add(static_cast<int>(character.kind)).add(character.digit);
@@ -167,8 +166,9 @@ void stampPass(QPainter& painter, SpriteCache& sprites, Pass pass, const std::ve
         const auto draw = [&](QPainter& piece) { drawShapes(piece, pass, character, metrics, colors, colonOpacity); };
         // Blur is linear, so the glows of single characters add up to the
         // glow of the whole text.
-        sprites.stamp(painter, pieceBounds(character, metrics), pieceKey(pass, character, metrics, colors, colonOpacity),
-                      draw, glow ? std::optional(metrics.blurRadius) : std::nullopt);
+        sprites.stamp(painter, pieceBounds(character, metrics),
+                      pieceKey(pass, character, metrics, colors, colonOpacity), draw,
+                      glow ? std::optional(metrics.blurRadius) : std::nullopt);
     }
 }
 
@@ -221,8 +221,8 @@ void SevenSegmentRenderer::paint(QPainter& painter, const DisplayFrame& frame, c
         });
 }
 
-std::optional<platform::Date> SevenSegmentRenderer::nextLookChange(const DisplayFrame& frame,
-                                                                   const DisplayLookState&, platform::Date now) const
+std::optional<platform::Date> SevenSegmentRenderer::nextLookChange(const DisplayFrame& frame, const DisplayLookState&,
+                                                                   platform::Date now) const
 {
     if (frame.style.colonMode != ColonMode::Pulsing && !frame.blinkDisplay)
         return std::nullopt;

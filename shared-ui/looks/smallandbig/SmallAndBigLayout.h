@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shared-ui/looks/blocks/BlockFont.h"
 #include "shared-ui/looks/DisplayScale.h"
+#include "shared-ui/looks/blocks/BlockFont.h"
 
 #include <QPointF>
 #include <QSizeF>
@@ -16,9 +16,9 @@
 namespace SmallAndBig {
 
 struct Metrics {
-    qreal cell;        // c: a large glyph's cell
-    qreal glowMargin;  // G, 0 with bloom off
-    qreal blurRadius;  // of the glow layer
+    qreal cell; // c: a large glyph's cell
+    qreal glowMargin; // G, 0 with bloom off
+    qreal blurRadius; // of the glow layer
     qreal paddingBase; // P, of which the glow margin already covers its part
 
     static Metrics of(DisplayScale scale, bool bloomEnabled);
@@ -32,7 +32,7 @@ struct PlacedGlyph {
     char16_t character; // a digit or the check mark
     BlockFont::Glyph glyph;
     QPointF origin; // top-left of the glyph's first cell, in frame coordinates
-    qreal cell;     // cell pitch; squares are drawn this wide plus the seam overlap
+    qreal cell; // cell pitch; squares are drawn this wide plus the seam overlap
     bool isCheckmark;
 };
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shared-ui/looks/smallandbig/SmallAndBigRenderer.h"
 
-#include "shared-ui/looks/blocks/BlockGlyphCells.h"
 #include "shared-ui/looks/DisplayLayers.h"
 #include "shared-ui/looks/DisplayLookSettings.h"
-#include "shared-ui/looks/smallandbig/SmallAndBigLayout.h"
 #include "shared-ui/looks/SpriteCache.h"
+#include "shared-ui/looks/blocks/BlockGlyphCells.h"
+#include "shared-ui/looks/smallandbig/SmallAndBigLayout.h"
 
-#include "DotMatrixKit/paint/DotBatches.h"
 #include "DotMatrixKit/DotGridLayout.h"
+#include "DotMatrixKit/paint/DotBatches.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -123,11 +123,10 @@ void SmallAndBigRenderer::paint(QPainter& painter, const DisplayFrame& frame, co
         return;
     const Ink ink{m_phaseTintColor.value_or(frame.color.dotColor()), paletteInUse(m_phaseTintColor, m_palette)};
 
-    DisplayLayers::paintPaddedCanvas(painter, placed.naturalSize(metrics), QPointF(metrics.padding(), metrics.padding()),
-                                     placed.frameSize(metrics), frame.style.bloomEnabled, state.displayOpacity,
-                                     [&](QPainter& target, Pass pass) {
-                                         stampPass(target, state.sprites, pass, placed, metrics, ink);
-                                     });
+    DisplayLayers::paintPaddedCanvas(
+        painter, placed.naturalSize(metrics), QPointF(metrics.padding(), metrics.padding()), placed.frameSize(metrics),
+        frame.style.bloomEnabled, state.displayOpacity,
+        [&](QPainter& target, Pass pass) { stampPass(target, state.sprites, pass, placed, metrics, ink); });
 }
 
 std::optional<platform::Date> SmallAndBigRenderer::nextLookChange(const DisplayFrame&, const DisplayLookState&,

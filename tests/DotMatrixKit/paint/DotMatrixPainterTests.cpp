@@ -165,7 +165,7 @@ protected:
     QPointF gapBelowFirstDot() const
     {
         const auto all = positions();
-        const DotPosition& first = all[2];  // top-right cell of the 1
+        const DotPosition& first = all[2]; // top-right cell of the 1
         const DotPosition& second = all[5]; // the cell below it
         return {first.x, (first.y + second.y) / 2};
     }
@@ -235,8 +235,7 @@ TEST_F(DotMatrixPainting, PhaseStripSegmentsFadeByState)
 {
     using State = PhaseIndicator::State;
     inputs.phaseIndicators = {{Qt::red, State::Completed}, {Qt::green, State::Active}, {Qt::blue, State::Future}};
-    const auto segments =
-        phaseStripSegments(inputs.phaseIndicators, inputs.style, DotMatrixRules::layout(inputs).size);
+    const auto segments = phaseStripSegments(inputs.phaseIndicators, inputs.style, DotMatrixRules::layout(inputs).size);
     ASSERT_EQ(segments.size(), 3u);
     const RenderProbe probe(inputs);
     const int alphas[] = {102, 255, 38};

@@ -130,9 +130,9 @@ TEST_F(PaintLayerTest, DrawsBackWhereItWasDrawn)
 TEST_F(PaintLayerTest, EmptyOrRunawayAreas)
 {
     QPainter painter(&target);
-    for (const QRectF& area : {QRectF(0, 0, 0, 5), QRectF(0, 0, -3, 5),
-                               QRectF(0, 0, std::numeric_limits<qreal>::quiet_NaN(), 5),
-                               QRectF(0, 0, std::numeric_limits<qreal>::infinity(), 5)}) {
+    for (const QRectF& area :
+         {QRectF(0, 0, 0, 5), QRectF(0, 0, -3, 5), QRectF(0, 0, std::numeric_limits<qreal>::quiet_NaN(), 5),
+          QRectF(0, 0, std::numeric_limits<qreal>::infinity(), 5)}) {
         PaintLayer layer(painter, area);
         EXPECT_FALSE(layer.isValid());
         layer.drawOnto(painter);

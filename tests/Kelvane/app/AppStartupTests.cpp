@@ -17,14 +17,22 @@ using Kind = DeepLinkAction::Kind;
 std::string describe(const DeepLinkAction& action)
 {
     switch (action.kind) {
-    case Kind::Open: return "open";
-    case Kind::Settings: return "settings";
-    case Kind::Custom: return "custom";
-    case Kind::Toggle: return "toggle";
-    case Kind::Start: return "start";
-    case Kind::Pause: return "pause";
-    case Kind::Reset: return "reset";
-    case Kind::Preset: return "preset " + action.presetID.toStdString();
+    case Kind::Open:
+        return "open";
+    case Kind::Settings:
+        return "settings";
+    case Kind::Custom:
+        return "custom";
+    case Kind::Toggle:
+        return "toggle";
+    case Kind::Start:
+        return "start";
+    case Kind::Pause:
+        return "pause";
+    case Kind::Reset:
+        return "reset";
+    case Kind::Preset:
+        return "preset " + action.presetID.toStdString();
     }
     return "?";
 }
@@ -33,7 +41,11 @@ std::string describe(const DeepLinkAction& action)
 // fixture's log.
 class RecordingTarget final : public DeepLinkTarget, public RunningProgram {
 public:
-    RecordingTarget(std::vector<std::string>& log, platform::UserDefaults& store) : m_log(log), m_store(store) {}
+    RecordingTarget(std::vector<std::string>& log, platform::UserDefaults& store)
+        : m_log(log)
+        , m_store(store)
+    {
+    }
     DeepLinkTarget& deepLinkTarget() override { return *this; }
     void handleDeepLink(const DeepLinkAction& action) override { m_log.push_back(describe(action)); }
     void processPendingCommands() override
@@ -87,8 +99,9 @@ TEST_F(Startup, LaunchTakesTheStoreBuildsTheTargetThenHeartbeatThenDrainsOnce)
     auto startup = makeStartup();
     startup.launch();
     startup.launch();
-    EXPECT_EQ(log, (std::vector<std::string>{"take store", "make target over the store",
-                                             "drain after heartbeat 700000000.000000"}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"take store", "make target over the store",
+                                        "drain after heartbeat 700000000.000000"}));
     ASSERT_NE(startup.target(), nullptr);
 }
 

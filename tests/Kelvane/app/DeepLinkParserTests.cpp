@@ -85,11 +85,8 @@ TEST(DeepLinkParser, ReadsEveryLinkOfTheGrammar)
 TEST(DeepLinkParser, IgnoresMalformedLinksHoweverTheyWereRead)
 {
     const char* malformed[] = {
-        "kelvane://timer:notaport/reset",
-        "kelvane://timer:99999/toggle",
-        "kelvane://ti mer/start",
-        "kelvane://timer/preset?id=%zz",
-        "kelvane://[timer]/reset",
+        "kelvane://timer:notaport/reset", "kelvane://timer:99999/toggle", "kelvane://ti mer/start",
+        "kelvane://timer/preset?id=%zz",  "kelvane://[timer]/reset",
     };
     for (const char* url : malformed) {
         for (const auto mode : {QUrl::TolerantMode, QUrl::StrictMode}) {

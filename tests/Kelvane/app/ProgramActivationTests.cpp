@@ -50,12 +50,13 @@ protected:
         environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
         m_daemon.setProcessEnvironment(environment);
         m_daemon.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_daemon.start(QStringLiteral("dbus-daemon"),
-                       {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
-                        QStringLiteral("--print-address")});
+        m_daemon.start(
+            QStringLiteral("dbus-daemon"),
+            {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"), QStringLiteral("--print-address")});
         ASSERT_TRUE(m_daemon.waitForStarted(10000));
         ASSERT_TRUE(waitUntil([&] { return m_daemon.canReadLine(); }, 10s)) << "the bus did not start";
-        m_bus = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(m_address, QStringLiteral("activation")));
+        m_bus
+            = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(m_address, QStringLiteral("activation")));
         ASSERT_TRUE(m_bus->isConnected());
     }
 
@@ -82,9 +83,9 @@ protected:
 TEST_F(ActivationBus, ALinkSentToTheNameStartsTheProgramAndIsAnswered)
 {
     ASSERT_FALSE(m_bus->interface()->isServiceRegistered(busName).value());
-    QDBusMessage open = QDBusMessage::createMethodCall(busName, QStringLiteral("/com/morrowfen/Kelvane"),
-                                                       QStringLiteral("org.freedesktop.Application"),
-                                                       QStringLiteral("Open"));
+    QDBusMessage open
+        = QDBusMessage::createMethodCall(busName, QStringLiteral("/com/morrowfen/Kelvane"),
+                                         QStringLiteral("org.freedesktop.Application"), QStringLiteral("Open"));
     open << QStringList{QStringLiteral("kelvane://timer/toggle")} << QVariantMap();
     QDBusPendingCallWatcher watcher(m_bus->asyncCall(open, 20000));
     ASSERT_TRUE(waitUntil([&] { return watcher.isFinished(); }, 25s));

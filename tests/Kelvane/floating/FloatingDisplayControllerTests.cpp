@@ -24,7 +24,10 @@ const QRect primary(0, 0, 1920, 1050);
 // A manual timer the test keeps reaching after its owner has dropped it.
 class SharedTimer final : public platform::OneShotTimer {
 public:
-    explicit SharedTimer(std::shared_ptr<ManualOneShotTimer> timer) : m_timer(std::move(timer)) {}
+    explicit SharedTimer(std::shared_ptr<ManualOneShotTimer> timer)
+        : m_timer(std::move(timer))
+    {
+    }
     ~SharedTimer() override { m_timer->cancel(); }
     void start(double seconds, std::function<void()> action) override { m_timer->start(seconds, std::move(action)); }
     void cancel() override { m_timer->cancel(); }
@@ -49,7 +52,9 @@ protected:
                 timers.push_back(timer);
                 return std::make_unique<SharedTimer>(timer);
             },
-            [this] { return ScreenFrames{screens, primary}; });
+            [this] {
+                return ScreenFrames{screens, primary};
+            });
     }
 
     QRect frame() const { return floating->panel()->geometry(); }
@@ -156,7 +161,7 @@ TEST_F(FloatingDisplayControllerTest, TheDisplaySettingsRedrawAndRefitItOthersDo
     EXPECT_EQ(frame().topLeft(), corner) << "re-fitted around another corner";
 
     rig.settings().setTimeFormat(TimeFormat::Standard == rig.settings().timeFormat() ? TimeFormat::Minimal
-                                                                                      : TimeFormat::Standard);
+                                                                                     : TimeFormat::Standard);
     rig.settings().setShowLeadingZero(!rig.settings().showLeadingZero());
     EXPECT_EQ(floating->refreshTrigger().tick(), tick + 1) << "changes inside the window are merged";
     closeWindow();

@@ -38,8 +38,8 @@ QImage picture(const MenuBarContent& content, bool hovered = false)
 
 bool near(QColor a, QColor b, int tolerance = 3)
 {
-    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
-           std::abs(a.blue() - b.blue()) <= tolerance && std::abs(a.alpha() - b.alpha()) <= tolerance;
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
+        && std::abs(a.blue() - b.blue()) <= tolerance && std::abs(a.alpha() - b.alpha()) <= tolerance;
 }
 
 // Pixels of `area` that differ between two pictures.
@@ -62,8 +62,8 @@ int marks(const QImage& image, const QRect& area, QColor background)
     return count;
 }
 
-const DisplayType allLooks[] = {DisplayType::DotMatrix, DisplayType::SevenSegment, DisplayType::FlipClock,
-                                DisplayType::SmallAndBig};
+const DisplayType allLooks[]
+    = {DisplayType::DotMatrix, DisplayType::SevenSegment, DisplayType::FlipClock, DisplayType::SmallAndBig};
 
 TEST(FloatingDisplayPictureTest, TheCardIsTheSchemesBackgroundWithRoundedCornersInEveryLook)
 {
@@ -79,8 +79,9 @@ TEST(FloatingDisplayPictureTest, TheCardIsTheSchemesBackgroundWithRoundedCorners
         EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0) << int(type);
         EXPECT_EQ(image.pixelColor(image.width() - 1, image.height() - 1).alpha(), 0) << int(type);
         // The digits are drawn.
-        EXPECT_GT(marks(image, QRect(int(padding), int(padding), image.width() - 2 * int(padding),
-                                     image.height() - 2 * int(padding)),
+        EXPECT_GT(marks(image,
+                        QRect(int(padding), int(padding), image.width() - 2 * int(padding),
+                              image.height() - 2 * int(padding)),
                         background),
                   100)
             << int(type);
@@ -91,8 +92,8 @@ TEST(FloatingDisplayPictureTest, ThePhaseStripRunsUnderTheDigitsInThePhasesColor
 {
     MenuBarContent content = card();
     const qreal plainHeight = cardSize(content).height();
-    content.phaseIndicators =
-        MenuBarContent::indicators({MenuBarContent::workColor(), MenuBarContent::breakColor()}, 1);
+    content.phaseIndicators
+        = MenuBarContent::indicators({MenuBarContent::workColor(), MenuBarContent::breakColor()}, 1);
     const QImage image = picture(content);
     EXPECT_EQ(cardSize(content).height(), plainHeight + stripInset + stripHeight);
 
@@ -113,8 +114,8 @@ TEST(FloatingDisplayPictureTest, ThePhaseStripRunsUnderTheDigitsInThePhasesColor
 TEST(FloatingDisplayPictureTest, TheStripsBarsStandOnePointApart)
 {
     MenuBarContent content = card();
-    content.phaseIndicators =
-        MenuBarContent::indicators({MenuBarContent::workColor(), MenuBarContent::breakColor()}, 1);
+    content.phaseIndicators
+        = MenuBarContent::indicators({MenuBarContent::workColor(), MenuBarContent::breakColor()}, 1);
     // Four pixels a point, so the gap is measured in whole pixels.
     constexpr int ratio = 4;
     DisplayLookState state;

@@ -13,7 +13,7 @@ namespace {
 
 using namespace FloatingPanelGeometry;
 
-const QRect left(0, 0, 1920, 1050);      // the primary screen, less a bottom panel
+const QRect left(0, 0, 1920, 1050); // the primary screen, less a bottom panel
 const QRect right(1920, 200, 1280, 1024); // a second screen, lower down
 const QList<QRect> twoScreens{left, right};
 
@@ -23,12 +23,9 @@ TEST(FloatingPanelGeometryTest, PanelSizeIsTheContentInWholePixelsAtLeastTheMini
         QSizeF fitting;
         QSize expected;
     } cases[] = {
-        {{100, 40}, {200, 80}},
-        {{199.2, 79.5}, {200, 80}},
-        {{200.5, 80.5}, {201, 81}},
-        {{612, 176}, {612, 176}},
-        {{-5, 0}, {200, 80}},
-        {{std::nan(""), std::numeric_limits<double>::infinity()}, {200, 80}},
+        {{100, 40}, {200, 80}},     {{199.2, 79.5}, {200, 80}},
+        {{200.5, 80.5}, {201, 81}}, {{612, 176}, {612, 176}},
+        {{-5, 0}, {200, 80}},       {{std::nan(""), std::numeric_limits<double>::infinity()}, {200, 80}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(panelSize(c.fitting), c.expected) << c.fitting.width() << "x" << c.fitting.height();
@@ -42,13 +39,13 @@ TEST(FloatingPanelGeometryTest, OnAVisibleScreenWhenItOverlapsAnyVisibleFrame)
         bool expected;
     } cases[] = {
         {{100, 100, 300, 120}, twoScreens, true},
-        {{2000, 300, 300, 120}, twoScreens, true},          // on the second screen only
-        {{1800, 100, 300, 120}, twoScreens, true},          // across both
-        {{-299, 0, 300, 120}, twoScreens, true},            // one column still in
-        {{-300, 0, 300, 120}, twoScreens, false},           // just off the left edge
-        {{2000, 0, 300, 120}, twoScreens, false},           // above the lower second screen
-        {{100, 1050, 300, 120}, twoScreens, false},         // in the primary's bottom panel
-        {{100, 100, 300, 120}, {}, false},                  // no screens at all
+        {{2000, 300, 300, 120}, twoScreens, true}, // on the second screen only
+        {{1800, 100, 300, 120}, twoScreens, true}, // across both
+        {{-299, 0, 300, 120}, twoScreens, true}, // one column still in
+        {{-300, 0, 300, 120}, twoScreens, false}, // just off the left edge
+        {{2000, 0, 300, 120}, twoScreens, false}, // above the lower second screen
+        {{100, 1050, 300, 120}, twoScreens, false}, // in the primary's bottom panel
+        {{100, 100, 300, 120}, {}, false}, // no screens at all
     };
     for (const auto& c : cases)
         EXPECT_EQ(isOnVisibleScreen(c.frame, c.screens), c.expected) << c.frame.x() << "," << c.frame.y();

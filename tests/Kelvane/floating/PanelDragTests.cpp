@@ -23,15 +23,21 @@ TEST(PanelDragTest, StartsOnceThePointerHasTravelledTheDragDistance)
     } cases[] = {
         {"a tap", {{Step::Press, {100, 50}}, {Step::Release, {100, 50}}, {Step::Move, {300, 200}}}},
         {"a tap that trembles",
-         {{Step::Press, {100, 50}}, {Step::Move, {103, 52}}, {Step::Move, {96, 47}}, {Step::Release, {96, 47}},
+         {{Step::Press, {100, 50}},
+          {Step::Move, {103, 52}},
+          {Step::Move, {96, 47}},
+          {Step::Release, {96, 47}},
           {Step::Move, {300, 200}}}},
         {"a drag", {{Step::Press, {100, 50}}, {Step::Move, {130, 65}, QPoint(100, 50)}, {Step::Move, {160, 80}}}},
         {"exactly the distance", {{Step::Press, {100, 50}}, {Step::Move, {94, 46}, QPoint(100, 50)}}},
         {"one short of it", {{Step::Press, {100, 50}}, {Step::Move, {94, 47}}}},
         {"a move with no press", {{Step::Move, {300, 200}}}},
         {"a second press drags again",
-         {{Step::Press, {100, 50}}, {Step::Move, {120, 50}, QPoint(100, 50)}, {Step::Release, {120, 50}},
-          {Step::Press, {10, 10}}, {Step::Move, {10, 30}, QPoint(10, 10)}}},
+         {{Step::Press, {100, 50}},
+          {Step::Move, {120, 50}, QPoint(100, 50)},
+          {Step::Release, {120, 50}},
+          {Step::Press, {10, 10}},
+          {Step::Move, {10, 30}, QPoint(10, 10)}}},
     };
     for (const auto& c : cases) {
         PanelDrag drag(10);

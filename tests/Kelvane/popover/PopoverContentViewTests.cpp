@@ -509,7 +509,8 @@ TEST(PopoverContentViewTest, ControlsSpeakTheTablesLabelsAndHints)
     EXPECT_EQ(settings->accessibleName(), "Settings");
     EXPECT_EQ(settings->accessibleDescription(), "Opens settings window");
     auto* state = p.named(QStringLiteral("popover.stateLabel"));
-    EXPECT_TRUE(state->accessibleName().startsWith(QStringLiteral("Timer is "))) << state->accessibleName().toStdString();
+    EXPECT_TRUE(state->accessibleName().startsWith(QStringLiteral("Timer is ")))
+        << state->accessibleName().toStdString();
 
     auto* start = p.named(QStringLiteral("popover.button.start"));
     EXPECT_EQ(start->accessibleName(), "Start timer");

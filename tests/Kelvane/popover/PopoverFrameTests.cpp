@@ -6,8 +6,8 @@
 #include "Kelvane/popover/PopoverRules.h"
 #include "Kelvane/popover/PopupPlacement.h"
 
-#include "../status/ControllerRig.h"
 #include "../../support/SampleTimers.h"
+#include "../status/ControllerRig.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -19,8 +19,16 @@ TEST(PopoverRulesTest, CustomMinutesAreWholeMinutesAndAtLeastOne)
         double seconds;
         int minutes;
     };
-    const Case cases[] = {{0, 1},   {30, 1},  {59, 1},   {60, 1},   {90, 1}, {150, 2}, {900, 15}, {-120, 1},
-                          {std::numeric_limits<double>::quiet_NaN(), 1}, {1e300, std::numeric_limits<int>::max()}};
+    const Case cases[] = {{0, 1},
+                          {30, 1},
+                          {59, 1},
+                          {60, 1},
+                          {90, 1},
+                          {150, 2},
+                          {900, 15},
+                          {-120, 1},
+                          {std::numeric_limits<double>::quiet_NaN(), 1},
+                          {1e300, std::numeric_limits<int>::max()}};
     for (const Case& c : cases)
         EXPECT_EQ(customMinutes(c.seconds), c.minutes) << c.seconds;
 }
@@ -31,8 +39,16 @@ TEST(PopoverRulesTest, TypedMinutesAreKeptBetweenOneAnd180)
         qint64 typed;
         int stored;
     };
-    const Case cases[] = {{0, 1},     {-5, 1},   {1, 1}, {2, 2}, {179, 179}, {180, 180}, {181, 180}, {500, 180},
-                          {std::numeric_limits<qint64>::max(), 180}, {std::numeric_limits<qint64>::min(), 1}};
+    const Case cases[] = {{0, 1},
+                          {-5, 1},
+                          {1, 1},
+                          {2, 2},
+                          {179, 179},
+                          {180, 180},
+                          {181, 180},
+                          {500, 180},
+                          {std::numeric_limits<qint64>::max(), 180},
+                          {std::numeric_limits<qint64>::min(), 1}};
     for (const Case& c : cases)
         EXPECT_EQ(clampCustomMinutes(c.typed), c.stored) << c.typed;
 }
@@ -63,11 +79,20 @@ TEST(PopoverRulesTest, StatusLinePrefersPomodoroThenCustomTimerThenTheTimer)
         StatusLine expected;
     };
     const Case cases[] = {
-        {"both sessions", TimerMode::Running, pomodoro, custom,
+        {"both sessions",
+         TimerMode::Running,
+         pomodoro,
+         custom,
          {StatusLine::Dot::Phase, pomodoroPhaseColor(PomodoroPhase::ShortBreak), "Short Break", "Round 2 of 4"}},
-        {"custom", TimerMode::Paused, noPomodoro, custom,
+        {"custom",
+         TimerMode::Paused,
+         noPomodoro,
+         custom,
          {StatusLine::Dot::Phase, Qt::magenta, "Focus", "Round 1 of 3"}},
-        {"custom without a phase", TimerMode::Idle, noPomodoro, phaseless,
+        {"custom without a phase",
+         TimerMode::Idle,
+         noPomodoro,
+         phaseless,
          {StatusLine::Dot::Muted, QColor(), QStringLiteral("\u2013"), "Round 1 of 3"}},
         {"idle", TimerMode::Idle, noPomodoro, noCustom, {StatusLine::Dot::Muted, QColor(), "Ready", ""}},
         {"running", TimerMode::Running, noPomodoro, noCustom, {StatusLine::Dot::TimerRunning, QColor(), "Running", ""}},

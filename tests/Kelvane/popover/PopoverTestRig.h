@@ -55,7 +55,8 @@ struct PopoverRig {
     QAbstractButton* button(const QString& name) const
     {
         for (QAbstractButton* candidate : view->findChildren<QAbstractButton*>()) {
-            if ((candidate->text() == name || candidate->accessibleName() == name) && candidate->isVisibleTo(view.get()))
+            if ((candidate->text() == name || candidate->accessibleName() == name)
+                && candidate->isVisibleTo(view.get()))
                 return candidate;
         }
         return nullptr;

@@ -127,7 +127,8 @@ const RoundTrip roundTrips[] = {
          w.dotShape = DotShape::Square;
          w.colonMode = ColonMode::Pulsing;
      }},
-    {"completion display", [](AppSettings& a) { a.completionSettings().setDisplayBehavior(CompletionBehavior::BlinkDots); },
+    {"completion display",
+     [](AppSettings& a) { a.completionSettings().setDisplayBehavior(CompletionBehavior::BlinkDots); },
      [](WidgetAppearanceSettings& w) { w.completionDisplayBehavior = CompletionBehavior::BlinkDots; }},
     {"digit preset", [](AppSettings& a) { a.colorManager().selectDigitPreset(QStringLiteral("amber")); },
      [](WidgetAppearanceSettings& w) { w.digitPresetID = QStringLiteral("amber"); }},

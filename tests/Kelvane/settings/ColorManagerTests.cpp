@@ -52,13 +52,33 @@ TEST_F(ColorManagerTest, OlderSettingsAreMovedOnce)
         BackgroundMode background;
     };
     const Case cases[] = {
-        {"theme default", {}, "default", false, false, DigitColorMode::solidPreset("dark"),
+        {"theme default",
+         {},
+         "default",
+         false,
+         false,
+         DigitColorMode::solidPreset("dark"),
          BackgroundMode::preset("transparent")},
-        {"theme amber", {}, "amber", false, false, DigitColorMode::solidPreset("amber"),
+        {"theme amber",
+         {},
+         "amber",
+         false,
+         false,
+         DigitColorMode::solidPreset("amber"),
          BackgroundMode::preset("dark")},
-        {"selected light", "light", {}, false, false, DigitColorMode::solidPreset("light"),
+        {"selected light",
+         "light",
+         {},
+         false,
+         false,
+         DigitColorMode::solidPreset("light"),
          BackgroundMode::preset("light")},
-        {"selected transparent", "transparent", {}, false, false, DigitColorMode::solidPreset("dark"),
+        {"selected transparent",
+         "transparent",
+         {},
+         false,
+         false,
+         DigitColorMode::solidPreset("dark"),
          BackgroundMode::preset("transparent")},
         {"custom", "amber", {}, true, false, DigitColorMode::custom(), BackgroundMode::custom()},
         {"multicolour", "light", {}, true, true, DigitColorMode::multicolor(), BackgroundMode::custom()},
@@ -148,7 +168,8 @@ TEST_F(ColorManagerTest, ResolvedColorFollowsTheModes)
     colors.selectMulticolorDigits();
     auto resolved = colors.resolvedDisplayColor();
     EXPECT_EQ(resolved.id, "resolved");
-    EXPECT_EQ((std::array{resolved.dotR, resolved.dotG, resolved.dotB, resolved.dotA}), (std::array{1.0, 1.0, 1.0, 1.0}));
+    EXPECT_EQ((std::array{resolved.dotR, resolved.dotG, resolved.dotB, resolved.dotA}),
+              (std::array{1.0, 1.0, 1.0, 1.0}));
     ASSERT_TRUE(colors.activePalette());
     EXPECT_EQ(colors.activePalette()->id, "rainbow");
 

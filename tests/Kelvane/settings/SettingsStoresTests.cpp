@@ -43,9 +43,19 @@ struct Loaded {
 Loaded loadedFrom(AppSettings& s)
 {
     auto& c = s.completionSettings();
-    return {s.displayScale(), s.menuBarDisplayMode(), s.dotWeight(), s.colonMode(), s.timeFormat(), s.dotShape(),
-            s.displayType(), s.styleConfig(), s.globalShortcutsEnabled(), c.displayBehavior(), c.selectedSound(),
-            c.tickStyle(), c.animationLoopsEnabled()};
+    return {s.displayScale(),
+            s.menuBarDisplayMode(),
+            s.dotWeight(),
+            s.colonMode(),
+            s.timeFormat(),
+            s.dotShape(),
+            s.displayType(),
+            s.styleConfig(),
+            s.globalShortcutsEnabled(),
+            c.displayBehavior(),
+            c.selectedSound(),
+            c.tickStyle(),
+            c.animationLoopsEnabled()};
 }
 
 TEST(SettingsStores, LoadFreshOlderAndBadStoresToTheDocumentedValues)
@@ -127,7 +137,9 @@ TEST(SettingsStores, LoadFreshOlderAndBadStoresToTheDocumentedValues)
 TEST(SettingsStores, StartUpWritesOnlyWhatItMigrates)
 {
     CountingStore fresh;
-    { AppSettings settings(fresh.defaults); }
+    {
+        AppSettings settings(fresh.defaults);
+    }
     EXPECT_EQ(totalWrites(fresh), 1); // the settings version
     EXPECT_FALSE(fresh.defaults.object(key("appearance.styleConfig")));
 
@@ -135,7 +147,9 @@ TEST(SettingsStores, StartUpWritesOnlyWhatItMigrates)
     older.defaults.setBool(key("completion.playSound"), true);
     older.defaults.setInteger(key("settingsVersion"), 3);
     older.backend->writes.clear();
-    { AppSettings settings(older.defaults); }
+    {
+        AppSettings settings(older.defaults);
+    }
     EXPECT_EQ(totalWrites(older), 1);
     EXPECT_EQ(older.defaults.string(key("completion.selectedSound")), "glass");
     EXPECT_EQ(older.defaults.integer(key("settingsVersion")), 3);
@@ -213,8 +227,8 @@ TEST(SettingsStores, ResetWritesEverySettingsDefaultInItsStoredForm)
     store.backend->writes.clear();
 
     settings.resetToDefaults();
-    const QByteArray defaultStyle =
-        QJsonDocument(DisplayStyleConfig::defaultConfig().toJson()).toJson(QJsonDocument::Compact);
+    const QByteArray defaultStyle
+        = QJsonDocument(DisplayStyleConfig::defaultConfig().toJson()).toJson(QJsonDocument::Compact);
     const std::pair<const char*, std::optional<StoredValue>> written[] = {
         {"appearance.displayScale", QStringLiteral("regular")},
         {"appearance.menuBarDisplayMode", QStringLiteral("full")},

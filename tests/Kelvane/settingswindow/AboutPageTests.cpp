@@ -19,10 +19,8 @@ TEST(AboutPageTest, VersionTextWithItsFallbacks)
         std::optional<QString> build;
         const char* text;
     } cases[] = {
-        {u"2.1"_s, u"57"_s, "Version 2.1 (57)"},
-        {std::nullopt, std::nullopt, "Version 1.0.0 (1)"},
-        {u"0.1.0"_s, std::nullopt, "Version 0.1.0 (1)"},
-        {std::nullopt, u"9"_s, "Version 1.0.0 (9)"},
+        {u"2.1"_s, u"57"_s, "Version 2.1 (57)"},         {std::nullopt, std::nullopt, "Version 1.0.0 (1)"},
+        {u"0.1.0"_s, std::nullopt, "Version 0.1.0 (1)"}, {std::nullopt, u"9"_s, "Version 1.0.0 (9)"},
         {QString(), QString(), "Version 1.0.0 (1)"},
     };
     for (const auto& c : cases)
@@ -35,7 +33,8 @@ TEST(AboutPageTest, ShowsNameVersionAndDescription)
     QStringList texts;
     for (const auto* label : page.findChildren<QLabel*>())
         texts.append(label->text());
-    for (const char* text : {"Kelvane", "Version 2.1 (57)", "A minimal countdown timer with", "retro dot-matrix display"})
+    for (const char* text :
+         {"Kelvane", "Version 2.1 (57)", "A minimal countdown timer with", "retro dot-matrix display"})
         EXPECT_TRUE(texts.contains(QString::fromLatin1(text))) << text;
 }
 

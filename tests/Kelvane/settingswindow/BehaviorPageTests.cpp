@@ -207,7 +207,8 @@ TEST_F(BehaviorPageTest, ResetAsksAndOnlyResetsWhenConfirmed)
     confirmsReset = true;
     QTest::mouseClick(page->resetAllButton(), Qt::LeftButton);
     EXPECT_EQ(confirmations, 2);
-    EXPECT_TRUE(page->completionBehaviorGroup()->button(static_cast<int>(CompletionBehavior::ShowCheckmark))->isChecked());
+    EXPECT_TRUE(
+        page->completionBehaviorGroup()->button(static_cast<int>(CompletionBehavior::ShowCheckmark))->isChecked());
     EXPECT_EQ(page->animationSelector(), nullptr);
     EXPECT_FALSE(page->notificationToggle()->isChecked());
     EXPECT_EQ(page->soundPicker()->currentText(), u"None"_s);

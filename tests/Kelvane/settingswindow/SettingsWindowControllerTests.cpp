@@ -5,12 +5,12 @@
 
 #include "Kelvane/settingswindow/SettingsTab.h"
 #include "Kelvane/settingswindow/SettingsView.h"
-#include "Kelvane/settingswindow/pages/AppearancePage.h"
 #include "Kelvane/settingswindow/SettingsWindowController.h"
+#include "Kelvane/settingswindow/pages/AppearancePage.h"
 
 #include <QApplication>
-#include <QPointer>
 #include <QLabel>
+#include <QPointer>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>

@@ -20,7 +20,11 @@ namespace settingsrig {
 
 class LaunchAtLogin final : public LaunchAtLoginManager {
 public:
-    explicit LaunchAtLogin(bool* systemEnabled, bool accepts) : m_systemEnabled(systemEnabled), m_accepts(accepts) {}
+    explicit LaunchAtLogin(bool* systemEnabled, bool accepts)
+        : m_systemEnabled(systemEnabled)
+        , m_accepts(accepts)
+    {
+    }
     void refreshStatus() override { setEnabled(*m_systemEnabled); }
     void enable() override { change(true); }
     void disable() override { change(false); }
@@ -51,7 +55,10 @@ struct AudioLog {
 
 class AudioOutput final : public platform::AudioOutput {
 public:
-    explicit AudioOutput(std::shared_ptr<AudioLog> log) : m_log(std::move(log)) {}
+    explicit AudioOutput(std::shared_ptr<AudioLog> log)
+        : m_log(std::move(log))
+    {
+    }
     bool start() override
     {
         ++m_log->starts;
@@ -68,7 +75,11 @@ private:
 
 class SettingsWindowRig {
 public:
-    SettingsWindowRig() : defaults(platform::UserDefaults::inMemory()), settings(*defaults) {}
+    SettingsWindowRig()
+        : defaults(platform::UserDefaults::inMemory())
+        , settings(*defaults)
+    {
+    }
 
     SettingsWindowParts parts()
     {

@@ -29,7 +29,7 @@ public:
 
 protected:
     void showImages(const QList<QImage>&) override { ++imageSends; }
-    void showToolTip(const QString&) override {}
+    void showToolTip(const QString&) override { }
 
 private:
     Shape m_shape = Shape::SquareCell;
@@ -176,9 +176,12 @@ struct Notifications final : platform::DesktopNotifications {
 };
 
 struct AudioOutput final : platform::AudioOutput {
-    explicit AudioOutput(std::shared_ptr<int> schedules) : m_schedules(std::move(schedules)) {}
+    explicit AudioOutput(std::shared_ptr<int> schedules)
+        : m_schedules(std::move(schedules))
+    {
+    }
     bool start() override { return true; }
-    void stop() override {}
+    void stop() override { }
     void schedule(std::shared_ptr<const platform::AudioSamples>) override { ++*m_schedules; }
 
 private:

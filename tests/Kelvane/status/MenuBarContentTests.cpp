@@ -80,8 +80,8 @@ TEST(MenuBarContentTest, WhatAFinishedCountdownShows)
 
         // A finished count-up shows its time plainly, whatever the behaviour.
         m.direction = TimerDirection::CountUp;
-        EXPECT_FALSE(m.rendererOverride() || m.iconOverride() || m.showsAnimation() || m.showsCheckmark() ||
-                     m.blinkDisplay())
+        EXPECT_FALSE(m.rendererOverride() || m.iconOverride() || m.showsAnimation() || m.showsCheckmark()
+                     || m.blinkDisplay())
             << label;
     }
 }

@@ -187,8 +187,7 @@ TEST(MenuBarContentViewTest, KeptMeasurementsDrawWhatAFreshDrawingDoes)
     for (std::size_t i = 0; i < std::size(day); ++i) {
         MenuBarLookStates fresh;
         const auto drawnKept = MenuBarContentView::render(day[i], platform::StatusItem::Shape::SquareCell, kept, now);
-        const auto drawnFresh =
-            MenuBarContentView::render(day[i], platform::StatusItem::Shape::SquareCell, fresh, now);
+        const auto drawnFresh = MenuBarContentView::render(day[i], platform::StatusItem::Shape::SquareCell, fresh, now);
         EXPECT_EQ(drawnKept, drawnFresh) << "change " << i;
     }
 }
@@ -202,8 +201,8 @@ TEST(MenuBarContentViewTest, TheStripIsTheNaturalWidthDisplay)
     // Whole pixels at two per point.
     EXPECT_NEAR(image.deviceIndependentSize().width(), natural.width(), 0.5);
     EXPECT_EQ(image.deviceIndependentSize().height(), natural.height());
-    EXPECT_EQ(natural.height(), MenuBarContentView::frameHeight(DisplayScale::Regular) +
-                                    2 * MenuBarContentView::verticalPadding);
+    EXPECT_EQ(natural.height(),
+              MenuBarContentView::frameHeight(DisplayScale::Regular) + 2 * MenuBarContentView::verticalPadding);
     EXPECT_GT(natural.width(), 2 * natural.height());
 }
 

@@ -16,17 +16,8 @@ TEST(RefreshThrottleTest, ActsOnTheFirstPokeAndOnceAtTheEndOfABusyWindow)
         std::string script;
         int actions;
     } cases[] = {
-        {"", 0},
-        {"p", 1},
-        {"pw", 1},
-        {"pp", 1},
-        {"ppw", 2},
-        {"pppppw", 2},
-        {"ppwp", 2},
-        {"ppwpw", 3},
-        {"pwp", 2},
-        {"pwwp", 2},
-        {"ppwwp", 3},
+        {"", 0},     {"p", 1},     {"pw", 1},  {"pp", 1},   {"ppw", 2},   {"pppppw", 2},
+        {"ppwp", 2}, {"ppwpw", 3}, {"pwp", 2}, {"pwwp", 2}, {"ppwwp", 3},
     };
     for (const auto& c : cases) {
         auto timer = std::make_unique<ManualOneShotTimer>();

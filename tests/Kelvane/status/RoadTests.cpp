@@ -215,8 +215,10 @@ TEST(RefreshRoadTest, EachStoreOfTheLookRedrawsTheTray)
         const char* name;
         std::function<void(ControllerRig&)> change;
     } rows[] = {
-        {"display mode", [](ControllerRig& rig) { rig.settings().setMenuBarDisplayMode(MenuBarDisplayMode::IconOnly); }},
-        {"digit colour", [](ControllerRig& rig) { rig.settings().colorManager().selectDigitPreset(QStringLiteral("amber")); }},
+        {"display mode",
+         [](ControllerRig& rig) { rig.settings().setMenuBarDisplayMode(MenuBarDisplayMode::IconOnly); }},
+        {"digit colour",
+         [](ControllerRig& rig) { rig.settings().colorManager().selectDigitPreset(QStringLiteral("amber")); }},
         {"completion look",
          [](ControllerRig& rig) {
              rig.settings().completionSettings().setDisplayBehavior(CompletionBehavior::FreezeAtZero);
@@ -260,35 +262,41 @@ TEST(SleepRoadTest, FollowsTheModeAndTheSetting)
         int releases;
     } cases[] = {
         {"runs with the setting on", [](auto& r) { r.engine().start(); }, true, 1, 0},
-        {"setting off", [](auto& r) {
+        {"setting off",
+         [](auto& r) {
              r.settings().setPreventSleepWhileRunning(false);
              r.engine().start();
          },
          false, 0, 0},
-        {"pause releases", [](auto& r) {
+        {"pause releases",
+         [](auto& r) {
              r.engine().start();
              r.engine().pause();
          },
          false, 1, 1},
-        {"turned on while paused waits for the run", [](auto& r) {
+        {"turned on while paused waits for the run",
+         [](auto& r) {
              r.settings().setPreventSleepWhileRunning(false);
              r.engine().start();
              r.engine().pause();
              r.settings().setPreventSleepWhileRunning(true);
          },
          false, 0, 0},
-        {"turned on while running", [](auto& r) {
+        {"turned on while running",
+         [](auto& r) {
              r.settings().setPreventSleepWhileRunning(false);
              r.engine().start();
              r.settings().setPreventSleepWhileRunning(true);
          },
          true, 1, 0},
-        {"turned off while running releases", [](auto& r) {
+        {"turned off while running releases",
+         [](auto& r) {
              r.engine().start();
              r.settings().setPreventSleepWhileRunning(false);
          },
          false, 1, 1},
-        {"a failed release is tried again", [](auto& r) {
+        {"a failed release is tried again",
+         [](auto& r) {
              r.sleep->releaseSucceeds = false;
              r.engine().start();
              r.engine().pause();
@@ -365,8 +373,8 @@ TEST(RefreshRoadTest, ABlinkingCompletionRedrawsTheTrayByItself)
     for (int step = 0; step < 4; ++step) {
         rig.clock.advance(0.5);
         for (ManualOneShotTimer* timer : rig.timers) {
-            if (timer->isPending() && timer->delay != StatusItemController::clickHintDelay &&
-                timer->delay != StatusItemController::refreshWindow)
+            if (timer->isPending() && timer->delay != StatusItemController::clickHintDelay
+                && timer->delay != StatusItemController::refreshWindow)
                 timer->fire();
         }
     }

@@ -3,7 +3,6 @@
 // does to the session already running.
 #include "ControllerRig.h"
 
-
 #include "../../support/SampleTimers.h"
 
 #include <gtest/gtest.h>

@@ -88,8 +88,8 @@ TEST(ClickHintViewTest, OneCardOfTheRightWidthThatGotItDismisses)
     EXPECT_EQ(card.accessibleName(),
               QStringLiteral("Welcome to Kelvane. Left-click for controls. Right-click to start or stop."));
     const QStringList texts = labelTexts(card);
-    for (const char* text : {"Welcome to Kelvane", "Left-click", "\u2192  Controls", "Right-click",
-                             "\u2192  Start / Stop"})
+    for (const char* text :
+         {"Welcome to Kelvane", "Left-click", "\u2192  Controls", "Right-click", "\u2192  Start / Stop"})
         EXPECT_TRUE(texts.contains(QString::fromUtf8(text))) << text;
     QTest::mouseClick(&card.gotItButton(), Qt::LeftButton);
     EXPECT_EQ(dismissed, 1);

@@ -53,7 +53,10 @@ const ToggleRoute toggleRoutes[] = {
              entries.first().trigger();
      }},
     {"shortcut", [](ControllerRig& rig) { rig.hotkeys->pressToggle(); }},
-    {"deep link", [](ControllerRig& rig) { rig.commands().handleDeepLink({DeepLinkAction::Kind::Toggle, {}}); }},
+    {"deep link",
+     [](ControllerRig& rig) {
+         rig.commands().handleDeepLink({DeepLinkAction::Kind::Toggle, {}});
+     }},
     {"widget command", [](ControllerRig& rig) { enqueue(rig, TimerCommand::toggle()); }},
 };
 
@@ -96,23 +99,41 @@ TEST(TimerActionsTest, StartAndPauseOnlyActWhereTheyApply)
         TimerMode from;
         TimerMode to;
     } cases[] = {
-        {"start link, idle", [](auto& r) { r.commands().handleDeepLink({DeepLinkAction::Kind::Start, {}}); },
+        {"start link, idle",
+         [](auto& r) {
+             r.commands().handleDeepLink({DeepLinkAction::Kind::Start, {}});
+         },
          TimerMode::Idle, TimerMode::Running},
-        {"start link, paused", [](auto& r) { r.commands().handleDeepLink({DeepLinkAction::Kind::Start, {}}); },
+        {"start link, paused",
+         [](auto& r) {
+             r.commands().handleDeepLink({DeepLinkAction::Kind::Start, {}});
+         },
          TimerMode::Paused, TimerMode::Running},
-        {"start link, completed", [](auto& r) { r.commands().handleDeepLink({DeepLinkAction::Kind::Start, {}}); },
+        {"start link, completed",
+         [](auto& r) {
+             r.commands().handleDeepLink({DeepLinkAction::Kind::Start, {}});
+         },
          TimerMode::Completed, TimerMode::Completed},
         {"start command, running", [](auto& r) { enqueue(r, TimerCommand::start()); }, TimerMode::Running,
          TimerMode::Running},
         {"start command, paused", [](auto& r) { enqueue(r, TimerCommand::start()); }, TimerMode::Paused,
          TimerMode::Running},
-        {"pause link, running", [](auto& r) { r.commands().handleDeepLink({DeepLinkAction::Kind::Pause, {}}); },
+        {"pause link, running",
+         [](auto& r) {
+             r.commands().handleDeepLink({DeepLinkAction::Kind::Pause, {}});
+         },
          TimerMode::Running, TimerMode::Paused},
-        {"pause link, idle", [](auto& r) { r.commands().handleDeepLink({DeepLinkAction::Kind::Pause, {}}); },
+        {"pause link, idle",
+         [](auto& r) {
+             r.commands().handleDeepLink({DeepLinkAction::Kind::Pause, {}});
+         },
          TimerMode::Idle, TimerMode::Idle},
         {"pause command, completed", [](auto& r) { enqueue(r, TimerCommand::pause()); }, TimerMode::Completed,
          TimerMode::Completed},
-        {"reset link, running", [](auto& r) { r.commands().handleDeepLink({DeepLinkAction::Kind::Reset, {}}); },
+        {"reset link, running",
+         [](auto& r) {
+             r.commands().handleDeepLink({DeepLinkAction::Kind::Reset, {}});
+         },
          TimerMode::Running, TimerMode::Idle},
         {"reset shortcut, paused", [](auto& r) { r.hotkeys->pressReset(); }, TimerMode::Paused, TimerMode::Idle},
     };
@@ -139,7 +160,8 @@ TEST(TimerActionsTest, PresetLinksSelectOnlyKnownPresetsAndNeverStart)
         ControllerRig rig;
         const auto before = rig.engine().state().selectedPresetID();
         rig.commands().handleDeepLink({DeepLinkAction::Kind::Preset, c.id});
-        EXPECT_EQ(rig.engine().state().selectedPresetID(), c.selected.has_value() ? c.selected : before) << c.id.toStdString();
+        EXPECT_EQ(rig.engine().state().selectedPresetID(), c.selected.has_value() ? c.selected : before)
+            << c.id.toStdString();
         EXPECT_EQ(rig.mode(), TimerMode::Idle) << c.id.toStdString();
     }
 }
@@ -159,16 +181,11 @@ TEST(TimerActionsTest, CustomDurationAnswersAreHeldToOneToOneHundredEightyMinute
         std::optional<QString> answer;
         std::optional<double> seconds; // none: nothing changes
     } cases[] = {
-        {QStringLiteral("25"), 1500},
-        {QStringLiteral(""), 60},
-        {QStringLiteral("abc"), 60},
-        {QStringLiteral("0"), 60},
-        {QStringLiteral("-5"), 60},
-        {QStringLiteral("500"), 10800},
-        {QStringLiteral(" 7 "), 420},
-        {QStringLiteral("3.7"), 180},
-        {QStringLiteral("12 minutes"), 720},
-        {QStringLiteral("99999999999999999999"), 10800},
+        {QStringLiteral("25"), 1500},        {QStringLiteral(""), 60},
+        {QStringLiteral("abc"), 60},         {QStringLiteral("0"), 60},
+        {QStringLiteral("-5"), 60},          {QStringLiteral("500"), 10800},
+        {QStringLiteral(" 7 "), 420},        {QStringLiteral("3.7"), 180},
+        {QStringLiteral("12 minutes"), 720}, {QStringLiteral("99999999999999999999"), 10800},
         {std::nullopt, std::nullopt},
     };
     for (const auto& c : cases) {

@@ -14,7 +14,8 @@ namespace {
 struct FakeWatches {
     struct Watch final : platform::ShortcutWatch {
         Watch(FakeWatches& watches, platform::ShortcutActivated handler)
-            : owner(watches), onActivated(std::move(handler))
+            : owner(watches)
+            , onActivated(std::move(handler))
         {
             owner.live.append(this);
         }

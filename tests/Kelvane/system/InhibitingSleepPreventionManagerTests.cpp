@@ -25,7 +25,9 @@ struct Log {
 class FakeInhibition final : public platform::SleepInhibition {
 public:
     FakeInhibition(QString name, std::shared_ptr<Log> log, const bool& releaseSucceeds)
-        : m_name(std::move(name)), m_log(std::move(log)), m_releaseSucceeds(releaseSucceeds)
+        : m_name(std::move(name))
+        , m_log(std::move(log))
+        , m_releaseSucceeds(releaseSucceeds)
     {
     }
     ~FakeInhibition() override { *m_gone = true; }
@@ -49,7 +51,11 @@ private:
 
 class FakeInhibitor final : public platform::SleepInhibitor {
 public:
-    FakeInhibitor(QString name, std::shared_ptr<Log> log) : m_name(std::move(name)), m_log(std::move(log)) {}
+    FakeInhibitor(QString name, std::shared_ptr<Log> log)
+        : m_name(std::move(name))
+        , m_log(std::move(log))
+    {
+    }
     QString name() const override { return m_name; }
     void inhibit(const QString& reason, Granted granted) override
     {

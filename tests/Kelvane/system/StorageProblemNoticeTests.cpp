@@ -34,9 +34,9 @@ public:
 class TroubledBackend final : public platform::KeyValueBackend {
 public:
     std::optional<platform::StoredValue> read(const QString&) override { return std::nullopt; }
-    void write(const QString&, const platform::StoredValue&) override {}
-    void remove(const QString&) override {}
-    void update(const QString&, const platform::ValueChange&) override {}
+    void write(const QString&, const platform::StoredValue&) override { }
+    void remove(const QString&) override { }
+    void update(const QString&, const platform::ValueChange&) override { }
     bool isShared() const override { return true; }
     std::optional<QString> persistenceProblem() const override { return problem; }
     void setOnPersistenceProblem(std::function<void(const QString&)> callback) override

@@ -10,7 +10,11 @@ namespace {
 // Plays what it is told to, or fails as a desktop without the sound would.
 class FakeEventSoundPlayer final : public platform::EventSoundPlayer {
 public:
-    explicit FakeEventSoundPlayer(QStringList& played, bool succeeds) : m_played(played), m_succeeds(succeeds) {}
+    explicit FakeEventSoundPlayer(QStringList& played, bool succeeds)
+        : m_played(played)
+        , m_succeeds(succeeds)
+    {
+    }
 
     bool play(const QString& eventId) override
     {
@@ -26,12 +30,9 @@ private:
 TEST(ThemeSoundManager, EachSoundHasItsThemeEvent)
 {
     const std::pair<CompletionSound, const char*> cases[] = {
-        {CompletionSound::Glass, "complete"},
-        {CompletionSound::Ping, "bell"},
-        {CompletionSound::Pop, "message-new-instant"},
-        {CompletionSound::Purr, "dialog-information"},
-        {CompletionSound::Hero, "alarm-clock-elapsed"},
-        {CompletionSound::Tink, "audio-volume-change"},
+        {CompletionSound::Glass, "complete"},           {CompletionSound::Ping, "bell"},
+        {CompletionSound::Pop, "message-new-instant"},  {CompletionSound::Purr, "dialog-information"},
+        {CompletionSound::Hero, "alarm-clock-elapsed"}, {CompletionSound::Tink, "audio-volume-change"},
     };
     for (const auto& [sound, eventId] : cases)
         EXPECT_EQ(themeEventId(sound), QString::fromLatin1(eventId)) << id(sound).toStdString();

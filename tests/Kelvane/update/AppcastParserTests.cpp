@@ -13,7 +13,8 @@ QByteArray feed(const char* items)
     return QByteArray(R"(<?xml version="1.0" encoding="utf-8"?>
 <rss version="2.0" xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle" xmlns:dc="http://purl.org/dc/elements/1.1/">
 <channel><title>Kelvane</title><link>https://example.org/</link>
-)") + items + "\n</channel></rss>\n";
+)") + items
+        + "\n</channel></rss>\n";
 }
 
 AppcastItem item(const char* version, const char* shortVersion, const char* notes, const char* download)
@@ -34,14 +35,12 @@ TEST(AppcastParser, ReadsItemsAsFeedsWriteThem)
         Items expected;
     };
     const Case cases[] = {
-        {"enclosure attributes",
-         feed(R"(<item><title>1.2</title>
+        {"enclosure attributes", feed(R"(<item><title>1.2</title>
               <sparkle:releaseNotesLink>https://example.org/notes/1.2.html</sparkle:releaseNotesLink>
               <enclosure url="https://example.org/kelvane-1.2.tar.gz" sparkle:version="120" sparkle:shortVersionString="1.2" length="10" type="application/octet-stream"/>
               </item>)"),
          Items{{item("120", "1.2", "https://example.org/notes/1.2.html", "https://example.org/kelvane-1.2.tar.gz")}}},
-        {"elements and a link instead of an enclosure",
-         feed(R"(<item><sparkle:version> 1.3.0 </sparkle:version>
+        {"elements and a link instead of an enclosure", feed(R"(<item><sparkle:version> 1.3.0 </sparkle:version>
               <sparkle:shortVersionString>1.3</sparkle:shortVersionString>
               <link> https://example.org/download </link></item>)"),
          Items{{item("1.3.0", "1.3", "", "https://example.org/download")}}},
@@ -69,8 +68,7 @@ TEST(AppcastParser, ReadsItemsAsFeedsWriteThem)
               <dc:creator>someone</dc:creator>
               <enclosure url="https://example.org/full" sparkle:version="9"/></item>)"),
          Items{{item("9", "", "", "https://example.org/full")}}},
-        {"several items keep feed order",
-         feed(R"(<item><enclosure url="https://e.org/1" sparkle:version="1"/></item>
+        {"several items keep feed order", feed(R"(<item><enclosure url="https://e.org/1" sparkle:version="1"/></item>
               <item><enclosure url="https://e.org/3" sparkle:version="3"/></item>
               <item><enclosure url="https://e.org/2" sparkle:version="2"/></item>)"),
          Items{{item("1", "", "", "https://e.org/1"), item("3", "", "", "https://e.org/3"),

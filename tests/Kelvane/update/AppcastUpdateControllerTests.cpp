@@ -21,8 +21,8 @@ QByteArray feedOf(const char* version)
 {
     return QByteArray(R"(<rss xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle"><channel><item>
         <sparkle:releaseNotesLink>https://example.org/notes</sparkle:releaseNotesLink>
-        <enclosure url="https://example.org/download" sparkle:version=")") +
-           version + R"("/></item></channel></rss>)";
+        <enclosure url="https://example.org/download" sparkle:version=")")
+        + version + R"("/></item></channel></rss>)";
 }
 
 // A controller on a loopback feed, a fake clock and a store of its own; it
@@ -44,7 +44,10 @@ struct UpdateRig {
         controller = std::make_unique<AppcastUpdateController>(std::move(settings));
     }
 
-    bool settle() { return platform::test::waitUntil([this] { return !controller->isChecking(); }); }
+    bool settle()
+    {
+        return platform::test::waitUntil([this] { return !controller->isChecking(); });
+    }
     std::optional<platform::Date> lastCheck() const { return defaults->date(SharedDefaultsKeys::lastUpdateCheck); }
 
     LoopbackHttpServer server;
@@ -163,6 +166,7 @@ TEST(AppcastUpdateController, AManualCheckDuringABackgroundOneTakesItsAnswer)
     rig.controller->checkForUpdates();
     ASSERT_TRUE(rig.settle());
     EXPECT_EQ(rig.server.requests("/feed"), 1);
-    EXPECT_EQ(rig.controller->dialog()->message(), QStringLiteral("Kelvane 0.2.0 is available; you have version 0.1.0."));
+    EXPECT_EQ(rig.controller->dialog()->message(),
+              QStringLiteral("Kelvane 0.2.0 is available; you have version 0.1.0."));
     EXPECT_FALSE(rig.controller->updateAvailable()); // shown, so no reminder dot
 }

@@ -16,9 +16,9 @@ public:
     struct Response {
         int status = 200;
         QByteArray body;
-        QByteArrayList headers;   // extra lines, "Name: value"
-        bool sendLength = true;   // without a length the body ends with the connection
-        bool answers = true;      // false: read the request and never answer
+        QByteArrayList headers; // extra lines, "Name: value"
+        bool sendLength = true; // without a length the body ends with the connection
+        bool answers = true; // false: read the request and never answer
     };
 
     LoopbackHttpServer()

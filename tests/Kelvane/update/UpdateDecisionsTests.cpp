@@ -32,7 +32,9 @@ TEST(UpdateDecisions, ABackgroundCheckIsDueOnceADay)
 TEST(UpdateDecisions, TheNewestReleaseAboveThisVersionIsOffered)
 {
     const auto release = [](const char* version, const char* name = "") {
-        return AppcastItem{QString::fromLatin1(version), QString::fromLatin1(name), {},
+        return AppcastItem{QString::fromLatin1(version),
+                           QString::fromLatin1(name),
+                           {},
                            QUrl(QStringLiteral("https://e.org/") + QLatin1String(version))};
     };
     struct Case {
@@ -70,14 +72,10 @@ TEST(UpdateDecisions, RedirectsStayOnTheWebAndNeverGetLessSafe)
         bool followed;
     };
     const Case cases[] = {
-        {"http://a.org/feed", "http://b.org/feed", true},
-        {"http://a.org/feed", "https://a.org/feed", true},
-        {"https://a.org/feed", "https://b.org/feed", true},
-        {"HTTPS://a.org/feed", "https://a.org/other", true},
-        {"https://a.org/feed", "http://a.org/feed", false},
-        {"http://a.org/feed", "file:///etc/passwd", false},
-        {"http://a.org/feed", "ftp://a.org/feed", false},
-        {"https://a.org/feed", "data:text/xml,<rss/>", false},
+        {"http://a.org/feed", "http://b.org/feed", true},   {"http://a.org/feed", "https://a.org/feed", true},
+        {"https://a.org/feed", "https://b.org/feed", true}, {"HTTPS://a.org/feed", "https://a.org/other", true},
+        {"https://a.org/feed", "http://a.org/feed", false}, {"http://a.org/feed", "file:///etc/passwd", false},
+        {"http://a.org/feed", "ftp://a.org/feed", false},   {"https://a.org/feed", "data:text/xml,<rss/>", false},
         {"http://a.org/feed", "http:///no-host", false},
     };
     for (const Case& c : cases) {

@@ -17,17 +17,21 @@ TEST(UpdateDialogText, SaysWhatTheCheckFound)
     };
     const Case cases[] = {
         {"up to date", UpToDate{}, {"Kelvane is up to date (version 0.1.0).", {}, {}}},
-        {"a newer release by its short version", named,
+        {"a newer release by its short version",
+         named,
          {"Kelvane 1.3 is available; you have version 0.1.0.", named.releaseNotes, named.download}},
-        {"a newer release without a short version", unnamed,
+        {"a newer release without a short version",
+         unnamed,
          {"Kelvane 1.4 is available; you have version 0.1.0.", {}, unnamed.download}},
         {"unreachable", UpdateCheckFailure::Unreachable, {"The update server could not be reached.", {}, {}}},
         {"timed out", UpdateCheckFailure::TimedOut, {"The update server did not answer in time.", {}, {}}},
-        {"server error", UpdateCheckFailure::ServerError,
+        {"server error",
+         UpdateCheckFailure::ServerError,
          {"The update server could not provide the update information.", {}, {}}},
         {"too large", UpdateCheckFailure::TooLarge, {"The update information could not be read.", {}, {}}},
         {"unreadable", UpdateCheckFailure::Unreadable, {"The update information could not be read.", {}, {}}},
-        {"refused redirect", UpdateCheckFailure::RefusedRedirect,
+        {"refused redirect",
+         UpdateCheckFailure::RefusedRedirect,
          {"The update server sent the check to an address it will not follow.", {}, {}}},
     };
     for (const Case& c : cases) {

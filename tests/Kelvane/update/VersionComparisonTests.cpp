@@ -14,14 +14,14 @@ TEST(VersionComparison, ComparesDotSeparatedPartsAsNumbers)
     };
     const Case cases[] = {
         {u"0.1.0", u"0.1.0", 0},
-        {u"1.10", u"1.9", 1},     // not as text
-        {u"2", u"10", -1},        // not as text
-        {u"1.2", u"1.2.0", 0},    // a missing part is 0
+        {u"1.10", u"1.9", 1}, // not as text
+        {u"2", u"10", -1}, // not as text
+        {u"1.2", u"1.2.0", 0}, // a missing part is 0
         {u"1.2.0.1", u"1.2", 1},
         {u"1.2.3", u"1.2.4", -1},
         {u"0.2", u"0.1.9", 1},
-        {u" 1.0 ", u"1", 0},      // blanks around are no part of it
-        {u"1.0rc1", u"1.0", 0},   // leading digits count
+        {u" 1.0 ", u"1", 0}, // blanks around are no part of it
+        {u"1.0rc1", u"1.0", 0}, // leading digits count
         {u"1.0b", u"1.1", -1},
         {u"", u"0", 0},
         {u"abc", u"0.0.1", -1},

@@ -36,7 +36,7 @@ struct SampleCase {
     double expected;
 };
 
-class SampleKindTest : public ::testing::TestWithParam<SampleCase> {};
+class SampleKindTest : public ::testing::TestWithParam<SampleCase> { };
 
 // Every kind, with clipping and NaN, on two channels that must hold the same.
 TEST_P(SampleKindTest, ScalesClipsAndCopiesToEveryChannel)
@@ -69,14 +69,14 @@ TEST_P(SampleKindTest, ScalesClipsAndCopiesToEveryChannel)
 const float nan = std::numeric_limits<float>::quiet_NaN();
 const float inf = std::numeric_limits<float>::infinity();
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, SampleKindTest,
-    ::testing::Values(SampleCase{Kind::UInt8, 0.0f, 128}, SampleCase{Kind::UInt8, 1.0f, 255},
-                      SampleCase{Kind::UInt8, -1.0f, 1}, SampleCase{Kind::UInt8, nan, 128},
-                      SampleCase{Kind::Int16, 0.5f, 16384}, SampleCase{Kind::Int16, -2.0f, -32767},
-                      SampleCase{Kind::Int16, inf, 32767}, SampleCase{Kind::Int32, 1.0f, 2147483647},
-                      SampleCase{Kind::Int32, -inf, -2147483647}, SampleCase{Kind::Float, 3.0f, 1.0},
-                      SampleCase{Kind::Float, nan, 0.0}));
+INSTANTIATE_TEST_SUITE_P(Kinds, SampleKindTest,
+                         ::testing::Values(SampleCase{Kind::UInt8, 0.0f, 128}, SampleCase{Kind::UInt8, 1.0f, 255},
+                                           SampleCase{Kind::UInt8, -1.0f, 1}, SampleCase{Kind::UInt8, nan, 128},
+                                           SampleCase{Kind::Int16, 0.5f, 16384}, SampleCase{Kind::Int16, -2.0f, -32767},
+                                           SampleCase{Kind::Int16, inf, 32767},
+                                           SampleCase{Kind::Int32, 1.0f, 2147483647},
+                                           SampleCase{Kind::Int32, -inf, -2147483647},
+                                           SampleCase{Kind::Float, 3.0f, 1.0}, SampleCase{Kind::Float, nan, 0.0}));
 
 TEST(AudioOutputConversion, ResamplesByLinearInterpolation)
 {

@@ -51,7 +51,7 @@ std::ostream& operator<<(std::ostream& out, const WatchCase& c)
     return out << c.name;
 }
 
-class AudioStreamWatchTest : public ::testing::TestWithParam<WatchCase> {};
+class AudioStreamWatchTest : public ::testing::TestWithParam<WatchCase> { };
 
 // Drives the watch the way an output does: a stream opened at the start, then
 // one check per scheduled sound, reopening when told to.
@@ -75,23 +75,32 @@ const WatchCase watchCases[] = {
     {"a stream that keeps reading plays every sound",
      {{0.0, false, 0, Verdict::Play}, {1.0, false, 4410, Verdict::Play}, {1.0, false, 8820, Verdict::Play}}},
     {"a device that reads less often than the sounds come is still alive",
-     {{1.5, false, 0, Verdict::Play}, {1.5, false, 100, Verdict::Play}, {1.5, false, 200, Verdict::Play},
+     {{1.5, false, 0, Verdict::Play},
+      {1.5, false, 100, Verdict::Play},
+      {1.5, false, 200, Verdict::Play},
       {1.9, false, 200, Verdict::Play}}},
     {"a failed stream is reopened by the next sound",
      {{1.0, false, 4410, Verdict::Play}, {1.0, true, 4410, Verdict::Reopen}, {1.0, false, 4410, Verdict::Play}}},
     {"while the server is away a try is made once per tick, not at every sound",
-     {{0.0, true, 0, Verdict::Reopen, false}, {0.5, true, 0, Verdict::Drop}, {0.2, true, 0, Verdict::Drop},
-      {0.3, true, 0, Verdict::Reopen, false}, {1.0, true, 0, Verdict::Reopen, false},
-      {1.0, true, 0, Verdict::Reopen}, {0.1, false, 0, Verdict::Play}}},
+     {{0.0, true, 0, Verdict::Reopen, false},
+      {0.5, true, 0, Verdict::Drop},
+      {0.2, true, 0, Verdict::Drop},
+      {0.3, true, 0, Verdict::Reopen, false},
+      {1.0, true, 0, Verdict::Reopen, false},
+      {1.0, true, 0, Verdict::Reopen},
+      {0.1, false, 0, Verdict::Play}}},
     {"a device that stopped reading is taken for dead",
-     {{0.5, false, 100, Verdict::Play}, {1.0, false, 100, Verdict::Play}, {1.0, false, 100, Verdict::Play},
+     {{0.5, false, 100, Verdict::Play},
+      {1.0, false, 100, Verdict::Play},
+      {1.0, false, 100, Verdict::Play},
       {0.1, false, 100, Verdict::Reopen}}},
     {"a new stream is watched from when it opened",
-     {{2.5, false, 0, Verdict::Reopen}, {1.0, false, 0, Verdict::Play}, {1.0, false, 0, Verdict::Play},
+     {{2.5, false, 0, Verdict::Reopen},
+      {1.0, false, 0, Verdict::Play},
+      {1.0, false, 0, Verdict::Play},
       {1.0, false, 0, Verdict::Reopen}}},
     {"a clock set back neither holds off a retry nor looks like a stall",
-     {{0.0, true, 0, Verdict::Reopen, false}, {-3600.0, true, 0, Verdict::Reopen},
-      {-3600.0, false, 0, Verdict::Play}}},
+     {{0.0, true, 0, Verdict::Reopen, false}, {-3600.0, true, 0, Verdict::Reopen}, {-3600.0, false, 0, Verdict::Play}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, AudioStreamWatchTest, ::testing::ValuesIn(watchCases),

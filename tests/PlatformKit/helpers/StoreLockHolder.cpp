@@ -57,10 +57,11 @@ int main(int argc, char** argv)
         return 2;
     }
     sqlite3_busy_timeout(db, 10000);
-    const bool locked = mode == "immediate"
-        ? exec(db, "BEGIN IMMEDIATE")
-        : exec(db, "BEGIN EXCLUSIVE") && exec(db, "INSERT OR REPLACE INTO entries (key, type, value) "
-                                                  "VALUES ('lock.holder', 'bool', 1)");
+    const bool locked = mode == "immediate" ? exec(db, "BEGIN IMMEDIATE")
+                                            : exec(db, "BEGIN EXCLUSIVE")
+            && exec(db,
+                    "INSERT OR REPLACE INTO entries (key, type, value) "
+                    "VALUES ('lock.holder', 'bool', 1)");
     if (!locked) {
         sqlite3_close(db);
         return 3;

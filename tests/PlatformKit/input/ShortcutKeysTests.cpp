@@ -52,9 +52,15 @@ TEST(ShortcutKeys, OnlyExactlyControlShiftWithTheKeyMatches)
 TEST(ShortcutKeys, CoreModifierMaskNamesTheUsualAssignment)
 {
     const std::pair<std::uint32_t, KeyModifiers> cases[] = {
-        {0x01, KeyModifier::Shift},    {0x02, KeyModifier::CapsLock}, {0x04, KeyModifier::Control},
-        {0x08, KeyModifier::Alt},      {0x10, KeyModifier::NumLock},  {0x20, KeyModifier::Other},
-        {0x40, KeyModifier::Super},    {0x80, KeyModifier::Other},    {0x05, controlShift},
+        {0x01, KeyModifier::Shift},
+        {0x02, KeyModifier::CapsLock},
+        {0x04, KeyModifier::Control},
+        {0x08, KeyModifier::Alt},
+        {0x10, KeyModifier::NumLock},
+        {0x20, KeyModifier::Other},
+        {0x40, KeyModifier::Super},
+        {0x80, KeyModifier::Other},
+        {0x05, controlShift},
         // Pointer buttons above the eight modifiers are not modifiers.
         {0x100 | 0x04, KeyModifier::Control},
     };

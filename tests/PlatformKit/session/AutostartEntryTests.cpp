@@ -20,7 +20,9 @@ namespace {
 class ScopedEnvironment {
 public:
     ScopedEnvironment(const char* name, const QByteArray& value)
-        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
+        : m_name(name)
+        , m_had(qEnvironmentVariableIsSet(name))
+        , m_old(qgetenv(name))
     {
         value.isNull() ? qunsetenv(name) : qputenv(name, value);
     }
@@ -50,8 +52,9 @@ TEST(AutostartEntry, LivesUnderTheConfigHome)
         EXPECT_EQ(AutostartEntry::directory(), c.directory) << c.configHome.constData();
     }
     const ScopedEnvironment configHome("XDG_CONFIG_HOME", "/tmp/elsewhere");
-    EXPECT_EQ(AutostartEntry(QStringLiteral("com.example.App"), QStringLiteral("App"), QStringLiteral("app")).filePath(),
-              QStringLiteral("/tmp/elsewhere/autostart/com.example.App.desktop"));
+    EXPECT_EQ(
+        AutostartEntry(QStringLiteral("com.example.App"), QStringLiteral("App"), QStringLiteral("app")).filePath(),
+        QStringLiteral("/tmp/elsewhere/autostart/com.example.App.desktop"));
 }
 
 TEST(AutostartEntry, ExecQuotesWhatTheFormatReserves)

@@ -55,10 +55,10 @@ class Releaser {
 public:
     Releaser(RawConnection& holder, const char* sql)
         : m_thread([this, &holder, sql] {
-              std::this_thread::sleep_for(lockHeld);
-              m_releasing = Clock::now();
-              EXPECT_EQ(holder.exec(sql), SQLITE_OK);
-          })
+            std::this_thread::sleep_for(lockHeld);
+            m_releasing = Clock::now();
+            EXPECT_EQ(holder.exec(sql), SQLITE_OK);
+        })
     {
     }
     // Joins, then: when the lock began to be released.

@@ -19,8 +19,8 @@ using platform::test::execOn;
 using platform::test::fileHash;
 using platform::test::filesBeside;
 using platform::test::incremented;
-using platform::test::RawConnection;
 using platform::test::queryOn;
+using platform::test::RawConnection;
 
 namespace {
 

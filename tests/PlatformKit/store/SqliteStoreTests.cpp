@@ -140,8 +140,7 @@ TEST(SqliteStore, UsesWriteAheadLogAndTheTypeTags)
     ASSERT_EQ(sqlite3_step(stmt), SQLITE_ROW);
     EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)), "wal");
     sqlite3_finalize(stmt);
-    ASSERT_EQ(sqlite3_prepare_v2(db, "SELECT type, value FROM entries WHERE key = 't'", -1, &stmt, nullptr),
-              SQLITE_OK);
+    ASSERT_EQ(sqlite3_prepare_v2(db, "SELECT type, value FROM entries WHERE key = 't'", -1, &stmt, nullptr), SQLITE_OK);
     ASSERT_EQ(sqlite3_step(stmt), SQLITE_ROW);
     EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)), "date");
     EXPECT_EQ(sqlite3_column_double(stmt, 1), 5.0);
@@ -217,9 +216,9 @@ TEST(SqliteStore, ForeignDatabaseFallsBackToMemoryUntouched)
     const QString path = dir.filePath(QStringLiteral("other.sqlite"));
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, "CREATE TABLE entries (a, b); INSERT INTO entries VALUES (1, 2);", nullptr, nullptr,
-                           nullptr),
-              SQLITE_OK);
+    ASSERT_EQ(
+        sqlite3_exec(db, "CREATE TABLE entries (a, b); INSERT INTO entries VALUES (1, 2);", nullptr, nullptr, nullptr),
+        SQLITE_OK);
     sqlite3_close(db);
     expectFallbackLeavesFileAlone(path);
 }
@@ -281,13 +280,13 @@ TEST(SqliteStore, UpdateWarningNamesTheFailedWriteNotTheRollback)
     const auto defaults = UserDefaults::openFile(path);
     ASSERT_TRUE(defaults->isShared());
     // Another program makes every write fail, with a message of its own.
-    platform::test::execOn(path, "CREATE TRIGGER refuse BEFORE INSERT ON entries "
-                                 "BEGIN SELECT RAISE(ABORT, 'refused by the trigger'); END");
+    platform::test::execOn(path,
+                           "CREATE TRIGGER refuse BEFORE INSERT ON entries "
+                           "BEGIN SELECT RAISE(ABORT, 'refused by the trigger'); END");
 
     StoreWarnings warnings;
-    defaults->update(QStringLiteral("count"), [](const std::optional<StoredValue>&) {
-        return std::optional(StoredValue(qint64{1}));
-    });
+    defaults->update(QStringLiteral("count"),
+                     [](const std::optional<StoredValue>&) { return std::optional(StoredValue(qint64{1})); });
     EXPECT_FALSE(defaults->object(QStringLiteral("count")));
     EXPECT_EQ(StoreWarnings::mentioning(QStringLiteral("count")), 1) << StoreWarnings::all().toStdString();
     // The write's own message and extended code (SQLITE_CONSTRAINT_TRIGGER).

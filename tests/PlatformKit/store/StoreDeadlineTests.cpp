@@ -21,8 +21,8 @@ using namespace std::chrono_literals;
 using platform::StoredValue;
 using platform::UserDefaults;
 using platform::detail::SqliteOptions;
-using platform::test::StoreWarnings;
 using platform::test::incremented;
+using platform::test::StoreWarnings;
 
 namespace {
 

@@ -85,9 +85,9 @@ TEST(StoreProblems, AReadOnlyStoreIsReadAsItIsAndChangesStayInMemory)
         setMode(dir.path(), 0700);
         setMode(path, 0600);
         ASSERT_EQ(run.exitCode, 0) << run.lines.join('\n').toStdString();
-        EXPECT_EQ(run.lines, (QStringList{QStringLiteral("before mine from before"),
-                                          QStringLiteral("after changed now"),
-                                          QStringLiteral("problem read-only: %1").arg(QLatin1String(c.reason))}));
+        EXPECT_EQ(run.lines,
+                  (QStringList{QStringLiteral("before mine from before"), QStringLiteral("after changed now"),
+                               QStringLiteral("problem read-only: %1").arg(QLatin1String(c.reason))}));
         EXPECT_EQ(filesBeside(path), files) << "files were made beside a read-only store";
         EXPECT_EQ(fileHash(path), bytes);
     }
@@ -107,10 +107,7 @@ protected:
         store->setOnPersistenceProblem([this](const platform::PersistenceProblem& problem) { told.append(problem); });
     }
 
-    std::optional<StoredValue> inTheFile(const QString& key) const
-    {
-        return UserDefaults::openFile(path)->object(key);
-    }
+    std::optional<StoredValue> inTheFile(const QString& key) const { return UserDefaults::openFile(path)->object(key); }
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("store.sqlite"));
@@ -128,7 +125,8 @@ TEST_F(FullStore, AWriteTheDiskCannotTakeIsKeptAndWrittenWithTheNext)
     EXPECT_FALSE(inTheFile(QStringLiteral("big")));
     ASSERT_TRUE(store->persistenceProblem());
     EXPECT_EQ(store->persistenceProblem()->path, path);
-    EXPECT_TRUE(store->persistenceProblem()->reason.contains(QStringLiteral("full"))) << store->persistenceProblem()->reason.toStdString();
+    EXPECT_TRUE(store->persistenceProblem()->reason.contains(QStringLiteral("full")))
+        << store->persistenceProblem()->reason.toStdString();
     ASSERT_EQ(told.size(), 1);
 
     // Still full: later changes wait behind it, and nothing more is said.

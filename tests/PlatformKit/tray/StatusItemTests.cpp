@@ -69,8 +69,8 @@ TEST(StatusItemTest, OnlyPlasmaIsTrustedToPassTheRightClick)
     const struct {
         const char* program;
         bool passes;
-    } cases[] = {{"kded5", true}, {"plasmashell", true}, {"xfce4-panel", false}, {"lxqt-panel", false},
-                 {"gnome-shell", false}, {"", false}};
+    } cases[] = {{"kded5", true},       {"plasmashell", true},  {"xfce4-panel", false},
+                 {"lxqt-panel", false}, {"gnome-shell", false}, {"", false}};
     for (const auto& c : cases)
         EXPECT_EQ(platform::notifierHostPassesRightClick(QString::fromLatin1(c.program)), c.passes) << c.program;
 }
@@ -116,7 +116,8 @@ TEST(StatusItemTest, TheStripShowsThePictureAtItsSizeAndTakesTheClicks)
     EXPECT_EQ(window->size(), QSize(60, 28));
     EXPECT_EQ(window->accessibleName(), "Timer ready: 25 minutes 0 seconds");
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_EQ(window->geometry(), platform::StripStatusItem::placement(QSize(60, 28), std::nullopt, {available}, available));
+    EXPECT_EQ(window->geometry(),
+              platform::StripStatusItem::placement(QSize(60, 28), std::nullopt, {available}, available));
 
     int left = 0;
     int right = 0;

@@ -16,7 +16,11 @@ struct OutputLog {
 
 class FakeOutput final : public platform::AudioOutput {
 public:
-    explicit FakeOutput(std::shared_ptr<OutputLog> log) : m_log(std::move(log)) { ++m_log->created; }
+    explicit FakeOutput(std::shared_ptr<OutputLog> log)
+        : m_log(std::move(log))
+    {
+        ++m_log->created;
+    }
     bool start() override
     {
         ++m_log->starts;

@@ -17,7 +17,7 @@ struct ShapeCase {
     double gain;
 };
 
-class NoiseTickTest : public ::testing::TestWithParam<ShapeCase> {};
+class NoiseTickTest : public ::testing::TestWithParam<ShapeCase> { };
 
 // With the noise pinned at 1 the samples are the envelope itself, exactly as
 // the float of the double-precision product.
@@ -90,9 +90,10 @@ TEST(TickStyleTest, NoneHasNoSound)
 
 TEST(TickStyleTest, RawStringsAndNamesAreStable)
 {
-    const std::array<std::pair<TickStyle, const char*>, 4> names{
-        {{TickStyle::None, "None"}, {TickStyle::Mechanical, "Mechanical"}, {TickStyle::Soft, "Soft"},
-         {TickStyle::Digital, "Digital"}}};
+    const std::array<std::pair<TickStyle, const char*>, 4> names{{{TickStyle::None, "None"},
+                                                                  {TickStyle::Mechanical, "Mechanical"},
+                                                                  {TickStyle::Soft, "Soft"},
+                                                                  {TickStyle::Digital, "Digital"}}};
     ASSERT_EQ(platform::allCases<TickStyle>().size(), names.size());
     for (const auto& [style, name] : names) {
         EXPECT_EQ(displayName(style), QLatin1StringView(name));

@@ -27,8 +27,7 @@ TEST(ColorComponentsTest, DrawnColorPinsEachComponentIntoRange)
         const auto color = srgbColor(c.stored);
         EXPECT_EQ(color.spec(), QColor::Rgb);
         EXPECT_TRUE(color.isValid());
-        EXPECT_EQ(color, QColor::fromRgbF(float(c.drawn.r), float(c.drawn.g), float(c.drawn.b),
-                                          float(c.drawn.a)))
+        EXPECT_EQ(color, QColor::fromRgbF(float(c.drawn.r), float(c.drawn.g), float(c.drawn.b), float(c.drawn.a)))
             << c.stored.r << ", " << c.stored.g << ", " << c.stored.b << ", " << c.stored.a;
     }
 }

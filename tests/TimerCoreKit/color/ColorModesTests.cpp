@@ -22,8 +22,7 @@ TEST(ColorModesTest, EqualityFollowsKindThenPresetID)
         {DigitColorMode::custom(), DigitColorMode::multicolor(), false},
     };
     for (const auto& c : digitCases) {
-        EXPECT_EQ(c.lhs == c.rhs, c.equal) << c.lhs.presetID().toStdString() << " / "
-                                           << c.rhs.presetID().toStdString();
+        EXPECT_EQ(c.lhs == c.rhs, c.equal) << c.lhs.presetID().toStdString() << " / " << c.rhs.presetID().toStdString();
         EXPECT_EQ(c.rhs == c.lhs, c.equal);
     }
 

@@ -58,8 +58,7 @@ TEST(CustomColorSwatchTest, ListIsACompactJsonArrayInItsOrder)
 
 TEST(CustomColorSwatchTest, OneBadSwatchSpoilsTheWholeList)
 {
-    EXPECT_EQ(CustomColorSwatch::decodeList(R"([{"id":"x","r":1,"g":0,"b":0,"a":1},{"id":"y","r":1}])"),
-              std::nullopt);
+    EXPECT_EQ(CustomColorSwatch::decodeList(R"([{"id":"x","r":1,"g":0,"b":0,"a":1},{"id":"y","r":1}])"), std::nullopt);
     EXPECT_EQ(CustomColorSwatch::decodeList(R"({"id":"x","r":1,"g":0,"b":0,"a":1})"), std::nullopt);
     EXPECT_EQ(CustomColorSwatch::decodeList("garbage"), std::nullopt);
     const double notANumber = std::numeric_limits<double>::quiet_NaN();

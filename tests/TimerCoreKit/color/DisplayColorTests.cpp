@@ -30,8 +30,9 @@ TEST(DisplayColorLookupTest, FindsPresetsByExactIDAndFallsBackToTransparent)
         QStringView id;
         QStringView expectedID;
     } cases[] = {
-        {u"default", u"transparent"}, {u"transparent", u"transparent"}, {u"Dark", u"transparent"},
-        {u"", u"transparent"},        {u"dark", u"dark"},               {u"sunset", u"sunset"},
+        {u"default", u"transparent"}, {u"transparent", u"transparent"},
+        {u"Dark", u"transparent"},    {u"", u"transparent"},
+        {u"dark", u"dark"},           {u"sunset", u"sunset"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(DisplayColor::color(c.id).id, c.expectedID) << c.id.toString().toStdString();
@@ -70,9 +71,8 @@ TEST(DisplayColorContrastTest, PresetsAreAllReadable)
         QStringView id;
         double ratio;
     } cases[] = {
-        {u"dark", 21.0},         {u"light", 21.0},   {u"amber", 12.73},  {u"greenTerminal", 15.43},
-        {u"blueGlow", 7.14},     {u"vfdCyan", 11.08}, {u"sunset", 7.2},  {u"neonPink", 5.86},
-        {u"transparent", 21.0},
+        {u"dark", 21.0},     {u"light", 21.0}, {u"amber", 12.73},   {u"greenTerminal", 15.43}, {u"blueGlow", 7.14},
+        {u"vfdCyan", 11.08}, {u"sunset", 7.2}, {u"neonPink", 5.86}, {u"transparent", 21.0},
     };
     for (const auto& c : cases) {
         const auto color = DisplayColor::color(c.id);
@@ -160,8 +160,8 @@ class DisplayColorJsonTest : public ::testing::Test {
 protected:
     // Amber as stored, with every required key.
     QJsonObject amber{
-        {"id", "amber"}, {"name", "Amber"}, {"dotR", 1.0}, {"dotG", 0.75}, {"dotB", 0}, {"dotA", 1},
-        {"bgR", 0},      {"bgG", 0},        {"bgB", 0},    {"bgA", 1},
+        {"id", "amber"}, {"name", "Amber"}, {"dotR", 1.0}, {"dotG", 0.75}, {"dotB", 0},
+        {"dotA", 1},     {"bgR", 0},        {"bgG", 0},    {"bgB", 0},     {"bgA", 1},
     };
     const QStringList requiredKeys{"id", "name", "dotR", "dotG", "dotB", "dotA", "bgR", "bgG", "bgB", "bgA"};
 };
@@ -206,8 +206,8 @@ TEST_F(DisplayColorJsonTest, AnyMissingOrMistypedRequiredKeyFailsTheRecord)
         EXPECT_EQ(DisplayColor::fromJson(missing), std::nullopt);
 
         const bool isText = key == u"id" || key == u"name";
-        for (const QJsonValue& wrong : {QJsonValue(isText ? QJsonValue(1) : QJsonValue("1")), QJsonValue(true),
-                                       QJsonValue(QJsonValue::Null)}) {
+        for (const QJsonValue& wrong :
+             {QJsonValue(isText ? QJsonValue(1) : QJsonValue("1")), QJsonValue(true), QJsonValue(QJsonValue::Null)}) {
             auto mistyped = amber;
             mistyped.insert(key, wrong);
             EXPECT_EQ(DisplayColor::fromJson(mistyped), std::nullopt);

@@ -28,9 +28,8 @@ TEST(MulticolorPaletteLookupTest, FindsPresetsByExactIDAndFallsBackToRainbow)
         QStringView expectedID;
         qsizetype slotCount;
     } cases[] = {
-        {u"rainbow", u"rainbow", 7}, {u"pastel", u"pastel", 6}, {u"neon", u"neon", 6},
-        {u"sunset", u"sunset", 5},   {u"Neon", u"rainbow", 7},  {u"", u"rainbow", 7},
-        {u"unknown", u"rainbow", 7},
+        {u"rainbow", u"rainbow", 7}, {u"pastel", u"pastel", 6}, {u"neon", u"neon", 6},       {u"sunset", u"sunset", 5},
+        {u"Neon", u"rainbow", 7},    {u"", u"rainbow", 7},      {u"unknown", u"rainbow", 7},
     };
     for (const auto& c : cases) {
         const auto palette = MulticolorPalette::palette(c.id);
@@ -66,9 +65,10 @@ TEST(MulticolorPaletteTest, SlotsWrapAroundBothWays)
         qsizetype slot;
         qsizetype expectedSlot;
     } cases[] = {
-        {pastel, 0, 0},  {pastel, 5, 5},  {pastel, 6, 0},   {rainbow, 7, 0},
-        {sunset, 13, 3}, {sunset, -1, 4}, {sunset, -5, 0},
-        {sunset, std::numeric_limits<qsizetype>::min(), std::numeric_limits<qsizetype>::min() % 5 + 5},
+        {pastel, 0, 0},  {pastel, 5, 5},
+        {pastel, 6, 0},  {rainbow, 7, 0},
+        {sunset, 13, 3}, {sunset, -1, 4},
+        {sunset, -5, 0}, {sunset, std::numeric_limits<qsizetype>::min(), std::numeric_limits<qsizetype>::min() % 5 + 5},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.palette.color(c.slot), c.palette.colors().at(c.expectedSlot))

@@ -39,8 +39,7 @@ void PrintTo(const Drain& drain, std::ostream* out)
     *out << drain.name;
 }
 
-class TimerCommandQueueProcesses : public ::testing::TestWithParam<Drain> {
-};
+class TimerCommandQueueProcesses : public ::testing::TestWithParam<Drain> { };
 
 // Two producer processes and this consumer share one store file: every command
 // must arrive exactly once and in each producer's order.
@@ -65,9 +64,8 @@ TEST_P(TimerCommandQueueProcesses, ConcurrentProducersLoseNoCommand)
     QHash<QString, int> nextExpected;
     int received = 0;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    const auto running = [&] {
-        return producers[0].state() != QProcess::NotRunning || producers[1].state() != QProcess::NotRunning;
-    };
+    const auto running
+        = [&] { return producers[0].state() != QProcess::NotRunning || producers[1].state() != QProcess::NotRunning; };
     while (std::chrono::steady_clock::now() < deadline) {
         const bool stillRunning = running();
         const auto commands = GetParam().take(queue);

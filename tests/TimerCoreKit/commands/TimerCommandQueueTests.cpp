@@ -163,8 +163,8 @@ TEST_F(TimerCommandQueueTest, CustomDurationIsBoundedAndNonFiniteLengthsAreRefus
 {
     EXPECT_EQ(TimerCommand::startCustomDuration(0.1).seconds(), 1);
     EXPECT_EQ(TimerCommand::startCustomDuration(1e9).seconds(), 10800);
-    const auto decoded = TimerCommand::fromJson(
-        QJsonDocument::fromJson(R"({"type":"startCustomDuration","seconds":1e300})").object());
+    const auto decoded
+        = TimerCommand::fromJson(QJsonDocument::fromJson(R"({"type":"startCustomDuration","seconds":1e300})").object());
     ASSERT_TRUE(decoded);
     EXPECT_EQ(decoded->seconds(), 10800);
 

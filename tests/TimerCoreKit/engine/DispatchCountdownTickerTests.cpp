@@ -31,8 +31,8 @@ TEST(DispatchCountdownTicker, PeriodIsAtLeastFiftyMillisecondsInWholeMillisecond
         double interval;
         long long milliseconds;
     };
-    for (const auto& c : {Case{1.0, 1000}, Case{0.0123, 50}, Case{0.0567, 56}, Case{0, 50}, Case{-3, 50},
-                          Case{NAN, 50}}) {
+    for (const auto& c :
+         {Case{1.0, 1000}, Case{0.0123, 50}, Case{0.0567, 56}, Case{0, 50}, Case{-3, 50}, Case{NAN, 50}}) {
         EXPECT_EQ(DispatchCountdownTicker::period(c.interval).count(), c.milliseconds) << c.interval;
     }
     EXPECT_GT(DispatchCountdownTicker::period(INFINITY).count(), 0);

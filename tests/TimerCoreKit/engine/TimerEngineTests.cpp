@@ -30,10 +30,7 @@ protected:
         return *engine;
     }
 
-    void storeSnapshot(const TimerStateSnapshot& snapshot)
-    {
-        TimerPersistence(store.defaults).save(snapshot);
-    }
+    void storeSnapshot(const TimerStateSnapshot& snapshot) { TimerPersistence(store.defaults).save(snapshot); }
 
     std::optional<TimerStateSnapshot> stored() { return TimerPersistence(store.defaults).restore(); }
     int saves() const { return store.writes(SharedDefaultsKeys::timerState); }
@@ -102,24 +99,43 @@ TEST_F(TimerEngineTest, RestoredRunningTimerComesBackPausedCompletedOrIdle)
         {"countdown with time left", {TimerMode::Running, 10, 10, at(6)}, TimerMode::Paused, 6, 0, true},
         {"countdown past its end", {TimerMode::Running, 10, 10, at(-10)}, TimerMode::Completed, 0, 0, true},
         {"countdown without end date", {TimerMode::Running, 300, 42}, TimerMode::Idle, 300, 0, true},
-        {"count-up", {TimerMode::Running, 300, 300, {}, {}, TimerDirection::CountUp, 10, at(-4)},
-         TimerMode::Paused, 300, 14, true},
+        {"count-up",
+         {TimerMode::Running, 300, 300, {}, {}, TimerDirection::CountUp, 10, at(-4)},
+         TimerMode::Paused,
+         300,
+         14,
+         true},
         {"paused stays as stored", {TimerMode::Paused, 300, 120}, TimerMode::Paused, 120, 0, false},
         {"completed stays as stored", {TimerMode::Completed, 300, 0}, TimerMode::Completed, 0, 0, false},
         // Values no build of this program writes: dates of another clock,
         // numbers out of range (those JSON cannot hold: RestoreBoundsTests).
         // The timer comes back within its bounds and startable.
-        {"countdown ending in a far year", {TimerMode::Running, 300, 300, at(farFuture)}, TimerMode::Paused, 300, 0,
+        {"countdown ending in a far year",
+         {TimerMode::Running, 300, 300, at(farFuture)},
+         TimerMode::Paused,
+         300,
+         0,
          true},
-        {"countdown ending later than its duration", {TimerMode::Running, 300, 300, at(301)}, TimerMode::Paused, 300,
-         0, true},
+        {"countdown ending later than its duration",
+         {TimerMode::Running, 300, 300, at(301)},
+         TimerMode::Paused,
+         300,
+         0,
+         true},
         {"count-up started in a far year",
-         {TimerMode::Running, 300, 300, {}, {}, TimerDirection::CountUp, 10, at(farFuture)}, TimerMode::Paused, 300,
-         10, true},
+         {TimerMode::Running, 300, 300, {}, {}, TimerDirection::CountUp, 10, at(farFuture)},
+         TimerMode::Paused,
+         300,
+         10,
+         true},
         {"paused with hugely negative time left", {TimerMode::Paused, 300, -1e308}, TimerMode::Paused, 0, 0, true},
         {"paused with more left than its duration", {TimerMode::Paused, 300, 1e308}, TimerMode::Paused, 300, 0, true},
         {"count-up paused with negative elapsed",
-         {TimerMode::Paused, 300, 300, {}, {}, TimerDirection::CountUp, -50}, TimerMode::Paused, 300, 0, true},
+         {TimerMode::Paused, 300, 300, {}, {}, TimerDirection::CountUp, -50},
+         TimerMode::Paused,
+         300,
+         0,
+         true},
         {"negative duration", {TimerMode::Idle, -5, -5}, TimerMode::Idle, 0, 0, true},
     };
     for (const auto& c : cases) {
@@ -414,7 +430,7 @@ TEST_F(TimerEngineTest, RunningTimeIsTheTimePassedWhateverTheWallClockDoes)
     enum class Then { Tick, Pause, Resume };
     struct Move {
         double wallStep; // the wall clock alone set on (or back)
-        double passed;   // time passing, a suspend included: both clocks
+        double passed; // time passing, a suspend included: both clocks
         Then then;
         TimerMode mode;
         double shown; // time left (countdown) or counted (count-up)
@@ -431,19 +447,27 @@ TEST_F(TimerEngineTest, RunningTimeIsTheTimePassedWhateverTheWallClockDoes)
     const auto paused = TimerMode::Paused;
     const auto completed = TimerMode::Completed;
     const Case cases[] = {
-        {"countdown, wall clock back then forward an hour", countdown, 30,
+        {"countdown, wall clock back then forward an hour",
+         countdown,
+         30,
          {{-3600, 5, Then::Tick, running, 25},
           {3600, 5, Then::Tick, running, 20},
           {0, 19.5, Then::Tick, running, 0.5},
           {0, 0.5, Then::Tick, completed, 0}}},
-        {"countdown, wall clock forward an hour", countdown, 30,
+        {"countdown, wall clock forward an hour",
+         countdown,
+         30,
          {{3600, 5, Then::Tick, running, 25}, {0, 25, Then::Tick, completed, 0}}},
-        {"countdown paused and resumed across steps", countdown, 30,
+        {"countdown paused and resumed across steps",
+         countdown,
+         30,
          {{-3600, 10, Then::Pause, paused, 20},
           {7200, 100, Then::Resume, running, 20},
           {-3600, 4, Then::Tick, running, 16}}},
         {"countdown through a suspend past its end", countdown, 300, {{0, 600, Then::Tick, completed, 0}}},
-        {"count-up, wall clock back then forward an hour", countUp, 300,
+        {"count-up, wall clock back then forward an hour",
+         countUp,
+         300,
          {{-3600, 5, Then::Tick, running, 5},
           {0, 3, Then::Tick, running, 8},
           {3600, 2, Then::Tick, running, 10},
@@ -459,9 +483,15 @@ TEST_F(TimerEngineTest, RunningTimeIsTheTimePassedWhateverTheWallClockDoes)
             clock.stepWall(move.wallStep);
             clock.advance(move.passed);
             switch (move.then) {
-            case Then::Tick: ticker->fire(); break;
-            case Then::Pause: engine->pause(); break;
-            case Then::Resume: engine->resume(); break;
+            case Then::Tick:
+                ticker->fire();
+                break;
+            case Then::Pause:
+                engine->pause();
+                break;
+            case Then::Resume:
+                engine->resume();
+                break;
             }
             EXPECT_EQ(state().mode(), move.mode);
             EXPECT_DOUBLE_EQ(c.direction == countdown ? state().remaining() : state().elapsed(), move.shown);
@@ -515,9 +545,8 @@ TEST_F(TimerEngineTest, FieldsChangeInTheOrderObserversRelyOn)
 {
     makeEngine().selectPreset("preset.quick-5");
     QStringList order;
-    const auto watch = [&](auto signal, const char* name) {
-        QObject::connect(&state(), signal, [&order, name] { order << name; });
-    };
+    const auto watch
+        = [&](auto signal, const char* name) { QObject::connect(&state(), signal, [&order, name] { order << name; }); };
     watch(&TimerState::modeChanged, "mode");
     watch(&TimerState::durationChanged, "duration");
     watch(&TimerState::remainingChanged, "remaining");
@@ -603,27 +632,67 @@ TEST_F(TimerEngineTest, ObserversOnlyEverSeeAFinishedOperation)
         bool saves;
     };
     const Step steps[] = {
-        {"start", [&] { clock.advance(1); engine->start(); }, {"endDate", "mode", "changed"}, true},
+        {"start",
+         [&] {
+             clock.advance(1);
+             engine->start();
+         },
+         {"endDate", "mode", "changed"},
+         true},
         {"tick", [&] { tickAfter(10); }, {"remaining", "changed"}, false},
-        {"pause", [&] { clock.advance(5); engine->pause(); }, {"remaining", "mode", "endDate", "changed"}, true},
-        {"resume", [&] { clock.advance(100); engine->resume(); }, {"endDate", "mode", "changed"}, true},
+        {"pause",
+         [&] {
+             clock.advance(5);
+             engine->pause();
+         },
+         {"remaining", "mode", "endDate", "changed"},
+         true},
+        {"resume",
+         [&] {
+             clock.advance(100);
+             engine->resume();
+         },
+         {"endDate", "mode", "changed"},
+         true},
         {"complete", [&] { tickAfter(state().remaining()); }, {"remaining", "mode", "endDate", "changed"}, true},
         {"start after completion", [&] { engine->start(); }, {"remaining", "endDate", "mode", "changed"}, true},
-        {"pause past the end", [&] { clock.advance(400); engine->pause(); },
-         {"remaining", "mode", "endDate", "changed"}, true},
-        {"start again", [&] { engine->start(); }, {"remaining", "endDate", "mode", "changed"}, true},
-        {"stop", [&] { clock.advance(20); engine->reset(); }, {"mode", "endDate", "changed"}, true},
-        {"select a preset", [&] { engine->selectPreset("preset.quick-10"); },
-         {"duration", "remaining", "preset", "changed"}, true},
-        {"load a phase", [&] { engine->loadPhase(42); }, {"duration", "remaining", "changed"}, false},
-        {"switch direction", [&] { engine->switchDirection(TimerDirection::CountUp); }, {"direction", "changed"},
+        {"pause past the end",
+         [&] {
+             clock.advance(400);
+             engine->pause();
+         },
+         {"remaining", "mode", "endDate", "changed"},
          true},
+        {"start again", [&] { engine->start(); }, {"remaining", "endDate", "mode", "changed"}, true},
+        {"stop",
+         [&] {
+             clock.advance(20);
+             engine->reset();
+         },
+         {"mode", "endDate", "changed"},
+         true},
+        {"select a preset",
+         [&] { engine->selectPreset("preset.quick-10"); },
+         {"duration", "remaining", "preset", "changed"},
+         true},
+        {"load a phase", [&] { engine->loadPhase(42); }, {"duration", "remaining", "changed"}, false},
+        {"switch direction", [&] { engine->switchDirection(TimerDirection::CountUp); }, {"direction", "changed"}, true},
         {"start a count-up", [&] { engine->start(); }, {"startDate", "mode", "changed"}, true},
         {"count-up tick", [&] { tickAfter(3); }, {"elapsed", "startDate", "changed"}, false},
-        {"pause a count-up", [&] { clock.advance(2); engine->pause(); }, {"elapsed", "startDate", "mode", "changed"},
+        {"pause a count-up",
+         [&] {
+             clock.advance(2);
+             engine->pause();
+         },
+         {"elapsed", "startDate", "mode", "changed"},
          true},
         {"resume a count-up", [&] { engine->resume(); }, {"startDate", "mode", "changed"}, true},
-        {"stop a count-up", [&] { clock.advance(1); engine->reset(); }, {"mode", "elapsed", "startDate", "changed"},
+        {"stop a count-up",
+         [&] {
+             clock.advance(1);
+             engine->reset();
+         },
+         {"mode", "elapsed", "startDate", "changed"},
          true},
     };
     for (const auto& step : steps) {

@@ -12,7 +12,7 @@ TEST(TimerPresetLibrary, ListsTheFixedPresetsThenTheCustomOne)
     const auto presets = TimerPresetLibrary::presets(900);
     ASSERT_EQ(presets.size(), 5);
     const TimerPreset expected[] = {
-        {"preset.quick-5", "5 min", 300, false},   {"preset.quick-10", "10 min", 600, false},
+        {"preset.quick-5", "5 min", 300, false},      {"preset.quick-10", "10 min", 600, false},
         {"preset.classic-25", "25 min", 1500, false}, {"preset.deep-45", "45 min", 2700, false},
         {"preset.custom", "Custom", 900, true},
     };

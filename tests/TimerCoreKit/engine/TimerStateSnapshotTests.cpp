@@ -43,8 +43,13 @@ TEST(TimerStateSnapshot, WritesDatesAsSecondsSince2001AndOmitsAbsentFields)
 
 TEST(TimerStateSnapshot, RoundTripsEveryField)
 {
-    const TimerStateSnapshot original{TimerMode::Paused,     1500, 123.456, Date::fromSecondsSinceReferenceDate(1.5),
-                                      QStringLiteral("x"),   TimerDirection::CountUp, 42.25,
+    const TimerStateSnapshot original{TimerMode::Paused,
+                                      1500,
+                                      123.456,
+                                      Date::fromSecondsSinceReferenceDate(1.5),
+                                      QStringLiteral("x"),
+                                      TimerDirection::CountUp,
+                                      42.25,
                                       Date::fromSecondsSinceReferenceDate(-3.75)};
     const auto decoded = TimerStateSnapshot::fromJson(*original.toJson());
     ASSERT_TRUE(decoded);

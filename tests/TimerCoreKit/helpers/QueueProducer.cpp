@@ -14,7 +14,7 @@ namespace {
 
 class SilentNotifier final : public platform::CrossProcessNotifier {
 public:
-    void post(const QString&) override {}
+    void post(const QString&) override { }
     platform::ObservationToken observe(const QString&, std::function<void()>) override { return nullptr; }
 };
 

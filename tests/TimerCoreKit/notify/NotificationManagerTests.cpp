@@ -21,7 +21,10 @@ public:
         std::vector<DesktopNotification> posted;
     };
 
-    explicit ScriptedNotifications(std::shared_ptr<Log> log) : m_log(std::move(log)) {}
+    explicit ScriptedNotifications(std::shared_ptr<Log> log)
+        : m_log(std::move(log))
+    {
+    }
 
     void checkAuthorization(Answer answer) override
     {

@@ -16,10 +16,11 @@ using platform::toJson;
 // The raw strings are a storage format shared by every option enum, so each
 // must read back what it writes and nothing else.
 template <typename E>
-class OptionRawValueTest : public ::testing::Test {};
+class OptionRawValueTest : public ::testing::Test {
+};
 
-using OptionEnums = ::testing::Types<DisplayType, DisplayStyleOption, SegmentThickness, FlipSpeed,
-                                     CompletionBehavior, CompletionSound>;
+using OptionEnums = ::testing::Types<DisplayType, DisplayStyleOption, SegmentThickness, FlipSpeed, CompletionBehavior,
+                                     CompletionSound>;
 TYPED_TEST_SUITE(OptionRawValueTest, OptionEnums);
 
 TYPED_TEST(OptionRawValueTest, EveryCaseReadsBackFromItsRawStringAndJson)
@@ -62,7 +63,9 @@ TEST(DisplayTypeTest, LooksOfferTheirOwnStyleControls)
         QList<DisplayStyleOption> options;
         bool timeFormatChoice;
     } cases[] = {
-        {DisplayType::DotMatrix, {Style::DotWeight, Style::DotShape, Style::ColonMode, Style::ShowDimmedOffCells}, true},
+        {DisplayType::DotMatrix,
+         {Style::DotWeight, Style::DotShape, Style::ColonMode, Style::ShowDimmedOffCells},
+         true},
         {DisplayType::SevenSegment, {Style::ColonMode, Style::SegmentThickness}, true},
         {DisplayType::FlipClock, {Style::ColonMode, Style::FlipSpeed}, true},
         {DisplayType::SmallAndBig, {}, false},

@@ -123,8 +123,9 @@ TEST_F(CustomTimerSessionTest, ChoosingAnotherTimerEndsTheRunningCycleSilently)
     s.skipPhase();
     // The old cycle is ended before the new sequencer reads the shared keys.
     QList<std::pair<bool, qint64>> keysWhenInactive;
-    QObject::connect(&s, &CustomTimerSession::isActiveChanged,
-                     [&] { keysWhenInactive.append({storedActive(), storedIndex()}); });
+    QObject::connect(&s, &CustomTimerSession::isActiveChanged, [&] {
+        keysWhenInactive.append({storedActive(), storedIndex()});
+    });
 
     s.activate(b);
     EXPECT_EQ(keysWhenInactive, (QList<std::pair<bool, qint64>>{{false, 0}}));

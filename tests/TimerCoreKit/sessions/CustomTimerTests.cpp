@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TimerCoreKit/sessions/CustomTimer.h"
 #include "TimerCoreKit/color/CustomTimerPalette.h"
+#include "TimerCoreKit/sessions/CustomTimer.h"
 
 #include "support/SampleTimers.h"
 
@@ -32,10 +32,10 @@ TEST(CustomTimerPaletteTest, EveryIndexGivesAColorAndStrayOnesGiveTheFirst)
         float r, g, b;
     };
     const Case cases[] = {
-        {0, 1.0f, 0.35f, 0.25f}, {1, 0.25f, 0.85f, 0.45f}, {2, 0.35f, 0.55f, 1.0f}, {3, 1.0f, 0.75f, 0.0f},
-        {4, 0.65f, 0.25f, 0.95f}, {5, 0.0f, 0.85f, 1.0f}, {6, 1.0f, 0.5f, 0.1f},   {7, 1.0f, 0.3f, 0.7f},
-        {-1, 1.0f, 0.35f, 0.25f}, {8, 1.0f, 0.35f, 0.25f}, {1000, 1.0f, 0.35f, 0.25f},
-        {std::numeric_limits<int>::min(), 1.0f, 0.35f, 0.25f},
+        {0, 1.0f, 0.35f, 0.25f}, {1, 0.25f, 0.85f, 0.45f},   {2, 0.35f, 0.55f, 1.0f},
+        {3, 1.0f, 0.75f, 0.0f},  {4, 0.65f, 0.25f, 0.95f},   {5, 0.0f, 0.85f, 1.0f},
+        {6, 1.0f, 0.5f, 0.1f},   {7, 1.0f, 0.3f, 0.7f},      {-1, 1.0f, 0.35f, 0.25f},
+        {8, 1.0f, 0.35f, 0.25f}, {1000, 1.0f, 0.35f, 0.25f}, {std::numeric_limits<int>::min(), 1.0f, 0.35f, 0.25f},
     };
     ASSERT_EQ(CustomTimerPalette::colors().size(), 8);
     for (const auto& c : cases) {
@@ -64,7 +64,8 @@ TEST(CustomTimerTest, PhaseSequenceKeepsIdsNamesAndLengthsWithPaletteColors)
 
 TEST(CustomTimerTest, JsonRoundTripKeepsEveryFieldAsItWas)
 {
-    auto odd = sampleTimer(u"Zürich \U0001F1E8\U0001F1ED run, far too long a name for the editor"_qs, {0, 20000, 0.125}, 0);
+    auto odd
+        = sampleTimer(u"Zürich \U0001F1E8\U0001F1ED run, far too long a name for the editor"_qs, {0, 20000, 0.125}, 0);
     odd.phases[0].colorIndex = 42;
     odd.phases[1].colorIndex = -5;
     odd.createdAt = platform::Date::fromSecondsSinceReferenceDate(-12.75);
@@ -122,11 +123,22 @@ TEST(CustomTimerTest, DecodingNeedsEveryKeyWithAValueOfItsKind)
     };
     const Case cases[] = {
         {"valid", [](QJsonObject&, QJsonObject&) {}, true},
-        {"extra keys ignored", [](QJsonObject& t, QJsonObject& p) { t["x"_L1] = 1; p["y"_L1] = "z"; }, true},
-        {"lower-case id", [](QJsonObject& t, QJsonObject&) { t["id"_L1] = "6f9619ff-8b86-d011-b42d-00c04fc964ff"; }, true},
+        {"extra keys ignored",
+         [](QJsonObject& t, QJsonObject& p) {
+             t["x"_L1] = 1;
+             p["y"_L1] = "z";
+         },
+         true},
+        {"lower-case id", [](QJsonObject& t, QJsonObject&) { t["id"_L1] = "6f9619ff-8b86-d011-b42d-00c04fc964ff"; },
+         true},
         {"nil id", [](QJsonObject& t, QJsonObject&) { t["id"_L1] = "00000000-0000-0000-0000-000000000000"; }, true},
         {"whole rounds written as 2.0", [](QJsonObject& t, QJsonObject&) { t["rounds"_L1] = 2.0; }, true},
-        {"zero duration, colour 42", [](QJsonObject&, QJsonObject& p) { p["duration"_L1] = 0; p["colorIndex"_L1] = 42; }, true},
+        {"zero duration, colour 42",
+         [](QJsonObject&, QJsonObject& p) {
+             p["duration"_L1] = 0;
+             p["colorIndex"_L1] = 42;
+         },
+         true},
         {"no createdAt", [](QJsonObject& t, QJsonObject&) { t.remove("createdAt"_L1); }, false},
         {"no id", [](QJsonObject& t, QJsonObject&) { t.remove("id"_L1); }, false},
         {"no name", [](QJsonObject& t, QJsonObject&) { t.remove("name"_L1); }, false},
@@ -136,8 +148,10 @@ TEST(CustomTimerTest, DecodingNeedsEveryKeyWithAValueOfItsKind)
         {"phase without colour", [](QJsonObject&, QJsonObject& p) { p.remove("colorIndex"_L1); }, false},
         {"phase without name", [](QJsonObject&, QJsonObject& p) { p.remove("name"_L1); }, false},
         {"phase without id", [](QJsonObject&, QJsonObject& p) { p.remove("id"_L1); }, false},
-        {"id with braces", [](QJsonObject& t, QJsonObject&) { t["id"_L1] = "{6F9619FF-8B86-D011-B42D-00C04FC964FF}"; }, false},
-        {"id not hex", [](QJsonObject& t, QJsonObject&) { t["id"_L1] = "6F9619FF-8B86-D011-B42D-00C04FC964FG"; }, false},
+        {"id with braces", [](QJsonObject& t, QJsonObject&) { t["id"_L1] = "{6F9619FF-8B86-D011-B42D-00C04FC964FF}"; },
+         false},
+        {"id not hex", [](QJsonObject& t, QJsonObject&) { t["id"_L1] = "6F9619FF-8B86-D011-B42D-00C04FC964FG"; },
+         false},
         {"phase id malformed", [](QJsonObject&, QJsonObject& p) { p["id"_L1] = "phase-1"; }, false},
         {"rounds as text", [](QJsonObject& t, QJsonObject&) { t["rounds"_L1] = "2"; }, false},
         {"fractional rounds", [](QJsonObject& t, QJsonObject&) { t["rounds"_L1] = 2.5; }, false},
@@ -164,8 +178,8 @@ TEST(CustomTimerTest, DecodingNeedsEveryKeyWithAValueOfItsKind)
     ASSERT_TRUE(decoded);
     EXPECT_EQ(decoded->rounds, 2);
     EXPECT_EQ(decoded->createdAt.secondsSinceReferenceDate(), 725000000.5);
-    EXPECT_EQ(decoded->phases.at(0), (CustomTimerPhase{QUuid::fromString(u"a1b2c3d4-0000-4000-8000-000000000001"),
-                                                       "Go", 60, 1}));
+    EXPECT_EQ(decoded->phases.at(0),
+              (CustomTimerPhase{QUuid::fromString(u"a1b2c3d4-0000-4000-8000-000000000001"), "Go", 60, 1}));
     EXPECT_FALSE(CustomTimer::fromJson(QJsonValue(QJsonArray())));
 }
 

@@ -148,9 +148,9 @@ TEST_F(PomodoroSessionTest, OldKeysAreMovedOnceAndOnlyWhenTheOldActiveFlagExists
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        for (QLatin1StringView key : {legacyActive, legacyIndex, SharedDefaultsKeys::pomodoroActive.name,
-                                      SharedDefaultsKeys::pomodoroPhaseIndex.name,
-                                      SharedDefaultsKeys::pomodoroKeysMigrated.name})
+        for (QLatin1StringView key :
+             {legacyActive, legacyIndex, SharedDefaultsKeys::pomodoroActive.name,
+              SharedDefaultsKeys::pomodoroPhaseIndex.name, SharedDefaultsKeys::pomodoroKeysMigrated.name})
             rig.defaults->remove(key);
         if (c.oldActive)
             rig.defaults->setBool(legacyActive, *c.oldActive);

@@ -94,9 +94,9 @@ TEST(SharedDefaultsKeys, KeysAddressTheStoreAndReadTheirDefaultsWhenAbsent)
     struct Case {
         const char* name;
         platform::StoredValue stored;
-        DisplayType type;         // an option: only its exact raw string
-        bool shortcuts;           // a flag: only a stored Boolean
-        QString palette;          // a string: as the store gives it
+        DisplayType type; // an option: only its exact raw string
+        bool shortcuts; // a flag: only a stored Boolean
+        QString palette; // a string: as the store gives it
     };
     const Case cases[] = {
         {"raw string", QStringLiteral("flipClock"), DisplayType::FlipClock, true, QStringLiteral("flipClock")},

@@ -53,9 +53,9 @@ int main(int argc, char** argv)
     Watcher watcher;
     // The object first: once the name is taken, callers find it in place.
     if (!bus.registerObject(QStringLiteral("/StatusNotifierWatcher"), &watcher,
-                            QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals |
-                                QDBusConnection::ExportAllProperties) ||
-        !bus.registerService(QStringLiteral("org.kde.StatusNotifierWatcher"))) {
+                            QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals
+                                | QDBusConnection::ExportAllProperties)
+        || !bus.registerService(QStringLiteral("org.kde.StatusNotifierWatcher"))) {
         std::fprintf(stderr, "cannot register the watcher\n");
         return 1;
     }

@@ -38,7 +38,7 @@ int littleEndianWord(const QByteArray& bytes, qsizetype at)
     return static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8;
 }
 
-class EveryAnimation : public testing::TestWithParam<Animation> {};
+class EveryAnimation : public testing::TestWithParam<Animation> { };
 
 TEST_P(EveryAnimation, IsAGifOfThirtyTwoByEighteen)
 {
@@ -84,9 +84,9 @@ INSTANTIATE_TEST_SUITE_P(BuiltInAnimationData, EveryAnimation, testing::ValuesIn
 
 TEST(BuiltInAnimationData, FindsOnlyTheExactFileName)
 {
-    for (const QString& name : {QString("Smiley_Fireworks.gif"), QString("smiley_fireworks"),
-                                QString("smiley_fireworks.GIF"), QString(" smiley_fireworks.gif"), QString(),
-                                QString("no_such_animation.gif")}) {
+    for (const QString& name :
+         {QString("Smiley_Fireworks.gif"), QString("smiley_fireworks"), QString("smiley_fireworks.GIF"),
+          QString(" smiley_fireworks.gif"), QString(), QString("no_such_animation.gif")}) {
         EXPECT_FALSE(BuiltInAnimationData::data(name)) << qPrintable(name);
     }
 }

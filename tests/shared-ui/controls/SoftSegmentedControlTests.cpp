@@ -23,10 +23,14 @@ const QList<Shape> shapes{Shape::Circle, Shape::Square, Shape::Diamond};
 QString shapeName(const Shape& shape, bool)
 {
     switch (shape) {
-    case Shape::Circle: return u"Circle"_s;
-    case Shape::Square: return u"Square"_s;
-    case Shape::Diamond: return u"Diamond"_s;
-    case Shape::Star: return u"Star"_s;
+    case Shape::Circle:
+        return u"Circle"_s;
+    case Shape::Square:
+        return u"Square"_s;
+    case Shape::Diamond:
+        return u"Diamond"_s;
+    case Shape::Star:
+        return u"Star"_s;
     }
     return {};
 }

@@ -62,20 +62,24 @@ QByteArray styleJson(const char* json)
 
 const StoredCase storedCases[] = {
     {"seven segment without suffix", {{"appearance.displayType", QStringLiteral("sevenSegment")}}, {}},
-    {"seven segment", {{"appearance.displayType", QStringLiteral("sevenSegmentV2")}},
+    {"seven segment",
+     {{"appearance.displayType", QStringLiteral("sevenSegmentV2")}},
      [](auto& s) { s.displayType = WidgetDisplayType::SevenSegment; }},
     {"square in capitals", {{"appearance.dotShape", QStringLiteral("Square")}}, {}},
     {"square", {{"appearance.dotShape", QStringLiteral("square")}}, [](auto& s) { s.dotShape = DotShape::Square; }},
     {"bold", {{"appearance.dotWeight", QStringLiteral("bold")}}, [](auto& s) { s.dotWeight = DotWeight::Bold; }},
     {"weight unknown", {{"appearance.dotWeight", QStringLiteral("heavy")}}, {}},
-    {"pulsing colon", {{"appearance.colonMode", QStringLiteral("pulsing")}},
+    {"pulsing colon",
+     {{"appearance.colonMode", QStringLiteral("pulsing")}},
      [](auto& s) { s.colonMode = ColonMode::Pulsing; }},
     {"standard in capitals", {{"appearance.timeFormat", QStringLiteral("STANDARD")}}, {}},
-    {"standard", {{"appearance.timeFormat", QStringLiteral("standard")}},
+    {"standard",
+     {{"appearance.timeFormat", QStringLiteral("standard")}},
      [](auto& s) { s.timeFormat = TimeFormat::Standard; }},
     {"leading zero", {{"appearance.showLeadingZero", true}}, [](auto& s) { s.showLeadingZero = true; }},
     {"leading zero as text", {{"appearance.showLeadingZero", QStringLiteral("true")}}, {}},
-    {"light colour is both presets", {{"appearance.selectedColorID", QStringLiteral("light")}},
+    {"light colour is both presets",
+     {{"appearance.selectedColorID", QStringLiteral("light")}},
      [](auto& s) { s.selectedColorID = s.digitPresetID = s.backgroundPresetID = QStringLiteral("light"); }},
     {"own preset ids",
      {{"appearance.selectedColorID", QStringLiteral("light")},
@@ -97,14 +101,17 @@ const StoredCase storedCases[] = {
          s.digitMode = QStringLiteral("Custom");
          s.backgroundMode = QStringLiteral("custom");
      }},
-    {"play animation", {{"completion.displayBehavior", QStringLiteral("playAnimation")}},
+    {"play animation",
+     {{"completion.displayBehavior", QStringLiteral("playAnimation")}},
      [](auto& s) { s.completionDisplayBehavior = CompletionBehavior::PlayAnimation; }},
     {"behaviour unknown", {{"completion.displayBehavior", QStringLiteral("explode")}}, {}},
-    {"multicolour by the store's conversion", {{"appearance.isMulticolorMode", QStringLiteral("yes")}},
+    {"multicolour by the store's conversion",
+     {{"appearance.isMulticolorMode", QStringLiteral("yes")}},
      [](auto& s) { s.isMulticolorMode = true; }},
     // A later solid choice is not overridden by the flag it replaced.
     {"the digit mode decides over the older multicolour flag",
-     {{"appearance.isMulticolorMode", true}, {"appearance.digitModeDiscriminator", QStringLiteral("preset")}}, {}},
+     {{"appearance.isMulticolorMode", true}, {"appearance.digitModeDiscriminator", QStringLiteral("preset")}},
+     {}},
     {"the older multicolour flag beside a multicolour digit mode",
      {{"appearance.isMulticolorMode", true}, {"appearance.digitModeDiscriminator", QStringLiteral("multicolor")}},
      [](auto& s) { s.digitMode = QStringLiteral("multicolor"); }},
@@ -118,7 +125,7 @@ const StoredCase storedCases[] = {
      [](auto& s) {
          s.customDigitR = 1;
          s.customDigitG = 0.5; // the store converts text to numbers
-         s.customDigitB = 2;   // passed on unclamped
+         s.customDigitB = 2; // passed on unclamped
      }},
     {"non-finite components are not colours",
      {{"appearance.customDotR", nan},
@@ -141,7 +148,8 @@ const StoredCase storedCases[] = {
     {"empty style configuration has its own defaults",
      {{"appearance.styleConfig", styleJson("{}")}, {"appearance.colonMode", QStringLiteral("contextual")}},
      [](auto& s) { s.colonMode = ColonMode::Always; }},
-    {"style configuration as text", {{"appearance.styleConfig", QStringLiteral(R"({"dotWeight":"light"})")}},
+    {"style configuration as text",
+     {{"appearance.styleConfig", QStringLiteral(R"({"dotWeight":"light"})")}},
      [](auto& s) {
          s.dotWeight = DotWeight::Light;
          s.colonMode = ColonMode::Always;
@@ -158,7 +166,7 @@ const StoredCase storedCases[] = {
      [](auto& s) { s.dotWeight = DotWeight::Bold; }},
 };
 
-class WidgetAppearanceStored : public ::testing::TestWithParam<StoredCase> {};
+class WidgetAppearanceStored : public ::testing::TestWithParam<StoredCase> { };
 
 TEST_P(WidgetAppearanceStored, ReadsTheDocumentedValue)
 {
@@ -172,7 +180,8 @@ TEST_P(WidgetAppearanceStored, ReadsTheDocumentedValue)
     EXPECT_EQ(WidgetAppearanceSettings::current(*store), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, WidgetAppearanceStored, ::testing::ValuesIn(storedCases), [](const auto& testCase) { return caseName(testCase.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, WidgetAppearanceStored, ::testing::ValuesIn(storedCases),
+                         [](const auto& testCase) { return caseName(testCase.param.name); });
 
 TEST(WidgetDisplayTypeTest, NamesAndRawStrings)
 {

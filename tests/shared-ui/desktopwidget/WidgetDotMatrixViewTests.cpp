@@ -95,17 +95,17 @@ TEST_F(WidgetDotMatrixViewTest, ColonModesHoldStill)
         ColonMode mode;
         int alpha;
     };
-    for (const auto& [mode, alpha] : {Case{ColonMode::Always, 255}, Case{ColonMode::Pulsing, 178},
-                                      Case{ColonMode::Contextual, 255}}) {
+    for (const auto& [mode, alpha] :
+         {Case{ColonMode::Always, 255}, Case{ColonMode::Pulsing, 178}, Case{ColonMode::Contextual, 255}}) {
         SCOPED_TRACE(platform::rawValue(mode).toStdString());
         inputs.colonMode = mode;
         const WidgetProbe probe(inputs);
         const QColor expected = withAlpha(amber, alpha);
         // Over the panel, a dimmed colon blends with it.
-        const QColor blended = QColor::fromRgbF(
-            float(expected.redF() * expected.alphaF() + panel.redF() * (1 - expected.alphaF())),
-            float(expected.greenF() * expected.alphaF() + panel.greenF() * (1 - expected.alphaF())),
-            float(expected.blueF() * expected.alphaF() + panel.blueF() * (1 - expected.alphaF())));
+        const QColor blended
+            = QColor::fromRgbF(float(expected.redF() * expected.alphaF() + panel.redF() * (1 - expected.alphaF())),
+                               float(expected.greenF() * expected.alphaF() + panel.greenF() * (1 - expected.alphaF())),
+                               float(expected.blueF() * expected.alphaF() + panel.blueF() * (1 - expected.alphaF())));
         EXPECT_TRUE(closeToColor(probe.at(colon.front()), blended));
     }
 }
@@ -153,7 +153,8 @@ TEST_F(WidgetDotMatrixViewTest, CheckmarkOverrideIsTheSmallGlyph)
     const auto expected = cellsWhere([](const DotPosition& p) { return p.isActive; });
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(layout.dots.size(), expected.size());
-    EXPECT_LT(layout.gridSize.width(), DotGridLayout(inputs.style).totalSize(u"00:00", DigitScaling::uniform()).width());
+    EXPECT_LT(layout.gridSize.width(),
+              DotGridLayout(inputs.style).totalSize(u"00:00", DigitScaling::uniform()).width());
 }
 
 TEST_F(WidgetDotMatrixViewTest, FormatsTheTimeWithoutOverride)
@@ -196,9 +197,9 @@ TEST_F(WidgetDotMatrixViewTest, PhaseRowSplitsTheGridWidthInsideThePadding)
     EXPECT_TRUE(closeToColor(probe.at(layout.phaseSegments[1].rect.center()), withAlpha(blue, 128)));
     EXPECT_EQ(probe.at(layout.phaseSegments[2].rect.center()).alpha(), 0);
     // The gap between segments and the space above the row stay clear.
-    EXPECT_EQ(probe.at(QPointF(layout.phaseSegments[0].rect.right() + 1, layout.phaseSegments[0].rect.center().y()))
-                  .alpha(),
-              0);
+    EXPECT_EQ(
+        probe.at(QPointF(layout.phaseSegments[0].rect.right() + 1, layout.phaseSegments[0].rect.center().y())).alpha(),
+        0);
     EXPECT_EQ(probe.at(QPointF(50, layout.gridSize.height() + 2)).alpha(), 0);
 }
 

@@ -64,8 +64,8 @@ const StoredCase storedCases[] = {
     {"nothing stored", std::nullopt, true, [](WidgetTimerState&) {}, std::nullopt, false, false},
     {"not JSON", QByteArray("not json"), true, [](WidgetTimerState&) {}, WidgetLoadError::TimerStateCorrupted, false,
      false},
-    {"unknown mode", QByteArray(R"({"mode":"sprinting","duration":1,"remaining":1})"), true,
-     [](WidgetTimerState&) {}, WidgetLoadError::TimerStateCorrupted, false, false},
+    {"unknown mode", QByteArray(R"({"mode":"sprinting","duration":1,"remaining":1})"), true, [](WidgetTimerState&) {},
+     WidgetLoadError::TimerStateCorrupted, false, false},
     {"missing remaining", QByteArray(R"({"mode":"idle","duration":1})"), false, [](WidgetTimerState&) {},
      WidgetLoadError::TimerStateCorrupted, false, false},
     {"idle", snapshotJson(TimerMode::Idle, TimerDirection::Countdown, 600, 0), false,
@@ -113,7 +113,7 @@ const StoredCase storedCases[] = {
      std::nullopt, false, false},
 };
 
-class WidgetTimerStateLoad : public ::testing::TestWithParam<StoredCase> {};
+class WidgetTimerStateLoad : public ::testing::TestWithParam<StoredCase> { };
 
 TEST_P(WidgetTimerStateLoad, GivesTheDocumentedState)
 {
@@ -147,7 +147,7 @@ TEST_P(WidgetTimerStateLoad, GivesTheDocumentedState)
 }
 
 INSTANTIATE_TEST_SUITE_P(StoredSnapshots, WidgetTimerStateLoad, ::testing::ValuesIn(storedCases),
-[](const auto& testCase) { return caseName(testCase.param.name); });
+                         [](const auto& testCase) { return caseName(testCase.param.name); });
 
 TEST(WidgetTimerStateTest, IdleIsAFiveMinuteCountdown)
 {
@@ -176,8 +176,9 @@ TEST(WidgetTimerStateTest, PomodoroSequenceEndsEachCycleWithALongBreak)
     auto state = WidgetTimerState::idle();
     EXPECT_TRUE(state.pomodoroPhaseSequence().isEmpty());
     state.pomodoroActive = true;
-    EXPECT_EQ(state.pomodoroPhaseSequence(),
-              (QList<P>{P::Work, P::ShortBreak, P::Work, P::ShortBreak, P::Work, P::ShortBreak, P::Work, P::LongBreak}));
+    EXPECT_EQ(
+        state.pomodoroPhaseSequence(),
+        (QList<P>{P::Work, P::ShortBreak, P::Work, P::ShortBreak, P::Work, P::ShortBreak, P::Work, P::LongBreak}));
     state.pomodoroRoundCount = 1;
     EXPECT_EQ(state.pomodoroPhaseSequence(), (QList<P>{P::Work, P::LongBreak}));
 }

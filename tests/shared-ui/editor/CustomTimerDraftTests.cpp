@@ -13,7 +13,11 @@ namespace {
 
 class CustomTimerDraftTest : public ::testing::Test {
 protected:
-    explicit CustomTimerDraftTest(qsizetype phases = 3) : original(timerWithPhases(phases)), draft(original) {}
+    explicit CustomTimerDraftTest(qsizetype phases = 3)
+        : original(timerWithPhases(phases))
+        , draft(original)
+    {
+    }
 
     QStringList names() const { return phaseNames(draft.timer()); }
 

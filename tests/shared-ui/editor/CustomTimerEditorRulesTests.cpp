@@ -17,9 +17,9 @@ constexpr double infinity = std::numeric_limits<double>::infinity();
 constexpr qint64 minuteCountMax = std::numeric_limits<qint64>::max();
 constexpr qint64 minuteCountMin = std::numeric_limits<qint64>::lowest();
 
-const QString flag = u"\U0001F1EF\U0001F1F5"_s;                                  // one flag, two code points
-const QString family = u"\U0001F468\u200D\U0001F469\u200D\U0001F467"_s;          // one family emoji
-const QString accented = u"e\u0301"_s;                                           // e and a combining accent
+const QString flag = u"\U0001F1EF\U0001F1F5"_s; // one flag, two code points
+const QString family = u"\U0001F468\u200D\U0001F469\u200D\U0001F467"_s; // one family emoji
+const QString accented = u"e\u0301"_s; // e and a combining accent
 
 CustomTimer timerNamed(const QString& name, QList<double> durations = {300})
 {
@@ -62,12 +62,9 @@ TEST(CustomTimerEditorRulesTest, NamesAreCutAndCountedByCharactersAsPeopleSeeThe
         qsizetype count;
         QString cappedTo30;
     } cases[] = {
-        {QString(31, u'a'), 31, QString(30, u'a')},
-        {QString(30, u'a'), 30, QString(30, u'a')},
-        {flag.repeated(31), 31, flag.repeated(30)},
-        {family.repeated(35), 35, family.repeated(30)},
-        {accented.repeated(31), 31, accented.repeated(30)},
-        {u""_s, 0, u""_s},
+        {QString(31, u'a'), 31, QString(30, u'a')},         {QString(30, u'a'), 30, QString(30, u'a')},
+        {flag.repeated(31), 31, flag.repeated(30)},         {family.repeated(35), 35, family.repeated(30)},
+        {accented.repeated(31), 31, accented.repeated(30)}, {u""_s, 0, u""_s},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name.toStdString());
@@ -83,12 +80,9 @@ TEST(CustomTimerEditorRulesTest, NameCounterShowsFromTwentyAndWarnsAtThirty)
         std::optional<QString> text;
         bool warns;
     } cases[] = {
-        {QString(19, u'a'), std::nullopt, false},
-        {QString(20, u'a'), u"20/30"_s, false},
-        {QString(24, u'a'), u"24/30"_s, false},
-        {QString(29, u'a'), u"29/30"_s, false},
-        {QString(30, u'a'), u"30/30"_s, true},
-        {QString(35, u'a'), u"35/30"_s, true},
+        {QString(19, u'a'), std::nullopt, false}, {QString(20, u'a'), u"20/30"_s, false},
+        {QString(24, u'a'), u"24/30"_s, false},   {QString(29, u'a'), u"29/30"_s, false},
+        {QString(30, u'a'), u"30/30"_s, true},    {QString(35, u'a'), u"35/30"_s, true},
         {flag.repeated(20), u"20/30"_s, false},
     };
     for (const auto& c : cases) {
@@ -105,8 +99,8 @@ TEST(CustomTimerEditorRulesTest, PhaseBadgeWarnsFromElevenAndAddingStopsAtTwelve
         bool warns;
         bool canAdd;
     } cases[] = {
-        {1, u"1/12"_s, false, true},   {3, u"3/12"_s, false, true},   {10, u"10/12"_s, false, true},
-        {11, u"11/12"_s, true, true},  {12, u"12/12"_s, true, false}, {15, u"15/12"_s, true, false},
+        {1, u"1/12"_s, false, true},  {3, u"3/12"_s, false, true},   {10, u"10/12"_s, false, true},
+        {11, u"11/12"_s, true, true}, {12, u"12/12"_s, true, false}, {15, u"15/12"_s, true, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.count);
@@ -122,7 +116,8 @@ TEST(CustomTimerEditorRulesTest, NewPhasesAreNumberedFiveMinutesAndCycleThroughT
         qsizetype count;
         QString name;
         int colorIndex;
-    } cases[] = {{0, u"Phase 1"_s, 0}, {3, u"Phase 4"_s, 3}, {7, u"Phase 8"_s, 7}, {8, u"Phase 9"_s, 0}, {11, u"Phase 12"_s, 3}};
+    } cases[] = {
+        {0, u"Phase 1"_s, 0}, {3, u"Phase 4"_s, 3}, {7, u"Phase 8"_s, 7}, {8, u"Phase 9"_s, 0}, {11, u"Phase 12"_s, 3}};
     for (const auto& c : cases) {
         const auto phase = rules::newPhase(c.count);
         EXPECT_EQ(phase.name, c.name);
@@ -181,10 +176,18 @@ TEST(CustomTimerEditorRulesTest, StoredSecondsBecomeWholeMinutesWithoutOverflow)
         double seconds;
         qint64 minutes;
     } cases[] = {
-        {300, 5},         {90, 1},          {59, 0},          {150, 2},
-        {-59, 0},         {-300, -5},       {10800, 180},     {notANumber, 0},
-        {infinity, minuteCountMax},         {-infinity, minuteCountMin},
-        {1e30, minuteCountMax},             {-1e30, minuteCountMin},
+        {300, 5},
+        {90, 1},
+        {59, 0},
+        {150, 2},
+        {-59, 0},
+        {-300, -5},
+        {10800, 180},
+        {notANumber, 0},
+        {infinity, minuteCountMax},
+        {-infinity, minuteCountMin},
+        {1e30, minuteCountMax},
+        {-1e30, minuteCountMin},
     };
     for (const auto& c : cases)
         EXPECT_EQ(rules::wholeMinutes(c.seconds), c.minutes) << c.seconds;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shared-ui/controls/ControlPainting.h"
-#include "shared-ui/editor/PhaseCountBadge.h"
 #include "shared-ui/controls/TintedLabel.h"
+#include "shared-ui/editor/PhaseCountBadge.h"
 
 #include "EditorHarness.h"
 #include "Palettes.h"

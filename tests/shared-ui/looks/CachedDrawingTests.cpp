@@ -27,7 +27,8 @@ const Variant variants[] = {
     {"no bloom", [](DisplayFrame& f) { f.style.bloomEnabled = false; }},
     {"compact", [](DisplayFrame& f) { f.scale = DisplayScale::Compact; }},
     {"floating", [](DisplayFrame& f) { f.scale = DisplayScale::Floating; }},
-    {"dimmed cells, bold square", [](DisplayFrame& f) {
+    {"dimmed cells, bold square",
+     [](DisplayFrame& f) {
          f.style.showDimmedOffCells = true;
          f.style.dotWeight = DotWeight::Bold;
          f.style.dotShape = DotShape::Square;

@@ -47,8 +47,8 @@ TEST(DisplayViewTest, WithoutAdaptiveFillTheViewIsTheLooksOwnSize)
 {
     DisplayView view([] { return Date(); });
     view.setDisplay(DisplayType::SevenSegment, eights());
-    const QSizeF natural = SevenSegment::Metrics::of(DisplayScale::Regular, SegmentThickness::Regular, false)
-                               .naturalSize(u"88:88");
+    const QSizeF natural
+        = SevenSegment::Metrics::of(DisplayScale::Regular, SegmentThickness::Regular, false).naturalSize(u"88:88");
     EXPECT_EQ(view.naturalSize(), natural);
     EXPECT_EQ(view.sizeHint(), QSize(qCeil(natural.width()), qCeil(natural.height())));
     EXPECT_EQ(view.minimumSizeHint(), view.sizeHint());

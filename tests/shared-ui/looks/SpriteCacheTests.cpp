@@ -36,8 +36,8 @@ TEST(SpriteCacheTest, AStampLeavesThePainterAsItFoundIt)
         painter.setWorldMatrixEnabled(c.transformEnabled);
         // Twice: drawn into the cache, then copied from it.
         for (int i = 0; i < 2; ++i) {
-            sprites.stamp(painter, bounds, "piece", [&](QPainter& piece) { piece.fillRect(bounds, Qt::red); },
-                          c.glowRadius);
+            sprites.stamp(
+                painter, bounds, "piece", [&](QPainter& piece) { piece.fillRect(bounds, Qt::red); }, c.glowRadius);
             EXPECT_EQ(painter.compositionMode(), QPainter::CompositionMode_Multiply);
             EXPECT_EQ(painter.worldTransform(), transform);
             EXPECT_EQ(painter.worldMatrixEnabled(), c.transformEnabled);

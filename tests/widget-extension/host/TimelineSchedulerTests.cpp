@@ -29,7 +29,8 @@ protected:
                 return m_next;
             },
             m_clock.provider(), std::move(timer));
-        m_scheduler->setOnEntry([this](const TimerWidgetEntry& entry) { m_shown.push_back(entry.timerState.remaining); });
+        m_scheduler->setOnEntry(
+            [this](const TimerWidgetEntry& entry) { m_shown.push_back(entry.timerState.remaining); });
     }
 
     platform::Date now() const { return m_clock.now(); }

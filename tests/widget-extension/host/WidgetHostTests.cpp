@@ -19,7 +19,10 @@ namespace {
 
 class RecordingApp final : public AppConnection {
 public:
-    explicit RecordingApp(QStringList& calls) : m_calls(calls) {}
+    explicit RecordingApp(QStringList& calls)
+        : m_calls(calls)
+    {
+    }
     void activate() override { m_calls << QStringLiteral("activate"); }
     void open(const QUrl& url) override { m_calls << url.toString(); }
 
@@ -94,8 +97,9 @@ TEST_F(Host, FirstStartPlacesOneSmallWidgetAtTheTopRightAndStartsAtLogin)
 
 TEST_F(Host, TheReloadSignalRedrawsEveryWidgetFromTheStore)
 {
-    WidgetPlacement::save(path(), {{WidgetFamily::Small, QStringLiteral("preset.quick-5"), {10, 10}},
-                                   {WidgetFamily::Medium, QStringLiteral("preset.custom"), {10, 300}}});
+    WidgetPlacement::save(path(),
+                          {{WidgetFamily::Small, QStringLiteral("preset.quick-5"), {10, 10}},
+                           {WidgetFamily::Medium, QStringLiteral("preset.custom"), {10, 300}}});
     WidgetHost& host = start();
     ASSERT_EQ(host.count(), 2u);
     EXPECT_EQ(host.window(1).size(), QSize(364, 170));
@@ -115,9 +119,9 @@ TEST_F(Host, ButtonsQueueCommandsReloadAndOpenTheApp)
     const TimerWidgetLayout layout = layoutTimerWidget(host.window(0).view().entry(), WidgetFamily::Small);
     click(layout.timeAreaIntent);
     TimerCommandQueue queue(*m_store, m_notifier);
-    EXPECT_EQ(queue.pendingCommands(),
-              QList<TimerCommand>({TimerCommand::selectPreset(QStringLiteral("preset.classic-25")),
-                                   TimerCommand::start()}))
+    EXPECT_EQ(
+        queue.pendingCommands(),
+        QList<TimerCommand>({TimerCommand::selectPreset(QStringLiteral("preset.classic-25")), TimerCommand::start()}))
         << "an idle small widget starts its configured preset";
     EXPECT_TRUE(m_appCalls.isEmpty());
 
@@ -205,8 +209,9 @@ TEST_F(Host, TheMenuOffersPresetsFamiliesAndTheWidgetCommands)
         if (action->isChecked())
             checked << action->text();
     }
-    EXPECT_EQ(texts, QStringList({"Quick Start Preset", "  5 min", "  10 min", "  25 min", "  45 min", "  Custom",
-                                  "Small", "Medium", "", "Add Widget", "Remove Widget", "", "Quit"}));
+    EXPECT_EQ(texts,
+              QStringList({"Quick Start Preset", "  5 min", "  10 min", "  25 min", "  45 min", "  Custom", "Small",
+                           "Medium", "", "Add Widget", "Remove Widget", "", "Quit"}));
     EXPECT_EQ(checked, QStringList({"25 min", "Small"}));
 }
 
@@ -244,13 +249,14 @@ TEST(WidgetPlacement, AWidgetIsKeptInsideTheFreeArea)
         QPoint to;
     } cases[] = {
         {WidgetFamily::Medium, {1726, 54}, {1920 - 24 - 364, 54}}, // grown past the right edge
-        {WidgetFamily::Medium, {1556, 54}, {1556, 54}},             // just fits
+        {WidgetFamily::Medium, {1556, 54}, {1556, 54}}, // just fits
         {WidgetFamily::Small, {400, 1000}, {400, 1080 - 24 - 170}}, // past the bottom
         {WidgetFamily::Medium, {1800, 1000}, {1920 - 24 - 364, 1080 - 24 - 170}},
         {WidgetFamily::Small, {-50, -50}, {-50, -50}}, // past the top left is the user's choice
     };
     for (const auto& c : cases) {
-        const PlacedWidget kept = WidgetPlacement::keptInside({c.family, QStringLiteral("preset.quick-5"), c.from}, area);
+        const PlacedWidget kept
+            = WidgetPlacement::keptInside({c.family, QStringLiteral("preset.quick-5"), c.from}, area);
         EXPECT_EQ(kept.position, c.to) << c.from.x() << "," << c.from.y();
         EXPECT_EQ(kept.family, c.family);
         EXPECT_EQ(kept.presetID, QStringLiteral("preset.quick-5"));

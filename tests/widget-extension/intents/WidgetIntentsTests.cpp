@@ -48,7 +48,7 @@ struct IntentCase {
     int openings;
 };
 
-class EachIntent : public Intents, public ::testing::WithParamInterface<IntentCase> {};
+class EachIntent : public Intents, public ::testing::WithParamInterface<IntentCase> { };
 
 TEST_P(EachIntent, QueuesItsCommandsInOrder)
 {
@@ -64,19 +64,18 @@ const TimerPresetEntity deep45{QStringLiteral("preset.deep-45"), QStringLiteral(
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, EachIntent,
-    ::testing::Values(
-        IntentCase{"Toggle", ToggleTimerIntent{}, {TimerCommand::toggle()}, 1, 0},
-        IntentCase{"SelectPresetThenStart",
-                   SelectPresetIntent{deep45},
-                   {TimerCommand::selectPreset(QStringLiteral("preset.deep-45")), TimerCommand::start()},
-                   1,
-                   0},
-        IntentCase{"OpenSettings", OpenSettingsIntent{}, {TimerCommand::openSettings()}, 0, 1},
-        IntentCase{"CustomPresetWithoutStart",
-                   SelectCustomPresetIntent{},
-                   {TimerCommand::selectPreset(QStringLiteral("preset.custom"))},
-                   0,
-                   1}),
+    ::testing::Values(IntentCase{"Toggle", ToggleTimerIntent{}, {TimerCommand::toggle()}, 1, 0},
+                      IntentCase{"SelectPresetThenStart",
+                                 SelectPresetIntent{deep45},
+                                 {TimerCommand::selectPreset(QStringLiteral("preset.deep-45")), TimerCommand::start()},
+                                 1,
+                                 0},
+                      IntentCase{"OpenSettings", OpenSettingsIntent{}, {TimerCommand::openSettings()}, 0, 1},
+                      IntentCase{"CustomPresetWithoutStart",
+                                 SelectCustomPresetIntent{},
+                                 {TimerCommand::selectPreset(QStringLiteral("preset.custom"))},
+                                 0,
+                                 1}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(Intents, TheStoredJsonCarriesTheTypesTheAppReads)
@@ -138,9 +137,8 @@ TEST(TimerPresetQuery, OffersTheAppsPresetsWithTheirIdsNamesAndMinutes)
 
 TEST(TimerPresetQuery, EntitiesComeInListOrderOnceAndUnknownIdsAreDropped)
 {
-    const auto found = TimerPresetQuery().entities(
-        {QStringLiteral("preset.deep-45"), QStringLiteral("preset.quick-5"), QStringLiteral("preset.deep-45"),
-         QStringLiteral("preset.none")});
+    const auto found = TimerPresetQuery().entities({QStringLiteral("preset.deep-45"), QStringLiteral("preset.quick-5"),
+                                                    QStringLiteral("preset.deep-45"), QStringLiteral("preset.none")});
     ASSERT_EQ(found.size(), 2);
     EXPECT_EQ(found[0].id, QStringLiteral("preset.quick-5"));
     EXPECT_EQ(found[1].id, QStringLiteral("preset.deep-45"));

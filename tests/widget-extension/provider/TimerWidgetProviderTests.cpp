@@ -50,7 +50,7 @@ struct TimelineCase {
     Kind policy;
 };
 
-class ProviderTimeline : public ::testing::TestWithParam<TimelineCase> {};
+class ProviderTimeline : public ::testing::TestWithParam<TimelineCase> { };
 
 TEST_P(ProviderTimeline, LaysTheStateOutOverTime)
 {
@@ -86,33 +86,32 @@ TEST_P(ProviderTimeline, LaysTheStateOutOverTime)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProviderTimeline,
-    ::testing::Values(
-        TimelineCase{"PartMinute",
-                     countdown(125.5),
-                     {{1, {60, TimerMode::Running, 65.5}},
-                      {2, {120, TimerMode::Running, 5.5}},
-                      {3, {125, TimerMode::Completed, 0}}},
-                     4,
-                     Kind::AtEnd},
-        TimelineCase{"WholeMinutesEndOnTheLastMinute",
-                     countdown(300),
-                     {{4, {240, TimerMode::Running, 60}}, {5, {300, TimerMode::Completed, 0}}},
-                     6,
-                     Kind::AtEnd},
-        TimelineCase{"UnderAMinute", countdown(45), {{1, {45, TimerMode::Completed, 0}}}, 2, Kind::AtEnd},
-        TimelineCase{"TwoHoursCoverTheFirstHourThenJumpToTheEnd",
-                     countdown(7200),
-                     {{60, {3600, TimerMode::Running, 3600}}, {61, {7200, TimerMode::Completed, 0}}},
-                     62,
-                     Kind::AtEnd},
-        TimelineCase{"RunningCountUp",
-                     countUp(10),
-                     {{1, {60, TimerMode::Running, 0, 70}}, {60, {3600, TimerMode::Running, 0, 3610}}},
-                     61,
-                     Kind::AtEnd},
-        TimelineCase{"Paused", countdown(125.5, TimerMode::Paused), {}, 1, Kind::After},
-        TimelineCase{"Idle", countdown(300, TimerMode::Idle), {}, 1, Kind::After},
-        TimelineCase{"CountdownAtZeroIsNotRunning", countdown(0), {}, 1, Kind::After}),
+    ::testing::Values(TimelineCase{"PartMinute",
+                                   countdown(125.5),
+                                   {{1, {60, TimerMode::Running, 65.5}},
+                                    {2, {120, TimerMode::Running, 5.5}},
+                                    {3, {125, TimerMode::Completed, 0}}},
+                                   4,
+                                   Kind::AtEnd},
+                      TimelineCase{"WholeMinutesEndOnTheLastMinute",
+                                   countdown(300),
+                                   {{4, {240, TimerMode::Running, 60}}, {5, {300, TimerMode::Completed, 0}}},
+                                   6,
+                                   Kind::AtEnd},
+                      TimelineCase{"UnderAMinute", countdown(45), {{1, {45, TimerMode::Completed, 0}}}, 2, Kind::AtEnd},
+                      TimelineCase{"TwoHoursCoverTheFirstHourThenJumpToTheEnd",
+                                   countdown(7200),
+                                   {{60, {3600, TimerMode::Running, 3600}}, {61, {7200, TimerMode::Completed, 0}}},
+                                   62,
+                                   Kind::AtEnd},
+                      TimelineCase{"RunningCountUp",
+                                   countUp(10),
+                                   {{1, {60, TimerMode::Running, 0, 70}}, {60, {3600, TimerMode::Running, 0, 3610}}},
+                                   61,
+                                   Kind::AtEnd},
+                      TimelineCase{"Paused", countdown(125.5, TimerMode::Paused), {}, 1, Kind::After},
+                      TimelineCase{"Idle", countdown(300, TimerMode::Idle), {}, 1, Kind::After},
+                      TimelineCase{"CountdownAtZeroIsNotRunning", countdown(0), {}, 1, Kind::After}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(ProviderTimeline, CountUpEntriesHaveNoLength)

@@ -27,7 +27,7 @@ struct TimeAreaCase {
     WidgetIntent expected;
 };
 
-class TimeArea : public ::testing::TestWithParam<TimeAreaCase> {};
+class TimeArea : public ::testing::TestWithParam<TimeAreaCase> { };
 
 TEST_P(TimeArea, RunsTheIntentOfItsFamilyAndMode)
 {
@@ -43,18 +43,15 @@ const TimerPresetEntity classicEntity{classic, QStringLiteral("25 min"), 25};
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TimeArea,
-    ::testing::Values(TimeAreaCase{"SmallIdleStartsTheConfiguredPreset", WidgetFamily::Small, TimerMode::Idle, classic,
-                                   SelectPresetIntent{classicEntity}},
-                      TimeAreaCase{"SmallIdleCustomSelectsCustom", WidgetFamily::Small, TimerMode::Idle, custom,
-                                   SelectCustomPresetIntent{}},
-                      TimeAreaCase{"SmallRunningToggles", WidgetFamily::Small, TimerMode::Running, classic,
-                                   ToggleTimerIntent{}},
-                      TimeAreaCase{"SmallPausedToggles", WidgetFamily::Small, TimerMode::Paused, custom,
-                                   ToggleTimerIntent{}},
-                      TimeAreaCase{"SmallCompletedToggles", WidgetFamily::Small, TimerMode::Completed, classic,
-                                   ToggleTimerIntent{}},
-                      TimeAreaCase{"MediumIdleCustomToggles", WidgetFamily::Medium, TimerMode::Idle, custom,
-                                   ToggleTimerIntent{}}),
+    ::testing::Values(
+        TimeAreaCase{"SmallIdleStartsTheConfiguredPreset", WidgetFamily::Small, TimerMode::Idle, classic,
+                     SelectPresetIntent{classicEntity}},
+        TimeAreaCase{"SmallIdleCustomSelectsCustom", WidgetFamily::Small, TimerMode::Idle, custom,
+                     SelectCustomPresetIntent{}},
+        TimeAreaCase{"SmallRunningToggles", WidgetFamily::Small, TimerMode::Running, classic, ToggleTimerIntent{}},
+        TimeAreaCase{"SmallPausedToggles", WidgetFamily::Small, TimerMode::Paused, custom, ToggleTimerIntent{}},
+        TimeAreaCase{"SmallCompletedToggles", WidgetFamily::Small, TimerMode::Completed, classic, ToggleTimerIntent{}},
+        TimeAreaCase{"MediumIdleCustomToggles", WidgetFamily::Medium, TimerMode::Idle, custom, ToggleTimerIntent{}}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(TimerWidgetLayout, FamiliesHaveTheirSizesAndPadding)

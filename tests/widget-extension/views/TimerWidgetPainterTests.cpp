@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "widget-extension/views/TimerWidgetPainter.h"
 #include "widget-extension/views/TimerWidgetLook.h"
+#include "widget-extension/views/TimerWidgetPainter.h"
 
 #include "shared-ui/desktopwidget/WidgetThemeLibrary.h"
 
@@ -54,7 +54,10 @@ class Rendered {
 public:
     Rendered(const TimerWidgetEntry& entry, WidgetFamily family,
              WidgetRenderingMode mode = WidgetRenderingMode::FullColor)
-        : m_entry(entry), m_family(family), m_mode(mode), m_probe(Painter::renderImage(entry, family, mode, ratio))
+        : m_entry(entry)
+        , m_family(family)
+        , m_mode(mode)
+        , m_probe(Painter::renderImage(entry, family, mode, ratio))
     {
     }
 
@@ -93,7 +96,7 @@ private:
 const QColor amber = QColor::fromRgbF(1.0f, 0.69f, 0.0f);
 const QColor blue = QColor::fromRgbF(0.05f, 0.1f, 0.3f);
 
-class EachFamily : public ::testing::TestWithParam<WidgetFamily> {};
+class EachFamily : public ::testing::TestWithParam<WidgetFamily> { };
 
 TEST_P(EachFamily, DotMatrixLightsItsDotsOnTheThemeBackground)
 {
@@ -128,7 +131,8 @@ TEST_P(EachFamily, ACorruptSnapshotOutlinesTheTimeArea)
     const Rendered marked(entry, GetParam());
     EXPECT_TRUE(closeToColor(marked.at(onEdge), over(Look::widgetSecondaryColor, 0.5, blue), 6))
         << marked.at(onEdge).name().toStdString();
-    EXPECT_TRUE(closeToColor(marked.at({area.center().x(), area.top() + 0.5}), over(Look::widgetSecondaryColor, 0.5, blue), 6));
+    EXPECT_TRUE(
+        closeToColor(marked.at({area.center().x(), area.top() + 0.5}), over(Look::widgetSecondaryColor, 0.5, blue), 6));
 }
 
 TEST_P(EachFamily, TextDisplayShowsTimeInTheDigitColorAndStatusInGrey)

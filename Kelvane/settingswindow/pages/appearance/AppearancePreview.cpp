@@ -8,7 +8,9 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-AppearancePreview::AppearancePreview(QWidget* parent) : QWidget(parent), m_display(new DisplayView)
+AppearancePreview::AppearancePreview(QWidget* parent)
+    : QWidget(parent)
+    , m_display(new DisplayView)
 {
     setFixedHeight(previewHeight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

@@ -5,7 +5,8 @@
 
 #include <QPainter>
 
-SettingsDivider::SettingsDivider(QWidget* parent) : QWidget(parent)
+SettingsDivider::SettingsDivider(QWidget* parent)
+    : QWidget(parent)
 {
     setFixedHeight(1);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

@@ -179,7 +179,8 @@ TEST_F(AppearancePageTest, BigAndSmallLeavesTheFormatStandard)
 
 TEST_F(AppearancePageTest, ScaleWorksOnlyForTheFullDisplay)
 {
-    QWidget* menuBarMode = page.scaleControl()->parentWidget()->parentWidget()->findChildren<SettingsRow*>().first()->control();
+    QWidget* menuBarMode
+        = page.scaleControl()->parentWidget()->parentWidget()->findChildren<SettingsRow*>().first()->control();
     const std::tuple<int, MenuBarDisplayMode, bool> cases[] = {
         {1, MenuBarDisplayMode::Compact, false},
         {2, MenuBarDisplayMode::IconOnly, false},
@@ -211,7 +212,8 @@ TEST_F(AppearancePageTest, ControlsWriteStraightIntoTheSettings)
     named<QCheckBox>(Ids::showLeadingZeroToggle)->click();
     EXPECT_TRUE(settings.showLeadingZero());
     for (SettingsRow* row : page.findChildren<SettingsRow*>()) {
-        if (auto* box = qobject_cast<QCheckBox*>(row->control()); box && row->findChild<QLabel*>()->text() == u"Bloom") {
+        if (auto* box = qobject_cast<QCheckBox*>(row->control());
+            box && row->findChild<QLabel*>()->text() == u"Bloom") {
             box->click();
         }
     }

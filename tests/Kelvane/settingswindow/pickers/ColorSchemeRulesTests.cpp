@@ -49,11 +49,17 @@ TEST(ColorSchemeRulesTest, ChoosingASchemeChangesOnlyWhatItMust)
         std::optional<DigitColorMode> expected;
     };
     const Case cases[] = {
-        {"multicolour from a preset", SchemeMode::Multicolor, DigitColorMode::solidPreset(u"amber"_s), {},
+        {"multicolour from a preset",
+         SchemeMode::Multicolor,
+         DigitColorMode::solidPreset(u"amber"_s),
+         {},
          DigitColorMode::multicolor()},
         {"single out of multicolour, stored preset", SchemeMode::Single, DigitColorMode::multicolor(), u"vfdCyan"_s,
          DigitColorMode::solidPreset(u"vfdCyan"_s)},
-        {"single out of multicolour, nothing stored", SchemeMode::Single, DigitColorMode::multicolor(), {},
+        {"single out of multicolour, nothing stored",
+         SchemeMode::Single,
+         DigitColorMode::multicolor(),
+         {},
          DigitColorMode::solidPreset(u"dark"_s)},
         {"single while a preset is on", SchemeMode::Single, DigitColorMode::solidPreset(u"amber"_s), u"light"_s, {}},
         {"single while custom", SchemeMode::Single, DigitColorMode::custom(), u"light"_s, {}},
@@ -64,18 +70,27 @@ TEST(ColorSchemeRulesTest, ChoosingASchemeChangesOnlyWhatItMust)
 
 TEST(ColorSchemeRulesTest, GridsOfferTheirPresets)
 {
-    EXPECT_EQ(ids(digitPresets()), (QStringList{u"dark"_s, u"light"_s, u"amber"_s, u"greenTerminal"_s, u"blueGlow"_s,
-                                                u"vfdCyan"_s, u"sunset"_s, u"neonPink"_s}));
+    EXPECT_EQ(ids(digitPresets()),
+              (QStringList{u"dark"_s, u"light"_s, u"amber"_s, u"greenTerminal"_s, u"blueGlow"_s, u"vfdCyan"_s,
+                           u"sunset"_s, u"neonPink"_s}));
     EXPECT_EQ(ids(backgroundPresets()), (QStringList{u"transparent"_s, u"dark"_s, u"light"_s}));
 }
 
 TEST(ColorSchemeRulesTest, ShortNamesMatchWholeNamesOnly)
 {
     const std::pair<QString, QString> cases[] = {
-        {u"Dark"_s, u"White"_s},           {u"Light"_s, u"Black"_s},     {u"Amber"_s, u"Amber"_s},
-        {u"Green Terminal"_s, u"Green"_s}, {u"Blue Glow"_s, u"Blue"_s}, {u"VFD Cyan"_s, u"Cyan"_s},
-        {u"Sunset"_s, u"Orange"_s},        {u"Neon Pink"_s, u"Pink"_s}, {u"Transparent"_s, u"Transparent"_s},
-        {u"dark"_s, u"dark"_s},            {u"Dark Blue"_s, u"Dark Blue"_s}, {u"Green"_s, u"Green"_s},
+        {u"Dark"_s, u"White"_s},
+        {u"Light"_s, u"Black"_s},
+        {u"Amber"_s, u"Amber"_s},
+        {u"Green Terminal"_s, u"Green"_s},
+        {u"Blue Glow"_s, u"Blue"_s},
+        {u"VFD Cyan"_s, u"Cyan"_s},
+        {u"Sunset"_s, u"Orange"_s},
+        {u"Neon Pink"_s, u"Pink"_s},
+        {u"Transparent"_s, u"Transparent"_s},
+        {u"dark"_s, u"dark"_s},
+        {u"Dark Blue"_s, u"Dark Blue"_s},
+        {u"Green"_s, u"Green"_s},
     };
     for (const auto& [name, shortName] : cases)
         EXPECT_EQ(shortSwatchName(name), shortName) << name.toStdString();

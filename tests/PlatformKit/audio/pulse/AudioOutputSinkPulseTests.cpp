@@ -25,12 +25,12 @@
 
 using namespace std::chrono_literals;
 using platform::AudioOutput;
-using platform::AudioSamples;
 using platform::audioSampleRate;
+using platform::AudioSamples;
 using platform::test::energy;
-using platform::test::runEventLoop;
 using platform::test::MonitorRecording;
 using platform::test::PulseServer;
+using platform::test::runEventLoop;
 using platform::test::waitUntil;
 
 namespace {
@@ -139,8 +139,7 @@ TEST_F(AudioOutputSinkOnPulse, PlaysTheFirstTickWholeAndTicksAgainAfterTheServer
     const auto second = after.samples();
     const auto secondOnsets = onsets(second);
     ASSERT_FALSE(secondOnsets.empty()) << "no tick was heard after the server came back";
-    const auto backAfter = recordingLag
-        + std::chrono::duration<double>(double(secondOnsets.front()) / audioSampleRate);
+    const auto backAfter = recordingLag + std::chrono::duration<double>(double(secondOnsets.front()) / audioSampleRate);
     EXPECT_LE(backAfter, 2 * tickPeriod + 300ms) << "ticks took too long to come back";
     EXPECT_GE(secondOnsets.size(), 3u) << "ticks did not keep coming after the server came back";
 }

@@ -115,14 +115,14 @@ TEST_F(NotifierOnBus, HandlerRunsOnTheObservingThread)
     platform::ObservationToken token;
     std::atomic<QThread*> ranOn{nullptr};
     QMetaObject::invokeMethod(
-        &context,
-        [&] { token = DBusNotifier().observe(commandQueued, [&] { ranOn = QThread::currentThread(); }); },
+        &context, [&] { token = DBusNotifier().observe(commandQueued, [&] { ranOn = QThread::currentThread(); }); },
         Qt::BlockingQueuedConnection);
     sync(); // the observation's match rule is in place
     notifier.post(commandQueued);
     ASSERT_TRUE(waitUntil([&] { return ranOn.load() != nullptr; }));
     EXPECT_EQ(ranOn.load(), &observer);
-    QMetaObject::invokeMethod(&context, [&] { token.reset(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        &context, [&] { token.reset(); }, Qt::BlockingQueuedConnection);
     observer.quit();
     observer.wait();
 }

@@ -40,7 +40,8 @@ QList<QUrl> urls(std::initializer_list<const char*> texts)
 // The other copy of the program.
 class Helper {
 public:
-    explicit Helper(const QStringList& urlArguments, const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+    explicit Helper(const QStringList& urlArguments,
+                    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
     {
         m_process.setProcessEnvironment(environment);
         m_process.start(QStringLiteral(KELVANE_SINGLE_INSTANCE_HELPER),
@@ -187,10 +188,11 @@ TEST_F(SingleInstanceOnBus, TakesTheInterfaceCallsAsTheDesktopSendsThem)
 
     // Open(as uris, a{sv} platform_data)
     const QVariantMap platformData{{QStringLiteral("desktop-startup-id"), QStringLiteral("x")}};
-    QDBusMessage reply = callFromElsewhere(
-        QStringLiteral("Open"), {QStringList{QStringLiteral("kelvane://settings"), QStringLiteral("not a url"),
-                                             QStringLiteral("kelvane://timer:notaport/reset")},
-                                 platformData});
+    QDBusMessage reply
+        = callFromElsewhere(QStringLiteral("Open"),
+                            {QStringList{QStringLiteral("kelvane://settings"), QStringLiteral("not a url"),
+                                         QStringLiteral("kelvane://timer:notaport/reset")},
+                             platformData});
     EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
     ASSERT_TRUE(waitUntil([&] { return !opened.isEmpty(); }));
     // Malformed links are dropped at the door.

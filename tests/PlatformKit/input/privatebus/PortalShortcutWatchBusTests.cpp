@@ -31,7 +31,10 @@ public:
     QList<std::pair<QString, QString>> bound; // id, preferred trigger
     QStringList closed;
 
-    explicit FakeGlobalShortcutsPortal(const QDBusConnection& bus) : m_bus(bus) {}
+    explicit FakeGlobalShortcutsPortal(const QDBusConnection& bus)
+        : m_bus(bus)
+    {
+    }
 
     QString introspect(const QString&) const override { return {}; }
 
@@ -81,8 +84,8 @@ private:
     {
         const QString request = portalPath + "/request/" + sender + "/" + options.value("handle_token").toString();
         connection.send(message.createReply(QVariant::fromValue(QDBusObjectPath(request))));
-        QDBusMessage response =
-            QDBusMessage::createSignal(request, QStringLiteral("org.freedesktop.portal.Request"), "Response");
+        QDBusMessage response
+            = QDBusMessage::createSignal(request, QStringLiteral("org.freedesktop.portal.Request"), "Response");
         response << 0u << results;
         connection.send(response);
     }
@@ -119,7 +122,8 @@ TEST_F(PortalShortcutsOnBus, BindsBothShortcutsWithTheirPreferredTriggers)
 {
     platform::PortalShortcutWatch watch(QDBusConnection::sessionBus(), shortcuts, [](const QString&) {});
     ASSERT_TRUE(waitUntil([&] { return watch.isBound(); }));
-    EXPECT_EQ(portal.bound, (QList<std::pair<QString, QString>>{{"toggle", "CTRL+SHIFT+T"}, {"reset", "CTRL+SHIFT+R"}}));
+    EXPECT_EQ(portal.bound,
+              (QList<std::pair<QString, QString>>{{"toggle", "CTRL+SHIFT+T"}, {"reset", "CTRL+SHIFT+R"}}));
 }
 
 TEST_F(PortalShortcutsOnBus, ActivationsOfItsOwnSessionAreReported)

@@ -88,7 +88,8 @@ protected:
         ASSERT_TRUE(waitUntil([&] {
             readRecorder();
             return m_recorderLines.count("key " + key) > before;
-        })) << chord.toStdString() << " did not reach the focused window";
+        })) << chord.toStdString()
+            << " did not reach the focused window";
         runEventLoop(std::chrono::milliseconds(200));
     }
 
@@ -118,10 +119,7 @@ TEST_F(X11ShortcutWatchOnXvfb, ShortcutsAreHeardAndStillReachTheFocusedWindow)
 TEST_F(X11ShortcutWatchOnXvfb, OtherModifiersDefeatTheShortcut)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"ctrl+t", "T"},
-        {"shift+t", "T"},
-        {"ctrl+shift+alt+t", "T"},
-        {"ctrl+shift+super+t", "T"},
+        {"ctrl+t", "T"},       {"shift+t", "T"}, {"ctrl+shift+alt+t", "T"}, {"ctrl+shift+super+t", "T"},
         {"ctrl+shift+x", "X"},
     };
     for (const auto& [chord, key] : cases) {

@@ -59,7 +59,10 @@ public Q_SLOTS:
 // can answer).
 class Host {
 public:
-    Host() : m_bus(QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("host"))) {}
+    Host()
+        : m_bus(QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("host")))
+    {
+    }
     ~Host()
     {
         leave();
@@ -69,8 +72,8 @@ public:
     bool arrive()
     {
         return m_bus.registerObject(QStringLiteral("/StatusNotifierWatcher"), &m_watcher,
-                                    QDBusConnection::ExportScriptableSlots) &&
-               m_bus.registerService(watcherService);
+                                    QDBusConnection::ExportScriptableSlots)
+            && m_bus.registerService(watcherService);
     }
     void leave()
     {
@@ -120,8 +123,8 @@ struct MenuLayout {
 
 MenuLayout layoutOf(Host& host, const QString& service)
 {
-    const QDBusMessage reply = host.call(service, QStringLiteral("/MenuBar"), menuInterface, QStringLiteral("GetLayout"),
-                                         {0, -1, QStringList()});
+    const QDBusMessage reply = host.call(service, QStringLiteral("/MenuBar"), menuInterface,
+                                         QStringLiteral("GetLayout"), {0, -1, QStringList()});
     if (reply.arguments().size() != 2)
         return {};
     return {reply.arguments()[0].toUInt(), qdbus_cast<platform::DBusMenuLayoutItem>(reply.arguments()[1])};
@@ -189,7 +192,8 @@ TEST(NotifierItemBusTest, AHostThatPassesTheRightClickIsGivenNoMenu)
         platform::NotifierStatusItem item(QDBusConnection::sessionBus(), exportMenu);
         const QString service = host.waitForItem();
         ASSERT_FALSE(service.isEmpty());
-        const auto menu = host.property(service, itemPath, itemInterface, QStringLiteral("Menu")).value<QDBusObjectPath>();
+        const auto menu
+            = host.property(service, itemPath, itemInterface, QStringLiteral("Menu")).value<QDBusObjectPath>();
         EXPECT_EQ(menu.path(), exportMenu ? QStringLiteral("/MenuBar") : QStringLiteral("/NO_DBUSMENU"));
         EXPECT_FALSE(host.property(service, itemPath, itemInterface, QStringLiteral("ItemIsMenu")).toBool());
     }
@@ -224,12 +228,12 @@ TEST(NotifierItemBusTest, TheMenuFollowsItsSourceAndPerformsTheClickedEntry)
     item.refreshMenu();
     EXPECT_TRUE(waitUntil([&] { return updates.count == 1; })) << "no LayoutUpdated for the new label";
     toggle = QStringLiteral("Resume");
-    const QDBusMessage about = host.call(service, QStringLiteral("/MenuBar"), menuInterface,
-                                         QStringLiteral("AboutToShow"), {0});
+    const QDBusMessage about
+        = host.call(service, QStringLiteral("/MenuBar"), menuInterface, QStringLiteral("AboutToShow"), {0});
     ASSERT_EQ(about.arguments().size(), 1);
     EXPECT_TRUE(about.arguments().first().toBool()) << "the new label was not announced";
-    const QDBusMessage again = host.call(service, QStringLiteral("/MenuBar"), menuInterface,
-                                         QStringLiteral("AboutToShow"), {0});
+    const QDBusMessage again
+        = host.call(service, QStringLiteral("/MenuBar"), menuInterface, QStringLiteral("AboutToShow"), {0});
     EXPECT_FALSE(again.arguments().value(0).toBool()) << "an unchanged menu was announced";
     const MenuLayout second = layoutOf(host, service);
     EXPECT_GT(second.revision, first.revision);
@@ -276,7 +280,8 @@ TEST(NotifierItemBusTest, TheItemMovesFromTheStripToATrayThatAppearsAndBack)
     EXPECT_EQ(menu.root.children[0].properties.value(QStringLiteral("label")).toString(), QStringLiteral("Start"));
 
     host.leave();
-    EXPECT_TRUE(waitUntil([&] { return item.road() == platform::TrayRoad::Strip; })) << "it did not go back to the strip";
+    EXPECT_TRUE(waitUntil([&] { return item.road() == platform::TrayRoad::Strip; }))
+        << "it did not go back to the strip";
     EXPECT_EQ(shapeChanges, 2);
     EXPECT_EQ(made, 3);
 }

@@ -26,9 +26,9 @@ std::vector<std::string> picture(BlockFont::Glyph glyph)
 
 TEST(BlockFont, DigitsLookUpTheirOwnGlyphs)
 {
-    const BlockFont::GlyphRows* expected[] = {&BlockFont::d0, &BlockFont::d1, &BlockFont::d2, &BlockFont::d3,
-                                              &BlockFont::d4, &BlockFont::d5, &BlockFont::d6, &BlockFont::d7,
-                                              &BlockFont::d8, &BlockFont::d9};
+    const BlockFont::GlyphRows* expected[]
+        = {&BlockFont::d0, &BlockFont::d1, &BlockFont::d2, &BlockFont::d3, &BlockFont::d4,
+           &BlockFont::d5, &BlockFont::d6, &BlockFont::d7, &BlockFont::d8, &BlockFont::d9};
     for (int digit = 0; digit <= 9; ++digit) {
         SCOPED_TRACE(digit);
         EXPECT_EQ(picture(BlockFont::matrix(digit)), picture(*expected[digit]));

@@ -7,15 +7,14 @@
 
 namespace {
 
-const BlockFont::GlyphRows* const everyGlyph[] = {&BlockFont::d0, &BlockFont::d1, &BlockFont::d2, &BlockFont::d3,
-                                                  &BlockFont::d4, &BlockFont::d5, &BlockFont::d6, &BlockFont::d7,
-                                                  &BlockFont::d8, &BlockFont::d9, &BlockFont::checkmark};
+const BlockFont::GlyphRows* const everyGlyph[]
+    = {&BlockFont::d0, &BlockFont::d1, &BlockFont::d2, &BlockFont::d3, &BlockFont::d4,       &BlockFont::d5,
+       &BlockFont::d6, &BlockFont::d7, &BlockFont::d8, &BlockFont::d9, &BlockFont::checkmark};
 
 // Half-open, so pieces that only touch never both hold a point.
 bool holds(const QRectF& rect, QPointF point)
 {
-    return point.x() >= rect.left() && point.x() < rect.right() && point.y() >= rect.top() &&
-           point.y() < rect.bottom();
+    return point.x() >= rect.left() && point.x() < rect.right() && point.y() >= rect.top() && point.y() < rect.bottom();
 }
 
 int countHolding(const std::vector<QRectF>& rects, QPointF point)
@@ -31,7 +30,7 @@ struct CellSize {
     qreal side;
 };
 
-class GlyphCover : public testing::TestWithParam<CellSize> {};
+class GlyphCover : public testing::TestWithParam<CellSize> { };
 
 // The cover must be the squares' union, piece for piece disjoint: sampled on
 // a grid much finer than a cell, at an offset that keeps off the edges.
@@ -57,11 +56,13 @@ TEST_P(GlyphCover, IsTheUnionOfTheSquaresWithoutOverlap)
 }
 
 INSTANTIATE_TEST_SUITE_P(BlockGlyphCells, GlyphCover,
-                         testing::Values(CellSize{1.5, 2.0},      // the large small-and-big cell
+                         testing::Values(CellSize{1.5, 2.0}, // the large small-and-big cell
                                          CellSize{0.5625, 1.0625}, // the smallest: compact seconds
                                          CellSize{4.0 / 3, 4.0 / 3 + 0.5}, // a regular flip card
-                                         CellSize{6, 6}),           // palette cells, edge to edge
-                         [](const testing::TestParamInfo<CellSize>& testCase) { return "case" + std::to_string(testCase.index); });
+                                         CellSize{6, 6}), // palette cells, edge to edge
+                         [](const testing::TestParamInfo<CellSize>& testCase) {
+                             return "case" + std::to_string(testCase.index);
+                         });
 
 TEST(BlockGlyphCells, LitCellsAreVisitedRowByRow)
 {

@@ -121,8 +121,7 @@ TEST(FlipCardMotion, EasedProgressRunsFromZeroToOne)
         double duration;
         qreal expected;
     } cases[] = {
-        {-1, 0.3, 0}, {0, 0.3, 0}, {0.15, 0.3, 0.5}, {0.3, 0.3, 1}, {5, 0.3, 1},
-        {0.1, 0, 1},  {nan, 0.3, 1},
+        {-1, 0.3, 0}, {0, 0.3, 0}, {0.15, 0.3, 0.5}, {0.3, 0.3, 1}, {5, 0.3, 1}, {0.1, 0, 1}, {nan, 0.3, 1},
     };
     for (const auto& c : cases)
         EXPECT_NEAR(FlipCardMotion::easedProgress(c.elapsed, c.duration), c.expected, 1e-3)
@@ -167,7 +166,8 @@ TEST_F(FlipMotionTest, CardsMatchedByPositionFlipTogetherWhileTheColonStays)
     // Halfway through, the flip asks for the next frame; after its end it is gone.
     show(u"09:59"_qs, 101.15);
     EXPECT_NEAR(state.cards[0].flipProgress, 0.5, 1e-3);
-    EXPECT_EQ(FlipCardMotion::nextFrame(state, FlipSpeed::Normal, at(101.15)), at(101.15) + FlipCardMotion::frameInterval);
+    EXPECT_EQ(FlipCardMotion::nextFrame(state, FlipSpeed::Normal, at(101.15)),
+              at(101.15) + FlipCardMotion::frameInterval);
     // The last frame falls on the flip's end and ends it, however 101.3 - 101 rounds.
     const auto last = FlipCardMotion::nextFrame(state, FlipSpeed::Normal, at(101.29));
     ASSERT_TRUE(last);

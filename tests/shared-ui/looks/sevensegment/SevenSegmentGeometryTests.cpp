@@ -32,9 +32,15 @@ TEST(SevenSegmentGeometryTest, DigitTableLightsTheRightBars)
 {
     using S = Segment;
     const std::vector<std::vector<Segment>> lit = {
-        {S::A, S::B, S::C, S::D, S::E, S::F}, {S::B, S::C}, {S::A, S::B, S::G, S::E, S::D},
-        {S::A, S::B, S::G, S::C, S::D}, {S::F, S::G, S::B, S::C}, {S::A, S::F, S::G, S::C, S::D},
-        {S::A, S::F, S::G, S::E, S::C, S::D}, {S::A, S::B, S::C}, {S::A, S::B, S::C, S::D, S::E, S::F, S::G},
+        {S::A, S::B, S::C, S::D, S::E, S::F},
+        {S::B, S::C},
+        {S::A, S::B, S::G, S::E, S::D},
+        {S::A, S::B, S::G, S::C, S::D},
+        {S::F, S::G, S::B, S::C},
+        {S::A, S::F, S::G, S::C, S::D},
+        {S::A, S::F, S::G, S::E, S::C, S::D},
+        {S::A, S::B, S::C},
+        {S::A, S::B, S::C, S::D, S::E, S::F, S::G},
         {S::A, S::B, S::C, S::D, S::F, S::G},
     };
     for (int digit = 0; digit <= 9; ++digit) {
@@ -87,7 +93,6 @@ TEST(SevenSegmentGeometryTest, SizesAndPaddingOfTheDisplay)
     EXPECT_NEAR(plain.horizontalPadding(), 2.16, tolerance);
     EXPECT_NEAR(plain.verticalPadding(), 1.08, tolerance);
     expectSize(plain.naturalSize(u"25:00"), 59.1319 + 4.32, 18 + 2.16);
-
 }
 
 TEST(SevenSegmentGeometryTest, ContentWidthCountsColonsNarrowAndGapsBetweenOthers)
@@ -122,11 +127,9 @@ TEST(SevenSegmentGeometryTest, CharactersAdvanceByTheirKind)
         CharacterKind kind;
         qreal x;
     } expected[] = {
-        {CharacterKind::Digit, 0},
-        {CharacterKind::Colon, 14.04},
-        {CharacterKind::Checkmark, 18.36},
-        {CharacterKind::Other, 32.4},
-        {CharacterKind::Other, 46.44}, // an Arabic-Indic three is a numeral but no digit the segments know
+        {CharacterKind::Digit, 0},    {CharacterKind::Colon, 14.04}, {CharacterKind::Checkmark, 18.36},
+        {CharacterKind::Other, 32.4}, {CharacterKind::Other, 46.44}, // an Arabic-Indic three is a numeral but no digit
+                                                                     // the segments know
     };
     ASSERT_EQ(placed.size(), std::size(expected));
     for (std::size_t i = 0; i < placed.size(); ++i) {

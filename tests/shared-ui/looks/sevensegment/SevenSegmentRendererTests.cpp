@@ -53,7 +53,8 @@ protected:
     {
         const Metrics m = metricsOf(frame);
         const auto placed = placeCharacters(frame.text(), m);
-        return onDisplay(frame, colonDots(placed.at(index).x, m.digitHeight, m.thickness)[static_cast<std::size_t>(dot)].center());
+        return onDisplay(
+            frame, colonDots(placed.at(index).x, m.digitHeight, m.thickness)[static_cast<std::size_t>(dot)].center());
     }
 };
 
@@ -102,9 +103,8 @@ TEST_F(SevenSegmentLookTest, ColonFollowsItsMode)
         double now;
         qreal opacity;
     } cases[] = {
-        {ColonMode::Always, 30, 1, 1.0},     {ColonMode::Pulsing, 300, 2, 1.0},
-        {ColonMode::Pulsing, 300, 3, 0.4},   {ColonMode::Contextual, 59, 0, 0.0},
-        {ColonMode::Contextual, 60, 0, 1.0},
+        {ColonMode::Always, 30, 1, 1.0},     {ColonMode::Pulsing, 300, 2, 1.0},   {ColonMode::Pulsing, 300, 3, 0.4},
+        {ColonMode::Contextual, 59, 0, 0.0}, {ColonMode::Contextual, 60, 0, 1.0},
     };
     const auto palette = MulticolorPalette::rainbow();
     for (const auto& c : cases) {
@@ -129,9 +129,8 @@ TEST_F(SevenSegmentLookTest, OnlyAPulsingColonOrABlinkChangesTheLookByItself)
         bool blink;
         bool timed;
     } cases[] = {
-        {ColonMode::Always, false, false},    {ColonMode::Contextual, false, false},
-        {ColonMode::Pulsing, false, true},    {ColonMode::Always, true, true},
-        {ColonMode::Contextual, true, true},
+        {ColonMode::Always, false, false}, {ColonMode::Contextual, false, false}, {ColonMode::Pulsing, false, true},
+        {ColonMode::Always, true, true},   {ColonMode::Contextual, true, true},
     };
     for (const auto& c : cases) {
         auto frame = frameShowing(std::nullopt);

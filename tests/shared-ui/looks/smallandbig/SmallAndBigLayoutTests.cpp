@@ -46,7 +46,7 @@ struct LayoutCase {
     bool bloom;
     qreal contentWidth;
     std::vector<qreal> glyphX; // where each drawn glyph starts
-    std::vector<qreal> cells;  // and its cell pitch
+    std::vector<qreal> cells; // and its cell pitch
 };
 
 TEST(SmallAndBigLayout, PlacesGlyphsAtRegularScale)
@@ -57,8 +57,12 @@ TEST(SmallAndBigLayout, PlacesGlyphsAtRegularScale)
         {"without bloom", "25:00", false, 43.5, {0, 13.5, 30, 38.25}, {1.5, 1.5, 0.75, 0.75}},
         {"no colon: all large", "25", true, 24, {3, 16.5}, {1.5, 1.5}},
         // Only the first colon splits; later ones are gaps among the small glyphs.
-        {"hours", "1:02:03", true, 10.5 + 3 + 3 + 2 * (5.25 + 3) + 3 + 5.25 + 3 + 5.25,
-         {3, 19.5, 27.75, 39, 47.25}, {1.5, 0.75, 0.75, 0.75, 0.75}},
+        {"hours",
+         "1:02:03",
+         true,
+         10.5 + 3 + 3 + 2 * (5.25 + 3) + 3 + 5.25 + 3 + 5.25,
+         {3, 19.5, 27.75, 39, 47.25},
+         {1.5, 0.75, 0.75, 0.75, 0.75}},
         {"check mark alone", checkmark, true, 10.5, {3}, {1.5}},
         // Drawn large even after the colon, so it takes a large glyph's room.
         {"check mark among the small", "5:" + checkmark, true, 10.5 + 3 + 3 + 10.5, {3, 19.5}, {1.5, 1.5}},
