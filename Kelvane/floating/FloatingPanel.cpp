@@ -75,8 +75,8 @@ void FloatingPanel::mouseMoveEvent(QMouseEvent* event)
         event->ignore();
         return;
     }
-    if (const auto pressedAt = m_drag.moveTo(event->globalPosition().toPoint()); pressedAt && windowHandle())
-        platform::WindowHints::startMove(*windowHandle(), *pressedAt);
+    if (m_drag.moveTo(event->globalPosition().toPoint()) && windowHandle())
+        windowHandle()->startSystemMove();
     event->accept();
 }
 

@@ -239,21 +239,21 @@ TEST_F(ScreenReader, ReachesEveryControlOfTheHintThePopoverTheEditorAndTheSettin
     ASSERT_TRUE(m_program && m_program->isRunning());
 
     SCOPED_TRACE("the first-run hint");
-    auto tree = treeOnceItShows(showing("push button", "Got it"));
-    ASSERT_TRUE(showsControl(tree, "push button", "Got it")) << "no first-run hint reached the screen reader";
-    EXPECT_TRUE(std::any_of(tree.cbegin(), tree.cend(), [](const Accessible& a) {
-        return a.isShown() && a.name.startsWith("Welcome to Kelvane"_L1);
-    })) << "the hint's card says nothing";
-    expectNamedControls(tree, {{"push button", "Got it"}});
-    // Its one control takes the focus as it opens, so Tab has nowhere else to go.
-    EXPECT_TRUE(std::any_of(tree.cbegin(), tree.cend(), [](const Accessible& a) {
-        return a.isControl() && a.name == "Got it"_L1;
-    })) << "the keyboard cannot reach Got it";
-    press("push button", "Got it");
+    // One element: its sentence is its name, and pressing it is "Got it".
+    const auto isHint = [](const Accessible& a) { return a.isShown() && a.name.startsWith("Welcome to Kelvane"_L1); };
+    auto tree = treeOnceItShows([&](const QList<Accessible>& t) { return std::any_of(t.cbegin(), t.cend(), isHint); });
+    const auto hint = std::find_if(tree.cbegin(), tree.cend(), isHint);
+    ASSERT_NE(hint, tree.cend()) << "no first-run hint reached the screen reader";
+    const QByteArray hintRole = hint->role.toUtf8();
+    const QByteArray hintName = hint->name.toUtf8();
+    press(hintRole.constData(), hintName.constData());
     ASSERT_TRUE(platform::test::waitUntil(
         [&] {
             const auto lines = runHelper({u"tree"_s, QString::number(m_program->pid())}, 60s);
-            return lines && !showsControl(parsed(*lines), "push button", "Got it");
+            if (!lines)
+                return false;
+            const auto now = parsed(*lines);
+            return std::none_of(now.cbegin(), now.cend(), isHint);
         },
         15s))
         << "the hint stayed";

@@ -102,8 +102,12 @@ TEST_F(WindowIcons, EveryWindowOfBothProgramsHasTheProgramsIcon)
     ASSERT_EQ(settings.size(), 1) << "no one window titled Settings";
     EXPECT_TRUE(hasIcon(settings.first())) << "settings window: " << iconProperty(settings.first()).toStdString();
 
-    ASSERT_TRUE(openLink(QStringLiteral("kelvane://custom")));
-    const QStringList custom = waitForWindows({QStringLiteral("--name"), QStringLiteral("^Custom Duration$")});
+    // A link within a second of the last one is dropped: sent again until it opens the dialog.
+    QStringList custom;
+    for (int attempt = 0; attempt < 5 && custom.isEmpty(); ++attempt) {
+        ASSERT_TRUE(openLink(QStringLiteral("kelvane://custom")));
+        custom = waitForWindows({QStringLiteral("--name"), QStringLiteral("^Custom Duration$")});
+    }
     ASSERT_EQ(custom.size(), 1) << "the link opened no Custom Duration dialog";
     EXPECT_TRUE(hasIcon(custom.first())) << "custom-duration dialog: " << iconProperty(custom.first()).toStdString();
     // Closed again, so the popover's clicks go to the program's main loop.
