@@ -59,8 +59,19 @@ protected:
     }
 
     // Hands `link` to the running program as a second copy would.
+    // The program drops a link that comes within a second of the last one it
+    // took: the next is sent past that.
+    void waitPastLinkGate()
+    {
+        constexpr qint64 gateMs = 1100;
+        if (m_lastLink.isValid() && m_lastLink.elapsed() < gateMs)
+            platform::test::runEventLoop(std::chrono::milliseconds(gateMs - m_lastLink.elapsed()));
+    }
+
     bool sendLink(const QString& link)
     {
+        waitPastLinkGate();
+        m_lastLink.start();
         return Base::m_desktop
             ->run(QStringLiteral("gdbus"),
                   {QStringLiteral("call"), QStringLiteral("--session"), QStringLiteral("--dest"), serviceName,
@@ -69,6 +80,8 @@ protected:
                    QStringLiteral("['%1']").arg(link), QStringLiteral("{}")})
             .has_value();
     }
+
+    QElapsedTimer m_lastLink;
 };
 
 class HungDesktopServices : public WithServices<TestDesktop::Tray::XEmbedHost> {
@@ -97,10 +110,7 @@ protected:
     std::unique_ptr<DesktopProcess> m_services;
 };
 
-// Disabled until found out: on this desktop the program takes the first link
-// but the store never shows the next one's effect, with or without hung
-// services (the program idles in its event loop meanwhile).
-TEST_F(HungDesktopServices, DISABLED_LinksActAtOnceWhileEveryServiceHangs)
+TEST_F(HungDesktopServices, LinksActAtOnceWhileEveryServiceHangs)
 {
     ASSERT_TRUE(seed(3600));
     ASSERT_TRUE(startAndWait());
@@ -118,6 +128,7 @@ TEST_F(HungDesktopServices, DISABLED_LinksActAtOnceWhileEveryServiceHangs)
     qint64 slowest = 0;
     for (const Step& step : steps) {
         SCOPED_TRACE(step.link);
+        waitPastLinkGate();
         QElapsedTimer acted;
         acted.start();
         ASSERT_TRUE(sendLink(QString::fromLatin1(step.link)));
@@ -248,9 +259,7 @@ protected:
     QString m_lastString;
 };
 
-// Disabled for the same reason as the hung-services test above: the start
-// link's countdown never reaches its end in the store.
-TEST_F(CompletionNotifications, DISABLED_EachCompletionIsShownAndOneStillOnScreenIsReplaced)
+TEST_F(CompletionNotifications, EachCompletionIsShownAndOneStillOnScreenIsReplaced)
 {
     ASSERT_TRUE(seed(1));
     ASSERT_TRUE(startAndWait());
