@@ -2,7 +2,6 @@
 #include "PlatformKit/window/WindowHints.h"
 
 #include <QGuiApplication>
-#include <QPointF>
 #include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
 
@@ -26,9 +25,6 @@ constexpr std::uint32_t allDesktops = 0xFFFFFFFF;
 // _NET_WM_STATE client message actions and source (a normal application).
 constexpr std::uint32_t stateAdd = 1;
 constexpr std::uint32_t sourceApplication = 1;
-// _NET_WM_MOVERESIZE's direction for a move, and the first button.
-constexpr std::uint32_t moveResizeMove = 8;
-constexpr std::uint32_t firstButton = 1;
 
 xcb_connection_t* x11Connection()
 {
@@ -156,28 +152,6 @@ bool compositorRunning(const QWindow& window)
             connection, xcb_get_selection_owner(connection, atom(connection, selection.c_str())), nullptr),
         &std::free);
     return reply && reply->owner != XCB_WINDOW_NONE;
-}
-
-bool startMove(QWindow& window, QPointF pressedAt)
-{
-    xcb_connection_t* connection = x11Connection();
-    if (!connection)
-        return window.startSystemMove();
-    const auto id = static_cast<xcb_window_t>(window.winId());
-    const xcb_window_t root = rootOf(connection, id);
-    const xcb_atom_t moveResize = atom(connection, "_NET_WM_MOVERESIZE");
-    const std::vector<xcb_atom_t> supported = atomList(connection, root, atom(connection, "_NET_SUPPORTED"));
-    if (moveResize == XCB_ATOM_NONE || std::find(supported.begin(), supported.end(), moveResize) == supported.end())
-        return false;
-    const QPointF native = pressedAt * window.devicePixelRatio();
-    // The manager grabs the pointer for the move, which it cannot while the
-    // press's own grab holds it.
-    xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
-    sendToRoot(connection, root, id, moveResize,
-               {static_cast<std::uint32_t>(std::lround(native.x())),
-                static_cast<std::uint32_t>(std::lround(native.y())), moveResizeMove, firstButton, sourceApplication});
-    xcb_flush(connection);
-    return true;
 }
 
 } // namespace platform::WindowHints

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-class QPointF;
 class QWindow;
 
 namespace platform {
@@ -25,14 +24,6 @@ void keepOnDesktop(QWindow& window);
 // Whether a compositing manager runs on the window's screen, so translucent
 // pixels blend with what lies under them. Always true off X11.
 bool compositorRunning(const QWindow& window);
-
-// Asks the window manager to move the window with the pointer as from
-// `pressedAt` (global), where the first button went down and is still held:
-// the point pressed stays under the pointer, however far it has moved since.
-// (Qt's own request starts from where the pointer is now.) Off X11, Qt's
-// request, where the compositor starts from the press itself. False when
-// nothing will move the window.
-bool startMove(QWindow& window, QPointF pressedAt);
 
 } // namespace WindowHints
 
