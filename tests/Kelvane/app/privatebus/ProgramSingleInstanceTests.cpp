@@ -53,7 +53,9 @@ TEST(ProgramOnBus, TheFirstCopyStartsAndLaterCopiesHandOverAndExit)
         SCOPED_TRACE(arguments.join(QLatin1Char(' ')).toStdString());
         ProgramProcess second(arguments);
         EXPECT_EQ(second.waitForExit(), 0);
-        EXPECT_LT(second.elapsedMs(), 1000);
+        // Handed over, not held up by the first copy: a wait on it would take
+        // seconds. The bound leaves room for a sanitized build on a loaded machine.
+        EXPECT_LT(second.elapsedMs(), 5000);
     }
 
     // The later copies started nothing of their own.
