@@ -112,7 +112,8 @@ AppBackends CompositionRoot::realBackends()
     return AppBackends{
         .notifier = std::make_shared<platform::DBusNotifier>(),
         .makeDesktopNotifications = [] { return std::make_unique<platform::FreedesktopNotifications>(); },
-        .makeAudioOutput = platform::makeSystemAudioOutput,
+        .makeAudioOutput = platform::systemAudioOutput(QCoreApplication::applicationDirPath() + u'/'
+                                                       + QStringLiteral(KELVANE_AUDIO_MODULE)),
         .makeTicker = [] { return std::make_shared<DispatchCountdownTicker>(); },
         .makeOneShotTimer = [] { return std::make_unique<platform::QtOneShotTimer>(); },
         .now = platform::Date::now,

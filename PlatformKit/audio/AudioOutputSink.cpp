@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The audio output on the desktop's default device, through QAudioSink in
 // pull mode: the sink reads the queue, which is silent when empty. A stream
-// that dies with its server is opened again when the next sound comes.
+// that dies with its server is opened again when the next sound comes. Built
+// as a module of its own, with Qt Multimedia, that the program loads when it
+// first plays a tick.
 #include "PlatformKit/audio/AudioOutputSink.h"
 
 #include "PlatformKit/audio/AudioOutputConversion.h"
@@ -163,9 +165,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<AudioOutput> makeSystemAudioOutput()
-{
-    return std::make_unique<AudioSinkOutput>();
-}
-
 } // namespace platform
+
+extern "C" Q_DECL_EXPORT platform::AudioOutput* kelvaneMakeAudioOutput()
+{
+    return new platform::AudioSinkOutput();
+}

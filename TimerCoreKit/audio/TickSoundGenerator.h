@@ -5,7 +5,6 @@
 #include "TimerCoreKit/audio/TickSynthesis.h"
 
 #include "PlatformKit/audio/AudioOutput.h"
-#include "PlatformKit/audio/AudioOutputSink.h"
 
 #include <memory>
 
@@ -16,8 +15,8 @@
 class TickSoundGenerator {
 public:
     // `makeOutput` opens the output (the program passes
-    // platform::makeSystemAudioOutput); an empty factory or one that gives no
-    // output means silence.
+    // platform::systemAudioOutput), first called on the first tick; an empty
+    // factory or one that gives no output means silence.
     explicit TickSoundGenerator(platform::AudioOutputFactory makeOutput,
                                 TickSynthesis::UniformSource uniform = TickSynthesis::systemUniform);
     ~TickSoundGenerator();

@@ -170,9 +170,11 @@ TEST_F(BehaviorPageTest, CompletionSoundPlaysOnceOnAChangeAndNeverForNone)
 
 TEST_F(BehaviorPageTest, TickStylePlaysOneTickThenStopsOrStopsAtOnceForNone)
 {
+    EXPECT_EQ(rig.audio->created, 0) << "the page opened a sound output before any preview";
     choose(page->tickPicker(), static_cast<int>(TickStyle::Mechanical));
     EXPECT_EQ(completion().tickStyle(), TickStyle::Mechanical);
     EXPECT_EQ(rig.audio->schedules, 1);
+    EXPECT_EQ(rig.audio->created, 1);
     EXPECT_TRUE(tickPreview->generator().isRunning());
     ASSERT_TRUE(tickStopTimer->isPending());
     EXPECT_EQ(tickStopTimer->delay, TickPreview::stopDelay);

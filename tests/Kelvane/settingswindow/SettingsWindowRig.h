@@ -48,6 +48,7 @@ public:
 };
 
 struct AudioLog {
+    int created = 0;
     int starts = 0;
     int schedules = 0;
     int stops = 0;
@@ -58,6 +59,7 @@ public:
     explicit AudioOutput(std::shared_ptr<AudioLog> log)
         : m_log(std::move(log))
     {
+        ++m_log->created;
     }
     bool start() override
     {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TimerCoreKit/audio/TickSoundGenerator.h"
 
+#include "PlatformKit/audio/AudioOutputSink.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -55,6 +57,7 @@ TEST_F(TickSoundGeneratorTest, SilentStyleOpensNothing)
 TEST_F(TickSoundGeneratorTest, EveryTickPlaysTheSameBuffer)
 {
     generator.setStyle(TickStyle::Digital);
+    EXPECT_EQ(log->created, 0) << "a style alone opened the output";
     generator.tick();
     EXPECT_TRUE(generator.isRunning());
     generator.tick();
@@ -147,7 +150,7 @@ TEST(TickSoundGeneratorOnThisMachine, NeverFailsOrHangsWhateverTheDevice)
 {
     // The real output: the test runs without a sound server, so this is the
     // no-device path; on a machine with one it plays a quiet blip.
-    TickSoundGenerator generator(platform::makeSystemAudioOutput);
+    TickSoundGenerator generator(platform::systemAudioOutput(QStringLiteral(KELVANE_AUDIO_MODULE)));
     generator.setStyle(TickStyle::Digital);
     generator.tick();
     generator.tick();

@@ -107,7 +107,8 @@ TEST_F(AudioOutputSinkOnPulse, PlaysTheFirstTickWholeAndTicksAgainAfterTheServer
     MonitorRecording before(path("before.raw"), audioSampleRate);
     ASSERT_TRUE(before.start());
 
-    const auto output = platform::makeSystemAudioOutput();
+    const auto output = platform::systemAudioOutput(QStringLiteral(KELVANE_AUDIO_MODULE))();
+    ASSERT_NE(output, nullptr) << "the audio module did not load";
     ASSERT_TRUE(output->start()) << "no output on the private server";
     // The first tick is longer than the others, so losing it cannot pass
     // for playing it.
