@@ -51,7 +51,31 @@ void paintCloseButton(QPainter& painter, const QRectF& area, QColor color)
     painter.restore();
 }
 
+// The clear card with its rounded background, as the first layer of a frame.
+QImage blankCard(QSize pixels, qreal devicePixelRatio, QSizeF card, const QColor& background)
+{
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    MenuBarContentView::paintBackground(painter, QRectF(QPointF(0, 0), card), cornerRadius, background);
+    return image;
+}
+
 } // namespace
+
+QImage CardBackdrop::imageFor(QSize pixels, qreal devicePixelRatio, QSizeF card, const QColor& background)
+{
+    if (m_image.size() != pixels || m_image.devicePixelRatio() != devicePixelRatio || m_card != card
+        || m_background != background) {
+        m_image = blankCard(pixels, devicePixelRatio, card, background);
+        m_card = card;
+        m_background = background;
+    }
+    // A copy of its own: the frame is painted on, the backdrop kept.
+    return m_image.copy();
+}
 
 MenuBarContent floating(MenuBarContent content)
 {
@@ -72,23 +96,21 @@ QRectF closeButtonArea(QSizeF card)
 }
 
 QImage render(const MenuBarContent& content, bool hovered, DisplayLookState& state, platform::Date now,
-              qreal devicePixelRatio)
+              qreal devicePixelRatio, CardBackdrop* backdrop)
 {
     const auto renderer = rendererFor(content);
     const DisplayFrame frame = content.frame();
     const QSizeF display = renderer->naturalSize(frame);
     const QSizeF card(display.width() + 2 * padding, display.height() + stripRoom(content) + 2 * padding);
-    QImage image(std::max(1, platform::saturatingCast<int>(std::ceil(card.width() * devicePixelRatio))),
-                 std::max(1, platform::saturatingCast<int>(std::ceil(card.height() * devicePixelRatio))),
-                 QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(devicePixelRatio);
-    image.fill(Qt::transparent);
+    const QSize pixels(std::max(1, platform::saturatingCast<int>(std::ceil(card.width() * devicePixelRatio))),
+                       std::max(1, platform::saturatingCast<int>(std::ceil(card.height() * devicePixelRatio))));
+    const QColor background = content.color.backgroundColor();
+    QImage image = backdrop ? backdrop->imageFor(pixels, devicePixelRatio, card, background)
+                            : blankCard(pixels, devicePixelRatio, card, background);
 
     renderer->advance(state, frame, now);
     MenuBarContentView::paintWithPausedLook(image, content.mode == TimerMode::Paused, [&](QPainter& painter) {
         painter.setRenderHint(QPainter::Antialiasing);
-        MenuBarContentView::paintBackground(painter, QRectF(QPointF(0, 0), card), cornerRadius,
-                                            content.color.backgroundColor());
         painter.save();
         painter.translate(padding, padding);
         renderer->paint(painter, frame, state);

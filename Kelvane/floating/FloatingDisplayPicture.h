@@ -36,8 +36,24 @@ QSizeF cardSize(const MenuBarContent& content);
 // The close button's area on a card of `card` size.
 QRectF closeButtonArea(QSizeF card);
 
+// The card's empty picture (clear corners, the rounded card), which changes
+// only with the card's size and background: kept from one frame to the next,
+// each frame starts from a copy of it instead of painting it again.
+class CardBackdrop {
+public:
+    // A blank image of `pixels` at `devicePixelRatio` holding a card of `card` size.
+    QImage imageFor(QSize pixels, qreal devicePixelRatio, QSizeF card, const QColor& background);
+
+private:
+    QImage m_image;
+    QSizeF m_card;
+    QColor m_background;
+};
+
+// With a `backdrop`, the card starts from its kept picture; the pixels are
+// the same either way.
 QImage render(const MenuBarContent& content, bool hovered, DisplayLookState& state, platform::Date now,
-              qreal devicePixelRatio);
+              qreal devicePixelRatio, CardBackdrop* backdrop = nullptr);
 
 // When the display next changes by itself after `now`, or none.
 std::optional<platform::Date> nextLookChange(const MenuBarContent& content, const DisplayLookState& state,

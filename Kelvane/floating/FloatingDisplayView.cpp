@@ -95,7 +95,8 @@ void FloatingDisplayView::paintEvent(QPaintEvent*)
 {
     const MenuBarContent shown = content();
     const platform::Date now = m_clock();
-    const QImage card = FloatingDisplayPicture::render(shown, m_hovered, m_lookState, now, devicePixelRatioF());
+    const QImage card
+        = FloatingDisplayPicture::render(shown, m_hovered, m_lookState, now, devicePixelRatioF(), &m_backdrop);
     QRectF area(QPointF(0, 0), card.deviceIndependentSize());
     area.moveCenter(QRectF(rect()).center());
     QPainter painter(this);

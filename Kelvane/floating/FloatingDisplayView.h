@@ -64,6 +64,7 @@ private:
     bool m_hovered = false;
     // Carried from one drawing to the next (cards in motion, blinking).
     DisplayLookState m_lookState;
+    FloatingDisplayPicture::CardBackdrop m_backdrop;
     // Draws again when the look changes by itself.
     QTimer m_lookChangeTimer;
 };

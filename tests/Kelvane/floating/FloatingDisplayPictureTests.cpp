@@ -167,6 +167,49 @@ TEST(FloatingDisplayPictureTest, PausedTheWholeCardIsHalfOpaqueAndGreyed)
     EXPECT_NEAR(faded.pixelColor(full.width() / 2, stripY).alpha(), 128, 2);
 }
 
+TEST(FloatingDisplayPictureTest, AKeptBackdropDrawsTheSamePixelsAsAFreshCard)
+{
+    // One backdrop through frames whose time, mode, pointer, colours and
+    // resolution change, as the view's does: each frame matches the card
+    // drawn on a fresh image.
+    struct Frame {
+        DisplayType type;
+        TimerMode mode;
+        bool hovered;
+        qreal ratio;
+        bool otherBackground;
+    };
+    const Frame frames[] = {
+        {DisplayType::SevenSegment, TimerMode::Running, false, 1, false},
+        {DisplayType::SevenSegment, TimerMode::Paused, false, 1, false},
+        {DisplayType::SevenSegment, TimerMode::Paused, true, 1, false},
+        {DisplayType::SevenSegment, TimerMode::Paused, true, 1, true},
+        {DisplayType::SevenSegment, TimerMode::Paused, true, 2, true},
+        {DisplayType::DotMatrix, TimerMode::Paused, false, 2, true},
+        {DisplayType::FlipClock, TimerMode::Running, true, 1.5, false},
+        {DisplayType::SmallAndBig, TimerMode::Paused, false, 1, false},
+    };
+    CardBackdrop backdrop;
+    // Two states that live through the same frames, so only the backdrop differs.
+    DisplayLookState withBackdrop;
+    DisplayLookState without;
+    int second = 0;
+    for (const Frame& frame : frames) {
+        SCOPED_TRACE(second);
+        MenuBarContent content = card(frame.type);
+        content.mode = frame.mode;
+        content.remaining -= second;
+        content.phaseIndicators = MenuBarContent::indicators({MenuBarContent::workColor()}, 0);
+        if (frame.otherBackground)
+            content.color.bgB = 0.8;
+        const platform::Date at = now + second++;
+        const QImage expected = render(content, frame.hovered, without, at, frame.ratio);
+        const QImage drawn = render(content, frame.hovered, withBackdrop, at, frame.ratio, &backdrop);
+        EXPECT_EQ(drawn.devicePixelRatio(), expected.devicePixelRatio());
+        EXPECT_TRUE(drawn == expected);
+    }
+}
+
 TEST(FloatingDisplayPictureTest, TheSpokenNameTellsModeTimeAndDirection)
 {
     const struct {
