@@ -1,29 +1,51 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What kelvane costs on a desktop, beside what a user would otherwise run: a
-# bare Qt tray program that redraws a 22 px icon once a second, and KTeaTime
-# (Debian's kteatime, `kteatime --time 1500`). Measured for each: resident and
-# proportional memory, CPU time and context switches per second (all threads),
-# and the ratios to the bare program and to KTeaTime; kelvane with a countdown
-# running in the full tray display in each look in turn, and idle; its memory
-# after one minute and after a long run; the time from start to its tray icon
-# shown; the time from a left click on the icon to its popover painted
-# (POPOVER_CLICKS openings, 11 by default).
+# bare Qt tray program that redraws a 22 px icon once a second (in every
+# window, whatever kelvane shows), and KTeaTime (Debian's kteatime, `kteatime
+# --time 1500`) where installed. Measured for each over the same window:
+# resident and proportional memory, CPU time and wakeups (voluntary and
+# involuntary context switches) per second, by thread, and the ratios to the
+# bare program; kelvane idle, then with a countdown running in the full tray
+# display in each look and in both time formats (minutes only, "minimal", and
+# minutes and seconds, "standard"); the start-up time to the tray icon and
+# kelvane's libraries mapped at start; the time from a left click on the icon
+# to its popover painted (POPOVER_CLICKS openings, 11 by default).
 #
-#   bench/tray-process-bench.sh [seconds=60] [build-dir=build] [long-seconds=600]
+#   bench/tray-process-bench.sh [--short] [--seconds N] [--build DIR]
+#   bench/tray-process-bench.sh --long [MINUTES=60] [--build DIR]
 #
-# With ONLY_STARTUP set, only the start-up and popover figures are taken.
+# --short: 10 s windows, three popover openings, no KTeaTime (for CI).
+# --long: memory over time instead: RSS and heap (anonymous memory, from
+# /proc/PID/smaps_rollup) of kelvane and the bare program each minute, with a
+# countdown showing seconds for the first half and a looping completion
+# animation for the second. With ONLY_STARTUP set, only the start-up and
+# popover figures are taken.
 #
 # Runs on a private X server (Xvfb) with openbox and trayer, a private session
 # bus and a temporary home; nothing of the user's is read or written. With
-# KEEP_BENCH_DIR set, that home and the programs' logs are kept. Without
-# kteatime installed (apt install kteatime) its column is left out.
+# KEEP_BENCH_DIR set, that home and the programs' logs are kept.
 set -euo pipefail
 
-seconds=${1:-60}
+seconds=60
+long_minutes=
+short=
 here=$(cd "$(dirname "$0")" && pwd)
-build=$(cd "${2:-$here/../build}" && pwd)
-long_seconds=${3:-600}
+build=$here/../build
+while [ $# -gt 0 ]; do
+  case $1 in
+  --short) short=1 seconds=10 ;;
+  --seconds) seconds=$2; shift ;;
+  --build) build=$2; shift ;;
+  --long)
+    long_minutes=60
+    if [[ ${2:-} =~ ^[0-9]+$ ]]; then long_minutes=$2; shift; fi
+    ;;
+  *) echo "usage: $0 [--short] [--seconds N] [--build DIR] | --long [MINUTES] [--build DIR]" >&2; exit 2 ;;
+  esac
+  shift
+done
+build=$(cd "$build" && pwd)
 kelvane=$build/Kelvane/kelvane
 bare=$build/bench/bare-tray
 popover_timer=$build/bench/popover-paint-timer
@@ -34,9 +56,10 @@ done
 for program in "$kelvane" "$bare" "$popover_timer"; do
   [ -x "$program" ] || { echo "not built: $program" >&2; exit 2; }
 done
-teatime=$(command -v kteatime || true)
-if [ -z "$teatime" ]; then
-  echo "kteatime is not installed (apt install kteatime): measuring without it" >&2
+teatime=
+if [ -z "$short" ] && [ -z "$long_minutes" ]; then
+  teatime=$(command -v kteatime || true)
+  [ -n "$teatime" ] || echo "kteatime is not installed (apt install kteatime): measuring without it" >&2
 fi
 
 root=$(mktemp -d)
@@ -113,18 +136,29 @@ cpu_ms() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ n += $1 } END { 
 switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^(non)?voluntary_ctxt_switches:/ { n += $2 } END { print n + 0 }'; }
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
 pss_kb() { awk '/^Pss:/ { print $2 }' "/proc/$1/smaps_rollup"; }
+anon_kb() { awk '/^Anonymous:/ { print $2 }' "/proc/$1/smaps_rollup"; }
 threads() { ls "/proc/$1/task" | wc -l; }
 now_ms() { date +%s%3N; }
-
-store=$XDG_CONFIG_HOME/group.com.morrowfen.Kelvane.sqlite
-# set_key <key> <string>: a setting written as the program writes it, while
-# the program is not running.
-set_key() {
-  sqlite3 "$store" "INSERT OR REPLACE INTO entries (key, type, value) VALUES ('$1', 'string', '$2')"
+mib() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
+# Each thread's name (spaces as _) and its context switches so far.
+thread_switches() {
+  local task
+  for task in /proc/"$1"/task/*; do
+    printf "%s %s %s\n" "${task##*/}" "$(tr " " _ <"$task/comm" 2>/dev/null)" \
+      "$(awk '/^(non)?voluntary_ctxt_switches:/ { n += $2 } END { print n + 0 }' "$task/status" 2>/dev/null)"
+  done
 }
 
-# launch <name> <command...>: starts it, waits for its icon in trayer, and
-# sets `pid` and `shown_ms` (from the start to the icon viewable).
+store=$XDG_CONFIG_HOME/group.com.morrowfen.Kelvane.sqlite
+# set_key <key> <value> [type]: a setting written as the program writes it,
+# while the program is not running.
+set_key() {
+  sqlite3 "$store" "INSERT OR REPLACE INTO entries (key, type, value) VALUES ('$1', '${3:-string}', '$2')"
+}
+get_key() { sqlite3 "$store" "SELECT value FROM entries WHERE key = '$1'"; }
+
+# launch <name> <class> <command...>: starts it, waits for its icon in
+# trayer, and sets `pid` and `shown_ms` (from the start to the icon viewable).
 launch() {
   local name=$1 class=$2
   shift 2
@@ -151,7 +185,8 @@ stop() {
   sleep 0.3
 }
 
-# measure <seconds> <label=pid>...: the figures of each over the same window.
+# measure <seconds> <label=pid>...: the figures of each over the same window,
+# and each one's wakeups by thread in $root/threads-<label>.
 declare -A rss pss cpu sw nthreads
 measure() {
   local window=$1
@@ -159,9 +194,11 @@ measure() {
   declare -A cpu0 sw0
   local entry label p
   for entry in "$@"; do
+    label=${entry%%=*}
     p=${entry#*=}
     cpu0[$p]=$(cpu_ms "$p")
     sw0[$p]=$(switches "$p")
+    thread_switches "$p" >"$root/threads-before-$label"
   done
   sleep "$window"
   for entry in "$@"; do
@@ -173,23 +210,81 @@ measure() {
     cpu[$label]=$(awk -v a="$(cpu_ms "$p")" -v b="${cpu0[$p]}" 'BEGIN { print a - b }')
     sw[$label]=$(($(switches "$p") - sw0[$p]))
     nthreads[$label]=$(threads "$p")
+    thread_switches "$p" >"$root/threads-after-$label"
+    # Threads by id: one that ended or began in the window counts from zero.
+    awk -v d="$window" 'NR == FNR { before[$1] = $3; next }
+      { n = $3 - ($1 in before ? before[$1] : 0); by[$2] += n }
+      END { for (t in by) if (by[t] > 0) printf "%s %.2f\n", t, by[t] / d }' \
+      "$root/threads-before-$label" "$root/threads-after-$label" | sort -k2,2nr >"$root/threads-$label"
   done
 }
 
 header() {
-  printf "%-22s %9s %9s %9s %9s %11s %7s %10s %10s %10s %10s\n" program "RSS MiB" "PSS MiB" "CPU ms" "CPU ms/s" \
-    "switches/s" threads "RSS/bare" "RSS/ktea" "CPU/bare" "sw/bare"
+  printf "%-30s %8s %8s %8s %10s %7s %8s %8s %8s %8s\n" program "RSS MiB" "PSS MiB" "CPU ms/s" "wakeups/s" threads \
+    "RSS/bare" "PSS/bare" "CPU/bare" "wake/bare"
 }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0 && a != "") printf "%.2f", a / b; else printf "n/a" }'; }
 row() {
-  local label=$1
-  awk -v n="$label" -v r="${rss[$label]}" -v p="${pss[$label]}" -v c="${cpu[$label]}" -v s="${sw[$label]}" \
-    -v t="${nthreads[$label]}" -v d="$seconds" -v rb="$(ratio "${rss[$label]}" "${rss[bare]}")" \
-    -v rk="$(ratio "${rss[$label]}" "${rss[kteatime]:-}")" -v cb="$(ratio "${cpu[$label]}" "${cpu[bare]}")" \
-    -v sb="$(ratio "${sw[$label]}" "${sw[bare]}")" \
-    'BEGIN { printf "%-22s %9.1f %9.1f %9.1f %9.2f %11.2f %7d %10s %10s %10s %10s\n", n, r / 1024, p / 1024, c, c / d,
-             s / d, t, rb, rk, cb, sb }'
+  local label=$1 d=$2
+  printf "%-30s %8s %8s %8.2f %10.2f %7d %8s %8s %8s %8s\n" "$label" "$(mib "${rss[$label]}")" "$(mib "${pss[$label]}")" \
+    "$(awk -v c="${cpu[$label]}" -v d="$d" 'BEGIN { print c / d }')" \
+    "$(awk -v s="${sw[$label]}" -v d="$d" 'BEGIN { print s / d }')" "${nthreads[$label]}" \
+    "$(ratio "${rss[$label]}" "${rss[bare]}")" "$(ratio "${pss[$label]}" "${pss[bare]}")" \
+    "$(ratio "${cpu[$label]}" "${cpu[bare]}")" "$(ratio "${sw[$label]}" "${sw[bare]}")"
 }
+by_thread() {
+  local label
+  for label in "$@"; do
+    echo "  $label, wakeups a second by thread: $(awk '{ printf "%s %s, ", $1, $2 }' "$root/threads-$label" | sed 's/, $//')"
+  done
+}
+
+# start_countdown: resets whatever timer the last run left, then starts a
+# fresh 25 minutes, and waits for the store to say it runs. The program
+# takes one link a second.
+start_countdown() {
+  "$kelvane" kelvane://timer/reset
+  sleep 1.1
+  "$kelvane" kelvane://timer/start
+  wait_for "the countdown" sh -c "sqlite3 '$store' \"SELECT value FROM entries WHERE key = 'com.morrowfen.kelvane.timerState'\" | grep -q '\"mode\":\"running\"'"
+}
+# The store is the program's: one run creates it.
+launch kelvane '^kelvane$' "$kelvane"
+stop "$pid"
+set_key com.morrowfen.kelvane.appearance.menuBarDisplayMode full
+set_key com.morrowfen.kelvane.macos.hasSeenClickHint 1 bool
+
+if [ -n "$long_minutes" ]; then
+  # Memory over time: a countdown with seconds shown, then a looping
+  # completion animation, beside the bare program all the while.
+  half=$((long_minutes / 2))
+  set_key com.morrowfen.kelvane.appearance.displayType dotMatrix
+  set_key com.morrowfen.kelvane.appearance.timeFormat standard
+  set_key com.morrowfen.kelvane.completion.displayBehavior playAnimation
+  set_key com.morrowfen.kelvane.completion.selectedAnimationID builtin.pacman-chomp
+  set_key com.morrowfen.kelvane.completion.animationLoopsEnabled 1 bool
+  # The countdown ends at half time.
+  set_key com.morrowfen.kelvane.customDuration $((half * 60 + 5)) double
+  launch bare '^bare-tray$' "$bare"
+  bare_pid=$pid
+  launch kelvane '^kelvane$' "$kelvane" kelvane://timer/reset
+  sleep 1.1
+  "$kelvane" 'kelvane://timer/preset?id=preset.custom'
+  sleep 1.1
+  "$kelvane" kelvane://timer/start
+  wait_for "the countdown" sh -c "sqlite3 '$store' \"SELECT value FROM entries WHERE key = 'com.morrowfen.kelvane.timerState'\" | grep -q '\"mode\":\"running\"'"
+  echo "memory over ${long_minutes} minutes (MiB): countdown with seconds shown, from minute $half a looping animation"
+  printf "%7s %12s %13s %9s %10s\n" minute "kelvane RSS" "kelvane heap" "bare RSS" "bare heap"
+  for ((minute = 0; minute <= long_minutes; minute++)); do
+    kill -0 "$pid" 2>/dev/null || { echo "kelvane ended during the run" >&2; exit 1; }
+    printf "%7d %12s %13s %9s %10s\n" "$minute" "$(mib "$(rss_kb "$pid")")" "$(mib "$(anon_kb "$pid")")" \
+      "$(mib "$(rss_kb "$bare_pid")")" "$(mib "$(anon_kb "$bare_pid")")" | tee -a "$root/long"
+    [ "$minute" -lt "$long_minutes" ] && sleep 60
+  done
+  awk -v m=$((long_minutes < 10 ? 0 : 10)) '$1 == m { k0 = $2; b0 = $4 } { k = $2; b = $4 }
+    END { printf "from minute %d to the end: kelvane %+.2f MiB, bare %+.2f MiB\n", m, k - k0, b - b0 }' "$root/long"
+  exit 0
+fi
 
 # Start-up: from launch to the icon in the tray, three times each, idle.
 echo "start-up to the tray icon shown (ms, three starts each):"
@@ -207,8 +302,7 @@ done
 # popover's window mapped, and to the screen showing it as it finally looks
 # (read back from the X server until it matches the settled picture of the
 # first opening), over `popover_clicks` openings of one running program.
-popover_clicks=${POPOVER_CLICKS:-11}
-sqlite3 "$store" "INSERT OR REPLACE INTO entries (key, type, value) VALUES ('com.morrowfen.kelvane.macos.hasSeenClickHint', 'bool', 1)"
+popover_clicks=${POPOVER_CLICKS:-$([ -n "$short" ] && echo 3 || echo 11)}
 launch kelvane '^kelvane$' "$kelvane"
 sleep 2 # past start-up
 icon=$(xdotool search --onlyvisible --classname '^kelvane$' | head -n1)
@@ -241,62 +335,78 @@ fi
 
 echo
 echo "idle (no timer running) over ${seconds} s:"
-launch kelvane '^kelvane$' "$kelvane"
+launch kelvane '^kelvane$' "$kelvane" kelvane://timer/reset
 sleep 2 # past start-up
 idle_pid=$pid
-# Per thread, to tell which one woke.
-thread_switches() {
-  local task
-  for task in /proc/"$1"/task/*; do
-    printf "%s %s\n" "$(tr " " _ <"$task/comm")" \
-      "$(awk '/^(non)?voluntary_ctxt_switches:/ { n += $2 } END { print n }' "$task/status")"
-  done
-}
-thread_switches "$idle_pid" >"$root/idle-before"
+start_rss=$(rss_kb "$idle_pid")
 measure "$seconds" "kelvane-idle=$idle_pid" "${peers[@]}"
-thread_switches "$idle_pid" >"$root/idle-after"
 header
-row kelvane-idle
-echo "  kelvane's threads woke ${sw[kelvane-idle]} times in ${seconds} s; by thread:"
-paste "$root/idle-before" "$root/idle-after" | awk '{ printf "    %-16s %d\n", $1, $4 - $2 }'
+row kelvane-idle "$seconds"
+row bare "$seconds"
+[ -z "$teatime" ] || row kteatime "$seconds"
+by_thread kelvane-idle
+echo "  RSS two seconds after start: kelvane $(mib "$start_rss") MiB, $(ratio "$start_rss" "$(rss_kb "$bare_pid")")x bare"
+audio_libs=$(grep -o -E 'lib(Qt6Multimedia|Qt6Network|pulse|pulsecommon-[0-9.]+|canberra-pulse)\.so' "/proc/$idle_pid/maps" | sort -u | tr '\n' ' ')
+echo "  audio and network libraries mapped while idle: ${audio_libs:-none}"
 stop "$idle_pid"
 
+# The settings window: what opening it adds, and what returns when it closes
+# (twice: memory the first opening keeps should not grow again).
+launch kelvane '^kelvane$' "$kelvane"
+sleep 2
+settings_rss=("$(rss_kb "$pid")")
+for _ in 1 2; do
+  "$kelvane" kelvane://settings
+  wait_for "the settings window" xdotool search --onlyvisible --name '^Settings$'
+  sleep 3
+  settings_rss+=("$(rss_kb "$pid")")
+  window=$(xdotool search --onlyvisible --name '^Settings$' | head -n1)
+  xdotool windowactivate --sync "$window" key alt+F4
+  for _ in $(seq 100); do xdotool search --onlyvisible --name '^Settings$' >/dev/null 2>&1 || break; sleep 0.1; done
+  sleep 3
+  settings_rss+=("$(rss_kb "$pid")")
+done
+echo "the settings window (RSS MiB): before $(mib "${settings_rss[0]}"), open $(mib "${settings_rss[1]}"), closed $(mib "${settings_rss[2]}"), open again $(mib "${settings_rss[3]}"), closed again $(mib "${settings_rss[4]}")"
+stop "$pid"
 echo
+
+# Every look in both formats. The format goes in last: choosing the look
+# is what may change it (small-and-big shows only minutes and seconds, and
+# the program stores "standard" for it at start), so each window checks the
+# format the running program kept and measures none it did not ask for.
+summary=()
 for look in dotMatrix sevenSegmentV2 flipClock smallAndBig; do
-  set_key com.morrowfen.kelvane.appearance.menuBarDisplayMode full
-  set_key com.morrowfen.kelvane.appearance.displayType "$look"
-  # The link starts the countdown, or resumes the one the last run left paused.
-  launch kelvane '^kelvane$' "$kelvane" kelvane://timer/toggle
-  sleep 2
-  measure "$seconds" "kelvane-$look=$pid" "${peers[@]}"
-  echo "countdown running, full tray display, $look, over ${seconds} s:"
-  header
-  row "kelvane-$look"
-  row bare
-  [ -z "$teatime" ] || row kteatime
-  echo
-  stop "$pid"
+  for format in minimal standard; do
+    set_key com.morrowfen.kelvane.appearance.displayType "$look"
+    set_key com.morrowfen.kelvane.appearance.timeFormat "$format"
+    launch kelvane '^kelvane$' "$kelvane"
+    sleep 1.1
+    start_countdown
+    sleep 1
+    kept=$(get_key com.morrowfen.kelvane.appearance.timeFormat)
+    if [ "$kept" != "$format" ]; then
+      echo "$look, $format: the program keeps this look in \"$kept\"; not measured"
+      echo
+      summary+=("$(printf "%-16s %-9s %s" "$look" "$format" "(the program shows $kept)")")
+      stop "$pid"
+      continue
+    fi
+    label="kelvane-$look-$format"
+    measure "$seconds" "$label=$pid" "${peers[@]}"
+    echo "countdown running, full tray display, $look, $format, over ${seconds} s:"
+    header
+    row "$label" "$seconds"
+    row bare "$seconds"
+    [ -z "$teatime" ] || row kteatime "$seconds"
+    by_thread "$label" bare
+    echo
+    summary+=("$(printf "%-16s %-9s %8s %8s %8s %8s" "$look" "$format" "$(ratio "${rss[$label]}" "${rss[bare]}")" \
+      "$(ratio "${pss[$label]}" "${pss[bare]}")" "$(ratio "${cpu[$label]}" "${cpu[bare]}")" \
+      "$(ratio "${sw[$label]}" "${sw[bare]}")")")
+    stop "$pid"
+  done
 done
 
-echo "memory of kelvane with a countdown running (dotMatrix):"
-set_key com.morrowfen.kelvane.appearance.displayType dotMatrix
-launch kelvane '^kelvane$' "$kelvane" kelvane://timer/toggle
-sleep 60
-after_minute=$(rss_kb "$pid")
-bare_after_minute=$(rss_kb "$bare_pid")
-mib() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
-samples=("$(mib "$after_minute")")
-for ((elapsed = 60; elapsed < long_seconds; elapsed += 60)); do
-  sleep $((long_seconds - elapsed < 60 ? long_seconds - elapsed : 60))
-  samples+=("$(mib "$(rss_kb "$pid")")")
-done
-after_long=$(rss_kb "$pid")
-bare_after_long=$(rss_kb "$bare_pid")
-awk -v a="$after_minute" -v b="$after_long" -v s="$long_seconds" \
-  'BEGIN { printf "  RSS after 60 s %.1f MiB, after %d s %.1f MiB: %+.2f MiB\n", a / 1024, s, b / 1024, (b - a) / 1024 }'
-echo "  RSS each minute from the first (MiB): ${samples[*]}"
-# The bare program redraws its tray icon all the while too: what it gains over
-# the same time is what the tray icon's own road costs.
-awk -v a="$bare_after_minute" -v b="$bare_after_long" \
-  'BEGIN { printf "  bare-tray over the same time: %+.2f MiB\n", (b - a) / 1024 }'
-stop "$pid"
+echo "every look and format beside the bare program (ratios to bare):"
+printf "%-16s %-9s %8s %8s %8s %8s\n" look format RSS PSS CPU wakeups
+printf "%s\n" "${summary[@]}"
