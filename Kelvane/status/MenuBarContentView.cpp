@@ -185,10 +185,11 @@ void paintRow(QPainter& painter, const DisplayRenderer& renderer, const Row& row
     painter.restore();
 }
 
-// A flip in a 22 px cell turns a lower half about 4 px tall while it fades:
-// one frame halfway, the flap half as tall and half gone, then the end, is
-// all the pixels can tell apart from the ends at a glance.
-constexpr int cellFlipFrames = 2;
+// A flip in a 22 px cell turns a lower half about 4 px tall: its first
+// picture, the new upper half over the old lower one, is the split-flap's own
+// look, and the next a cell can tell apart is the flip done. Each picture
+// costs the tray a redraw and a round trip to the X server.
+constexpr int cellFlipFrames = 1;
 
 std::optional<platform::Date> rowLookChange(const DisplayRenderer& renderer, const DisplayFrame& frame,
                                             const DisplayLookState& state, platform::Date now)
