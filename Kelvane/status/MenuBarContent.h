@@ -92,4 +92,6 @@ struct MenuBarContent {
     // One indicator per colour: completed before `current`, active at it,
     // future after it.
     static std::vector<PhaseIndicator> indicators(const QList<QColor>& colors, int current);
+
+    friend bool operator==(const MenuBarContent&, const MenuBarContent&) = default;
 };

@@ -7,6 +7,8 @@
 #include "Kelvane/status/TrayImageFitting.h"
 
 #include "shared-ui/looks/DisplayRendererFactory.h"
+#include "shared-ui/looks/DisplayTiming.h"
+#include "shared-ui/looks/flipclock/FlipCardMotion.h"
 
 #include "DotMatrixKit/DotGridLayout.h"
 #include "PlatformKit/core/SaturatingCast.h"
@@ -183,6 +185,22 @@ void paintRow(QPainter& painter, const DisplayRenderer& renderer, const Row& row
     painter.restore();
 }
 
+// A flip in a 22 px cell turns a lower half about 4 px tall: its first
+// picture, the new upper half over the old lower one, is the split-flap's own
+// look, and the next a cell can tell apart is the flip done. Each picture
+// costs the tray a redraw and a round trip to the X server.
+constexpr int cellFlipFrames = 1;
+
+std::optional<platform::Date> rowLookChange(const DisplayRenderer& renderer, const DisplayFrame& frame,
+                                            const DisplayLookState& state, platform::Date now)
+{
+    // A cell's rows are split at the colon, so no colon pulses there; a
+    // blinking flip clock is dark throughout.
+    if (renderer.displayType() == DisplayType::FlipClock)
+        return FlipCardMotion::nextFrame(state.flip, frame.style.flipSpeed, now, cellFlipFrames);
+    return renderer.nextLookChange(frame, state, now);
+}
+
 // A tenth of the area's side: breathing room for the pictures that are not text.
 qreal unitOf(const QRectF& area)
 {
@@ -301,17 +319,31 @@ std::optional<platform::Date> nextLookChange(const MenuBarContent& content, plat
     const auto renderer = DisplayRendererFactory::renderer(content.displayType, content.lookSettings());
     const DisplayFrame frame = content.frame();
     const auto split = TrayImageFitting::splitAtColon(frame.text());
-    if (shape == platform::StatusItem::Shape::Strip || !split)
+    if (shape == platform::StatusItem::Shape::Strip)
         return renderer->nextLookChange(frame, states.whole, now);
+    if (!split)
+        return rowLookChange(*renderer, frame, states.whole, now);
     DisplayFrame top = frame;
     top.displayOverride = split->first;
     DisplayFrame bottom = frame;
     bottom.displayOverride = split->second;
-    const auto first = renderer->nextLookChange(top, states.top, now);
-    const auto second = renderer->nextLookChange(bottom, states.bottom, now);
+    const auto first = rowLookChange(*renderer, top, states.top, now);
+    const auto second = rowLookChange(*renderer, bottom, states.bottom, now);
     if (first && second)
         return std::min(*first, *second);
     return first ? first : second;
+}
+
+bool samePicture(const MenuBarContent& a, const MenuBarContent& b, platform::Date now)
+{
+    const auto drawn = [now](const MenuBarContent& content) {
+        const DisplayFrame frame = content.frame();
+        const qreal colon = DisplayTiming::colonOpacity(frame.style.colonMode, frame.time, now);
+        MenuBarContent timeless = content;
+        timeless.duration = timeless.remaining = timeless.elapsed = 0;
+        return std::tuple(timeless, frame.text(), iconView(content).text(), colon);
+    };
+    return drawn(a) == drawn(b);
 }
 
 // MARK: Natural form

@@ -56,6 +56,11 @@ QList<QImage> render(const MenuBarContent& content, platform::StatusItem::Shape 
 std::optional<platform::Date> nextLookChange(const MenuBarContent& content, platform::StatusItem::Shape shape,
                                              const MenuBarLookStates& states, platform::Date now);
 
+// Whether `a` and `b` draw the same picture at `now`: the time shows only as
+// the text it makes and the colon it lights, so a tick that changes neither
+// need not be drawn. What moves by itself is `nextLookChange`'s business.
+bool samePicture(const MenuBarContent& a, const MenuBarContent& b, platform::Date now);
+
 // The natural picture, padding included.
 QSizeF naturalSize(const MenuBarContent& content);
 QImage renderNatural(const MenuBarContent& content, DisplayLookState& state, platform::Date now,

@@ -94,7 +94,7 @@ StatusItemController::StatusItemController(StatusItemControllerParts parts, QObj
     m_clickHint = orNull<ClickHintPresenter, NullClickHint>(std::move(parts.clickHint));
     m_quit = parts.quit ? std::move(parts.quit) : [] { QCoreApplication::quit(); };
 
-    followModel();
+    followModel(monotonic);
     redrawStatusItem();
     m_widgetReloads->follow(m_model->settings());
     m_reactions = std::make_unique<SystemReactions>(*m_model, m_managers, m_focusGate, *m_floatingPanel, *m_commands,
@@ -106,7 +106,7 @@ StatusItemController::StatusItemController(StatusItemControllerParts parts, QObj
 
 StatusItemController::~StatusItemController() = default;
 
-void StatusItemController::followModel()
+void StatusItemController::followModel(const platform::ElapsedClock& monotonic)
 {
     connect(m_statusItem.get(), &platform::StatusItem::leftClicked, &m_subscriptions, [this] { handleLeftClick(); });
     connect(m_statusItem.get(), &platform::StatusItem::rightClicked, &m_subscriptions, [this] { handleRightClick(); });
@@ -119,7 +119,8 @@ void StatusItemController::followModel()
     // colours and the completion's look are stores of their own, apart from
     // the settings' signal.
     m_lookChangeTimer = m_makeOneShotTimer();
-    m_refreshThrottle = std::make_unique<RefreshThrottle>(m_makeOneShotTimer(), refreshWindow, [this] { refresh(); });
+    m_refreshThrottle
+        = std::make_unique<RefreshThrottle>(m_makeOneShotTimer(), monotonic, refreshWindow, [this] { refresh(); });
     const auto poke = [this] { m_refreshThrottle->poke(); };
     AppSettings& settings = m_model->settings();
     connect(&m_model->engine().state(), &TimerState::changed, &m_subscriptions, poke);
@@ -153,22 +154,43 @@ void StatusItemController::handleUpdateAvailable()
 void StatusItemController::refresh()
 {
     m_refreshTrigger.bump();
-    redrawStatusItem();
+    MenuBarContent content = trayContent();
+    const platform::Date now = m_clock();
+    // Most ticks change the tooltip only: the picture is drawn when what it
+    // shows can differ. A look that moves by itself has its own timer.
+    if (m_drawnContent && m_drawnShape == m_statusItem->shape()
+        && MenuBarContentView::samePicture(*m_drawnContent, content, now)) {
+        m_statusItem->setToolTip(content.accessibilityLabel());
+        m_statusItem->refreshMenu();
+        return;
+    }
+    draw(std::move(content), now);
 }
 
 void StatusItemController::redrawStatusItem()
+{
+    draw(trayContent(), m_clock());
+}
+
+MenuBarContent StatusItemController::trayContent() const
 {
     MenuBarContent content = MenuBarContent::of(m_model->engine(), m_model->settings(), m_model->animationPlayer(),
                                                 m_model->pomodoro(), m_model->customSession(), updateAvailable());
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         content.primaryColor = QGuiApplication::palette().color(QPalette::WindowText);
-    const platform::Date now = m_clock();
+    return content;
+}
+
+void StatusItemController::draw(MenuBarContent content, platform::Date now)
+{
     const auto shape = m_statusItem->shape();
     m_statusItem->setToolTip(content.accessibilityLabel());
     m_statusItem->setImages(MenuBarContentView::render(content, shape, m_lookStates, now, stripPixelRatio()));
     m_statusItem->refreshMenu();
 
     const auto next = MenuBarContentView::nextLookChange(content, shape, m_lookStates, now);
+    m_drawnContent = std::move(content);
+    m_drawnShape = shape;
     if (!next) {
         m_lookChangeTimer->cancel();
         return;

@@ -16,6 +16,7 @@
 #include <QObject>
 
 #include <memory>
+#include <optional>
 
 // The running program's owner: builds the model, the command performer, the
 // system reactions and the widget's reload requests for the life of the
@@ -53,10 +54,13 @@ public:
     static constexpr double minimumLookChangeDelay = 0.1;
 
 private:
-    void followModel();
+    void followModel(const platform::ElapsedClock& monotonic);
     PopoverContent popoverContent();
     void refresh();
+    // Draws the tray's picture and schedules the next change of its look.
     void redrawStatusItem();
+    void draw(MenuBarContent content, platform::Date now);
+    MenuBarContent trayContent() const;
     void handleUpdateAvailable();
 
     platform::UserDefaults& m_defaults;
@@ -86,6 +90,9 @@ private:
     std::unique_ptr<platform::OneShotTimer> m_lookChangeTimer;
     // The tray picture's look state, carried from one drawing to the next.
     MenuBarLookStates m_lookStates;
+    // What the picture shown was drawn from.
+    std::optional<MenuBarContent> m_drawnContent;
+    platform::StatusItem::Shape m_drawnShape = platform::StatusItem::Shape::SquareCell;
     // The context of the tray's own subscriptions; it goes first, so nothing
     // the members announce while they are torn down reaches the tray.
     QObject m_subscriptions;

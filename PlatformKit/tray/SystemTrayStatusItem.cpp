@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlatformKit/tray/SystemTrayStatusItem.h"
 
+#include "PlatformKit/tray/PictureIconEngine.h"
+
 #include <QCursor>
 #include <QIcon>
-#include <QPixmap>
 #include <QSystemTrayIcon>
 
 namespace platform {
@@ -11,6 +12,8 @@ namespace platform {
 SystemTrayStatusItem::SystemTrayStatusItem(QObject* parent)
     : StatusItem(parent)
     , m_icon(std::make_unique<QSystemTrayIcon>())
+    , m_pictures(new PictureIconEngine)
+    , m_picture(m_pictures)
 {
     connect(m_icon.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         m_clickPoint = QCursor::pos();
@@ -42,10 +45,9 @@ QRect SystemTrayStatusItem::anchorRect() const
 
 void SystemTrayStatusItem::showImages(const QList<QImage>& images)
 {
-    QIcon icon;
-    for (const QImage& image : images)
-        icon.addPixmap(QPixmap::fromImage(image));
-    m_icon->setIcon(icon);
+    // The same icon each time, showing the new pictures: the tray repaints.
+    m_pictures->setImages(images);
+    m_icon->setIcon(m_picture);
     // Shown with its first picture: a tray item without one is refused.
     if (!m_icon->isVisible())
         m_icon->show();
@@ -54,6 +56,11 @@ void SystemTrayStatusItem::showImages(const QList<QImage>& images)
 void SystemTrayStatusItem::showToolTip(const QString& text)
 {
     m_icon->setToolTip(text);
+}
+
+QIcon SystemTrayStatusItem::icon() const
+{
+    return m_icon->icon();
 }
 
 } // namespace platform

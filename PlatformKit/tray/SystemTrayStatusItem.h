@@ -3,12 +3,16 @@
 
 #include "PlatformKit/tray/StatusItem.h"
 
+#include <QIcon>
+
 #include <memory>
 #include <optional>
 
 class QSystemTrayIcon;
 
 namespace platform {
+
+class PictureIconEngine;
 
 // The item as an XEmbed tray icon. The tray passes every click on, and its
 // icon's area is known. Tray icons are square.
@@ -22,6 +26,8 @@ public:
     Shape shape() const override { return Shape::SquareCell; }
     // The icon's area; the last click's point where the tray does not tell.
     QRect anchorRect() const override;
+    // What the tray paints.
+    QIcon icon() const;
 
 protected:
     void showImages(const QList<QImage>& images) override;
@@ -29,6 +35,8 @@ protected:
 
 private:
     std::unique_ptr<QSystemTrayIcon> m_icon;
+    PictureIconEngine* m_pictures; // owned by m_picture
+    QIcon m_picture;
     std::optional<QPoint> m_clickPoint;
 };
 

@@ -112,4 +112,27 @@ std::optional<platform::Date> nextFrame(const FlipCardsState& state, FlipSpeed s
     return next;
 }
 
+std::optional<platform::Date> nextFrame(const FlipCardsState& state, FlipSpeed speed, platform::Date now, int frames)
+{
+    const double length = duration(speed);
+    const int count = std::max(frames, 1);
+    std::optional<platform::Date> next;
+    for (const FlipCardState& card : state.cards) {
+        if (!card.previousCharacter)
+            continue;
+        // The last is the sum `settle` ends the flip by.
+        platform::Date due = std::max(card.flipStartedAt + length, now);
+        for (int frame = 1; frame < count; ++frame) {
+            const platform::Date at = card.flipStartedAt + length * frame / count;
+            if (now < at) {
+                due = at;
+                break;
+            }
+        }
+        if (!next || due < *next)
+            next = due;
+    }
+    return next;
+}
+
 } // namespace FlipCardMotion

@@ -31,5 +31,8 @@ void update(FlipCardsState& state, const TextCharacters& characters, FlipSpeed s
 
 // When the next frame of a running flip is due, or none while no card moves.
 std::optional<platform::Date> nextFrame(const FlipCardsState& state, FlipSpeed speed, platform::Date now);
+// The same for a picture that shows only `frames` frames of a flip, spread
+// evenly over it, the last on its end.
+std::optional<platform::Date> nextFrame(const FlipCardsState& state, FlipSpeed speed, platform::Date now, int frames);
 
 } // namespace FlipCardMotion

@@ -236,3 +236,81 @@ TEST(MenuBarContentViewTest, OnlyAMovingLookAsksToBeDrawnAgain)
 }
 
 } // namespace
+
+namespace {
+
+// A tick needs drawing only when what the picture shows changes; the picture
+// drawn is the judge.
+TEST(MenuBarContentViewTest, ThePictureIsTheSameExactlyWhenWhatItShowsIs)
+{
+    const auto changed = [](const std::function<void(MenuBarContent&)>& change) {
+        MenuBarContent content = amberClock();
+        change(content);
+        return content;
+    };
+    const struct {
+        const char* name;
+        MenuBarContent after;
+        bool same;
+    } cases[] = {
+        {"a second with seconds shown", changed([](MenuBarContent& c) { c.remaining = 752.5; }), false},
+        {"a fraction of the same second", changed([](MenuBarContent& c) { c.remaining = 753.2; }), true},
+        {"a second without seconds shown", changed([](MenuBarContent& c) {
+             c.timeFormat = TimeFormat::Minimal;
+             c.remaining = 750;
+         }),
+         true},
+        {"the mode", changed([](MenuBarContent& c) { c.mode = TimerMode::Paused; }), false},
+        {"the colour", changed([](MenuBarContent& c) { c.color = DisplayColor::classicWhite(); }), false},
+        {"the icon form's second", changed([](MenuBarContent& c) {
+             c.displayMode = MenuBarDisplayMode::Compact;
+             c.remaining = 700;
+         }),
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MenuBarContent before = amberClock();
+        before.remaining = 753.5;
+        if (c.after.timeFormat == TimeFormat::Minimal)
+            before.timeFormat = TimeFormat::Minimal;
+        if (c.after.displayMode == MenuBarDisplayMode::Compact)
+            before.displayMode = MenuBarDisplayMode::Compact;
+        EXPECT_EQ(MenuBarContentView::samePicture(before, c.after, now), c.same);
+        if (c.same) {
+            MenuBarLookStates a;
+            MenuBarLookStates b;
+            const auto shape = platform::StatusItem::Shape::SquareCell;
+            EXPECT_EQ(MenuBarContentView::render(before, shape, a, now),
+                      MenuBarContentView::render(c.after, shape, b, now));
+        }
+    }
+}
+
+// A flip in a tray cell is drawn at its start and at its end: what a flap a
+// few pixels tall can show, not one picture per display frame.
+TEST(MenuBarContentViewTest, AFlipInACellIsDrawnAtItsStartAndItsEnd)
+{
+    MenuBarContent content = amberClock(DisplayType::FlipClock);
+    const double flip = duration(content.style.flipSpeed);
+    const auto shape = platform::StatusItem::Shape::SquareCell;
+    MenuBarLookStates states;
+    MenuBarContentView::render(content, shape, states, now);
+    EXPECT_FALSE(MenuBarContentView::nextLookChange(content, shape, states, now));
+
+    content.remaining = 753;
+    platform::Date at = now + 1;
+    std::vector<double> frames;
+    std::vector<QList<QImage>> pictures{MenuBarContentView::render(content, shape, states, at)};
+    while (const auto next = MenuBarContentView::nextLookChange(content, shape, states, at)) {
+        ASSERT_LT(frames.size(), 10u) << "the flip never ends";
+        at = *next;
+        frames.push_back(at.secondsSince(now + 1));
+        pictures.push_back(MenuBarContentView::render(content, shape, states, at));
+    }
+    ASSERT_EQ(frames.size(), 1u);
+    EXPECT_NEAR(frames[0], flip, 1e-9);
+    EXPECT_NE(pictures[0], pictures[1]);
+}
+
+} // namespace

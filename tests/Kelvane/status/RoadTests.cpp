@@ -191,9 +191,30 @@ TEST(RefreshRoadTest, ChangesRedrawAtOnceThenAtMostOncePerWindow)
     EXPECT_EQ(ticks(), start + 1) << "held until the window closes";
     rig.pendingTimer(StatusItemController::refreshWindow)->fire();
     EXPECT_EQ(ticks(), start + 2) << "the held changes, merged";
-    rig.pendingTimer(StatusItemController::refreshWindow)->fire();
-    EXPECT_EQ(ticks(), start + 2) << "a quiet window draws nothing";
-    EXPECT_EQ(rig.pendingTimer(StatusItemController::refreshWindow), nullptr);
+    EXPECT_EQ(rig.pendingTimer(StatusItemController::refreshWindow), nullptr) << "nothing waits: the timer sleeps";
+}
+
+// A tick is drawn when it changes what the picture shows, at the tick itself:
+// each second with seconds shown, only the minute's change without.
+TEST(RefreshRoadTest, ATickReachesTheTrayAtOnceWhenItChangesThePicture)
+{
+    const struct {
+        TimeFormat format;
+        int sendsOverSixtyTicks;
+    } cases[] = {{TimeFormat::Standard, 60}, {TimeFormat::Minimal, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.format));
+        ControllerRig rig;
+        rig.settings().setTimeFormat(c.format);
+        rig.engine().start();
+        // The start came within the window of the setting's redraw.
+        rig.pendingTimer(StatusItemController::refreshWindow)->fire();
+        rig.tickAfter(0.5); // off the minute's edge
+        const int sends = rig.statusItem->imageSends;
+        for (int tick = 0; tick < 60; ++tick)
+            rig.tickAfter(1);
+        EXPECT_EQ(rig.statusItem->imageSends, sends + c.sendsOverSixtyTicks);
+    }
 }
 
 TEST(RefreshRoadTest, AnUnchangedPictureIsNotSentAgain)
