@@ -9,16 +9,20 @@
 
 namespace platform {
 
+namespace {
+
+// Held while work is queued, and taken again on the owning thread before the
+// work runs. Qt's own lock around its event queue is out of ThreadSanitizer's
+// sight (Qt is not built with it); this one shows that the work, and all the
+// queueing thread wrote before, come after the queueing. Only ever held for
+// a moment.
+std::mutex queueing;
+
+} // namespace
+
 // What the hand-off and every bound callable share. `receiver` lives on the
 // owning thread; it is null once the hand-off is gone.
-//
-// `queueing` is held while work is queued, and taken again on the owning
-// thread before the work runs. Qt's own lock around its event queue is out
-// of ThreadSanitizer's sight (Qt is not built with it); this one shows that
-// the work, and all the queueing thread wrote before, come after the
-// queueing. Only ever held for a moment.
 struct MainThreadHandOff::Shared {
-    std::mutex queueing;
     QObject* receiver = nullptr;
 };
 
@@ -32,7 +36,7 @@ MainThreadHandOff::~MainThreadHandOff()
 {
     QObject* receiver = nullptr;
     {
-        const std::lock_guard lock(m_shared->queueing);
+        const std::lock_guard lock(queueing);
         receiver = std::exchange(m_shared->receiver, nullptr);
     }
     // No call can queue to it any more; deleting it (on its own thread)
@@ -47,14 +51,14 @@ std::function<void()> MainThreadHandOff::bind(std::function<void()> work) const
     return [shared = m_shared, work = std::move(work)] {
         // Queueing happens under the lock, so the receiver cannot be deleted
         // between the check and the post.
-        const std::lock_guard lock(shared->queueing);
+        const std::lock_guard lock(queueing);
         if (!shared->receiver)
             return;
         QMetaObject::invokeMethod(
             shared->receiver,
-            [shared, work] {
+            [work] {
                 {
-                    const std::lock_guard after(shared->queueing);
+                    const std::lock_guard after(queueing);
                 }
                 work();
             },
