@@ -15,7 +15,8 @@ namespace {
 // work runs. Qt's own lock around its event queue is out of ThreadSanitizer's
 // sight (Qt is not built with it); this one shows that the work, and all the
 // queueing thread wrote before, come after the queueing. Only ever held for
-// a moment.
+// a moment. It cannot live in the shared state: the queued work would have to
+// read its captured pointer to reach it, and that read comes before the lock.
 std::mutex queueing;
 
 } // namespace
