@@ -179,6 +179,22 @@ protected:
                                    {QStringLiteral("key"), QStringLiteral("Down"), QStringLiteral("Return")}));
     }
 
+    // A light panel along `edge` and the program on a fresh store: the welcome
+    // card comes up, and the clicks must go past it. Sets `icon`; the card.
+    QString startOnAFreshStore(Edge edge, QRect& icon)
+    {
+        startPanel(edge, Shade::Light);
+        if (::testing::Test::HasFatalFailure())
+            return {};
+        startProgram();
+        const QString hint = waitForHint();
+        EXPECT_FALSE(hint.isEmpty()) << "no welcome card on the first start";
+        icon = waitForIcon();
+        EXPECT_FALSE(icon.isEmpty()) << "no icon in " << GetParam().program.toStdString() << ": "
+                                     << m_lastLook.toStdString();
+        return hint;
+    }
+
     // The popover at `placed` opened next to the icon, on the screen side of the panel.
     void expectAtTheIcon(const QRect& placed, const QRect& icon) const
     {
@@ -209,15 +225,9 @@ protected:
 
 TEST_P(OnPanel, TheIconShowsAndTheFirstRightClickStartsTheTimer)
 {
-    ASSERT_NO_FATAL_FAILURE(startPanel(Edge::Top, Shade::Light));
-    startProgram();
-    // On a fresh store the welcome card comes up: the click must go past it.
-    const QString hint = waitForHint();
-    ASSERT_FALSE(hint.isEmpty()) << "no welcome card on the first start";
-
-    const QRect icon = waitForIcon();
-    ASSERT_FALSE(icon.isEmpty()) << "no icon in " << GetParam().program.toStdString() << ": "
-                                 << m_lastLook.toStdString();
+    QRect icon;
+    startOnAFreshStore(Edge::Top, icon);
+    ASSERT_FALSE(icon.isEmpty());
     EXPECT_LE(icon.height(), panelHeight);
     EXPECT_LE(icon.top(), panelHeight) << "not in the panel at the top";
     ASSERT_TRUE(waitForMode(TimerMode::Idle)) << "no idle timer stored at start";
@@ -256,13 +266,9 @@ TEST_P(OnPanel, ALeftClickOpensThePopoverAtTheIcon)
 
 TEST_P(OnPanel, OnAFreshStoreTheFirstLeftClickOpensThePopoverAtTheIcon)
 {
-    ASSERT_NO_FATAL_FAILURE(startPanel(Edge::Bottom, Shade::Light));
-    startProgram();
-    const QString hint = waitForHint();
-    ASSERT_FALSE(hint.isEmpty()) << "no welcome card on the first start";
-    const QRect icon = waitForIcon();
-    ASSERT_FALSE(icon.isEmpty()) << "no icon in " << GetParam().program.toStdString() << ": "
-                                 << m_lastLook.toStdString();
+    QRect icon;
+    const QString hint = startOnAFreshStore(Edge::Bottom, icon);
+    ASSERT_FALSE(icon.isEmpty());
     // The card shows by the icon, above the bottom panel.
     const auto card = m_screen->waitForStill(hint);
     ASSERT_TRUE(card);
