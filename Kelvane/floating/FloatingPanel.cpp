@@ -7,6 +7,8 @@
 #include "PlatformKit/window/WindowHints.h"
 
 #include <QApplication>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainterPath>
 #include <QRegion>
@@ -59,13 +61,20 @@ void FloatingPanel::updateMask()
     setMask(QRegion(shape.toFillPolygon().toPolygon()));
 }
 
+bool FloatingPanel::mustAskCompositorToMove()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void FloatingPanel::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
         event->ignore();
         return;
     }
-    m_drag.press(event->globalPosition().toPoint());
+    const QPoint at = QCursor::pos();
+    m_drag.press(at);
+    m_grabOffset = at - pos();
     event->accept();
 }
 
@@ -75,13 +84,28 @@ void FloatingPanel::mouseMoveEvent(QMouseEvent* event)
         event->ignore();
         return;
     }
-    if (m_drag.moveTo(event->globalPosition().toPoint()) && windowHandle())
-        windowHandle()->startSystemMove();
+    // The pointer's place on the screen, asked of the server: while the panel
+    // moves, an event's global position is reckoned from where the panel was.
+    const QPoint at = QCursor::pos();
+    if (m_following) {
+        move(at - m_grabOffset);
+    } else if (m_drag.moveTo(at)) {
+        // On X11 the panel follows the pointer itself: Qt hands the window
+        // manager the start of a move begun from a motion event in the
+        // window's own coordinates, so openbox carried the panel the wrong way.
+        // Wayland lets only the compositor move a window.
+        m_following = !mustAskCompositorToMove();
+        if (m_following)
+            move(at - m_grabOffset);
+        else if (windowHandle())
+            windowHandle()->startSystemMove();
+    }
     event->accept();
 }
 
 void FloatingPanel::mouseReleaseEvent(QMouseEvent* event)
 {
     m_drag.release();
+    m_following = false;
     event->ignore();
 }

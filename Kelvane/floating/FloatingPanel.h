@@ -34,8 +34,13 @@ protected:
 
 private:
     void updateMask();
+    static bool mustAskCompositorToMove();
 
     FloatingDisplayView* m_view;
     bool m_composited = true;
     PanelDrag m_drag;
+    // Where the press was, from the panel's top-left corner.
+    QPoint m_grabOffset;
+    // The pointer is dragging the panel along.
+    bool m_following = false;
 };

@@ -30,9 +30,20 @@ bool nearer(const std::pair<int, Edge>& a, const std::pair<int, Edge>& b)
     return a.first < b.first;
 }
 
-// The edge a panel at `anchor` runs along: the nearest, a horizontal one on a tie.
-Edge panelEdge(const QRect& anchor, const QRect& screen)
+// The edge a panel at `anchor` runs along: the one whose reserved strip holds
+// it, else the nearest, a horizontal one on a tie. An item in a screen corner
+// is nearly as close to the side as to its panel's edge.
+Edge panelEdge(const QRect& anchor, const QRect& screen, const QRect& available)
 {
+    const QPoint centre = anchor.center();
+    if (centre.y() < available.top())
+        return Edge::Top;
+    if (centre.y() > available.bottom())
+        return Edge::Bottom;
+    if (centre.x() < available.left())
+        return Edge::Left;
+    if (centre.x() > available.right())
+        return Edge::Right;
     const auto edges = gaps(anchor, screen);
     return std::min_element(edges.begin(), edges.end(), nearer)->second;
 }
@@ -85,7 +96,7 @@ QPoint popupPlacement(const QRect& anchor, QSize size, const QRect& screen, cons
     const int centredY = anchor.center().y() - size.height() / 2;
 
     QPoint at;
-    switch (panelEdge(anchor, screen)) {
+    switch (panelEdge(anchor, screen, area)) {
     case Edge::Top:
         at = {centredX, fitsBelow || !fitsAbove ? below : above};
         break;

@@ -238,9 +238,7 @@ void UserDay::theFloatingPanelIsMovedAndComesBackThere()
     shoot(QStringLiteral("16-floating-panel-on-again"));
 }
 
-// Disabled: written for the grabbing first-run card; to be brought to the
-// card that lets the click through.
-TEST_F(UserDay, DISABLED_FromTheFirstLaunchOn)
+TEST_F(UserDay, FromTheFirstLaunchOn)
 {
     ASSERT_NO_FATAL_FAILURE(firstLaunchShowsTheHintOnce());
     ASSERT_NO_FATAL_FAILURE(fiveMinutesFromThePopoverWithClicksAndKeys());
