@@ -8,7 +8,10 @@
 #include <QFile>
 #include <QGuiApplication>
 
+#include <QCoreApplication>
+
 #include <xcb/xcb.h>
+#include <xcb/xfixes.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -18,8 +21,8 @@ namespace platform {
 namespace {
 
 const QString watcherName = QStringLiteral("org.kde.StatusNotifierWatcher");
-// Often enough that a panel started after the program takes its icon at once
-// to a user's eye; each look is one small round trip to the X server.
+// Without XFixes: often enough that a panel started after the program takes
+// its icon at once to a user's eye; each look is one round trip to the server.
 constexpr int xembedPollMs = 1000;
 
 xcb_connection_t* xcbConnection(int* screen)
@@ -75,20 +78,68 @@ TrayWatch::TrayWatch(QDBusConnection bus, QObject* parent)
             m_trayAtom = atom->atom;
             std::free(atom);
         }
-        m_poll.setInterval(xembedPollMs);
-        connect(&m_poll, &QTimer::timeout, this, [this] {
-            TrayPresence now = m_presence;
-            now.xembedTray = xembedTrayPresent();
-            update(now);
-        });
-        m_poll.start();
+        if (!watchSelectionOwner()) {
+            m_poll.setInterval(xembedPollMs);
+            connect(&m_poll, &QTimer::timeout, this, [this] {
+                TrayPresence now = m_presence;
+                now.xembedTray = xembedTrayPresent();
+                update(now);
+            });
+            m_poll.start();
+        }
     }
     m_presence.notifierWatcher = watcherOwner();
     m_presence.notifierWatcherProgram = programOf(m_presence.notifierWatcher);
     m_presence.xembedTray = xembedTrayPresent();
 }
 
-TrayWatch::~TrayWatch() = default;
+TrayWatch::~TrayWatch()
+{
+    if (m_xfixesEvent)
+        QCoreApplication::instance()->removeNativeEventFilter(this);
+}
+
+bool TrayWatch::watchSelectionOwner()
+{
+    if (!m_trayAtom)
+        return false;
+    const xcb_query_extension_reply_t* xfixes = xcb_get_extension_data(m_x, &xcb_xfixes_id);
+    if (!xfixes || !xfixes->present)
+        return false;
+    // A client must tell the server its version before its first request;
+    // Qt has on this connection, but saying it again costs nothing.
+    std::free(xcb_xfixes_query_version_reply(
+        m_x, xcb_xfixes_query_version(m_x, XCB_XFIXES_MAJOR_VERSION, XCB_XFIXES_MINOR_VERSION), nullptr));
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(m_x)).data->root;
+    xcb_void_cookie_t selected = xcb_xfixes_select_selection_input_checked(
+        m_x, root, m_trayAtom,
+        XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER | XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_WINDOW_DESTROY
+            | XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_CLIENT_CLOSE);
+    if (xcb_generic_error_t* error = xcb_request_check(m_x, selected)) {
+        std::free(error);
+        return false;
+    }
+    m_xfixesEvent = xfixes->first_event;
+    QCoreApplication::instance()->installNativeEventFilter(this);
+    return true;
+}
+
+bool TrayWatch::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
+{
+    if (eventType != "xcb_generic_event_t")
+        return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) != m_xfixesEvent + XCB_XFIXES_SELECTION_NOTIFY)
+        return false;
+    const auto* notify = reinterpret_cast<const xcb_xfixes_selection_notify_event_t*>(event);
+    if (notify->selection != m_trayAtom)
+        return false;
+    TrayPresence now = m_presence;
+    now.xembedTray = notify->subtype == XCB_XFIXES_SELECTION_EVENT_SET_SELECTION_OWNER && notify->owner != XCB_NONE;
+    update(now);
+    // Qt watches selections of its own (the clipboard); this one is ours.
+    return false;
+}
 
 void TrayWatch::update(const TrayPresence& now)
 {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <QDBusConnection>
 #include <QObject>
 #include <QString>
@@ -37,9 +38,10 @@ TrayRoad trayRoad(const TrayPresence& presence);
 bool notifierHostPassesRightClick(const QString& watcherProgram);
 
 // Watches for trays coming and going: the watcher's name through the bus,
-// the XEmbed selection by asking the X server now and then (a tray taking
-// it announces that to the root window, which Qt does not pass on).
-class TrayWatch final : public QObject {
+// the XEmbed selection through XFixes' selection events, which the X server
+// sends only when its owner changes (asked now and then where the server has
+// no XFixes).
+class TrayWatch final : public QObject, private QAbstractNativeEventFilter {
     Q_OBJECT
 
 public:
@@ -56,12 +58,16 @@ private:
     QString watcherOwner() const;
     QString programOf(const QString& owner) const;
     bool xembedTrayPresent() const;
+    bool watchSelectionOwner();
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
     QDBusConnection m_bus;
     QDBusServiceWatcher* m_watcher = nullptr;
     QTimer m_poll;
     xcb_connection_t* m_x = nullptr;
     uint32_t m_trayAtom = 0;
+    // XFixes' first event code; 0 while its events are not watched.
+    uint8_t m_xfixesEvent = 0;
     TrayPresence m_presence;
 };
 

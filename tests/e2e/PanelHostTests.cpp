@@ -308,6 +308,36 @@ TEST_P(OnPanel, APanelStartedAfterTheProgramTakesTheIcon)
     EXPECT_TRUE(waitForMode(TimerMode::Running)) << "the icon in the late panel does not take the right click";
 }
 
+TEST_P(OnPanel, APanelThatQuitsGivesThePictureBackToTheStrip)
+{
+    ASSERT_TRUE(StoredTimer::markClickHintSeen(m_desktop->storePath()));
+    ASSERT_NO_FATAL_FAILURE(startPanel());
+    startProgram();
+    ASSERT_FALSE(waitForIcon().isEmpty()) << "the icon did not show in the panel";
+
+    m_desktop->killService(QStringLiteral("panel"));
+    // The strip: the program's one top-level window that shows (an XEmbed
+    // icon the panel held may come back to the root window, unmapped).
+    QString strip;
+    waitUntil(
+        [&] {
+            for (const QString& window : m_screen->programWindows({})) {
+                if (const auto state = m_screen->state(window); state && state->viewable) {
+                    strip = window;
+                    return true;
+                }
+            }
+            return false;
+        },
+        15s);
+    ASSERT_FALSE(strip.isEmpty()) << "no strip after the panel quit";
+    ASSERT_TRUE(waitForMode(TimerMode::Idle));
+    const auto placed = m_screen->waitForStill(strip);
+    ASSERT_TRUE(placed);
+    ASSERT_TRUE(m_screen->click(*placed, 3));
+    EXPECT_TRUE(waitForMode(TimerMode::Running)) << "the strip does not take the right click";
+}
+
 std::string hostName(const ::testing::TestParamInfo<PanelHost>& info)
 {
     std::string name = info.param.program.toStdString();
