@@ -71,14 +71,19 @@ protected:
     bool sendLink(const QString& link)
     {
         waitPastLinkGate();
+        const bool sent
+            = Base::m_desktop
+                  ->run(QStringLiteral("gdbus"),
+                        {QStringLiteral("call"), QStringLiteral("--session"), QStringLiteral("--dest"), serviceName,
+                         QStringLiteral("--object-path"), QStringLiteral("/com/morrowfen/Kelvane"),
+                         QStringLiteral("--method"), QStringLiteral("org.freedesktop.Application.Open"),
+                         QStringLiteral("['%1']").arg(link), QStringLiteral("{}")})
+                  .has_value();
+        // The gate runs from when the program took the link, which is before
+        // its answer came back, not from when the call left: on a loaded
+        // machine the two are apart.
         m_lastLink.start();
-        return Base::m_desktop
-            ->run(QStringLiteral("gdbus"),
-                  {QStringLiteral("call"), QStringLiteral("--session"), QStringLiteral("--dest"), serviceName,
-                   QStringLiteral("--object-path"), QStringLiteral("/com/morrowfen/Kelvane"),
-                   QStringLiteral("--method"), QStringLiteral("org.freedesktop.Application.Open"),
-                   QStringLiteral("['%1']").arg(link), QStringLiteral("{}")})
-            .has_value();
+        return sent;
     }
 
     QElapsedTimer m_lastLink;

@@ -88,7 +88,9 @@ TEST_F(TrayHost, CommandsQueuedByAnotherProcessArePerformedAtOnce)
         ASSERT_TRUE(queuedAt) << "the producer wrote no time";
         ASSERT_TRUE(waitForMode(expected, 5s)) << "the queued toggle was not performed";
         const qint64 after = QDateTime::currentMSecsSinceEpoch() - queuedAt->toLongLong();
-        EXPECT_LT(after, 200) << "performed " << after << " ms after it was queued";
+        // At once, on the other process's signal, not at the next tick a
+        // second later; the room between is for a sanitized, loaded build.
+        EXPECT_LT(after, 800) << "performed " << after << " ms after it was queued";
         RecordProperty(expected == TimerMode::Running ? "startedAfterMs" : "pausedAfterMs", static_cast<int>(after));
         EXPECT_EQ(producer->waitForExit(5s), 0);
     }
