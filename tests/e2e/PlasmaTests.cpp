@@ -3,20 +3,19 @@
 // holds the StatusNotifierWatcher) and plasmashell with its default bottom
 // panel and its notification server. Plasma is too big for CI, so these are
 // skipped where it is not installed.
-#include "EndToEndFixture.h"
+#include "NotifyMonitor.h"
+#include "PanelHosts.h"
 #include "StandingOut.h"
+#include "WithServices.h"
 
-#include "Kelvane/status/ClickHintView.h"
 #include "TimerCoreKit/color/DisplayColor.h"
 
-#include <QDBusConnectionInterface>
-#include <QDBusMessage>
-#include <QDBusVariant>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
-#include <functional>
 #include <iostream>
+#include <utility>
 
 using namespace std::chrono_literals;
 using platform::test::runEventLoop;
@@ -34,13 +33,15 @@ double wcagRatio(double a, double b)
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
-class OnPlasma : public OnDesktop<TestDesktop::Tray::None> {
+class OnPlasma : public WithServices<TestDesktop::Tray::None> {
 protected:
     QStringList moreTools() const override
     {
-        return {QStringLiteral("plasmashell"), QStringLiteral("kwin_x11"),     QStringLiteral("kded5"),
-                QStringLiteral("kbuildsycoca5"), QStringLiteral("import"),     QStringLiteral("xprop"),
-                QStringLiteral("dbus-monitor"), QStringLiteral("dbus-update-activation-environment")};
+        return {QStringLiteral("plasmashell"),  QStringLiteral("kwin_x11"),
+                QStringLiteral("kded5"),        QStringLiteral("kbuildsycoca5"),
+                QStringLiteral("import"),       QStringLiteral("xprop"),
+                QStringLiteral("dbus-monitor"), QStringLiteral("dbus-update-activation-environment"),
+                QStringLiteral("gdbus")};
     }
 
     void SetUp() override
@@ -52,8 +53,19 @@ protected:
         const QDir system(QStringLiteral("/usr/share/dbus-1/services"));
         for (const QString& file : system.entryList({QStringLiteral("org.kde.*.service")}, QDir::Files))
             QFile::link(system.filePath(file), services + QLatin1Char('/') + file);
-        m_installed = {QStringLiteral("/usr/bin"), m_services.filePath(QStringLiteral("share"))};
-        OnDesktop::SetUp();
+        // The program's icon and desktop entry as a package installs them:
+        // Plasma finds a notification's icon and name through them.
+        const QString share = m_services.filePath(QStringLiteral("share"));
+        for (const auto& [from, to] :
+             {std::pair{QStringLiteral("icons/com.morrowfen.Kelvane.svg"),
+                        QStringLiteral("icons/hicolor/scalable/apps/com.morrowfen.Kelvane.svg")},
+              std::pair{QStringLiteral("com.morrowfen.Kelvane.desktop"),
+                        QStringLiteral("applications/com.morrowfen.Kelvane.desktop")}}) {
+            QDir().mkpath(QFileInfo(share + QLatin1Char('/') + to).path());
+            QFile::link(QStringLiteral(E2E_PACKAGING_DIR "/") + from, share + QLatin1Char('/') + to);
+        }
+        m_installed = {QStringLiteral("/usr/bin"), share};
+        WithServices::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
         // A Plasma session's own environment, which its services (and the
@@ -73,8 +85,8 @@ protected:
         ASSERT_TRUE(waitUntil([&] { return m_desktop->busNameOwned(QStringLiteral("org.kde.KWin")); }, 60s))
             << "kwin_x11 did not start";
         m_kded = startPiece(QStringLiteral("kded"), QStringLiteral("kded5"), {});
-        ASSERT_TRUE(waitUntil(
-            [&] { return m_desktop->busNameOwned(QStringLiteral("org.kde.StatusNotifierWatcher")); }, 60s))
+        ASSERT_TRUE(
+            waitUntil([&] { return m_desktop->busNameOwned(QStringLiteral("org.kde.StatusNotifierWatcher")); }, 60s))
             << "kded5 did not start its StatusNotifierWatcher";
     }
 
@@ -88,12 +100,11 @@ protected:
                               << log.readAll().right(3000).toStdString() << "\n";
             }
         }
-        m_monitor.reset();
         m_program.reset();
         m_shell.reset();
         m_kded.reset();
         m_kwin.reset();
-        OnDesktop::TearDown();
+        WithServices::TearDown();
     }
 
     std::unique_ptr<DesktopProcess> startPiece(const QString& name, const QString& program,
@@ -123,8 +134,8 @@ protected:
     QString panelWindow() const
     {
         const QSize screen = m_desktop->screenSize();
-        for (const QString& window :
-             m_screen->search({QStringLiteral("--onlyvisible"), QStringLiteral("--class"), QStringLiteral("plasmashell")})) {
+        for (const QString& window : m_screen->search(
+                 {QStringLiteral("--onlyvisible"), QStringLiteral("--class"), QStringLiteral("plasmashell")})) {
             const auto state = m_screen->state(window);
             if (state && state->viewable && state->geometry.width() == screen.width()
                 && state->geometry.bottom() == screen.height() - 1 && state->geometry.height() < screen.height() / 4)
@@ -138,18 +149,6 @@ protected:
         return state ? state->geometry : QRect();
     }
 
-    bool registeredWithWatcher() const
-    {
-        QDBusMessage call = QDBusMessage::createMethodCall(
-            QStringLiteral("org.kde.StatusNotifierWatcher"), QStringLiteral("/StatusNotifierWatcher"),
-            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-        call << QStringLiteral("org.kde.StatusNotifierWatcher") << QStringLiteral("RegisteredStatusNotifierItems");
-        const QDBusMessage reply = m_desktop->bus().call(call, QDBus::Block, 5000);
-        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-            return false;
-        return !reply.arguments().first().value<QDBusVariant>().variant().toStringList().isEmpty();
-    }
-
     // The program's icon in the panel's tray, in root coordinates: on Breeze's
     // light panel the default picture's white digits are the only pixels of
     // the tray lighter than the panel. Empty when it does not show in time.
@@ -158,12 +157,12 @@ protected:
         QRect icon;
         waitUntil(
             [&] {
-                if (!registeredWithWatcher())
+                if (!itemRegisteredWithWatcher(*m_desktop))
                     return false;
                 const QRect panel = panelArea();
                 // From the screen, as the translucent panel shows over the desktop.
                 m_panelShot = m_screen->capture(QStringLiteral("root"), m_desktop->path(QStringLiteral("screen.png")))
-                                   .copy(panel);
+                                  .copy(panel);
                 if (panel.isEmpty() || m_panelShot.isNull())
                     return false;
                 m_panelColor = StandingOut::background(m_panelShot);
@@ -212,46 +211,18 @@ protected:
                         QStringLiteral(E2E_OUTPUT_DIR "/plasma/%1.png").arg(name)});
     }
 
-    // A viewable window of the program whose area passes `wanted`.
-    QString waitForOwnWindow(const std::function<bool(const QRect&)>& wanted, std::chrono::milliseconds timeout = 15s)
+    QString waitForHint() const { return waitForOwnWindow(*m_screen, isClickHint, {}, 15s); }
+    QString waitForPopover() const
     {
-        QString found;
-        waitUntil(
-            [&] {
-                for (const QString& window : m_screen->programWindows()) {
-                    const auto state = m_screen->state(window);
-                    if (state && state->viewable && wanted(state->geometry)) {
-                        found = window;
-                        return true;
-                    }
-                }
-                return false;
-            },
-            timeout);
-        return found;
-    }
-    QString waitForHint()
-    {
-        return waitForOwnWindow([](const QRect& area) { return area.width() == ClickHintView::cardWidth; });
-    }
-    QString waitForPopover()
-    {
-        return waitForOwnWindow([](const QRect& area) { return area.width() != ClickHintView::cardWidth; });
+        return waitForOwnWindow(
+            *m_screen, [](const QRect& area) { return !isClickHint(area); }, {}, 15s);
     }
 
     // The popover (or the card) at `placed` is above the icon, near the bottom panel.
     void expectAboveTheIcon(const QRect& placed, const QRect& icon, const char* what) const
     {
-        SCOPED_TRACE(QStringLiteral("%1 at %2,%3 %4x%5, icon at %6,%7 %8x%9")
-                         .arg(QLatin1String(what))
-                         .arg(placed.x())
-                         .arg(placed.y())
-                         .arg(placed.width())
-                         .arg(placed.height())
-                         .arg(icon.x())
-                         .arg(icon.y())
-                         .arg(icon.width())
-                         .arg(icon.height())
+        SCOPED_TRACE(QStringLiteral("%1 at %2, icon at %3")
+                         .arg(QLatin1String(what), areaText(placed), areaText(icon))
                          .toStdString());
         EXPECT_LE(placed.left(), icon.center().x()) << "not above the icon";
         EXPECT_GE(placed.right(), icon.center().x()) << "not above the icon";
@@ -260,17 +231,33 @@ protected:
     }
 
     // The strip: the program's one top-level window that shows, hint seen.
-    QString waitForStrip(std::chrono::milliseconds timeout = 15s)
+    QString waitForStrip(std::chrono::milliseconds timeout = 15s) const
     {
-        return waitForOwnWindow([](const QRect&) { return true; }, timeout);
+        return waitForOwnWindow(
+            *m_screen, [](const QRect&) { return true; }, {}, timeout);
     }
 
     QTemporaryDir m_services;
+    // plasmashell's viewable windows that are neither its panel nor its
+    // desktop: its notification popups, where no pointer rests on the panel.
+    QStringList shellPopups() const
+    {
+        QStringList popups;
+        const int screenWidth = m_desktop->screenSize().width();
+        for (const QString& window : m_screen->search(
+                 {QStringLiteral("--onlyvisible"), QStringLiteral("--class"), QStringLiteral("plasmashell")})) {
+            const auto state = m_screen->state(window);
+            if (window != m_panel && state && state->viewable && state->geometry.width() < screenWidth / 2
+                && state->geometry.height() > 20)
+                popups << window;
+        }
+        return popups;
+    }
+
     QProcessEnvironment m_plasma;
     std::unique_ptr<DesktopProcess> m_kwin;
     std::unique_ptr<DesktopProcess> m_kded;
     std::unique_ptr<DesktopProcess> m_shell;
-    std::unique_ptr<DesktopProcess> m_monitor;
     QString m_panel;
     QImage m_panelShot;
     QRgb m_panelColor = 0;
@@ -326,13 +313,7 @@ TEST_F(OnPlasma, StartedBeforeThePanelTheIconMovesIntoItsTrayAndBack)
     ASSERT_NO_FATAL_FAILURE(startShell());
     const QRect icon = waitForIcon();
     ASSERT_FALSE(icon.isEmpty()) << "the icon did not move into the panel's tray";
-    EXPECT_TRUE(waitUntil(
-        [&] {
-            const auto state = m_screen->state(strip);
-            return !state || !state->viewable;
-        },
-        10s))
-        << "the strip stayed beside the icon";
+    EXPECT_TRUE(waitForHidden(*m_screen, strip, 10s)) << "the strip stayed beside the icon";
     ASSERT_TRUE(waitForMode(TimerMode::Idle));
     ASSERT_TRUE(m_screen->click(icon, 3));
     EXPECT_TRUE(waitForMode(TimerMode::Running, 10s)) << "the icon in the late tray does not take the right click";
@@ -345,6 +326,61 @@ TEST_F(OnPlasma, StartedBeforeThePanelTheIconMovesIntoItsTrayAndBack)
     ASSERT_TRUE(placed);
     ASSERT_TRUE(m_screen->click(*placed, 3));
     EXPECT_TRUE(waitForMode(TimerMode::Paused, 10s)) << "the strip does not take the right click";
+}
+
+TEST_F(OnPlasma, EveryCompletionPopsUpWithTheProgramsIcon)
+{
+    ASSERT_TRUE(StoredTimer::markClickHintSeen(m_desktop->storePath()));
+    ASSERT_TRUE(seed(1));
+    ASSERT_NO_FATAL_FAILURE(startShell());
+    NotifyMonitor monitor(*m_desktop);
+    ASSERT_TRUE(monitor.start()) << "dbus-monitor did not listen";
+    ASSERT_TRUE(waitUntil([&] { return shellPopups().isEmpty(); }, 30s)) << "the probe's popup stayed";
+    ASSERT_TRUE(startAndWait(m_plasma));
+
+    // Plasma files a replaced notification that has expired into its history
+    // without a popup: each completion of a run must pop up.
+    for (const int completion : {1, 2}) {
+        SCOPED_TRACE(completion);
+        ASSERT_TRUE(complete());
+        ASSERT_TRUE(monitor.waitForNotifies(completion));
+        EXPECT_TRUE(waitUntil([&] { return !shellPopups().isEmpty(); }, 20s)) << "no popup for the completion";
+        shoot(QStringLiteral("notification-%1").arg(completion));
+        // It expires on its own, as an unattended popup does.
+        ASSERT_TRUE(monitor.waitForClosed(completion, 60s)) << "the popup never closed";
+        ASSERT_TRUE(waitUntil([&] { return shellPopups().isEmpty(); }, 20s));
+    }
+    const std::vector<SeenNotify>& seen = monitor.seen();
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1].replacesId, 0u) << "an expired notification was replaced";
+    for (const SeenNotify& notify : seen) {
+        EXPECT_EQ(notify.appIcon, u"com.morrowfen.Kelvane");
+        EXPECT_EQ(notify.desktopEntry, u"com.morrowfen.Kelvane");
+    }
+}
+
+TEST_F(OnPlasma, TheSettingsWindowCarriesTheProgramsIcon)
+{
+    ASSERT_TRUE(StoredTimer::markClickHintSeen(m_desktop->storePath()));
+    ASSERT_NO_FATAL_FAILURE(startShell());
+    ASSERT_TRUE(startAndWait(m_plasma));
+    ASSERT_TRUE(sendLink(QStringLiteral("kelvane://settings")));
+    QStringList found;
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            return !(found = m_screen->search(
+                         {QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QStringLiteral("^Settings$")}))
+                        .isEmpty();
+        },
+        20s))
+        << "no settings window";
+    const auto icon = m_desktop->run(QStringLiteral("xprop"),
+                                     {QStringLiteral("-id"), found.first(), QStringLiteral("_NET_WM_ICON")});
+    ASSERT_TRUE(icon);
+    EXPECT_TRUE(icon->contains(QStringLiteral("Icon ("))) << "no _NET_WM_ICON on the settings window";
+    // The task manager shows it: the screenshot is for the eye.
+    ASSERT_TRUE(m_screen->waitForStill(found.first()));
+    shoot(QStringLiteral("settings"));
 }
 
 } // namespace
