@@ -50,7 +50,9 @@ protected:
         extra.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), Base::m_desktop->busAddress());
         Base::startProgram({}, extra);
         return platform::test::waitUntil(
-            [this] { return Base::m_desktop->bus().interface()->isServiceRegistered(withservices::serviceName).value(); },
+            [this] {
+                return Base::m_desktop->bus().interface()->isServiceRegistered(withservices::serviceName).value();
+            },
             std::chrono::seconds(15));
     }
 
@@ -67,14 +69,14 @@ protected:
     bool sendLink(const QString& link)
     {
         waitPastLinkGate();
-        const bool sent
-            = Base::m_desktop
-                  ->run(QStringLiteral("gdbus"),
-                        {QStringLiteral("call"), QStringLiteral("--session"), QStringLiteral("--dest"), withservices::serviceName,
-                         QStringLiteral("--object-path"), QStringLiteral("/com/morrowfen/Kelvane"),
-                         QStringLiteral("--method"), QStringLiteral("org.freedesktop.Application.Open"),
-                         QStringLiteral("['%1']").arg(link), QStringLiteral("{}")})
-                  .has_value();
+        const bool sent = Base::m_desktop
+                              ->run(QStringLiteral("gdbus"),
+                                    {QStringLiteral("call"), QStringLiteral("--session"), QStringLiteral("--dest"),
+                                     withservices::serviceName, QStringLiteral("--object-path"),
+                                     QStringLiteral("/com/morrowfen/Kelvane"), QStringLiteral("--method"),
+                                     QStringLiteral("org.freedesktop.Application.Open"),
+                                     QStringLiteral("['%1']").arg(link), QStringLiteral("{}")})
+                              .has_value();
         // The gate runs from when the program took the link, which is before
         // its answer came back, not from when the call left: on a loaded
         // machine the two are apart.
@@ -89,7 +91,8 @@ protected:
             if (!sendLink(QStringLiteral("kelvane://timer/reset")) || !Base::waitForMode(TimerMode::Idle))
                 return false;
         }
-        return sendLink(QStringLiteral("kelvane://timer/start")) && Base::waitForMode(TimerMode::Completed, std::chrono::seconds(15));
+        return sendLink(QStringLiteral("kelvane://timer/start"))
+            && Base::waitForMode(TimerMode::Completed, std::chrono::seconds(15));
     }
 
     QElapsedTimer m_lastLink;
