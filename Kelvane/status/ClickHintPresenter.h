@@ -9,6 +9,9 @@ class ClickHintPresenter {
 public:
     virtual ~ClickHintPresenter() = default;
     virtual void showHint(const QRect& anchor) = 0;
+    // The item moved (into a tray that came up after the program): a card
+    // still shown goes along.
+    virtual void moveHint(const QRect& anchor) = 0;
 
 protected:
     ClickHintPresenter() = default;
@@ -17,4 +20,5 @@ protected:
 class NullClickHint final : public ClickHintPresenter {
 public:
     void showHint(const QRect&) override { }
+    void moveHint(const QRect&) override { }
 };

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -143,9 +144,26 @@ void ClickHintPopup::showHint(const QRect& anchor)
     QWidget* popup = m_popup;
     layout->addWidget(new ClickHintView([popup] { popup->hide(); }, m_popup));
     m_popup->adjustSize();
-    m_popup->move(popupPosition(anchor, m_popup->size()));
+    m_anchor = anchor;
+    place();
     m_popup->winId(); // the native window, for the hints read when it is mapped
     platform::WindowHints::showOnEveryWorkspace(*m_popup->windowHandle());
     m_popup->show();
     platform::WindowHints::showOnEveryWorkspace(*m_popup->windowHandle());
+    // Without an anchor the card goes by the panel's reserved edge, which a
+    // panel that just came up may not have told the window manager yet.
+    if (QScreen* screen = m_popup->screen())
+        QObject::connect(screen, &QScreen::availableGeometryChanged, m_popup, [this] { place(); });
+}
+
+void ClickHintPopup::moveHint(const QRect& anchor)
+{
+    m_anchor = anchor;
+    if (m_popup && m_popup->isVisible())
+        place();
+}
+
+void ClickHintPopup::place()
+{
+    m_popup->move(popupPosition(m_anchor, m_popup->size()));
 }

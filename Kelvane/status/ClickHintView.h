@@ -43,9 +43,13 @@ class ClickHintPopup final : public ClickHintPresenter {
 public:
     ~ClickHintPopup() override;
     void showHint(const QRect& anchor) override;
+    void moveHint(const QRect& anchor) override;
 
     QWidget* popup() const { return m_popup; }
 
 private:
+    void place();
+
     QWidget* m_popup = nullptr;
+    QRect m_anchor;
 };

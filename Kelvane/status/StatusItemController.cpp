@@ -112,7 +112,10 @@ void StatusItemController::followModel(const platform::ElapsedClock& monotonic)
     connect(m_statusItem.get(), &platform::StatusItem::rightClicked, &m_subscriptions, [this] { handleRightClick(); });
     // Hosts that show a menu on a right click pass the middle click on.
     connect(m_statusItem.get(), &platform::StatusItem::middleClicked, &m_subscriptions, [this] { handleRightClick(); });
-    connect(m_statusItem.get(), &platform::StatusItem::shapeChanged, &m_subscriptions, [this] { redrawStatusItem(); });
+    connect(m_statusItem.get(), &platform::StatusItem::shapeChanged, &m_subscriptions, [this] {
+        redrawStatusItem();
+        m_clickHint->moveHint(m_statusItem->anchorRect());
+    });
     m_statusItem->setMenuSource([this] { return trayMenuEntries(); });
 
     // The objects whose changes redraw the tray, merged and throttled. The

@@ -13,6 +13,7 @@
 #include <xcb/xcb.h>
 #include <xcb/xfixes.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -21,6 +22,14 @@ namespace platform {
 namespace {
 
 const QString watcherName = QStringLiteral("org.kde.StatusNotifierWatcher");
+const QString hostNamePrefixes[]
+    = {QStringLiteral("org.kde.StatusNotifierHost-"), QStringLiteral("org.freedesktop.StatusNotifierHost-")};
+
+bool isHostName(const QString& name)
+{
+    return std::any_of(std::begin(hostNamePrefixes), std::end(hostNamePrefixes),
+                       [&](const QString& prefix) { return name.startsWith(prefix); });
+}
 // Without XFixes: often enough that a panel started after the program takes
 // its icon at once to a user's eye; each look is one round trip to the server.
 constexpr int xembedPollMs = 1000;
@@ -43,9 +52,15 @@ xcb_connection_t* xcbConnection(int* screen)
 
 TrayRoad trayRoad(const TrayPresence& presence)
 {
-    if (!presence.notifierWatcher.isEmpty())
+    const bool hosted = !notifierWatcherStandsApart(presence.notifierWatcherProgram) || presence.notifierHostNamed;
+    if (!presence.notifierWatcher.isEmpty() && hosted)
         return TrayRoad::Notifier;
     return presence.xembedTray ? TrayRoad::XEmbed : TrayRoad::Strip;
+}
+
+bool notifierWatcherStandsApart(const QString& watcherProgram)
+{
+    return watcherProgram == QLatin1String("kded5") || watcherProgram == QLatin1String("kded6");
 }
 
 bool notifierHostPassesRightClick(const QString& watcherProgram)
@@ -68,6 +83,10 @@ TrayWatch::TrayWatch(QDBusConnection bus, QObject* parent)
                     now.notifierWatcherProgram = programOf(owner);
                     update(now);
                 });
+        // Hosts come and go under names of their own; the bus says when.
+        m_bus.connect(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                      QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameOwnerChanged"), this,
+                      SLOT(nameOwnerChanged(QString, QString, QString)));
     }
     int screen = 0;
     m_x = xcbConnection(&screen);
@@ -90,6 +109,7 @@ TrayWatch::TrayWatch(QDBusConnection bus, QObject* parent)
     }
     m_presence.notifierWatcher = watcherOwner();
     m_presence.notifierWatcherProgram = programOf(m_presence.notifierWatcher);
+    m_presence.notifierHostNamed = hostNamed();
     m_presence.xembedTray = xembedTrayPresent();
 }
 
@@ -141,12 +161,29 @@ bool TrayWatch::nativeEventFilter(const QByteArray& eventType, void* message, qi
     return false;
 }
 
+void TrayWatch::nameOwnerChanged(const QString& name, const QString&, const QString&)
+{
+    if (!isHostName(name))
+        return;
+    TrayPresence now = m_presence;
+    now.notifierHostNamed = hostNamed();
+    update(now);
+}
+
+bool TrayWatch::hostNamed() const
+{
+    if (!m_bus.isConnected())
+        return false;
+    const QStringList names = m_bus.interface()->registeredServiceNames().value();
+    return std::any_of(names.cbegin(), names.cend(), isHostName);
+}
+
 void TrayWatch::update(const TrayPresence& now)
 {
     if (now == m_presence)
         return;
-    qCDebug(lcTray) << "tray watcher" << now.notifierWatcher << now.notifierWatcherProgram << "xembed"
-                    << now.xembedTray;
+    qCDebug(lcTray) << "tray watcher" << now.notifierWatcher << now.notifierWatcherProgram << "host named"
+                    << now.notifierHostNamed << "xembed" << now.xembedTray;
     m_presence = now;
     Q_EMIT changed();
 }

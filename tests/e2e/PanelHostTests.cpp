@@ -8,14 +8,7 @@
 #include "PanelHosts.h"
 #include "StandingOut.h"
 
-#include "Kelvane/status/ClickHintView.h"
-
-#include <QDBusArgument>
-#include <QDBusMessage>
-#include <QDBusVariant>
 #include <QDir>
-
-#include <functional>
 
 using namespace std::chrono_literals;
 using platform::test::runEventLoop;
@@ -57,19 +50,6 @@ protected:
         return widest;
     }
 
-    // Whether the program's item is registered with the host's watcher.
-    bool registeredWithWatcher() const
-    {
-        QDBusMessage call = QDBusMessage::createMethodCall(
-            QStringLiteral("org.kde.StatusNotifierWatcher"), QStringLiteral("/StatusNotifierWatcher"),
-            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-        call << QStringLiteral("org.kde.StatusNotifierWatcher") << QStringLiteral("RegisteredStatusNotifierItems");
-        const QDBusMessage reply = m_desktop->bus().call(call, QDBus::Block, 2000);
-        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-            return false;
-        return !reply.arguments().first().value<QDBusVariant>().variant().toStringList().isEmpty();
-    }
-
     // Where the icon shows in the panel, in root coordinates; empty when it
     // does not within `timeout`. XEmbed icons are the program's own window;
     // a StatusNotifierItem is drawn by the panel, the only thing on it.
@@ -85,7 +65,7 @@ protected:
                     return !area.isEmpty();
                 }
                 m_lastLook = QStringLiteral("not registered with the watcher");
-                if (!registeredWithWatcher())
+                if (!itemRegisteredWithWatcher(*m_desktop))
                     return false;
                 const QString panel = panelWindow();
                 const std::optional<WindowState> state = panel.isEmpty() ? std::nullopt : m_screen->state(panel);
@@ -126,33 +106,16 @@ protected:
                                  QStringLiteral("--name"), QString()});
     }
 
-    // A viewable window of the program outside the panel whose area passes
-    // `wanted`, within `timeout`; empty when none shows.
-    QString waitForOwnWindow(const std::function<bool(const QRect&)>& wanted, std::chrono::milliseconds timeout = 10s)
-    {
-        const QStringList hosts = m_screen->search({QStringLiteral("--class"), GetParam().windowClass});
-        QString found;
-        waitUntil(
-            [&] {
-                for (const QString& window : m_screen->programWindows()) {
-                    const auto state = m_screen->state(window);
-                    if (state && state->viewable && wanted(state->geometry) && !m_screen->isInside(window, hosts)) {
-                        found = window;
-                        return true;
-                    }
-                }
-                return false;
-            },
-            timeout);
-        return found;
-    }
     QString waitForHint()
     {
-        return waitForOwnWindow([](const QRect& area) { return area.width() == ClickHintView::cardWidth; });
+        return waitForOwnWindow(*m_screen, isClickHint,
+                                m_screen->search({QStringLiteral("--class"), GetParam().windowClass}), 10s);
     }
     QString waitForPopover()
     {
-        return waitForOwnWindow([](const QRect& area) { return area.width() != ClickHintView::cardWidth; });
+        return waitForOwnWindow(
+            *m_screen, [](const QRect& area) { return !isClickHint(area); },
+            m_screen->search({QStringLiteral("--class"), GetParam().windowClass}), 10s);
     }
 
     // A right click on the icon; where the host shows the item's menu, its
@@ -199,16 +162,7 @@ protected:
     void expectAtTheIcon(const QRect& placed, const QRect& icon) const
     {
         const QSize screen = m_desktop->screenSize();
-        SCOPED_TRACE(QStringLiteral("icon at %1,%2 %3x%4, popover at %5,%6 %7x%8")
-                         .arg(icon.x())
-                         .arg(icon.y())
-                         .arg(icon.width())
-                         .arg(icon.height())
-                         .arg(placed.x())
-                         .arg(placed.y())
-                         .arg(placed.width())
-                         .arg(placed.height())
-                         .toStdString());
+        SCOPED_TRACE(QStringLiteral("icon at %1, popover at %2").arg(areaText(icon), areaText(placed)).toStdString());
         // An icon at the screen's edge: the popover keeps a margin off the edge.
         EXPECT_LE(placed.left(), std::max(icon.center().x(), 16)) << "the popover is not above or below the icon";
         EXPECT_GE(placed.right(), icon.center().x()) << "the popover is not above or below the icon";
@@ -295,13 +249,7 @@ TEST_P(OnPanel, APanelStartedAfterTheProgramTakesTheIcon)
     ASSERT_NO_FATAL_FAILURE(startPanel());
     const QRect icon = waitForIcon();
     ASSERT_FALSE(icon.isEmpty()) << "the icon did not move into the panel started later";
-    EXPECT_TRUE(waitUntil(
-        [&] {
-            const auto state = m_screen->state(strip);
-            return !state || !state->viewable;
-        },
-        5s))
-        << "the strip stayed beside the icon";
+    EXPECT_TRUE(waitForHidden(*m_screen, strip, 5s)) << "the strip stayed beside the icon";
 
     ASSERT_TRUE(waitForMode(TimerMode::Idle));
     rightClick(icon);

@@ -3,6 +3,9 @@
 
 #include "support/WaitUntil.h"
 
+#include <QDBusMessage>
+#include <QDBusVariant>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -205,4 +208,46 @@ QString startPanel(TestDesktop& desktop, const PanelHost& host, Edge edge, Shade
         },
         15s);
     return ready ? QString() : host.program + QStringLiteral(" did not take the tray");
+}
+
+bool itemRegisteredWithWatcher(const TestDesktop& desktop)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.kde.StatusNotifierWatcher"), QStringLiteral("/StatusNotifierWatcher"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    call << QStringLiteral("org.kde.StatusNotifierWatcher") << QStringLiteral("RegisteredStatusNotifierItems");
+    const QDBusMessage reply = desktop.bus().call(call, QDBus::Block, 5000);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return false;
+    return !reply.arguments().first().value<QDBusVariant>().variant().toStringList().isEmpty();
+}
+
+QString waitForOwnWindow(const ScreenProbe& screen, const std::function<bool(const QRect&)>& wanted,
+                         const QStringList& hosts, std::chrono::milliseconds timeout)
+{
+    QString found;
+    platform::test::waitUntil(
+        [&] {
+            for (const QString& window : screen.programWindows()) {
+                const auto state = screen.state(window);
+                if (state && state->viewable && wanted(state->geometry)
+                    && (hosts.isEmpty() || !screen.isInside(window, hosts))) {
+                    found = window;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeout);
+    return found;
+}
+
+bool waitForHidden(const ScreenProbe& screen, const QString& window, std::chrono::milliseconds timeout)
+{
+    return platform::test::waitUntil(
+        [&] {
+            const auto state = screen.state(window);
+            return !state || !state->viewable;
+        },
+        timeout);
 }

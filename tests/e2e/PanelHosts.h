@@ -5,11 +5,17 @@
 // users run it: one panel along the top or the bottom edge, light or dark,
 // holding only its tray.
 
+#include "ScreenProbe.h"
 #include "TestDesktop.h"
 
+#include "Kelvane/status/ClickHintView.h"
+
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
+#include <functional>
 #include <ostream>
 
 struct PanelHost {
@@ -42,3 +48,26 @@ QString startPanel(TestDesktop& desktop, const PanelHost& host, PanelHost::Edge 
 
 // The panel's height: every host is given the same.
 inline constexpr int panelHeight = 30;
+
+// Whether an item is registered with the StatusNotifierWatcher on the desktop's bus.
+bool itemRegisteredWithWatcher(const TestDesktop& desktop);
+
+// A viewable window of the program outside the windows in `hosts` whose area
+// passes `wanted`, within `timeout`; empty when none shows.
+QString waitForOwnWindow(const ScreenProbe& screen, const std::function<bool(const QRect&)>& wanted,
+                         const QStringList& hosts, std::chrono::milliseconds timeout);
+
+// Until `window` is gone or no longer shows; false when it still shows after `timeout`.
+bool waitForHidden(const ScreenProbe& screen, const QString& window, std::chrono::milliseconds timeout);
+
+// "x,y wxh", for failures.
+inline QString areaText(const QRect& area)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(area.x()).arg(area.y()).arg(area.width()).arg(area.height());
+}
+
+// The welcome card, by its width; the popover is any other window of the program.
+inline bool isClickHint(const QRect& area)
+{
+    return area.width() == ClickHintView::cardWidth;
+}

@@ -87,7 +87,9 @@ struct Prompt final : CustomDurationPrompt {
 
 struct ClickHint final : ClickHintPresenter {
     void showHint(const QRect&) override { ++shows; }
+    void moveHint(const QRect& anchor) override { moves.push_back(anchor); }
     int shows = 0;
+    std::vector<QRect> moves;
 };
 
 struct Settings final : SettingsWindowOpener {

@@ -9,9 +9,11 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -128,6 +130,21 @@ TEST(ClickHintViewTest, TheCardTakesNeitherThePointerNorTheFocusAndGotItClosesIt
     ASSERT_NE(card, nullptr);
     QTest::mouseClick(&card->gotItButton(), Qt::LeftButton);
     EXPECT_FALSE(popup.popup()->isVisible());
+}
+
+TEST(ClickHintViewTest, AShownCardGoesWhereTheItemWent)
+{
+    ClickHintPopup popup;
+    popup.moveHint(QRect(300, 0, 22, 22)); // none shown yet: nothing to move
+    EXPECT_EQ(popup.popup(), nullptr);
+    popup.showHint(QRect(300, 0, 22, 22));
+    ASSERT_TRUE(popup.popup()->isVisible());
+    // From a strip at the top into a tray at the bottom.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect icon(screen.right() - 60, screen.bottom() - 21, 22, 22);
+    popup.moveHint(icon);
+    EXPECT_LT(popup.popup()->geometry().bottom(), icon.top()) << "not above the icon";
+    EXPECT_GT(popup.popup()->geometry().bottom(), icon.top() - 20) << "far from the icon";
 }
 
 TEST(ClickHintViewTest, AnotherWindowOfTheProgramTakingTheFocusClosesTheCard)

@@ -339,4 +339,15 @@ TEST(TimerActionsTest, TheClickHintShowsOnceAfterTheFirstLaunch)
     EXPECT_EQ(rig.clickHint->shows, 0);
 }
 
+TEST(TimerActionsTest, TheClickHintFollowsTheItemIntoATrayThatCameUpLater)
+{
+    ControllerRig rig;
+    rig.pendingTimer(StatusItemController::clickHintDelay)->fire();
+    ASSERT_EQ(rig.clickHint->shows, 1);
+    rig.statusItem->setShape(platform::StatusItem::Shape::Strip);
+    Q_EMIT rig.statusItem->shapeChanged();
+    ASSERT_EQ(rig.clickHint->moves.size(), 1u);
+    EXPECT_EQ(rig.clickHint->moves.front(), rig.statusItem->anchorRect());
+}
+
 } // namespace

@@ -75,6 +75,28 @@ TEST(StatusItemTest, OnlyPlasmaIsTrustedToPassTheRightClick)
         EXPECT_EQ(platform::notifierHostPassesRightClick(QString::fromLatin1(c.program)), c.passes) << c.program;
 }
 
+TEST(StatusItemTest, TheItemGoesOnTheBusOnlyWhereAHostShowsIt)
+{
+    using platform::TrayRoad;
+    const struct {
+        const char* name;
+        platform::TrayPresence presence;
+        TrayRoad road;
+    } cases[] = {
+        {"no tray", {}, TrayRoad::Strip},
+        {"an XEmbed tray", {{}, {}, false, true}, TrayRoad::XEmbed},
+        {"a panel's own watcher", {":1.7", "xfce4-panel", false, false}, TrayRoad::Notifier},
+        {"a panel's own watcher beside its XEmbed tray", {":1.7", "lxqt-panel", false, true}, TrayRoad::Notifier},
+        {"Plasma", {":1.5", "kded5", true, false}, TrayRoad::Notifier},
+        // kded is up before plasmashell and stays after it quits.
+        {"kded before plasmashell", {":1.5", "kded5", false, false}, TrayRoad::Strip},
+        {"kded beside an XEmbed tray", {":1.5", "kded5", false, true}, TrayRoad::XEmbed},
+        {"kded6 before plasmashell", {":1.5", "kded6", false, false}, TrayRoad::Strip},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(platform::trayRoad(c.presence), c.road) << c.name;
+}
+
 } // namespace
 
 #include <QCoreApplication>

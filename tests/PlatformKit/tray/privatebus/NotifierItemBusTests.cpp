@@ -286,6 +286,33 @@ TEST(NotifierItemBusTest, TheItemMovesFromTheStripToATrayThatAppearsAndBack)
     EXPECT_EQ(made, 3);
 }
 
+TEST(NotifierItemBusTest, TheWatchHearsAHostComeAndGoByItsName)
+{
+    // Plasma's watcher says nothing when plasmashell quits: its host name is what goes.
+    Host host;
+    ASSERT_TRUE(host.arrive());
+    platform::TrayWatch watch(QDBusConnection::sessionBus());
+    EXPECT_FALSE(watch.presence().notifierWatcher.isEmpty());
+    EXPECT_FALSE(watch.presence().notifierHostNamed);
+    int changes = 0;
+    QObject::connect(&watch, &platform::TrayWatch::changed, [&] { ++changes; });
+
+    for (const QString& name :
+         {QStringLiteral("org.kde.StatusNotifierHost-4242"), QStringLiteral("org.freedesktop.StatusNotifierHost-77")}) {
+        SCOPED_TRACE(name.toStdString());
+        ASSERT_TRUE(host.bus().registerService(name));
+        EXPECT_TRUE(waitUntil([&] { return watch.presence().notifierHostNamed; })) << "the host's name went unheard";
+        ASSERT_TRUE(host.bus().unregisterService(name));
+        EXPECT_TRUE(waitUntil([&] { return !watch.presence().notifierHostNamed; })) << "the host left unheard";
+    }
+    EXPECT_EQ(changes, 4);
+    // Other names come and go without a word.
+    ASSERT_TRUE(host.bus().registerService(QStringLiteral("org.kde.StatusNotifierHostile")));
+    ASSERT_TRUE(host.bus().registerService(QStringLiteral("org.kde.plasmashell")));
+    platform::test::runEventLoop(300ms);
+    EXPECT_EQ(changes, 4);
+}
+
 } // namespace
 
 #include "NotifierItemBusTests.moc"
