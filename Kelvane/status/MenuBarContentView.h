@@ -43,8 +43,10 @@ struct MenuBarLookStates {
 // colon into minutes over seconds and fits whatever it shows to the square.
 namespace MenuBarContentView {
 
-// The tray cell sizes drawn, in pixels: the common panel size and its double.
-inline constexpr std::array cellSizes{22, 44};
+// The tray cell sizes drawn, in pixels: a small panel's, the common one and its
+// double. Hosts pick one and scale it to their own size; a rim scaled down by
+// much more than a quarter no longer reads, so 16 px gets its own.
+inline constexpr std::array cellSizes{16, 22, 44};
 
 // The pictures for a status item of this shape: one per cell size, or the
 // natural picture at `devicePixelRatio`.

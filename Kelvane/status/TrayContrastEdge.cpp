@@ -32,8 +32,9 @@ QColor edgeColorAround(const QColor& lit)
 
 int edgeWidth(qreal pixels)
 {
-    // One pixel in a common tray cell, two from twice its size.
-    return std::max(1, static_cast<int>(std::floor(pixels / 24)));
+    // One pixel in a common tray cell, two in one twice its size: a host that
+    // scales the large picture down to its own size keeps a whole pixel.
+    return std::max(1, static_cast<int>(std::lround(pixels / 22)));
 }
 
 void surround(QImage& image, int width, const QColor& color)

@@ -17,8 +17,9 @@ namespace TrayContrastEdge {
 // Pixels at least this opaque are lit; the faint unlit segments and dots
 // are not, and get no rim.
 inline constexpr int litAlpha = 128;
-// The rim's opacity: enough to read on a light panel, soft on a dark one.
-inline constexpr int edgeAlpha = 204;
+// The rim's opacity: whole, as a host that scales the picture down blends the
+// rim with the digits and the panel; on a dark panel it vanishes anyway.
+inline constexpr int edgeAlpha = 255;
 
 // The rim for `content`'s picture, or none when it has a background.
 std::optional<QColor> edgeColor(const MenuBarContent& content);

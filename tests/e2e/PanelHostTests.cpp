@@ -2,13 +2,16 @@
 // The program on the tray hosts Linux users have, each started by the test
 // as its users run it: the icon shows in the panel, a right click (or, where
 // the host shows the item's menu instead, that menu's first entry) starts the
-// timer, a left click opens the popover at the icon along a top and a bottom
-// panel, and a panel started after the program takes the icon from the strip.
+// timer, the icon reads on a light and a dark panel, a left click opens the
+// popover at the icon along a top and a bottom panel, and a panel started
+// after the program takes the icon from the strip.
 #include "EndToEndFixture.h"
 #include "PanelHosts.h"
 #include "StandingOut.h"
 
 #include <QDir>
+
+#include <iostream>
 
 using namespace std::chrono_literals;
 using platform::test::runEventLoop;
@@ -89,6 +92,17 @@ protected:
             },
             timeout);
         return area;
+    }
+
+    // The icon's contrast against the panel around it, as a user sees it.
+    double iconContrast(const QRect& icon, const char* shade)
+    {
+        const QImage screen = m_screen->capture(QStringLiteral("root"), m_desktop->path(QStringLiteral("screen.png")));
+        const QRgb panel = StandingOut::background(screen.copy(icon.adjusted(-3, -3, 3, 3) & screen.rect()));
+        const double contrast = StandingOut::contrast(screen, icon, panel);
+        std::cout << GetParam().program.toStdString() << ", " << shade << " panel: the icon's contrast " << contrast
+                  << ":1\n";
+        return contrast;
     }
 
     // Writes what the panel shows to the screens folder.
@@ -186,6 +200,7 @@ TEST_P(OnPanel, TheIconShowsAndTheFirstRightClickStartsTheTimer)
     EXPECT_LE(icon.top(), panelHeight) << "not in the panel at the top";
     ASSERT_TRUE(waitForMode(TimerMode::Idle)) << "no idle timer stored at start";
     shoot(QStringLiteral("light"));
+    EXPECT_GE(iconContrast(icon, "light"), 3.0) << "the icon does not read on a light panel";
 
     rightClick(icon);
     EXPECT_TRUE(waitForMode(TimerMode::Running)) << "the first right click did not start the timer";
@@ -208,6 +223,7 @@ TEST_P(OnPanel, ALeftClickOpensThePopoverAtTheIcon)
         ASSERT_FALSE(icon.isEmpty()) << "no icon in " << GetParam().program.toStdString() << ": "
                                      << m_lastLook.toStdString();
         shoot(QStringLiteral("dark-%1").arg(QLatin1String(edgeName(edge))));
+        EXPECT_GE(iconContrast(icon, "dark"), 3.0) << "the icon does not read on a dark panel";
 
         ASSERT_TRUE(m_screen->click(icon, 1));
         const QString popover = waitForPopover();

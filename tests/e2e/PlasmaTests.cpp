@@ -23,16 +23,6 @@ using platform::test::waitUntil;
 
 namespace {
 
-double luminance(QRgb pixel)
-{
-    return DisplayColor::relativeLuminance(qRed(pixel) / 255.0, qGreen(pixel) / 255.0, qBlue(pixel) / 255.0);
-}
-
-double wcagRatio(double a, double b)
-{
-    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
-}
-
 class OnPlasma : public WithServices<TestDesktop::Tray::None> {
 protected:
     QStringList moreTools() const override
@@ -166,12 +156,12 @@ protected:
                 if (panel.isEmpty() || m_panelShot.isNull())
                     return false;
                 m_panelColor = StandingOut::background(m_panelShot);
-                const double behind = luminance(m_panelColor);
+                const double behind = StandingOut::luminance(m_panelColor);
                 QRect lit;
                 // The tray is at the right; the task manager's icons are at the left.
                 for (int y = 0; y < m_panelShot.height(); ++y)
                     for (int x = m_panelShot.width() / 2; x < m_panelShot.width(); ++x)
-                        if (luminance(m_panelShot.pixel(x, y)) > behind + 0.2)
+                        if (StandingOut::luminance(m_panelShot.pixel(x, y)) > behind + 0.2)
                             lit |= QRect(x, y, 1, 1);
                 if (lit.width() < 4 || lit.height() < 4)
                     return false;
@@ -184,24 +174,7 @@ protected:
         return icon;
     }
 
-    // The mean WCAG contrast against the panel of the icon's pixels that
-    // stand out from it, as the tray picture's own test takes it.
-    double iconContrast() const
-    {
-        const double behind = luminance(m_panelColor);
-        double sum = 0;
-        int count = 0;
-        for (int y = m_iconInPanel.top(); y <= m_iconInPanel.bottom(); ++y) {
-            for (int x = m_iconInPanel.left(); x <= m_iconInPanel.right(); ++x) {
-                const QRgb pixel = m_panelShot.pixel(x, y);
-                if (StandingOut::far(pixel, m_panelColor)) {
-                    sum += wcagRatio(luminance(pixel), behind);
-                    ++count;
-                }
-            }
-        }
-        return count ? sum / count : 1;
-    }
+    double iconContrast() const { return StandingOut::contrast(m_panelShot, m_iconInPanel, m_panelColor); }
 
     void shoot(const QString& name) const
     {

@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -86,6 +88,19 @@ MenuBarContent defaults(const Look& look)
 const QColor lightPanel(0xED, 0xED, 0xED);
 const QColor darkPanel(0x26, 0x26, 0x26);
 
+const struct {
+    const char* name;
+    QColor color;
+} panels[] = {{"light", lightPanel}, {"dark", darkPanel}};
+
+// The four looks counting down.
+const Look runningLooks[] = {
+    {"dot matrix", DisplayType::DotMatrix, MenuBarDisplayMode::Full, TimerMode::Running},
+    {"seven segment", DisplayType::SevenSegment, MenuBarDisplayMode::Full, TimerMode::Running},
+    {"flip clock", DisplayType::FlipClock, MenuBarDisplayMode::Full, TimerMode::Running},
+    {"small and big", DisplayType::SmallAndBig, MenuBarDisplayMode::Full, TimerMode::Running},
+};
+
 TEST(TrayContrastTest, TheDefaultPictureReadsOnLightAndDarkPanelsAtEveryPanelSize)
 {
     const Look looks[] = {
@@ -98,16 +113,46 @@ TEST(TrayContrastTest, TheDefaultPictureReadsOnLightAndDarkPanelsAtEveryPanelSiz
         {"compact", DisplayType::DotMatrix, MenuBarDisplayMode::Compact, TimerMode::Running},
         {"icon only", DisplayType::DotMatrix, MenuBarDisplayMode::IconOnly, TimerMode::Running},
     };
-    const struct {
-        const char* name;
-        QColor color;
-    } panels[] = {{"light", lightPanel}, {"dark", darkPanel}};
     for (const Look& look : looks) {
         for (const int pixels : {16, 22, 24, 32, 48}) {
             MenuBarLookStates states;
             const QImage cell = MenuBarContentView::renderCell(defaults(look), pixels, states, now);
             for (const auto& panel : panels) {
                 EXPECT_GE(contrast(cell, panel.color), 3.0) << look.name << ", " << pixels << " px, " << panel.name;
+            }
+        }
+    }
+}
+
+// Hosts show the pictures the program sends at their own icon size, scaled
+// down smoothly: Qt's XEmbed icon, lxqt-panel and Plasma from the nearest
+// picture at least that large, xfce4-panel always from the largest (its icons
+// are 20 px and more on a panel of the usual height). The rim must survive it.
+TEST(TrayContrastTest, TheDefaultPictureReadsAsTheHostsScaleIt)
+{
+    enum class Pick { Nearest, Largest };
+    const struct {
+        Pick pick;
+        std::vector<int> sizes;
+    } hosts[] = {{Pick::Nearest, {16, 20, 22, 24, 32, 48}}, {Pick::Largest, {20, 22, 24, 32, 48}}};
+    for (const Look& look : runningLooks) {
+        MenuBarLookStates states;
+        const QList<QImage> sent
+            = MenuBarContentView::render(defaults(look), platform::StatusItem::Shape::SquareCell, states, now);
+        ASSERT_FALSE(sent.isEmpty());
+        for (const auto& host : hosts) {
+            for (const int pixels : host.sizes) {
+                const auto nearest = std::find_if(sent.cbegin(), sent.cend(),
+                                                  [&](const QImage& image) { return image.width() >= pixels; });
+                const QImage& picked
+                    = host.pick == Pick::Largest || nearest == sent.cend() ? sent.constLast() : *nearest;
+                const QImage shown = picked.width() <= pixels
+                    ? picked
+                    : picked.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+                for (const auto& panel : panels) {
+                    EXPECT_GE(contrast(shown, panel.color), 3.0) << look.name << ", " << pixels << " px from the "
+                                                                 << picked.width() << " px picture, " << panel.name;
+                }
             }
         }
     }
