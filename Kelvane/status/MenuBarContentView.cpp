@@ -301,10 +301,12 @@ qreal checkmarkDotSize(DisplayScale scale)
 }
 
 QList<QImage> render(const MenuBarContent& content, platform::StatusItem::Shape shape, MenuBarLookStates& states,
-                     platform::Date now, qreal devicePixelRatio)
+                     platform::Date now, qreal devicePixelRatio, std::optional<int> cellPixels)
 {
     if (shape == platform::StatusItem::Shape::Strip)
         return {renderNatural(content, states.whole, now, devicePixelRatio)};
+    if (cellPixels && *cellPixels > 0)
+        return {renderCell(content, *cellPixels, states, now)};
     QList<QImage> images;
     for (const int pixels : cellSizes)
         images.append(renderCell(content, pixels, states, now));

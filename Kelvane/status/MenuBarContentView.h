@@ -48,10 +48,11 @@ namespace MenuBarContentView {
 // much more than a quarter no longer reads, so 16 px gets its own.
 inline constexpr std::array cellSizes{16, 22, 44};
 
-// The pictures for a status item of this shape: one per cell size, or the
-// natural picture at `devicePixelRatio`.
+// The pictures for a status item of this shape: one per cell size, or one at
+// `cellPixels` where the host shows the cell at that size; or the natural
+// picture at `devicePixelRatio`.
 QList<QImage> render(const MenuBarContent& content, platform::StatusItem::Shape shape, MenuBarLookStates& states,
-                     platform::Date now, qreal devicePixelRatio = 2);
+                     platform::Date now, qreal devicePixelRatio = 2, std::optional<int> cellPixels = std::nullopt);
 
 // When the picture next changes by itself (a blink, a colon pulse, a card in
 // motion) after `now`, or none while it stands still.

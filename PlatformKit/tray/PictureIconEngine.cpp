@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <algorithm>
+
 namespace platform {
 
 PictureIconEngine::PictureIconEngine(QList<QImage> images)
@@ -19,18 +21,19 @@ void PictureIconEngine::setImages(QList<QImage> images)
 
 const QImage* PictureIconEngine::bestMatch(const QSize& size) const
 {
+    // The smallest picture that fills `size` keeping its shape, else the largest.
     const QImage* best = nullptr;
-    const qint64 wanted = qint64(size.width()) * size.height();
+    const auto fills = [&](const QImage& image) {
+        const QSize fitted = image.size().scaled(size, Qt::KeepAspectRatio);
+        return image.width() >= fitted.width() && image.height() >= fitted.height();
+    };
     for (const QImage& image : m_images) {
-        const qint64 area = qint64(image.width()) * image.height();
         if (!best) {
             best = &image;
             continue;
         }
-        const qint64 bestArea = qint64(best->width()) * best->height();
-        const bool fits = area >= wanted;
-        const bool bestFits = bestArea >= wanted;
-        if ((fits && (!bestFits || area < bestArea)) || (!fits && !bestFits && area > bestArea))
+        const bool smaller = image.width() < best->width();
+        if (fills(image) ? !fills(*best) || smaller : !fills(*best) && !smaller)
             best = &image;
     }
     return best;
@@ -41,9 +44,9 @@ QImage PictureIconEngine::imageFor(const QSize& size) const
     const QImage* best = bestMatch(size);
     if (!best)
         return {};
-    if (best->width() <= size.width() && best->height() <= size.height())
-        return *best;
     const QSize fitted = best->size().scaled(size, Qt::KeepAspectRatio);
+    if (fitted.width() >= best->width())
+        return *best;
     if (m_scaled.size() != fitted)
         m_scaled = best->scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return m_scaled;
@@ -52,18 +55,26 @@ QImage PictureIconEngine::imageFor(const QSize& size) const
 void PictureIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State)
 {
     const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
-    const QImage image = imageFor(rect.size() * ratio);
-    if (!image.isNull())
-        painter->drawImage(rect, image);
+    const QSize size = rect.size() * ratio;
+    const int side = std::min(size.width(), size.height());
+    if (m_onUnmatchedSide && side > 0
+        && std::none_of(m_images.cbegin(), m_images.cend(), [&](const QImage& image) { return image.width() == side; }))
+        m_onUnmatchedSide(side);
+    const QImage image = imageFor(size);
+    if (image.isNull())
+        return;
+    // At its own size, centred: a picture smaller than the area is not stretched.
+    QRectF target(QPointF(), QSizeF(image.size()) / ratio);
+    target.moveCenter(QRectF(rect).center());
+    painter->drawImage(target, image);
 }
 
 QSize PictureIconEngine::actualSize(const QSize& size, QIcon::Mode, QIcon::State)
 {
+    // The whole area asked for, so that a paint tells the size the tray
+    // shows the icon at; a smaller picture is centred in it.
     const QImage* best = bestMatch(size);
-    if (!best)
-        return {};
-    const QSize own = best->size();
-    return own.width() > size.width() || own.height() > size.height() ? own.scaled(size, Qt::KeepAspectRatio) : own;
+    return best ? best->size().scaled(size, Qt::KeepAspectRatio) : QSize();
 }
 
 QPixmap PictureIconEngine::pixmap(const QSize& size, QIcon::Mode, QIcon::State)

@@ -40,6 +40,9 @@ public:
     using MenuSource = std::function<QList<StatusMenuEntry>()>;
 
     virtual Shape shape() const = 0;
+    // The one size, in device pixels, at which the host shows a square cell,
+    // where it tells; none where it picks among the pictures it is sent.
+    virtual std::optional<int> cellPixels() const { return std::nullopt; }
     // Where the item is on screen, for placing popups: its area where the
     // tray tells, else a 1x1 rectangle at the last click; empty when unknown.
     virtual QRect anchorRect() const = 0;
@@ -65,6 +68,8 @@ Q_SIGNALS:
     void middleClicked();
     // The item moved between a tray and the strip: pictures are drawn anew.
     void shapeChanged();
+    // The host shows the cell at another size: pictures are drawn anew.
+    void cellPixelsChanged();
 
 protected:
     using QObject::QObject;

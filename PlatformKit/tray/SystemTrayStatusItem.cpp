@@ -31,6 +31,15 @@ SystemTrayStatusItem::SystemTrayStatusItem(QObject* parent)
             break;
         }
     });
+    // A picture drawn at the tray's own size is sharper, and cheaper, than
+    // one scaled to it.
+    m_pictures->setOnUnmatchedSide([this](int side) {
+        if (m_cellPixels == side)
+            return;
+        m_cellPixels = side;
+        // Drawn after this paint, not inside it.
+        QMetaObject::invokeMethod(this, &StatusItem::cellPixelsChanged, Qt::QueuedConnection);
+    });
 }
 
 SystemTrayStatusItem::~SystemTrayStatusItem() = default;

@@ -15,7 +15,8 @@ namespace platform {
 class PictureIconEngine;
 
 // The item as an XEmbed tray icon. The tray passes every click on, and its
-// icon's area is known. Tray icons are square.
+// icon's area is known. Tray icons are square, and painted at the size the
+// tray gives them, which a first paint tells.
 class SystemTrayStatusItem final : public StatusItem {
     Q_OBJECT
 
@@ -24,6 +25,7 @@ public:
     ~SystemTrayStatusItem() override;
 
     Shape shape() const override { return Shape::SquareCell; }
+    std::optional<int> cellPixels() const override { return m_cellPixels; }
     // The icon's area; the last click's point where the tray does not tell.
     QRect anchorRect() const override;
     // What the tray paints.
@@ -38,6 +40,7 @@ private:
     PictureIconEngine* m_pictures; // owned by m_picture
     QIcon m_picture;
     std::optional<QPoint> m_clickPoint;
+    std::optional<int> m_cellPixels;
 };
 
 } // namespace platform

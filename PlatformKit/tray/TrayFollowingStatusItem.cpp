@@ -45,6 +45,7 @@ void TrayFollowingStatusItem::follow()
     if (road == m_road && !newWatcher)
         return;
     const Shape before = m_current->shape();
+    const std::optional<int> pixelsBefore = m_current->cellPixels();
     // The old one first: it gives up its bus names and windows.
     m_current.reset();
     m_road = road;
@@ -53,6 +54,8 @@ void TrayFollowingStatusItem::follow()
     m_current->setImages(images());
     if (m_current->shape() != before)
         Q_EMIT shapeChanged();
+    else if (m_current->cellPixels() != pixelsBefore)
+        Q_EMIT cellPixelsChanged();
 }
 
 void TrayFollowingStatusItem::build()
@@ -62,6 +65,7 @@ void TrayFollowingStatusItem::build()
     connect(m_current.get(), &StatusItem::leftClicked, this, &StatusItem::leftClicked);
     connect(m_current.get(), &StatusItem::rightClicked, this, &StatusItem::rightClicked);
     connect(m_current.get(), &StatusItem::middleClicked, this, &StatusItem::middleClicked);
+    connect(m_current.get(), &StatusItem::cellPixelsChanged, this, &StatusItem::cellPixelsChanged);
     // Asked through this item, so a source set later reaches it too.
     m_current->setMenuSource([this] { return menuEntries(); });
 }

@@ -25,6 +25,7 @@ public:
     ~TrayFollowingStatusItem() override;
 
     Shape shape() const override { return m_current->shape(); }
+    std::optional<int> cellPixels() const override { return m_current->cellPixels(); }
     QRect anchorRect() const override { return m_current->anchorRect(); }
     void refreshMenu() override { m_current->refreshMenu(); }
 

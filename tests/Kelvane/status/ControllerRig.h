@@ -23,8 +23,10 @@ namespace rig {
 class StatusItem final : public platform::StatusItem {
 public:
     Shape shape() const override { return m_shape; }
+    std::optional<int> cellPixels() const override { return m_cellPixels; }
     QRect anchorRect() const override { return QRect(900, 0, 22, 22); }
     void setShape(Shape shape) { m_shape = shape; }
+    void setCellPixels(std::optional<int> pixels) { m_cellPixels = pixels; }
     int imageSends = 0;
 
 protected:
@@ -33,6 +35,7 @@ protected:
 
 private:
     Shape m_shape = Shape::SquareCell;
+    std::optional<int> m_cellPixels;
 };
 
 struct Popover final : PopoverHost {

@@ -350,4 +350,20 @@ TEST(TimerActionsTest, TheClickHintFollowsTheItemIntoATrayThatCameUpLater)
     EXPECT_EQ(rig.clickHint->moves.front(), rig.statusItem->anchorRect());
 }
 
+// A tray that paints the icon at its own size gets one picture of that size.
+TEST(TimerActionsTest, ATrayThatTellsItsSizeGetsOnePictureOfIt)
+{
+    ControllerRig rig;
+    const auto sides = [&] {
+        QList<int> found;
+        for (const QImage& image : rig.statusItem->images())
+            found << image.width();
+        return found;
+    };
+    EXPECT_EQ(sides(), (QList<int>{16, 22, 44}));
+    rig.statusItem->setCellPixels(24);
+    Q_EMIT rig.statusItem->cellPixelsChanged();
+    EXPECT_EQ(sides(), QList<int>{24});
+}
+
 } // namespace

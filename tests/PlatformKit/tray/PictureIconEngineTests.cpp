@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 QImage filled(int side, QColor color)
@@ -65,7 +67,7 @@ TEST(PictureIconEngineTest, PicturesShownLeaveThePixmapCacheAsItWas)
     EXPECT_EQ(tray.pixelColor(12, 12), picture(59).first().pixelColor(0, 0));
     EXPECT_EQ(icon.actualSize(QSize(24, 24)), QSize(24, 24));
     EXPECT_EQ(icon.actualSize(QSize(22, 22)), QSize(22, 22));
-    EXPECT_EQ(icon.actualSize(QSize(64, 64)), QSize(44, 44));
+    EXPECT_EQ(icon.actualSize(QSize(64, 64)), QSize(64, 64));
 
     // The fault, for comparison: an icon of pixmaps a second.
     for (int second = 0; second < 60; ++second) {
@@ -76,6 +78,48 @@ TEST(PictureIconEngineTest, PicturesShownLeaveThePixmapCacheAsItWas)
     }
     EXPECT_FALSE(QPixmapCache::find(bystander, &found));
     QPixmapCache::setCacheLimit(limit);
+}
+
+// A tray paints the icon at its own size; a size no picture has is told, so
+// that one can be drawn for it, and a smaller picture is not stretched.
+TEST(PictureIconEngineTest, ASizeWithoutItsPictureIsToldAndNothingIsStretched)
+{
+    const struct {
+        QSize area;
+        QList<int> sides;
+        std::optional<int> told;
+        QRect drawn; // where the picture lands in the area
+    } cases[] = {
+        {{22, 22}, {22, 44}, std::nullopt, {0, 0, 22, 22}},
+        {{24, 24}, {22, 44}, 24, {0, 0, 24, 24}},
+        {{24, 24}, {24}, std::nullopt, {0, 0, 24, 24}},
+        {{24, 30}, {24}, std::nullopt, {0, 3, 24, 24}},
+        {{30, 30}, {24}, 30, {3, 3, 24, 24}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.area.width() << "x" << c.area.height());
+        auto* engine = new platform::PictureIconEngine;
+        const QIcon icon(engine);
+        QList<QImage> images;
+        for (const int side : c.sides)
+            images << filled(side, Qt::red);
+        engine->setImages(images);
+        std::optional<int> told;
+        engine->setOnUnmatchedSide([&](int side) { told = side; });
+        QImage tray(c.area, QImage::Format_ARGB32_Premultiplied);
+        tray.fill(Qt::transparent);
+        {
+            QPainter painter(&tray);
+            icon.paint(&painter, tray.rect());
+        }
+        EXPECT_EQ(told, c.told);
+        QRect red;
+        for (int y = 0; y < tray.height(); ++y)
+            for (int x = 0; x < tray.width(); ++x)
+                if (tray.pixelColor(x, y).alpha() > 0)
+                    red |= QRect(x, y, 1, 1);
+        EXPECT_EQ(red, c.drawn);
+    }
 }
 
 } // namespace
