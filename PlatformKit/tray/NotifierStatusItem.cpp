@@ -69,11 +69,9 @@ public:
         m_pixmaps = std::move(pixmaps);
         Q_EMIT NewIcon();
     }
-    void toolTipChanged()
-    {
-        Q_EMIT NewToolTip();
-        Q_EMIT NewTitle();
-    }
+    // The title is the program's name and never changes: telling of a new
+    // one with every tooltip made hosts fetch it again each second.
+    void toolTipChanged() { Q_EMIT NewToolTip(); }
 
 public Q_SLOTS:
     void Activate(int x, int y) { m_item.clicked({x, y}, &StatusItem::leftClicked); }

@@ -19,9 +19,11 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 
 using namespace std::chrono_literals;
+using namespace Qt::Literals::StringLiterals;
 using platform::StatusItem;
 using platform::StatusMenuEntry;
 using platform::test::waitUntil;
@@ -44,14 +46,15 @@ public Q_SLOTS:
     Q_SCRIPTABLE void RegisterStatusNotifierItem(const QString& service) { items << service; }
 };
 
-class LayoutWatch final : public QObject {
+// How often a signal of the item's was seen.
+class SignalCount final : public QObject {
     Q_OBJECT
 
 public:
     int count = 0;
 
 public Q_SLOTS:
-    void updated(uint, int) { ++count; }
+    void seen() { ++count; }
 };
 
 // A panel: the watcher's name on a connection of its own, calling the item
@@ -155,6 +158,33 @@ TEST(NotifierItemBusTest, RegistersWithTheWatcherAndShowsItsPicturesAndToolTip)
     EXPECT_EQ(toolTip.title, QStringLiteral("Timer ready: 5 minutes"));
 }
 
+// The tooltip follows the time every second; a host told of a new title or
+// icon as well would fetch those again each second for nothing.
+TEST(NotifierItemBusTest, ANewToolTipIsAnnouncedAloneAndOnlyANewPictureAsAnIcon)
+{
+    Host host;
+    ASSERT_TRUE(host.arrive());
+    platform::NotifierStatusItem item(QDBusConnection::sessionBus(), true);
+    item.setImages({filled(22, Qt::white)});
+    item.setToolTip(QStringLiteral("Timer running: 25:00"));
+    const QString service = host.waitForItem();
+    ASSERT_FALSE(service.isEmpty());
+    std::map<QString, SignalCount> seen;
+    for (const QString& signal : {u"NewToolTip"_s, u"NewTitle"_s, u"NewIcon"_s}) {
+        ASSERT_TRUE(host.bus().connect(service, itemPath, itemInterface, signal, &seen[signal], SLOT(seen())));
+    }
+    item.setToolTip(QStringLiteral("Timer running: 24:59"));
+    item.setToolTip(QStringLiteral("Timer running: 24:58"));
+    item.setImages({filled(22, Qt::white)});
+    item.setImages({filled(22, Qt::black)});
+    EXPECT_TRUE(waitUntil([&] { return seen[u"NewToolTip"_s].count == 2 && seen[u"NewIcon"_s].count == 1; }));
+    // Signals come in order: one more tooltip after them all ends the watch.
+    item.setToolTip(QStringLiteral("Timer running: 24:57"));
+    EXPECT_TRUE(waitUntil([&] { return seen[u"NewToolTip"_s].count == 3; }));
+    EXPECT_EQ(seen[u"NewTitle"_s].count, 0);
+    EXPECT_EQ(seen[u"NewIcon"_s].count, 1);
+}
+
 TEST(NotifierItemBusTest, EachRequestIsItsClickAndItsPositionTheAnchor)
 {
     Host host;
@@ -221,9 +251,9 @@ TEST(NotifierItemBusTest, TheMenuFollowsItsSourceAndPerformsTheClickedEntry)
 
     // A host that keeps a copy hears of a new label when the owner says so;
     // one about to show the menu learns then that it must fetch it.
-    LayoutWatch updates;
+    SignalCount updates;
     ASSERT_TRUE(host.bus().connect(service, QStringLiteral("/MenuBar"), menuInterface, QStringLiteral("LayoutUpdated"),
-                                   &updates, SLOT(updated(uint, int))));
+                                   &updates, SLOT(seen())));
     toggle = QStringLiteral("Pause");
     item.refreshMenu();
     EXPECT_TRUE(waitUntil([&] { return updates.count == 1; })) << "no LayoutUpdated for the new label";
