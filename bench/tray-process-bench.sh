@@ -346,7 +346,8 @@ row bare "$seconds"
 [ -z "$teatime" ] || row kteatime "$seconds"
 by_thread kelvane-idle
 echo "  RSS two seconds after start: kelvane $(mib "$start_rss") MiB, $(ratio "$start_rss" "$(rss_kb "$bare_pid")")x bare"
-audio_libs=$(grep -o -E 'lib(Qt6Multimedia|Qt6Network|pulse|pulsecommon-[0-9.]+|canberra-pulse)\.so' "/proc/$idle_pid/maps" | sort -u | tr '\n' ' ')
+# None found is the hoped-for answer, not a failure.
+audio_libs=$({ grep -o -E 'lib(Qt6Multimedia|Qt6Network|pulse|pulsecommon-[0-9.]+|canberra-pulse)\.so' "/proc/$idle_pid/maps" || true; } | sort -u | tr '\n' ' ')
 echo "  audio and network libraries mapped while idle: ${audio_libs:-none}"
 stop "$idle_pid"
 
