@@ -57,9 +57,8 @@ void PictureIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode,
     const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
     const QSize size = rect.size() * ratio;
     const int side = std::min(size.width(), size.height());
-    if (m_onUnmatchedSide && side > 0
-        && std::none_of(m_images.cbegin(), m_images.cend(), [&](const QImage& image) { return image.width() == side; }))
-        m_onUnmatchedSide(side);
+    if (m_onPaintedSide && side > 0)
+        m_onPaintedSide(side);
     const QImage image = imageFor(size);
     if (image.isNull())
         return;

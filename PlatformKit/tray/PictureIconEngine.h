@@ -21,10 +21,10 @@ public:
 
     // Smallest first, as StatusItem passes them.
     void setImages(QList<QImage> images);
-    // Called with the side, in device pixels, of the largest square that a
-    // paint of the icon fills, when no picture has that side, so that one can
-    // be drawn for it.
-    void setOnUnmatchedSide(std::function<void(int)> handler) { m_onUnmatchedSide = std::move(handler); }
+    // Called at each paint of the icon with the side, in device pixels, of
+    // the largest square it fills: the size a tray shows it at, for which a
+    // picture of its own can be drawn.
+    void setOnPaintedSide(std::function<void(int)> handler) { m_onPaintedSide = std::move(handler); }
     const QList<QImage>& images() const { return m_images; }
 
     // The picture shown at `size` device pixels: the smallest at least that
@@ -44,7 +44,7 @@ private:
     const QImage* bestMatch(const QSize& size) const;
 
     QList<QImage> m_images;
-    std::function<void(int)> m_onUnmatchedSide;
+    std::function<void(int)> m_onPaintedSide;
     mutable QImage m_scaled; // the last picture scaled, for the next paint of the same size
 };
 

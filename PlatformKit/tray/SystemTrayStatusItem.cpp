@@ -33,7 +33,7 @@ SystemTrayStatusItem::SystemTrayStatusItem(QObject* parent)
     });
     // A picture drawn at the tray's own size is sharper, and cheaper, than
     // one scaled to it.
-    m_pictures->setOnUnmatchedSide([this](int side) {
+    m_pictures->setOnPaintedSide([this](int side) {
         if (m_cellPixels == side)
             return;
         m_cellPixels = side;

@@ -80,20 +80,18 @@ TEST(PictureIconEngineTest, PicturesShownLeaveThePixmapCacheAsItWas)
     QPixmapCache::setCacheLimit(limit);
 }
 
-// A tray paints the icon at its own size; a size no picture has is told, so
-// that one can be drawn for it, and a smaller picture is not stretched.
-TEST(PictureIconEngineTest, ASizeWithoutItsPictureIsToldAndNothingIsStretched)
+// A tray paints the icon at its own size, which the icon tells, so that a
+// picture can be drawn for it; a smaller picture is not stretched.
+TEST(PictureIconEngineTest, EachPaintTellsItsSizeAndNothingIsStretched)
 {
     const struct {
         QSize area;
         QList<int> sides;
-        std::optional<int> told;
+        int told;
         QRect drawn; // where the picture lands in the area
     } cases[] = {
-        {{22, 22}, {22, 44}, std::nullopt, {0, 0, 22, 22}},
-        {{24, 24}, {22, 44}, 24, {0, 0, 24, 24}},
-        {{24, 24}, {24}, std::nullopt, {0, 0, 24, 24}},
-        {{24, 30}, {24}, std::nullopt, {0, 3, 24, 24}},
+        {{22, 22}, {22, 44}, 22, {0, 0, 22, 22}}, {{24, 24}, {22, 44}, 24, {0, 0, 24, 24}},
+        {{24, 24}, {24}, 24, {0, 0, 24, 24}},     {{24, 30}, {24}, 24, {0, 3, 24, 24}},
         {{30, 30}, {24}, 30, {3, 3, 24, 24}},
     };
     for (const auto& c : cases) {
@@ -105,7 +103,7 @@ TEST(PictureIconEngineTest, ASizeWithoutItsPictureIsToldAndNothingIsStretched)
             images << filled(side, Qt::red);
         engine->setImages(images);
         std::optional<int> told;
-        engine->setOnUnmatchedSide([&](int side) { told = side; });
+        engine->setOnPaintedSide([&](int side) { told = side; });
         QImage tray(c.area, QImage::Format_ARGB32_Premultiplied);
         tray.fill(Qt::transparent);
         {
