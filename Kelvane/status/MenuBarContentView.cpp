@@ -178,7 +178,11 @@ void paintRow(QPainter& painter, const DisplayRenderer& renderer, const Row& row
     renderer.advance(state, row.frame, now);
     painter.save();
     painter.translate(target.topLeft());
-    painter.scale(target.width() / row.bounds.width(), target.height() / row.bounds.height());
+    // One factor for both sides (the target has the row's shape): two
+    // divisions that differ in their last bit make the scale non-uniform,
+    // and the looks' sprite caches then draw every piece afresh.
+    const qreal scale = target.width() / row.bounds.width();
+    painter.scale(scale, scale);
     painter.translate(-row.bounds.topLeft());
     painter.setClipRect(row.bounds.adjusted(-1, -1, 1, 1), Qt::IntersectClip);
     renderer.paint(painter, row.frame, state);

@@ -60,6 +60,22 @@ TEST(MenuBarContentViewTest, ACellShowsMinutesOverSecondsInEveryLook)
     }
 }
 
+// The looks keep the still pieces they draw for the next second; a cell that
+// scales its rows by anything but one factor for both sides makes them draw
+// every piece afresh each second.
+TEST(MenuBarContentViewTest, ACellKeepsItsLooksPiecesAtEverySize)
+{
+    for (const DisplayType type :
+         {DisplayType::DotMatrix, DisplayType::SevenSegment, DisplayType::FlipClock, DisplayType::SmallAndBig}) {
+        for (const int pixels : {16, 20, 22, 24, 30, 32, 44, 48}) {
+            MenuBarLookStates states;
+            MenuBarContentView::renderCell(amberClock(type), pixels, states, now);
+            EXPECT_GT(states.top.sprites.size(), 0) << int(type) << " " << pixels;
+            EXPECT_GT(states.bottom.sprites.size(), 0) << int(type) << " " << pixels;
+        }
+    }
+}
+
 TEST(MenuBarContentViewTest, ATextWithoutAColonIsFittedWhole)
 {
     MenuBarContent content = amberClock();
