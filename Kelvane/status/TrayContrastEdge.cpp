@@ -5,8 +5,11 @@
 
 #include "TimerCoreKit/color/DisplayColor.h"
 
+#include <QPoint>
+
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace TrayContrastEdge {
@@ -45,24 +48,20 @@ void surround(QImage& image, int width, const QColor& color)
         image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const int w = image.width();
     const int h = image.height();
-    // Which pixels the rim covers: those within `width` right of or below a lit one.
-    std::vector<bool> covered(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), false);
-    const int reach = width * width;
+    const auto at = [w](int x, int y) { return static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + x; };
+    std::vector<std::uint8_t> lit(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
     for (int y = 0; y < h; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < w; ++x) {
-            if (qAlpha(line[x]) < litAlpha)
-                continue;
-            for (int dy = 0; dy <= width; ++dy) {
-                for (int dx = 0; dx <= width; ++dx) {
-                    const int cx = x + dx;
-                    const int cy = y + dy;
-                    if (dx * dx + dy * dy > reach || cx < 0 || cy < 0 || cx >= w || cy >= h)
-                        continue;
-                    covered[static_cast<std::size_t>(cy) * static_cast<std::size_t>(w) + static_cast<std::size_t>(cx)]
-                        = true;
-                }
-            }
+        for (int x = 0; x < w; ++x)
+            lit[at(x, y)] = qAlpha(line[x]) >= litAlpha;
+    }
+    // The rim covers the pixels within `width` right of or below a lit one:
+    // those with a lit pixel at one of these steps up and to their left.
+    std::vector<QPoint> steps;
+    for (int dy = 0; dy <= width; ++dy) {
+        for (int dx = 0; dx <= width; ++dx) {
+            if (dx * dx + dy * dy <= width * width)
+                steps.emplace_back(dx, dy);
         }
     }
     // The picture over the rim.
@@ -70,7 +69,12 @@ void surround(QImage& image, int width, const QColor& color)
     for (int y = 0; y < h; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < w; ++x) {
-            if (!covered[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x)])
+            const bool covered = std::any_of(steps.cbegin(), steps.cend(), [&](const QPoint& step) {
+                const int fromX = x - step.x();
+                const int fromY = y - step.y();
+                return fromX >= 0 && fromY >= 0 && lit[at(fromX, fromY)];
+            });
+            if (!covered)
                 continue;
             const QRgb p = line[x];
             const int under = 255 - qAlpha(p);
