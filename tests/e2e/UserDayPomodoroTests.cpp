@@ -7,26 +7,34 @@
 
 #include "shared-ui/looks/PomodoroPhaseColors.h"
 
+#include <algorithm>
+
 namespace userday {
 
 namespace {
 
 constexpr double minuteLeft = 60;
 
-// Whether the most saturated pixel of `image`, the active phase's mark in
+// Whether the most colourful pixel of `image`, the active phase's mark in
 // the strip, has the hue of `color` (the strip's marks are smoothed into the
-// panel, so their exact colour varies).
+// panel, so their exact colour varies). Colourful is far from grey, not only
+// saturated: a faint mark over the digits' dark rim is a dark pixel of full
+// saturation and next to no colour.
 bool mostVividIs(const QImage& image, const QColor& color)
 {
+    const auto chroma = [](const QColor& pixel) {
+        return std::max({pixel.red(), pixel.green(), pixel.blue()})
+            - std::min({pixel.red(), pixel.green(), pixel.blue()});
+    };
     QColor vivid;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QColor pixel = image.pixelColor(x, y);
-            if (!vivid.isValid() || pixel.hsvSaturation() > vivid.hsvSaturation())
+            if (!vivid.isValid() || chroma(pixel) > chroma(vivid))
                 vivid = pixel;
         }
     }
-    return vivid.isValid() && vivid.hsvSaturation() > 100 && std::abs(vivid.hsvHue() - color.hsvHue()) < 20;
+    return vivid.isValid() && chroma(vivid) > 100 && std::abs(vivid.hsvHue() - color.hsvHue()) < 20;
 }
 
 bool runsPhase(const std::optional<TimerStateSnapshot>& snapshot, double duration)
