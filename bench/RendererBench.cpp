@@ -109,7 +109,8 @@ void everyLookRunningAndPaused(benchmark::internal::Benchmark* benchmark)
 BENCHMARK(floatingFrame)->Apply(everyLookRunningAndPaused)->Unit(benchmark::kMicrosecond);
 
 // The tray item's pictures as the controller draws them once a second while
-// a countdown runs: both cell sizes, minutes over seconds.
+// a countdown runs for a host that picks among them: every cell size,
+// minutes over seconds. An XEmbed tray gets one of its own size.
 void trayPicture(benchmark::State& state)
 {
     MenuBarContent content;
