@@ -163,7 +163,7 @@ void StatusItemController::refresh()
     const platform::Date now = m_clock();
     // Most ticks change the tooltip only: the picture is drawn when what it
     // shows can differ. A look that moves by itself has its own timer.
-    if (m_drawnContent && m_drawnShape == m_statusItem->shape()
+    if (m_drawnContent && m_drawnShape == m_statusItem->shape() && m_drawnCellPixels == m_statusItem->cellPixels()
         && MenuBarContentView::samePicture(*m_drawnContent, content, now)) {
         m_statusItem->setToolTip(content.accessibilityLabel());
         m_statusItem->refreshMenu();
@@ -189,14 +189,16 @@ MenuBarContent StatusItemController::trayContent() const
 void StatusItemController::draw(MenuBarContent content, platform::Date now)
 {
     const auto shape = m_statusItem->shape();
+    const auto cellPixels = m_statusItem->cellPixels();
     m_statusItem->setToolTip(content.accessibilityLabel());
     m_statusItem->setImages(
-        MenuBarContentView::render(content, shape, m_lookStates, now, stripPixelRatio(), m_statusItem->cellPixels()));
+        MenuBarContentView::render(content, shape, m_lookStates, now, stripPixelRatio(), cellPixels));
     m_statusItem->refreshMenu();
 
     const auto next = MenuBarContentView::nextLookChange(content, shape, m_lookStates, now);
     m_drawnContent = std::move(content);
     m_drawnShape = shape;
+    m_drawnCellPixels = cellPixels;
     if (!next) {
         m_lookChangeTimer->cancel();
         return;

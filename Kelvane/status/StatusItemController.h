@@ -93,6 +93,7 @@ private:
     // What the picture shown was drawn from.
     std::optional<MenuBarContent> m_drawnContent;
     platform::StatusItem::Shape m_drawnShape = platform::StatusItem::Shape::SquareCell;
+    std::optional<int> m_drawnCellPixels;
     // The context of the tray's own subscriptions; it goes first, so nothing
     // the members announce while they are torn down reaches the tray.
     QObject m_subscriptions;

@@ -3,8 +3,8 @@
 
 #ifdef KELVANE_CHECKS_UPDATE_FEED
 #include "Kelvane/update/AppcastUpdateController.h"
-#include "Kelvane/update/UpdateDecisions.h"
 #endif
+#include "Kelvane/update/UpdateDecisions.h"
 
 #include <QtGlobal>
 
